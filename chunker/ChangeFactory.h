@@ -1,0 +1,34 @@
+// The handler table: one handler object per registered change type; every
+// other type, and every type beyond the table, goes to a default handler
+// that ignores it.
+#pragma once
+
+#include "chunker/Change.h"
+
+#include <memory>
+#include <vector>
+
+class CChangeListProcess;
+
+class CChangeFactory {
+public:
+    static constexpr uint32_t kTableSize = 255;
+
+    // Builds and registers every handler; some read through `process`.
+    explicit CChangeFactory(CChangeListProcess& process);
+    ~CChangeFactory();
+    CChangeFactory(const CChangeFactory&) = delete;
+    CChangeFactory& operator=(const CChangeFactory&) = delete;
+
+    void registerChangeHandler(uint32_t type, CChange* handler);
+    CChange& getChangeHandler(uint32_t type);
+
+private:
+    template <class Handler, class... Arguments>
+    void registerNew(uint32_t type, Arguments&... arguments);
+    void registerHandlers(CChangeListProcess& process);
+
+    CChange m_defaultHandler;
+    CChange* m_table[kTableSize];
+    std::vector<std::unique_ptr<CChange>> m_owned;
+};

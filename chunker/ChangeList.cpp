@@ -1,0 +1,37 @@
+#include "chunker/ChangeList.h"
+
+#include "chunker/ChangeFactory.h"
+
+CChangeList::CChangeList()
+{
+    setType(CHLIST_CHANGES);
+}
+
+TRXERR CChangeList::getNextElement()
+{
+    static const TRXERR kAccepted[] = {TRXERR_OK, TRXERR_NOITEM};
+    uint32_t record[CHRECORD_SIZE_CHANGE / 4] = {};
+    const TRXERR code = readItem(record, kAccepted, 2,
+                                 "REQUIRE_1: locErr == TRXERR_OK || locErr == TRXERR_NOITEM\n\tFile: ChChList  ln(70)");
+    if (code == TRXERR_OK)
+        setChange(record[0], record[1], record[2], record[3]);
+    return code;
+}
+
+void CChangeList::getChangeValues(uint32_t& value1, uint32_t& value2, uint32_t& value3) const
+{
+    value1 = m_value1;
+    value2 = m_value2;
+    value3 = m_value3;
+}
+
+CChangeListProcess::CChangeListProcess() : m_factory(std::make_unique<CChangeFactory>(*this)) {}
+
+CChangeListProcess::~CChangeListProcess() = default;
+
+uint32_t CChangeListProcess::processNextElement(INode*& current)
+{
+    CChange& handler = m_factory->getChangeHandler(m_type);
+    handler.setChange(m_type, m_value1, m_value2, m_value3);
+    return handler.process(current);
+}

@@ -1,0 +1,6 @@
+// Note changes open footnotes, endnotes and comments.
+#pragma once
+
+#include "chunker/Change.h"
+
+class CChangeNote : public CChange {};

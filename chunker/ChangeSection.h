@@ -1,0 +1,6 @@
+// Section changes start sections.
+#pragma once
+
+#include "chunker/Change.h"
+
+class CChangeSection : public CChange {};

@@ -1,0 +1,111 @@
+#include "chunker/ItemLists.h"
+
+#include "filter/Exceptions.h"
+
+HEXPORT CChunkerList::s_hExport = 0;
+HCHUNKER CChunkerList::s_hChunker = 0;
+
+namespace {
+
+void require(TRXERR code, const char* message)
+{
+    if (code != TRXERR_OK)
+        throw ExChunkerFailed(message, static_cast<uint32_t>(code));
+}
+
+const TRXERR kItemOrEnd[] = {TRXERR_OK, TRXERR_NOITEM};
+
+} // namespace
+
+void CChunkerList::moveTo1stElement()
+{
+    require(CHGetItemId(getHChunker(), m_type, 0, &m_position),
+            "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChIList  ln(71)");
+}
+
+void CChunkerList::moveToNthElement(uint32_t n)
+{
+    require(CHGetItemId(getHChunker(), m_type, n, &m_position),
+            "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChIList  ln(81)");
+}
+
+void CChunkerList::moveToNextElement()
+{
+    require(CHNextItemId(getHChunker(), m_type, m_position, &m_position),
+            "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChIList  ln(91)");
+}
+
+void CChunkerList::getNextElements(uint32_t count, uint16_t* buffer)
+{
+    require(CHGetItems(getHChunker(), m_type, m_position, count, buffer),
+            "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChIList  ln(101)");
+}
+
+void CChunkerList::setHExport(HEXPORT hExport)
+{
+    s_hExport = hExport;
+    s_hChunker = 0;
+}
+
+HCHUNKER CChunkerList::getHChunker()
+{
+    if (s_hChunker)
+        return s_hChunker;
+    if (!s_hExport)
+        throw ExChunkerFailed("REQUIRE_1: hExport\n\tFile: ChIList  ln(114)", kFilterMissingHandle);
+    DAGetHChunker(s_hExport, &s_hChunker);
+    if (!s_hChunker)
+        throw ExChunkerFailed("REQUIRE_1: hChunker\n\tFile: ChIList  ln(116)", kFilterMissingHandle);
+    return s_hChunker;
+}
+
+TRXERR CChunkerList::readItem(void* record, const TRXERR* accepted, unsigned acceptedCount, const char* message)
+{
+    const TRXERR code = CHGetItem(getHChunker(), m_type, m_position, record, &m_position);
+    for (unsigned i = 0; i < acceptedCount; ++i) {
+        if (code == accepted[i])
+            return code;
+    }
+    throw ExChunkerFailed(message, static_cast<uint32_t>(code));
+}
+
+TRXERR CRowFormatList::getNextElement()
+{
+    return readItem(m_record, kItemOrEnd, 2,
+                    "REQUIRE_1: locErr == TRXERR_OK || locErr == TRXERR_NOITEM\n\tFile: ChTbList  ln(65)");
+}
+
+TRXERR CCellFormatList::getNextElement()
+{
+    return readItem(m_record, kItemOrEnd, 2,
+                    "REQUIRE_1: locErr == TRXERR_OK || locErr == TRXERR_NOITEM\n\tFile: ChTbList  ln(116)");
+}
+
+TRXERR CEmbeddedObjectList::getNextElement()
+{
+    return readItem(m_record, kItemOrEnd, 2,
+                    "REQUIRE_1: locErr == TRXERR_OK || locErr == TRXERR_NOITEM\n\tFile: ChGrList  ln(64)");
+}
+
+TRXERR CTagTrackList::getNextElement()
+{
+    return readItem(&m_track, kItemOrEnd, 2,
+                    "REQUIRE_1: locErr == TRXERR_OK || locErr == TRXERR_NOITEM\n\tFile: ChTgList  ln(84)");
+}
+
+uint32_t CTagTrackList::findChangeId(uint32_t key1, uint32_t key2)
+{
+    moveTo1stElement();
+    for (;;) {
+        const TRXERR code = CHGetItem(getHChunker(), getType(), position(), &m_track, &position());
+        require(code, "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChTgList  ln(69)");
+        if (m_track.key1 == key1 && m_track.key2 == key2)
+            return m_track.changeId;
+    }
+}
+
+uint32_t readBigEndian32(const unsigned char* record, std::size_t offset)
+{
+    const unsigned char* field = record + offset;
+    return (uint32_t{field[0]} << 24) | (uint32_t{field[1]} << 16) | (uint32_t{field[2]} << 8) | field[3];
+}

@@ -1,0 +1,190 @@
+#include "filter/Conversion.h"
+
+#include "filter/Stream.h"
+#include "trx/platform.h"
+
+namespace {
+const CbrFileLocator kNoFile;
+}
+
+CConversion::CConversion() = default;
+
+CConversion::~CConversion()
+{
+    m_reader.reset();
+    m_writer.reset();
+    closeReferenceListFile();
+}
+
+unsigned CConversion::setSourceFile(const CbrFileLocator*)
+{
+    return 0;
+}
+
+unsigned CConversion::setSourceStream(IbrStream*)
+{
+    return 0;
+}
+
+unsigned CConversion::setTargetFile(const CbrFileLocator*)
+{
+    return 0;
+}
+
+unsigned CConversion::setTargetStream(IbrStream* stream)
+{
+    m_targetStream = stream;
+    return 0;
+}
+
+unsigned CConversion::setSourceFormat(EbrFormatId)
+{
+    // No reader exists for any source format yet.
+    m_reader.reset();
+    return 0;
+}
+
+unsigned CConversion::setTargetFormat(EbrFormatId)
+{
+    // No writer exists for any target format yet.
+    m_writer.reset();
+    return 0;
+}
+
+unsigned CConversion::run(EbrToConvert toConvert)
+{
+    if (!m_reader || !m_writer || !m_targetStream)
+        return 0;
+    m_nodeFactory.registerWriter(m_writer.get());
+    m_reader->initialize(m_sourceStream, m_nodeFactory.getINodeRegistrar(), &m_nodeFactory);
+    m_writer->initialize(m_targetStream, m_nodeFactory.getINodeRegistrar());
+    m_reader->read(toConvert);
+    return 0;
+}
+
+unsigned CConversion::registerProgressNotification(IbrProgressNotify*)
+{
+    return 0;
+}
+
+unsigned CConversion::setTempFileInterface(IbrStreamFile*)
+{
+    return 0;
+}
+
+unsigned CConversion::setMemoryInterface(IbrMemory*)
+{
+    return 0;
+}
+
+IbrReaderOptions* CConversion::getReaderOptions()
+{
+    return m_reader ? m_reader->getOptions() : nullptr;
+}
+
+IbrWriterOptions* CConversion::getWriterOptions()
+{
+    return m_writer ? m_writer->getOptions() : nullptr;
+}
+
+const CbrFileLocator& CConversion::getSourceFile()
+{
+    return kNoFile;
+}
+
+IbrStream* CConversion::getSourceStream()
+{
+    return m_sourceStream;
+}
+
+const CbrFileLocator& CConversion::getTargetFile()
+{
+    return kNoFile;
+}
+
+IbrStream* CConversion::getTargetStream()
+{
+    return m_targetStream;
+}
+
+EbrFormatId CConversion::getSourceFormat(EbrIdentifyFile)
+{
+    return m_reader ? kFormatChunker : kFormatNone;
+}
+
+EbrFormatId CConversion::getTargetFormat()
+{
+    return m_writer ? kFormatICF : kFormatNone;
+}
+
+IbrProgressNotify* CConversion::getProgressNotification()
+{
+    return nullptr;
+}
+
+IbrStreamFile* CConversion::getTempFileInterface()
+{
+    return nullptr;
+}
+
+IbrMemory* CConversion::getMemoryInterface()
+{
+    return nullptr;
+}
+
+IbrFormatRecognition* CConversion::getIbrFormatRecognition()
+{
+    return this;
+}
+
+IbrConversionTest* CConversion::getIbrConversionTest()
+{
+    return this;
+}
+
+unsigned CConversion::setReferenceListFileHandle(uintptr_t file)
+{
+    m_referenceListFile = file;
+    return 0;
+}
+
+uintptr_t CConversion::getReferenceListFileHandle()
+{
+    return m_referenceListFile;
+}
+
+unsigned CConversion::identifyFile(const CbrFileLocator*)
+{
+    return 0;
+}
+
+unsigned CConversion::identifyStream(IbrStream*)
+{
+    return 0;
+}
+
+unsigned CConversion::setReportingLevel(short level)
+{
+    m_reportingLevel = level;
+    return 0;
+}
+
+short CConversion::getReportingLevel()
+{
+    return m_reportingLevel;
+}
+
+void CConversion::adoptReferenceListStream(std::unique_ptr<IbrStream> stream)
+{
+    m_referenceListStream = std::move(stream);
+}
+
+void CConversion::closeReferenceListFile()
+{
+    m_referenceListStream.reset();
+    if (m_referenceListFile == kNoReferenceListFile)
+        return;
+    HIOFILE file = reinterpret_cast<HIOFILE>(m_referenceListFile);
+    file->rtns.close(file);
+    m_referenceListFile = kNoReferenceListFile;
+}

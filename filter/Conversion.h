@@ -1,0 +1,68 @@
+// A conversion binds one reader to one writer and runs them once.
+#pragma once
+
+#include "filter/ConversionInterfaces.h"
+#include "filter/Reader.h"
+#include "filter/Writer.h"
+#include "model/NodeFactory.h"
+
+#include <cstdint>
+#include <memory>
+
+class CConversion : public IbrConversion, public IbrFormatRecognition, public IbrConversionTest {
+public:
+    // The reference-list file handle when there is none.
+    static constexpr uintptr_t kNoReferenceListFile = UINTPTR_MAX;
+
+    CConversion();
+    ~CConversion() override;
+    CConversion(const CConversion&) = delete;
+    CConversion& operator=(const CConversion&) = delete;
+
+    unsigned setSourceFile(const CbrFileLocator* file) override;
+    unsigned setSourceStream(IbrStream* stream) override;
+    unsigned setTargetFile(const CbrFileLocator* file) override;
+    unsigned setTargetStream(IbrStream* stream) override;
+    unsigned setSourceFormat(EbrFormatId format) override;
+    unsigned setTargetFormat(EbrFormatId format) override;
+    unsigned run(EbrToConvert toConvert) override;
+    unsigned registerProgressNotification(IbrProgressNotify* notify) override;
+    unsigned setTempFileInterface(IbrStreamFile* files) override;
+    unsigned setMemoryInterface(IbrMemory* memory) override;
+    IbrReaderOptions* getReaderOptions() override;
+    IbrWriterOptions* getWriterOptions() override;
+    const CbrFileLocator& getSourceFile() override;
+    IbrStream* getSourceStream() override;
+    const CbrFileLocator& getTargetFile() override;
+    IbrStream* getTargetStream() override;
+    EbrFormatId getSourceFormat(EbrIdentifyFile identify) override;
+    EbrFormatId getTargetFormat() override;
+    IbrProgressNotify* getProgressNotification() override;
+    IbrStreamFile* getTempFileInterface() override;
+    IbrMemory* getMemoryInterface() override;
+    IbrFormatRecognition* getIbrFormatRecognition() override;
+    IbrConversionTest* getIbrConversionTest() override;
+    unsigned setReferenceListFileHandle(uintptr_t file) override;
+    uintptr_t getReferenceListFileHandle() override;
+    unsigned identifyFile(const CbrFileLocator* file) override;
+    unsigned identifyStream(IbrStream* stream) override;
+    unsigned setReportingLevel(short level) override;
+    short getReportingLevel() override;
+
+    // Takes the stream over the reference-list file; it is flushed and
+    // destroyed before that file is closed.
+    void adoptReferenceListStream(std::unique_ptr<IbrStream> stream);
+
+private:
+    void closeReferenceListFile();
+
+    uint32_t m_reserved = 0;
+    uintptr_t m_referenceListFile = kNoReferenceListFile;
+    short m_reportingLevel = 0;
+    std::unique_ptr<CReader> m_reader;
+    std::unique_ptr<CWriter> m_writer;
+    IbrStream* m_sourceStream = nullptr;
+    IbrStream* m_targetStream = nullptr;
+    CNodeFactory m_nodeFactory;
+    std::unique_ptr<IbrStream> m_referenceListStream;
+};

@@ -1,0 +1,170 @@
+#include "model/ContentNode.h"
+
+#include "model/NodeFactory.h"
+#include "model/NodeWriter.h"
+#include "model/NodeXlator.h"
+
+NodeList CContentNode::emptyList;
+
+CContentNode::CContentNode() = default;
+
+CContentNode::~CContentNode() = default;
+
+void CContentNode::bindCompanions(std::unique_ptr<CNodeXlator> translator, std::unique_ptr<CNodeWriter> writer)
+{
+    m_translator = std::move(translator);
+    m_writer = std::move(writer);
+}
+
+void CContentNode::attachNode(INode*) {}
+
+void CContentNode::detachNode(INode*) {}
+
+void CContentNode::propertiesDone()
+{
+    if (m_propertiesDone)
+        return;
+    m_propertiesDone = true;
+    if (!m_nodeNotify)
+        return;
+    m_nodeNotify->onPropertiesDone();
+    if (m_contentDone)
+        m_nodeNotify->onDone();
+}
+
+void CContentNode::contentDone()
+{
+    if (m_contentDone)
+        return;
+    m_contentDone = true;
+    if (!m_nodeNotify)
+        return;
+    m_nodeNotify->onContentDone();
+    if (m_propertiesDone)
+        m_nodeNotify->onDone();
+}
+
+void CContentNode::done()
+{
+    // When the content is already done, completing the properties sends the
+    // final onDone, after which a writer may have released this node.
+    const bool contentWasDone = m_contentDone;
+    propertiesDone();
+    if (!contentWasDone)
+        contentDone();
+}
+
+INode* CContentNode::clone(ECloneContent)
+{
+    return createSibling(getContentInterfaceID());
+}
+
+INode* CContentNode::morph(EContentInterfaceID id, ECloneContent mode)
+{
+    if (id == getContentInterfaceID())
+        return clone(mode);
+    return createSibling(id);
+}
+
+void CContentNode::release()
+{
+    if (m_nodeNotify)
+        m_nodeNotify->onDestroy();
+    if (m_parent)
+        m_parent->detachNode(this);
+    delete this;
+}
+
+void CContentNode::releaseChildren() {}
+
+void CContentNode::renotifyChildren(ENodeNotifications) {}
+
+bool CContentNode::isOkToWrite()
+{
+    if (!m_parent || !m_parent->getNodeWriter())
+        return false;
+    return m_parent->getNodeWriter()->canChildWrite(this);
+}
+
+INode* CContentNode::createSibling(EContentInterfaceID id)
+{
+    return m_nodeFactory->createNode(id);
+}
+
+CBranchNode::~CBranchNode()
+{
+    releaseChildren();
+}
+
+void CBranchNode::attachNode(INode* child)
+{
+    m_children.push_back(child);
+    child->setParentNode(this);
+    if (INodeNotify* notify = getNodeNotify())
+        notify->onAttachChild(child);
+    if (INodeNotify* childNotify = child->getNodeNotify())
+        childNotify->onAttachToParent();
+}
+
+void CBranchNode::detachNode(INode* child)
+{
+    if (INodeNotify* childNotify = child->getNodeNotify())
+        childNotify->onDetachFromParent();
+    if (INodeNotify* notify = getNodeNotify())
+        notify->onDetachChild(child);
+    child->setParentNode(nullptr);
+    m_children.remove(child);
+}
+
+INode* CBranchNode::clone(ECloneContent mode)
+{
+    INode* copy = CContentNode::clone(mode);
+    if (mode == kCloneWithChildren)
+        cloneChildrenInto(copy);
+    return copy;
+}
+
+INode* CBranchNode::morph(EContentInterfaceID id, ECloneContent mode)
+{
+    if (id == getContentInterfaceID())
+        return clone(mode);
+    INode* morphed = createSibling(id);
+    if (mode == kCloneWithChildren)
+        cloneChildrenInto(morphed);
+    return morphed;
+}
+
+void CBranchNode::release()
+{
+    CContentNode::release();
+}
+
+void CBranchNode::releaseChildren()
+{
+    while (!m_children.empty())
+        m_children.front()->release();
+}
+
+void CBranchNode::renotifyChildren(ENodeNotifications flags)
+{
+    forEachChild(*this, [flags](INode* child) {
+        INodeNotify* notify = child->getNodeNotify();
+        if (!notify)
+            return;
+        // The states are read first: the final onDone may release the child.
+        const bool propertiesDone = child->arePropertiesDone();
+        const bool contentDone = child->isContentDone();
+        if ((flags & kNotifyPropertiesDone) && propertiesDone)
+            notify->onPropertiesDone();
+        if ((flags & kNotifyContentDone) && contentDone)
+            notify->onContentDone();
+        if ((flags & kNotifyDone) && propertiesDone && contentDone)
+            notify->onDone();
+    });
+}
+
+void CBranchNode::cloneChildrenInto(INode* copy)
+{
+    for (INode* child : m_children)
+        copy->attachNode(child->clone(kCloneWithChildren));
+}

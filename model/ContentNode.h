@@ -1,0 +1,91 @@
+// The common node implementation: done-state, events towards the node's
+// notify, attach and detach, release, clone and morph. Branch nodes own
+// their children; leaf nodes have none.
+#pragma once
+
+#include "model/Node.h"
+
+#include <memory>
+
+class CNodeXlator;
+class CNodeWriter;
+
+class CContentNode : public INode {
+public:
+    // The children of every leaf: always empty.
+    static NodeList emptyList;
+
+    CContentNode();
+    ~CContentNode() override;
+    CContentNode(const CContentNode&) = delete;
+    CContentNode& operator=(const CContentNode&) = delete;
+
+    // The translator and writer the factory made with this node: they serve
+    // it alone and are disposed of with it, whatever notify and writer the
+    // node holds by then.
+    void bindCompanions(std::unique_ptr<CNodeXlator> translator, std::unique_ptr<CNodeWriter> writer);
+
+    void attachNode(INode* child) override;
+    void detachNode(INode* child) override;
+    void propertiesDone() override;
+    void contentDone() override;
+    void done() override;
+    INode* clone(ECloneContent mode) override;
+    INode* morph(EContentInterfaceID id, ECloneContent mode) override;
+    void release() override;
+    void releaseChildren() override;
+    void renotifyChildren(ENodeNotifications flags) override;
+    bool arePropertiesDone() override { return m_propertiesDone; }
+    bool isContentDone() override { return m_contentDone; }
+    bool isDone() override { return m_propertiesDone && m_contentDone; }
+    bool isEmpty() override { return true; }
+    bool isOkToWrite() override;
+    INodeFactory* getNodeFactory() override { return m_nodeFactory; }
+    INode* getParentNode() override { return m_parent; }
+    INodeWriter* getNodeWriter() override { return m_nodeWriter; }
+    ChildIterator getFirstChild() override { return emptyList.begin(); }
+    ChildIterator getTermChild() override { return emptyList.end(); }
+    INodeNotify* getNodeNotify() override { return m_nodeNotify; }
+    void setNodeFactory(INodeFactory* factory) override { m_nodeFactory = factory; }
+    void setParentNode(INode* parent) override { m_parent = parent; }
+    void setNodeWriter(INodeWriter* writer) override { m_nodeWriter = writer; }
+    void setNodeNotify(INodeNotify* notify) override { m_nodeNotify = notify; }
+
+protected:
+    // A fresh node of the given kind from this node's factory.
+    INode* createSibling(EContentInterfaceID id);
+
+private:
+    bool m_propertiesDone = false;
+    bool m_contentDone = false;
+    INodeNotify* m_nodeNotify = nullptr;
+    INode* m_parent = nullptr;
+    INodeWriter* m_nodeWriter = nullptr;
+    INodeFactory* m_nodeFactory = nullptr;
+    std::unique_ptr<CNodeXlator> m_translator;
+    std::unique_ptr<CNodeWriter> m_writer;
+};
+
+class CBranchNode : public CContentNode {
+public:
+    ~CBranchNode() override;
+
+    void attachNode(INode* child) override;
+    void detachNode(INode* child) override;
+    INode* clone(ECloneContent mode) override;
+    INode* morph(EContentInterfaceID id, ECloneContent mode) override;
+    void release() override;
+    void releaseChildren() override;
+    void renotifyChildren(ENodeNotifications flags) override;
+    bool isEmpty() override { return m_children.empty(); }
+    ChildIterator getFirstChild() override { return m_children.begin(); }
+    ChildIterator getTermChild() override { return m_children.end(); }
+
+private:
+    // Attaches a deep clone of each child, in order, to `copy`.
+    void cloneChildrenInto(INode* copy);
+
+    NodeList m_children;
+};
+
+class CLeafNode : public CContentNode {};
