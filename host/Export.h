@@ -1,6 +1,8 @@
 // An export as the host runs it: one document, its export options, and the
 // handle the filter receives. While an Export exists it is the active one:
 // the services answer for its document and its injected failures apply.
+// Handles are compared, never followed: an unknown handle is simply not one
+// of the active export's.
 #pragma once
 
 #include "trx/platform.h"
@@ -12,9 +14,6 @@
 namespace trxhost {
 
 class Document;
-
-// Handles are compared, never followed: an unknown handle is simply not one
-// of the active export's.
 
 class TRX_API Export {
 public:

@@ -111,7 +111,7 @@ TEST(ExportRecord, UserValuesAndClosedRecords)
     EXPECT_EQ(VwExportClose(0, nullptr), TRXERR_BADPARAM);
 }
 
-TEST(ExportSession, CloseOfAnEmptySlotDoesNothing)
+TEST(SessionFunctions, CloseOfAnEmptySlotDoesNothing)
 {
     void* slot = nullptr;
     EXPECT_EQ(g_QDExportClose(&slot), TRXERR_OK);

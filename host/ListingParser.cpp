@@ -1,0 +1,504 @@
+// Reads a listing into a new document; the first fault throws ListingError
+// and the half-built document is dropped.
+#include "host/ChangeForms.h"
+#include "host/Document.h"
+#include "host/Listing.h"
+#include "host/ListingLexer.h"
+#include "host/ListingText.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+namespace trxhost {
+namespace {
+
+// The largest negative number a listing may write: the lowest signed 32-bit value.
+constexpr int64_t kMinNumber = INT32_MIN;
+constexpr int64_t kMaxNumber = UINT32_MAX;
+constexpr uint32_t kMaxUnit = UINT16_MAX;
+constexpr uint32_t kChangeWords = CHRECORD_SIZE_CHANGE / 4;
+
+bool isNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+
+bool isName(const std::string& text)
+{
+    if (text.empty() || !isNameStart(text[0]))
+        return false;
+    for (const char c : text) {
+        if (!isNameStart(c) && !(c >= '0' && c <= '9') && c != '-')
+            return false;
+    }
+    return true;
+}
+
+// The bytes of a regular file, or nullopt with the reason in *problem.
+std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string* problem)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) {
+        *problem = "no such file";
+        return std::nullopt;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        *problem = "not a regular file";
+        return std::nullopt;
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (!file.is_open() || file.bad()) {
+        *problem = "cannot read it";
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool isWord(const Token& token) { return token.kind == Token::Kind::Atom && isName(token.text); }
+bool isHex(const Token& token) { return token.kind == Token::Kind::Atom && token.text == "hex"; }
+
+std::string describe(const Token& token)
+{
+    return token.kind == Token::Kind::String ? "a string" : "'" + token.text + "'";
+}
+
+std::optional<int64_t> parseInteger(const std::string& text)
+{
+    size_t pos = text[0] == '-' ? 1 : 0;
+    const bool hex = text.size() > pos + 2 && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X');
+    const int base = hex ? 16 : 10;
+    pos += hex ? 2 : 0;
+    if (pos == text.size())
+        return std::nullopt;
+    int64_t value = 0;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        const int digit = c >= '0' && c <= '9' ? c - '0'
+                          : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                        : -1;
+        if (digit < 0)
+            return std::nullopt;
+        value = value * base + digit;
+        if (value > kMaxNumber + 1)
+            return kMaxNumber + 1; // out of range whatever follows
+    }
+    return text[0] == '-' ? -value : value;
+}
+
+// Reads the tokens of one statement in order.
+class StatementReader {
+public:
+    StatementReader(const Statement& statement, const std::string& file) : statement_(statement), file_(file) {}
+
+    bool atEnd() const { return next_ == statement_.tokens.size(); }
+    const Token& peek() const { return statement_.tokens[next_]; }
+    size_t position() const { return next_; }
+    void seek(size_t position) { next_ = position; }
+    size_t size() const { return statement_.tokens.size(); }
+    const Token& at(size_t index) const { return statement_.tokens[index]; }
+
+    const Token& take(const std::string& what)
+    {
+        if (atEnd())
+            failAtEnd("expected " + what);
+        return statement_.tokens[next_++];
+    }
+
+    bool takeKeyword(const char* keyword)
+    {
+        if (atEnd() || peek().kind != Token::Kind::Atom || peek().text != keyword)
+            return false;
+        ++next_;
+        return true;
+    }
+
+    void expectKeyword(const char* keyword)
+    {
+        const Token& token = take(std::string("'") + keyword + "'");
+        if (token.kind != Token::Kind::Atom || token.text != keyword)
+            fail(token, std::string("expected '") + keyword + "', found " + describe(token));
+    }
+
+    void expectEnd() const
+    {
+        if (!atEnd())
+            fail(peek(), "unexpected " + describe(peek()) + " at the end of the statement");
+    }
+
+    [[noreturn]] void fail(const Token& token, const std::string& message) const
+    {
+        throw ListingError(file_, token.line, token.column, message);
+    }
+
+    [[noreturn]] void failAtEnd(const std::string& message) const
+    {
+        throw ListingError(file_, statement_.endLine, statement_.endColumn, message);
+    }
+
+private:
+    const Statement& statement_;
+    const std::string& file_;
+    size_t next_ = 0;
+};
+
+class ListingParser {
+public:
+    explicit ListingParser(const std::string& name)
+        : file_(name), directory_(std::filesystem::path(name).parent_path())
+    {
+    }
+
+    std::unique_ptr<Document> parse(const std::string& text)
+    {
+        document_ = std::make_unique<Document>();
+        for (const Statement& statement : lexListing(text, file_)) {
+            StatementReader reader(statement, file_);
+            try {
+                parseStatement(reader);
+            } catch (const std::length_error& full) {
+                reader.failAtEnd(full.what());
+            }
+        }
+        return std::move(document_);
+    }
+
+private:
+    using Handler = std::optional<uint32_t> (ListingParser::*)(StatementReader&);
+
+    void parseStatement(StatementReader& in)
+    {
+        const Token* label = nullptr;
+        if (in.peek().kind == Token::Kind::Atom && in.peek().text[0] == '@') {
+            label = &in.take("a label");
+            if (!isName(label->text.substr(1)))
+                in.fail(*label, "a label is '@' followed by a name");
+            if (labels_.count(label->text))
+                in.fail(*label, "label " + label->text + " is already defined");
+        }
+        const std::optional<uint32_t> id = statementBody(in);
+        if (label && !id)
+            in.fail(*label, "a label needs a statement that adds an item");
+        if (label)
+            labels_[label->text] = *id;
+    }
+
+    // Matches the longest statement name at the start and parses the rest;
+    // returns the id of the item the statement adds, if any.
+    std::optional<uint32_t> statementBody(StatementReader& in)
+    {
+        static const std::map<std::string, Handler> specials = {
+            {"text", &ListingParser::parseText},     {"property text", &ListingParser::parsePropertyText},
+            {"font", &ListingParser::parseFont},     {"record", &ListingParser::parseRecord},
+            {"change", &ListingParser::parseChange}, {"option", &ListingParser::parseOption},
+            {"object", &ListingParser::parseObject}, {"fail", &ListingParser::parseFailure},
+        };
+        const Token& first = in.take("a statement");
+        if (!isWord(first))
+            in.fail(first, "expected a statement, found " + describe(first));
+        const size_t start = in.position() - 1;
+        std::vector<std::string> names = {first.text};
+        for (size_t i = start + 1; i < in.size() && isWord(in.at(i)) && names.size() < kMaxNameWords; ++i)
+            names.push_back(names.back() + ' ' + in.at(i).text);
+        for (size_t count = names.size(); count > 0; --count) {
+            const std::string& name = names[count - 1];
+            const auto special = specials.find(name);
+            const ChangeForm* form = findChangeForm(name);
+            if (special == specials.end() && !form)
+                continue;
+            in.seek(start + count);
+            return form ? parseForm(in, *form) : (this->*special->second)(in);
+        }
+        in.fail(first, "unknown statement '" + first.text + "'");
+    }
+
+    // --- change statements -------------------------------------------------
+
+    std::optional<uint32_t> parseForm(StatementReader& in, const ChangeForm& form)
+    {
+        std::array<uint32_t, 3> values = form.fixed;
+        for (const ChangeArgument& argument : form.arguments) {
+            const Token& token = in.take("a value for '" + form.name + "'");
+            values[argument.value - 1] = argument.style == ArgumentStyle::Switch ? switchValue(in, token)
+                                                                                  : number(in, token);
+        }
+        in.expectEnd();
+        return document_->appendChange(form.type, values[0], values[1], values[2]);
+    }
+
+    std::optional<uint32_t> parseChange(StatementReader& in)
+    {
+        uint32_t words[kChangeWords] = {};
+        words[0] = number(in, in.take("a change type"));
+        for (size_t i = 1; !in.atEnd(); ++i) {
+            if (i == kChangeWords)
+                in.fail(in.peek(), "a change has a type and at most three values");
+            words[i] = number(in, in.take("a value"));
+        }
+        return document_->appendChange(words[0], words[1], words[2], words[3]);
+    }
+
+    std::optional<uint32_t> parseText(StatementReader& in)
+    {
+        const std::vector<uint16_t> units = unitsOf(in);
+        const uint32_t id = appendUnits(CHLIST_TEXT, units);
+        return document_->appendChange(kTextChange, id, static_cast<uint32_t>(units.size()), 0);
+    }
+
+    std::optional<uint32_t> parsePropertyText(StatementReader& in)
+    {
+        const std::vector<uint16_t> units = unitsOf(in);
+        const uint32_t id = appendUnits(CHLIST_PROPERTY_TEXT, units);
+        return document_->appendChange(kPropertyTextChange, id, 0, static_cast<uint32_t>(units.size()));
+    }
+
+    // --- side lists ----------------------------------------------------------
+
+    std::optional<uint32_t> parseFont(StatementReader& in)
+    {
+        const uint32_t fontId = number(in, in.take("a font id"));
+        in.expectKeyword("charset");
+        const uint32_t characterSet = number(in, in.take("a character set"));
+        const std::vector<uint16_t> name = unitsOf(in);
+        const uint32_t nameId = appendUnits(CHLIST_PROPERTY_TEXT, name);
+        std::vector<uint8_t> record;
+        for (const uint32_t word : {fontId, 0u, nameId, static_cast<uint32_t>(name.size()), characterSet})
+            appendNumber(record, word, 4, WordOrder::Native);
+        return append(CHLIST_FONTS, record);
+    }
+
+    std::optional<uint32_t> parseRecord(StatementReader& in)
+    {
+        const Token& listToken = in.take("a list type");
+        const ListLayout* layout = findListLayout(number(in, listToken));
+        if (!layout)
+            in.fail(listToken, "no such list: the lists are 0, 2, 3, 9, 10, 11, 12, 13 and 16");
+        std::vector<uint8_t> bytes;
+        while (!in.atEnd()) {
+            const Token& token = in.take("a value");
+            if (token.kind == Token::Kind::String && layout->numberSize == 2) {
+                for (const uint16_t unit : toUnits(token.value))
+                    appendNumber(bytes, unit, 2, layout->order);
+            } else if (isHex(token) && layout->order == WordOrder::BigEndian) {
+                hexBytes(in, bytes, layout);
+            } else {
+                const uint32_t value = number(in, token);
+                if (layout->numberSize == 2 && value > kMaxUnit)
+                    in.fail(token, "a unit of a text list is at most 0xFFFF");
+                appendNumber(bytes, value, layout->numberSize, layout->order);
+            }
+            checkRecordLength(in, token, *layout, bytes);
+        }
+        if (layout->units() && bytes.size() % 2 != 0)
+            in.failAtEnd("data records take whole 16-bit units: an even number of bytes");
+        if (!layout->units())
+            bytes.resize(layout->recordSize);
+        return append(layout->type, bytes);
+    }
+
+    // --- options, objects, failures -------------------------------------------
+
+    std::optional<uint32_t> parseOption(StatementReader& in)
+    {
+        const Token& idToken = in.take("an option id");
+        const uint32_t id = number(in, idToken);
+        if (document_->option(id))
+            in.fail(idToken, "option " + std::to_string(id) + " is already set");
+        std::vector<uint8_t> bytes;
+        if (in.atEnd())
+            in.failAtEnd("expected the option's value");
+        while (!in.atEnd()) {
+            const Token& token = in.take("a value");
+            if (token.kind == Token::Kind::String) {
+                const std::optional<std::vector<uint8_t>> text = toUtf8Bytes(token.value);
+                if (!text)
+                    in.fail(token, "an option string cannot hold a lone surrogate");
+                bytes.insert(bytes.end(), text->begin(), text->end());
+                bytes.push_back(0);
+            } else if (isHex(token)) {
+                hexBytes(in, bytes);
+            } else {
+                appendNumber(bytes, number(in, token), 4, WordOrder::Native);
+            }
+        }
+        document_->setOption(id, std::move(bytes));
+        return std::nullopt;
+    }
+
+    std::optional<uint32_t> parseObject(StatementReader& in)
+    {
+        const Token& firstToken = in.take("the object's first number");
+        const ObjectKey key{number(in, firstToken), number(in, in.take("the object's second number"))};
+        std::vector<uint8_t> bytes;
+        if (in.takeKeyword("file")) {
+            const Token& path = in.take("a file name");
+            if (path.kind != Token::Kind::String)
+                in.fail(path, "expected a quoted file name");
+            bytes = readObjectFile(in, path);
+            in.expectEnd();
+        } else if (in.takeKeyword("hex")) {
+            hexBytes(in, bytes);
+        } else {
+            in.failAtEnd("expected 'file \"name\"' or 'hex' and the object's bytes");
+        }
+        if (!document_->addObject(key, std::move(bytes)))
+            in.fail(firstToken, "object " + std::to_string(key.first) + " " + std::to_string(key.second) +
+                                    " is already defined");
+        return std::nullopt;
+    }
+
+    std::optional<uint32_t> parseFailure(StatementReader& in)
+    {
+        const Token& service = in.take("a service name");
+        InjectedFailure failure;
+        failure.service = service.text;
+        const auto& services = failureServices();
+        const bool known = std::find(services.begin(), services.end(), service.text) != services.end();
+        if (service.kind != Token::Kind::Atom || !known)
+            in.fail(service, "unknown service " + describe(service) + "; failures apply to " + serviceList());
+        if (in.takeKeyword("list"))
+            failure.list = number(in, in.take("a list type"));
+        if (in.takeKeyword("item"))
+            failure.item = number(in, in.take("an item id or index"));
+        in.expectKeyword("code");
+        failure.code = static_cast<TRXERR>(number(in, in.take("an error code")));
+        in.expectEnd();
+        document_->addFailure(std::move(failure));
+        return std::nullopt;
+    }
+
+    // --- values ------------------------------------------------------------------
+
+    uint32_t number(StatementReader& in, const Token& token) const
+    {
+        if (token.kind != Token::Kind::Atom)
+            in.fail(token, "expected a number, found a string");
+        if (token.text[0] == '@') {
+            const auto found = labels_.find(token.text);
+            if (found == labels_.end())
+                in.fail(token, "unknown label " + token.text + " (labels are defined before they are used)");
+            return found->second;
+        }
+        const std::optional<int64_t> value = parseInteger(token.text);
+        if (!value)
+            in.fail(token, "expected a number, found " + describe(token));
+        if (*value < kMinNumber || *value > kMaxNumber)
+            in.fail(token, "number out of range: 32 bits, signed or unsigned");
+        return static_cast<uint32_t>(*value);
+    }
+
+    uint32_t switchValue(StatementReader& in, const Token& token) const
+    {
+        if (token.kind == Token::Kind::Atom && (token.text == "on" || token.text == "off"))
+            return token.text == "on" ? 1 : 0;
+        return number(in, token);
+    }
+
+    std::vector<uint16_t> unitsOf(StatementReader& in) const
+    {
+        const Token& token = in.take("a quoted string");
+        if (token.kind != Token::Kind::String)
+            in.fail(token, "expected a quoted string, found " + describe(token));
+        in.expectEnd();
+        return toUnits(token.value);
+    }
+
+    // Reads every remaining token as hex digits, two per byte, into a record
+    // of the layout if one is given.
+    void hexBytes(StatementReader& in, std::vector<uint8_t>& bytes, const ListLayout* layout = nullptr) const
+    {
+        while (!in.atEnd()) {
+            const Token& token = in.take("hex digits");
+            const std::string& digits = token.text;
+            const bool valid = token.kind == Token::Kind::Atom && digits.size() % 2 == 0 &&
+                               digits.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+            if (!valid)
+                in.fail(token, "expected hex digits, two per byte, found " + describe(token));
+            for (size_t i = 0; i < digits.size(); i += 2)
+                bytes.push_back(static_cast<uint8_t>(std::stoul(digits.substr(i, 2), nullptr, 16)));
+            if (layout)
+                checkRecordLength(in, token, *layout, bytes);
+        }
+    }
+
+    static void checkRecordLength(const StatementReader& in, const Token& token, const ListLayout& layout,
+                                  const std::vector<uint8_t>& bytes)
+    {
+        if (!layout.units() && bytes.size() > layout.recordSize)
+            in.fail(token, "too long: a " + std::string(layout.name) + " record has " +
+                               std::to_string(layout.recordSize) + " bytes");
+    }
+
+    std::vector<uint8_t> readObjectFile(StatementReader& in, const Token& path) const
+    {
+        const std::optional<std::vector<uint8_t>> name = toUtf8Bytes(path.value);
+        if (!name)
+            in.fail(path, "a file name cannot hold a lone surrogate");
+        const std::filesystem::path relative(std::string(name->begin(), name->end()));
+        const std::filesystem::path full = relative.is_absolute() ? relative : directory_ / relative;
+        std::string problem;
+        const std::optional<std::string> bytes = readWholeFile(full, &problem);
+        if (!bytes)
+            in.fail(path, "cannot read " + full.string() + ": " + problem);
+        return std::vector<uint8_t>(bytes->begin(), bytes->end());
+    }
+
+    uint32_t appendUnits(uint32_t listType, const std::vector<uint16_t>& units)
+    {
+        std::vector<uint8_t> bytes;
+        for (const uint16_t unit : units)
+            appendNumber(bytes, unit, 2, WordOrder::Native);
+        return append(listType, bytes);
+    }
+
+    uint32_t append(uint32_t listType, const std::vector<uint8_t>& records)
+    {
+        return document_->list(listType)->append(records);
+    }
+
+    static std::string serviceList()
+    {
+        std::string names;
+        for (const std::string& service : failureServices())
+            names += (names.empty() ? "" : ", ") + service;
+        return names;
+    }
+
+    // No statement name has more words.
+    static constexpr size_t kMaxNameWords = 6;
+
+    std::string file_;
+    std::filesystem::path directory_;
+    std::unique_ptr<Document> document_;
+    std::map<std::string, uint32_t> labels_;
+};
+
+} // namespace
+
+ListingError::ListingError(const std::string& file, unsigned line, unsigned column, const std::string& message)
+    : std::runtime_error(file + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " + message),
+      line_(line), column_(column)
+{
+}
+
+std::unique_ptr<Document> parseListing(const std::string& text, const std::string& name)
+{
+    try {
+        return ListingParser(name).parse(text);
+    } catch (const std::bad_alloc&) {
+        throw ListingError(name, 0, 0, "out of memory");
+    }
+}
+
+std::unique_ptr<Document> loadListing(const std::string& path)
+{
+    std::string problem;
+    const std::optional<std::string> text = readWholeFile(path, &problem);
+    if (!text)
+        throw ListingError(path, 0, 0, "cannot read the listing: " + problem);
+    return parseListing(*text, path);
+}
+
+} // namespace trxhost

@@ -1,0 +1,261 @@
+// Writes a document as a listing that parses back to an equal document:
+// symbolic statements where a record has a form, raw records otherwise.
+#include "host/ChangeForms.h"
+#include "host/Document.h"
+#include "host/Listing.h"
+#include "host/ListingText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <optional>
+
+namespace trxhost {
+namespace {
+
+// Bytes of hex data per line, and units of text per raw text statement.
+constexpr size_t kHexBytesPerLine = 32;
+constexpr size_t kUnitsPerStatement = 64;
+
+std::string formatNumber(uint32_t value, ArgumentStyle style)
+{
+    char text[16];
+    if (style == ArgumentStyle::Switch && value <= 1)
+        return value ? "on" : "off";
+    if (style == ArgumentStyle::Signed)
+        std::snprintf(text, sizeof text, "%d", static_cast<int32_t>(value));
+    else if (style == ArgumentStyle::Hex || value > UINT16_MAX)
+        std::snprintf(text, sizeof text, "0x%X", value);
+    else
+        std::snprintf(text, sizeof text, "%u", value);
+    return text;
+}
+
+std::string number(uint32_t value) { return formatNumber(value, ArgumentStyle::Number); }
+
+std::string hexData(const std::vector<uint8_t>& bytes)
+{
+    std::string out = "hex";
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (i > 0 && i % kHexBytesPerLine == 0)
+            out += " \\\n   ";
+        if (i % 4 == 0)
+            out += ' ';
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02x", bytes[i]);
+        out += digits;
+    }
+    return out;
+}
+
+class ListingWriter {
+public:
+    explicit ListingWriter(const Document& document) : document_(document) {}
+
+    std::string run()
+    {
+        out_ = "# Host document listing\n";
+        writeOptions();
+        writeObjects();
+        writeFailures();
+        writeFonts();
+        for (const uint32_t type :
+             {CHLIST_ROW_FORMATS, CHLIST_CELL_FORMATS, CHLIST_EMBEDDED_OBJECTS, CHLIST_TAG_TRACKS})
+            writeRecords(*document_.list(type));
+        writeData();
+        writeChanges();
+        writeUnitsUpTo(CHLIST_TEXT, document_.list(CHLIST_TEXT)->length());
+        writeUnitsUpTo(CHLIST_PROPERTY_TEXT, document_.list(CHLIST_PROPERTY_TEXT)->length());
+        return out_;
+    }
+
+private:
+    void section(const char* title)
+    {
+        out_ += "\n# ";
+        out_ += title;
+        out_ += '\n';
+    }
+
+    void writeOptions()
+    {
+        if (!document_.options().empty())
+            section("export options");
+        for (const auto& [id, bytes] : document_.options())
+            out_ += "option " + number(id) + ' ' + optionValue(bytes) + '\n';
+    }
+
+    // A string where the bytes are one, numbers where they are whole words,
+    // hex otherwise.
+    static std::string optionValue(const std::vector<uint8_t>& bytes)
+    {
+        if (!bytes.empty() && bytes.back() == 0) {
+            const std::optional<std::string> text = quoteUtf8({bytes.begin(), bytes.end() - 1});
+            if (text)
+                return *text;
+        }
+        if (bytes.empty() || bytes.size() % 4 != 0)
+            return hexData(bytes);
+        std::string words;
+        for (size_t offset = 0; offset < bytes.size(); offset += 4)
+            words += (offset ? " " : "") + number(readWord(bytes.data() + offset, WordOrder::Native));
+        return words;
+    }
+
+    void writeObjects()
+    {
+        if (!document_.objects().empty())
+            section("embedded objects");
+        for (const auto& [key, bytes] : document_.objects())
+            out_ += "object " + number(key.first) + ' ' + number(key.second) + ' ' + hexData(bytes) + '\n';
+    }
+
+    void writeFailures()
+    {
+        if (!document_.failures().empty())
+            section("injected failures");
+        for (const InjectedFailure& failure : document_.failures()) {
+            out_ += "fail " + failure.service;
+            if (failure.list)
+                out_ += " list " + number(*failure.list);
+            if (failure.item)
+                out_ += " item " + number(*failure.item);
+            out_ += " code " + formatNumber(static_cast<uint32_t>(failure.code), ArgumentStyle::Signed) + '\n';
+        }
+    }
+
+    void writeFonts()
+    {
+        const ItemList& fonts = *document_.list(CHLIST_FONTS);
+        if (fonts.length() > 0)
+            section("fonts");
+        for (uint32_t id = 0; id < fonts.length(); ++id) {
+            const std::vector<uint32_t> words = wordsOf(fonts, id);
+            if (words[1] == 0 && takeUnits(CHLIST_PROPERTY_TEXT, words[2], words[3])) {
+                out_ += "font " + number(words[0]) + " charset " + formatNumber(words[4], ArgumentStyle::Hex) + ' ' +
+                        quoted(CHLIST_PROPERTY_TEXT, words[2], words[3]) + '\n';
+            } else {
+                writeRawRecord(fonts, id);
+            }
+        }
+    }
+
+    void writeRecords(const ItemList& list)
+    {
+        if (list.length() > 0)
+            section(list.layout().name);
+        for (uint32_t id = 0; id < list.length(); ++id)
+            writeRawRecord(list, id);
+    }
+
+    void writeRawRecord(const ItemList& list, uint32_t id)
+    {
+        std::vector<uint32_t> words = wordsOf(list, id);
+        while (!words.empty() && words.back() == 0)
+            words.pop_back();
+        out_ += "record " + number(list.layout().type);
+        for (const uint32_t word : words)
+            out_ += ' ' + number(word);
+        out_ += '\n';
+    }
+
+    void writeData()
+    {
+        const ItemList& data = *document_.list(CHLIST_DATA);
+        if (data.length() == 0)
+            return;
+        section("data records (16-bit units of big-endian data)");
+        out_ += "record " + number(CHLIST_DATA) + ' ' + hexData(data.bytes()) + '\n';
+    }
+
+    void writeChanges()
+    {
+        const ItemList& changes = *document_.list(CHLIST_CHANGES);
+        if (changes.length() > 0)
+            section("changes");
+        for (uint32_t id = 0; id < changes.length(); ++id) {
+            const std::vector<uint32_t> words = wordsOf(changes, id);
+            const std::array<uint32_t, 4> change = {words[0], words[1], words[2], words[3]};
+            out_ += statementFor(change) + '\n';
+        }
+    }
+
+    std::string statementFor(const std::array<uint32_t, 4>& change)
+    {
+        if (change[0] == kTextChange && change[3] == 0 && takeUnits(CHLIST_TEXT, change[1], change[2]))
+            return "text " + quoted(CHLIST_TEXT, change[1], change[2]);
+        if (change[0] == kPropertyTextChange && change[2] == 0 &&
+            takeUnits(CHLIST_PROPERTY_TEXT, change[1], change[3]))
+            return "property text " + quoted(CHLIST_PROPERTY_TEXT, change[1], change[3]);
+        const ChangeForm* form = bestChangeForm(change);
+        if (!form) {
+            size_t count = change.size();
+            while (count > 1 && change[count - 1] == 0)
+                --count;
+            std::string raw = "change";
+            for (size_t i = 0; i < count; ++i)
+                raw += ' ' + number(change[i]);
+            return raw;
+        }
+        std::string statement = form->name;
+        for (const ChangeArgument& argument : form->arguments)
+            statement += ' ' + formatNumber(change[argument.value], argument.style);
+        return statement;
+    }
+
+    // True when the units [id, id + count) come at or after what the listing
+    // has written of the unit list, so that a statement can append them; the
+    // gap before them is written first.
+    bool takeUnits(uint32_t listType, uint32_t id, uint32_t count)
+    {
+        const uint32_t length = document_.list(listType)->length();
+        uint32_t& written = written_[listType];
+        if (id < written || id > length || count > length - id)
+            return false;
+        writeUnitsUpTo(listType, id);
+        written = id + count;
+        return true;
+    }
+
+    void writeUnitsUpTo(uint32_t listType, uint32_t end)
+    {
+        uint32_t& written = written_[listType];
+        while (written < end) {
+            const uint32_t count = std::min<uint32_t>(end - written, kUnitsPerStatement);
+            out_ += "record " + number(listType) + ' ' + quoted(listType, written, count) + '\n';
+            written += count;
+        }
+    }
+
+    std::string quoted(uint32_t listType, uint32_t id, uint32_t count) const
+    {
+        std::vector<uint16_t> units(count);
+        if (count > 0)
+            std::memcpy(units.data(), document_.list(listType)->item(id), size_t{count} * 2);
+        return quoteUnits(units.data(), units.size());
+    }
+
+    static std::vector<uint32_t> wordsOf(const ItemList& list, uint32_t id)
+    {
+        std::vector<uint32_t> words;
+        const uint8_t* record = list.item(id);
+        for (uint32_t offset = 0; offset < list.layout().recordSize; offset += 4)
+            words.push_back(readWord(record + offset, list.layout().order));
+        return words;
+    }
+
+    const Document& document_;
+    std::string out_;
+    // Per unit list: how many units the statements written so far append.
+    std::map<uint32_t, uint32_t> written_;
+};
+
+} // namespace
+
+std::string formatListing(const Document& document)
+{
+    return ListingWriter(document).run();
+}
+
+} // namespace trxhost

@@ -1,0 +1,199 @@
+#include "HostDocumentSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using trxhost::Document;
+
+std::vector<uint16_t> unitsOf(const Document& document, uint32_t listType)
+{
+    const trxhost::ItemList& list = *document.list(listType);
+    std::vector<uint16_t> units(list.length());
+    std::memcpy(units.data(), list.bytes().data(), list.bytes().size());
+    return units;
+}
+
+std::vector<Change> changesOf(const Document& document)
+{
+    std::vector<Change> changes;
+    for (uint32_t id = 0; id < document.list(CHLIST_CHANGES)->length(); ++id)
+        changes.push_back(changeAt(document, id));
+    return changes;
+}
+
+TEST(ListingParser, TextStatementsFillTheTextListAndEmitTheirChange)
+{
+    const auto document = listing(
+        "text \"Hé\"   # a comment\n"
+        "text \"\\\"\\\\\\u{1D11E}\\u{D800}\"\n"
+        "text \"\"\n"
+        "property text \"a.png\"\n");
+    EXPECT_EQ(unitsOf(*document, CHLIST_TEXT), (std::vector<uint16_t>{'H', 0xE9, '"', '\\', 0xD834, 0xDD1E, 0xD800}));
+    EXPECT_EQ(unitsOf(*document, CHLIST_PROPERTY_TEXT), (std::vector<uint16_t>{'a', '.', 'p', 'n', 'g'}));
+    EXPECT_EQ(changesOf(*document),
+              (std::vector<Change>{{7, 0, 2, 0}, {7, 2, 5, 0}, {7, 7, 0, 0}, {192, 0, 0, 5}}));
+}
+
+TEST(ListingParser, SymbolicChangesFillTheirValues)
+{
+    const auto document = listing(R"(
+        bold on
+        italic off
+        strikeout 2
+        page size 12240 15840
+        indents 720 0 -360
+        tab stop decimal 1440
+        kerning on 24
+        begin bookmark 5 16
+        end bookmark 5
+        attribute 42 on
+        special 0x127
+        paragraph end
+        begin table of contents 1 0
+        end table
+        change 300 1 \
+            2           # goes on in the next line
+    )");
+    EXPECT_EQ(changesOf(*document), (std::vector<Change>{
+                                        {8, 2, 1, 0},
+                                        {8, 3, 0, 0},
+                                        {8, 12, 2, 0},
+                                        {34, 15840, 12240, 0},
+                                        {13, 720, 0, 0xFFFFFE98},
+                                        {22, 4, 0x2E, 1440},
+                                        {64, 1, 24, 0},
+                                        {67, 0x80020008, 5, 16},
+                                        {68, 0x80020008, 5, 0},
+                                        {8, 42, 1, 0},
+                                        {24, 0x127, 0, 0},
+                                        {0, 1, 0, 0},
+                                        {67, 0x00170000, 1, 0},
+                                        {17, 0, 0, 0},
+                                        {300, 1, 2, 0},
+                                    }));
+}
+
+TEST(ListingParser, SideListRecordsKeepTheirLayout)
+{
+    const auto document = listing(R"(
+        font 3 charset 0x14E40100 "Arial"
+        font 4 charset 0x14B00000 "MS Mincho"
+        record 10 1 0x0A0B0C0D
+        record 11 hex 0102
+        record 12 7 0 9
+        record 2 "ab" 0x263A
+        @borders record 3 hex 0000 0014
+        @shade record 3 5 0xFFFFFFFF
+        paragraph borders @borders
+        paragraph shading @shade
+        @run text "x"
+        property file name @run
+    )");
+    const trxhost::ItemList& rows = *document->list(CHLIST_ROW_FORMATS);
+    ASSERT_EQ(rows.length(), 1u);
+    EXPECT_EQ(rows.bytes().size(), size_t{CHRECORD_SIZE_ROW_FORMAT});
+    EXPECT_EQ(trxhost::readWord(rows.item(0) + 4, trxhost::WordOrder::BigEndian), 0x0A0B0C0Du);
+    EXPECT_EQ(document->list(CHLIST_CELL_FORMATS)->item(0)[1], 2);
+    EXPECT_EQ(document->list(CHLIST_CELL_FORMATS)->bytes().size(), size_t{CHRECORD_SIZE_CELL_FORMAT});
+
+    const trxhost::ItemList& fonts = *document->list(CHLIST_FONTS);
+    ASSERT_EQ(fonts.length(), 3u);
+    EXPECT_EQ(trxhost::readWord(fonts.item(1) + 8, trxhost::WordOrder::Native), 5u) << "name id";
+    EXPECT_EQ(trxhost::readWord(fonts.item(1) + 12, trxhost::WordOrder::Native), 9u) << "name length";
+    EXPECT_EQ(trxhost::readWord(fonts.item(2), trxhost::WordOrder::Native), 7u);
+    EXPECT_EQ(document->list(CHLIST_PROPERTY_TEXT)->length(), 14u);
+
+    EXPECT_EQ(unitsOf(*document, CHLIST_TEXT), (std::vector<uint16_t>{'a', 'b', 0x263A, 'x'}));
+    EXPECT_EQ(document->list(CHLIST_DATA)->length(), 6u);
+    EXPECT_EQ(changesOf(*document),
+              (std::vector<Change>{{58, 0, 0, 0}, {59, 1, 2, 0}, {7, 3, 1, 0}, {193, 2, 2, 0}}));
+}
+
+TEST(ListingParser, OptionsObjectsAndFailures)
+{
+    const auto document = listing(R"(
+        option 36 1252
+        option 54 "ré.txt"
+        option 43 1 2 hex 03
+        object 26 11 hex 00ff 10
+        fail CHGetItem list 0 item 5 code 99
+        fail UTCreateMap code 15
+    )");
+    EXPECT_EQ(*document->option(36), (trxhost::Bytes{0xE4, 0x04, 0, 0}));
+    EXPECT_EQ(*document->option(54), (trxhost::Bytes{'r', 0xC3, 0xA9, '.', 't', 'x', 't', 0}));
+    EXPECT_EQ(document->option(43)->size(), 9u);
+    EXPECT_EQ(*document->object({26, 11}), (trxhost::Bytes{0, 0xFF, 0x10}));
+    ASSERT_EQ(document->failures().size(), 2u);
+    EXPECT_EQ(document->failures()[0], (trxhost::InjectedFailure{"CHGetItem", 0u, 5u, 99}));
+    EXPECT_EQ(document->failures()[1], (trxhost::InjectedFailure{"UTCreateMap", std::nullopt, std::nullopt, 15}));
+}
+
+struct BadListing {
+    const char* text;
+    unsigned line;
+    unsigned column;
+    const char* message;
+};
+
+TEST(ListingParser, FaultsAreReportedAtTheirPosition)
+{
+    const BadListing cases[] = {
+        {"bold maybe", 1, 6, "expected a number, found 'maybe'"},
+        {"text \"abc", 1, 6, "unterminated string"},
+        {"\n  frobnicate 3", 2, 3, "unknown statement 'frobnicate'"},
+        {"# fine\npage size 1", 2, 12, "expected a value for 'page size'"},
+        {"bold on off", 1, 9, "unexpected 'off'"},
+        {"record 10 1 2 3 4 5 6 7 8 9", 1, 27, "too long: a row formats record has 32 bytes"},
+        {"record 3 hex 001", 1, 14, "two per byte"},
+        {"record 10 hex 0000000000000000000000000000000000000000000000000000000000000000 00", 1, 80, "too long"},
+        {"record 3 hex 00", 1, 16, "whole 16-bit units"},
+        {"record 2 70000", 1, 10, "at most 0xFFFF"},
+        {"record 12 hex 00", 1, 11, "expected a number, found 'hex'"},
+        {"record 5 1", 1, 8, "no such list"},
+        {"change 1 2 3 4 5", 1, 16, "at most three values"},
+        {"text \"é\\q\"", 1, 8, "unknown escape"},
+        {"text \"\\u{110000}\"", 1, 7, "bad \\u{hex} escape"},
+        {"font size 0x100000000", 1, 11, "out of range"},
+        {"font size -2147483649", 1, 11, "out of range"},
+        {"paragraph borders @nope", 1, 19, "unknown label @nope"},
+        {"@a bold on\n@a italic on", 2, 1, "label @a is already defined"},
+        {"@a option 1 1", 1, 1, "a label needs a statement that adds an item"},
+        {"option 36 1\noption 36 2", 2, 8, "option 36 is already set"},
+        {"object 1 2 hex\nobject 1 2 hex 00", 2, 8, "object 1 2 is already defined"},
+        {"object 1 2 file \"missing.bin\"", 1, 17, "cannot read"},
+        {"object 1 2", 1, 11, "expected 'file \"name\"' or 'hex'"},
+        {"fail CHGetIt code 1", 1, 6, "unknown service 'CHGetIt'"},
+        {"fail CHGetItem list 0", 1, 22, "expected 'code'"},
+        {"font 1 \"Arial\"", 1, 8, "expected 'charset', found a string"},
+        {"42 bold", 1, 1, "expected a statement, found '42'"},
+        {"text \"\xC3\x28\"", 1, 7, "invalid UTF-8"},
+    };
+    for (const BadListing& bad : cases) {
+        try {
+            trxhost::parseListing(bad.text, "dir/bad.lst");
+            ADD_FAILURE() << "accepted: " << bad.text;
+        } catch (const trxhost::ListingError& error) {
+            const std::string what = error.what();
+            EXPECT_EQ(error.line(), bad.line) << what;
+            EXPECT_EQ(error.column(), bad.column) << what;
+            const std::string position = std::to_string(bad.line) + ":" + std::to_string(bad.column);
+            EXPECT_EQ(what.rfind("dir/bad.lst:" + position + ": ", 0), 0u) << what;
+            EXPECT_NE(what.find(bad.message), std::string::npos) << what;
+        }
+    }
+}
+
+TEST(ListingParser, UnreadableListingIsAnErrorAtItsStart)
+{
+    try {
+        trxhost::loadListing("/nonexistent/doc.lst");
+        ADD_FAILURE() << "loaded";
+    } catch (const trxhost::ListingError& error) {
+        EXPECT_EQ(std::string(error.what()), "/nonexistent/doc.lst:0:0: cannot read the listing: no such file");
+    }
+}
+
+} // namespace
