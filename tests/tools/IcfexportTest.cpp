@@ -1,0 +1,247 @@
+// End-to-end runs of the icfexport program: its command line, its exit
+// statuses and messages, and which files it leaves behind.
+#include "ProgramRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kGoodListing = "character set 0x14B00000\ntext \"Hello\"\nparagraph end\ndocument end\n";
+
+class IcfexportTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "icfexport-test-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        scratch_ = pattern;
+    }
+
+    void TearDown() override { fs::remove_all(scratch_); }
+
+    std::string path(const std::string& name) const { return (scratch_ / name).string(); }
+
+    std::string write(const std::string& name, const std::string& text) const
+    {
+        fs::create_directories(fs::path(path(name)).parent_path());
+        std::ofstream(path(name), std::ios::binary) << text;
+        return path(name);
+    }
+
+    std::string read(const std::string& name) const
+    {
+        std::ostringstream text;
+        text << std::ifstream(path(name), std::ios::binary).rdbuf();
+        return text.str();
+    }
+
+    ProgramRun run(const std::vector<std::string>& arguments, const std::string& program = ICFEXPORT_PATH) const
+    {
+        return runProgram(program, arguments, scratch_.string());
+    }
+
+    // Every file under the scratch directory, relative to it.
+    std::set<std::string> files() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : fs::recursive_directory_iterator(scratch_))
+            if (entry.is_regular_file())
+                names.insert(fs::relative(entry.path(), scratch_).string());
+        return names;
+    }
+
+    fs::path scratch_;
+};
+
+TEST_F(IcfexportTest, HelpExplainsEveryFlagAndVersionPrintsIt)
+{
+    const ProgramRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    for (const char* flag : {"--output", "--output-dir", "--filter", "--user", "--code-page", "--graphics ",
+                             "--graphics-rects", "--keep-graphic-temp-files", "--embedded-graphics",
+                             "--referenced-graphics", "--convert-all-graphics ", "--convert-all-graphics-checked",
+                             "--never-convert", "--referenced-file-list", "--reporting-level", "--version"})
+        EXPECT_NE(help.out.find(flag), std::string::npos) << flag;
+    EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+
+    const ProgramRun version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("icfexport ", 0), 0u) << version.out;
+}
+
+class UsageErrorTest : public IcfexportTest, public ::testing::WithParamInterface<std::vector<std::string>> {};
+
+TEST_P(UsageErrorTest, ExitsWithOneAndWritesNothing)
+{
+    write("a.lst", kGoodListing);
+    write("b.lst", kGoodListing);
+    std::vector<std::string> arguments;
+    for (const std::string& argument : GetParam())
+        arguments.push_back(argument.find(".lst") != std::string::npos ? path(argument) : argument);
+
+    const ProgramRun result = run(arguments);
+
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err.rfind("icfexport: ", 0), 0u) << result.err;
+    EXPECT_NE(result.err.find("--help"), std::string::npos);
+    EXPECT_EQ(files(), (std::set<std::string>{"a.lst", "b.lst"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, UsageErrorTest,
+    ::testing::Values(std::vector<std::string>{}, std::vector<std::string>{"--bogus", "a.lst"},
+                      std::vector<std::string>{"a.lst", "--code-page"},
+                      std::vector<std::string>{"--code-page", "65536", "a.lst"},
+                      std::vector<std::string>{"--code-page=12x", "a.lst"},
+                      std::vector<std::string>{"--reporting-level", "-32769", "a.lst"},
+                      std::vector<std::string>{"--graphics", "maybe", "a.lst"},
+                      std::vector<std::string>{"--keep-graphic-temp-files=1", "a.lst"},
+                      std::vector<std::string>{"--never-convert", "1,,2", "a.lst"},
+                      std::vector<std::string>{"--never-convert", "0x100000000", "a.lst"},
+                      std::vector<std::string>{"--user", "1", "a.lst"},
+                      std::vector<std::string>{"-o", "out.icf", "a.lst", "b.lst"},
+                      std::vector<std::string>{"-o", "out.icf", "-d", ".", "a.lst"},
+                      std::vector<std::string>{"a.lst", "-o", "a.lst"},
+                      std::vector<std::string>{"a.lst", "a.lst"}));
+
+TEST_F(IcfexportTest, NeverConvertListFitsOneOptionBuffer)
+{
+    write("a.lst", kGoodListing);
+    std::string ids = "0";
+    for (int i = 1; i < 256; ++i)
+        ids += "," + std::to_string(i);
+    EXPECT_EQ(run({"--never-convert", ids, path("a.lst")}).status, 0);
+    EXPECT_EQ(run({"--never-convert", ids + ",256", path("a.lst")}).status, 1);
+}
+
+TEST_F(IcfexportTest, ConvertsTheSampleNextToItsInputWithEveryOptionFlag)
+{
+    fs::copy_file(fs::path(ICF_SOURCE_DIR) / "samples" / "sample.lst", path("sample.lst"));
+
+    const ProgramRun result =
+        run({"--code-page=1252", "--graphics", "off", "--graphics-rects", "off", "--keep-graphic-temp-files",
+             "--embedded-graphics", "convert", "--referenced-graphics", "keep", "--convert-all-graphics",
+             "--convert-all-graphics-checked", "--never-convert", "7,0xFFFFFFFF", "--reporting-level", "-3",
+             "--user", "1,0x2", "--", path("sample.lst")});
+
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(files(), (std::set<std::string>{"sample.lst", "sample.icf"}));
+}
+
+TEST_F(IcfexportTest, BadListingIsReportedWithItsPositionAndNothingIsConverted)
+{
+    write("good.lst", kGoodListing);
+    write("bad.lst", "text \"Hello\"\nparagraph end\nbold maybe\n");
+
+    const ProgramRun result = run({"-d", path("out"), path("good.lst"), path("bad.lst")});
+
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("bad.lst:3:6: "), std::string::npos) << result.err;
+    EXPECT_EQ(files(), (std::set<std::string>{"good.lst", "bad.lst"}));
+}
+
+struct InjectedFailure {
+    const char* failure;
+    const char* message;
+};
+
+void PrintTo(const InjectedFailure& failure, std::ostream* out)
+{
+    *out << failure.failure;
+}
+
+class HostCodeTest : public IcfexportTest, public ::testing::WithParamInterface<InjectedFailure> {};
+
+TEST_P(HostCodeTest, NamesTheCodeAndLeavesNoOutput)
+{
+    write("doc.lst", kGoodListing + "fail " + GetParam().failure + "\n");
+
+    const ProgramRun result = run({path("doc.lst"), "-o", path("doc.icf")});
+
+    EXPECT_EQ(result.status, 4);
+    EXPECT_EQ(result.err, "icfexport: " + path("doc.lst") + ": export failed with " + GetParam().message + "\n");
+    EXPECT_EQ(files(), (std::set<std::string>{"doc.lst"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, HostCodeTest,
+    ::testing::Values(InjectedFailure{"CHGetItemId list 0 item 0 code 37", "code 37 (TRXERR_NOITEM)"},
+                      InjectedFailure{"IOCreate code 15", "code 15 (TRXERR_BADPARAM)"},
+                      InjectedFailure{"DAGetHChunker code 45", "code 45 (export or chunker handle missing)"},
+                      InjectedFailure{"CHGetItemId code -5", "code -5 (no such file)"},
+                      InjectedFailure{"CHGetItemId code 99", "code 99 (unknown code)"}));
+
+TEST_F(IcfexportTest, FailedExportKeepsThePreviousOutput)
+{
+    write("doc.lst", kGoodListing + "fail CHGetItemId code 37\n");
+    write("doc.icf", "finished earlier");
+
+    EXPECT_EQ(run({path("doc.lst")}).status, 4);
+    EXPECT_EQ(read("doc.icf"), "finished earlier");
+    EXPECT_EQ(files(), (std::set<std::string>{"doc.lst", "doc.icf"}));
+}
+
+TEST_F(IcfexportTest, SeveralInputsConvertOneAfterAnotherPastAFailure)
+{
+    write("a.lst", kGoodListing);
+    write("b.lst", kGoodListing + "fail IOCreate code 15\n");
+    write("sub/c.lst", kGoodListing);
+
+    const ProgramRun beside = run({path("a.lst"), path("b.lst"), path("sub/c.lst")});
+    EXPECT_EQ(beside.status, 4);
+    EXPECT_NE(beside.err.find("b.lst: export failed"), std::string::npos) << beside.err;
+    EXPECT_EQ(files(), (std::set<std::string>{"a.lst", "b.lst", "sub/c.lst", "a.icf", "sub/c.icf"}));
+
+    fs::create_directories(path("out"));
+    const ProgramRun intoDirectory = run({"--output-dir=" + path("out"), path("a.lst"), path("sub/c.lst")});
+    EXPECT_EQ(intoDirectory.status, 0) << intoDirectory.err;
+    EXPECT_TRUE(fs::exists(path("out/a.icf")));
+    EXPECT_TRUE(fs::exists(path("out/c.icf")));
+}
+
+TEST_F(IcfexportTest, OutputDirectoryMustExist)
+{
+    write("a.lst", kGoodListing);
+
+    const ProgramRun result = run({"-o", path("missing/a.icf"), path("a.lst")});
+
+    EXPECT_EQ(result.status, 5);
+    EXPECT_NE(result.err.find("missing"), std::string::npos) << result.err;
+}
+
+TEST_F(IcfexportTest, FilterIsFoundBesideTheProgramOrGivenByPath)
+{
+    write("a.lst", kGoodListing);
+    fs::create_directories(path("bin"));
+    fs::create_directories(path("lib"));
+    fs::copy_file(ICFEXPORT_PATH, path("bin/icfexport"));
+    const std::string besideProgram = path("lib/libicffilter.so.1");
+
+    const ProgramRun missing = run({path("a.lst")}, path("bin/icfexport"));
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_NE(missing.err.find(besideProgram), std::string::npos) << missing.err;
+    EXPECT_FALSE(fs::exists(path("a.icf")));
+
+    fs::create_symlink(ICF_FILTER_PATH, besideProgram);
+    EXPECT_EQ(run({path("a.lst")}, path("bin/icfexport")).status, 0);
+    EXPECT_TRUE(fs::exists(path("a.icf")));
+
+    const ProgramRun notAFilter = run({"--filter", ICF_BINARY_DIR "/lib/libtrx_da.so.1", path("a.lst")});
+    EXPECT_EQ(notAFilter.status, 3);
+    EXPECT_NE(notAFilter.err.find("VwGetRtns"), std::string::npos) << notAFilter.err;
+
+    EXPECT_EQ(run({"--filter", path("nowhere/libicffilter.so.1"), path("a.lst")}).status, 3);
+    EXPECT_EQ(run({"--filter", ICF_FILTER_PATH, path("a.lst")}).status, 0);
+}
+
+} // namespace

@@ -1,0 +1,73 @@
+#include "CommandLine.h"
+
+namespace icfdump {
+
+namespace {
+
+// Applies a flag; false when there is no such flag.
+bool applyFlag(CommandLine& commandLine, const std::string& flag)
+{
+    if (flag == "-d" || flag == "--decode")
+        commandLine.listing.decodeText = true;
+    else if (flag == "-o" || flag == "--offsets")
+        commandLine.listing.showOffsets = true;
+    else if (flag == "-h" || flag == "--help")
+        commandLine.action = CommandLine::Action::Help;
+    else if (flag == "--version")
+        commandLine.action = CommandLine::Action::Version;
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments)
+{
+    CommandLine commandLine;
+    std::vector<std::string> inputs;
+    bool flagsEnded = false;
+    for (const std::string& argument : arguments) {
+        if (flagsEnded || argument.size() < 2 || argument[0] != '-')
+            inputs.push_back(argument);
+        else if (argument == "--")
+            flagsEnded = true;
+        else if (!applyFlag(commandLine, argument))
+            throw UsageError("unknown flag '" + argument + "'");
+        if (commandLine.action != CommandLine::Action::Dump)
+            return commandLine;
+    }
+    if (inputs.size() != 1)
+        throw UsageError(inputs.empty() ? "no input file given" : "more than one input file given");
+    if (inputs[0].empty())
+        throw UsageError("empty file name");
+    commandLine.input = inputs[0];
+    return commandLine;
+}
+
+std::string helpText()
+{
+    return "Usage: icfdump [FLAGS] FILE\n"
+           "\n"
+           "Lists the ICF stream in FILE (- for standard input): one command per line with\n"
+           "its name and parameters, the text between commands as quoted runs, and what a\n"
+           "command holds indented under it. The syntax is checked on the way; the listing\n"
+           "stops at the first fault, which is reported with its byte offset.\n"
+           "\n"
+           "Flags:\n"
+           "  -d, --decode    show text as characters (UTF-8): \"HEX\" and \"XCS\" escapes\n"
+           "                  and \"MBC\" runs are turned back into what they stand for\n"
+           "  -o, --offsets   start each line with the byte offset of what it shows\n"
+           "  -h, --help      print this help and exit\n"
+           "      --version   print the version and exit\n"
+           "  --              end of flags: the next argument is the file\n"
+           "\n"
+           "Exit status:\n"
+           "  0  the input is well-formed ICF\n"
+           "  1  the command line is wrong\n"
+           "  2  the input cannot be read (or is too large to hold in memory)\n"
+           "  3  the input has a syntax fault: the listing goes up to it, and the fault and\n"
+           "     its offset are reported on standard error\n";
+}
+
+} // namespace icfdump

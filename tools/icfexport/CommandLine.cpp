@@ -1,0 +1,398 @@
+#include "CommandLine.h"
+
+#include "trx/platform.h"
+
+#include <charconv>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <sstream>
+
+namespace icfexport {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A list option is delivered in one buffer of DAOPT_LIST_SIZE bytes: the
+// never-convert ids are 32-bit values, the referenced-file list path ends
+// with a zero byte.
+constexpr size_t kMaxNeverConvertIds = DAOPT_LIST_SIZE / sizeof(uint32_t);
+constexpr size_t kMaxListPathLength = DAOPT_LIST_SIZE - 1;
+
+// The options carry 4-byte values, but the filter reads the code page as an
+// unsigned and the reporting level as a signed 16-bit number.
+constexpr uint64_t kMaxCodePage = UINT16_MAX;
+constexpr int64_t kMinReportingLevel = INT16_MIN;
+constexpr int64_t kMaxReportingLevel = INT16_MAX;
+
+struct ParseState {
+    CommandLine result;
+    std::vector<std::string> inputs;
+    std::string output;
+    std::string outputDirectory;
+};
+
+using FlagHandler = void (*)(ParseState& state, const std::string& flag, const std::string& value);
+
+struct Flag {
+    const char* name;
+    const char* shortName; // or null
+    const char* valueName; // null when the flag takes no value
+    const char* help;      // lines after the first start with '\n'
+    FlagHandler apply;
+};
+
+// Decimal, or hexadecimal after "0x".
+uint64_t parseUnsigned(const std::string& flag, const std::string& text, uint64_t max)
+{
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const char* first = text.data() + (hex ? 2 : 0);
+    const char* last = text.data() + text.size();
+    uint64_t value = 0;
+    const auto [end, error] = std::from_chars(first, last, value, hex ? 16 : 10);
+    if (first == last || error != std::errc() || end != last || value > max)
+        throw UsageError(flag + ": '" + text + "' is not a number from 0 to " + std::to_string(max));
+    return value;
+}
+
+int64_t parseSigned(const std::string& flag, const std::string& text, int64_t min, int64_t max)
+{
+    const char* first = text.data();
+    const char* last = first + text.size();
+    int64_t value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (first == last || error != std::errc() || end != last || value < min || value > max)
+        throw UsageError(flag + ": '" + text + "' is not a number from " + std::to_string(min) + " to " +
+                         std::to_string(max));
+    return value;
+}
+
+std::vector<std::string> splitAtCommas(const std::string& text)
+{
+    std::vector<std::string> items;
+    std::istringstream stream(text);
+    for (std::string item; std::getline(stream, item, ',');)
+        items.push_back(item);
+    if (text.empty() || text.back() == ',')
+        items.emplace_back();
+    return items;
+}
+
+// The index of `value` among `choices`; anything else is a usage error.
+size_t choose(const std::string& flag, const std::string& value, const std::vector<const char*>& choices)
+{
+    for (size_t i = 0; i < choices.size(); ++i)
+        if (value == choices[i])
+            return i;
+    std::string expected;
+    for (const char* choice : choices)
+        expected += (expected.empty() ? "" : " or ") + std::string(choice);
+    throw UsageError(flag + ": expected " + expected + ", not '" + value + "'");
+}
+
+// Sets `id` and clears the option it contradicts, so that the last flag wins.
+void setExclusive(ParseState& state, uint32_t id, uint32_t contradicted)
+{
+    state.result.numericOptions[id] = 1;
+    state.result.numericOptions.erase(contradicted);
+}
+
+void setOutput(ParseState& state, const std::string& flag, const std::string& value)
+{
+    if (value.empty())
+        throw UsageError(flag + ": empty file name");
+    state.output = value;
+}
+
+void setOutputDirectory(ParseState& state, const std::string& flag, const std::string& value)
+{
+    if (value.empty())
+        throw UsageError(flag + ": empty directory name");
+    state.outputDirectory = value;
+}
+
+void setFilter(ParseState& state, const std::string& flag, const std::string& value)
+{
+    if (value.empty())
+        throw UsageError(flag + ": empty path");
+    state.result.filterPath = value;
+}
+
+void setUser(ParseState& state, const std::string& flag, const std::string& value)
+{
+    const std::vector<std::string> values = splitAtCommas(value);
+    if (values.size() != 2)
+        throw UsageError(flag + ": expected two values V1,V2, not '" + value + "'");
+    state.result.user1 = parseUnsigned(flag, values[0], UINTPTR_MAX);
+    state.result.user2 = parseUnsigned(flag, values[1], UINTPTR_MAX);
+}
+
+void setCodePage(ParseState& state, const std::string& flag, const std::string& value)
+{
+    state.result.numericOptions[DAOPT_DEFAULT_CODE_PAGE] =
+        static_cast<uint32_t>(parseUnsigned(flag, value, kMaxCodePage));
+}
+
+void setReportingLevel(ParseState& state, const std::string& flag, const std::string& value)
+{
+    const auto level = static_cast<int32_t>(parseSigned(flag, value, kMinReportingLevel, kMaxReportingLevel));
+    state.result.numericOptions[DAOPT_REPORTING_LEVEL] = static_cast<uint32_t>(level);
+}
+
+void setGraphics(ParseState& state, const std::string& flag, const std::string& value)
+{
+    if (choose(flag, value, {"on", "off"}) == 0)
+        setExclusive(state, DAOPT_ENABLE_GRAPHICS, DAOPT_DISABLE_GRAPHICS);
+    else
+        setExclusive(state, DAOPT_DISABLE_GRAPHICS, DAOPT_ENABLE_GRAPHICS);
+}
+
+void setGraphicsRects(ParseState& state, const std::string& flag, const std::string& value)
+{
+    choose(flag, value, {"off"});
+    state.result.numericOptions[DAOPT_DISABLE_GRAPHICS_RECTS] = 1;
+}
+
+void setKeepGraphicTempFiles(ParseState& state, const std::string&, const std::string&)
+{
+    state.result.numericOptions[DAOPT_KEEP_GRAPHIC_TEMP_FILES] = 1;
+}
+
+void setEmbeddedGraphics(ParseState& state, const std::string& flag, const std::string& value)
+{
+    choose(flag, value, {"convert"});
+    state.result.numericOptions[DAOPT_EMBEDDED_GRAPHICS_CONVERT] = 1;
+}
+
+void setReferencedGraphics(ParseState& state, const std::string& flag, const std::string& value)
+{
+    if (choose(flag, value, {"keep", "convert"}) == 0)
+        setExclusive(state, DAOPT_REFERENCED_GRAPHICS_KEEP, DAOPT_REFERENCED_GRAPHICS_CONVERT);
+    else
+        setExclusive(state, DAOPT_REFERENCED_GRAPHICS_CONVERT, DAOPT_REFERENCED_GRAPHICS_KEEP);
+}
+
+void setConvertAllGraphics(ParseState& state, const std::string&, const std::string&)
+{
+    state.result.numericOptions[DAOPT_CONVERT_ALL_GRAPHICS] = 1;
+}
+
+void setConvertAllGraphicsChecked(ParseState& state, const std::string&, const std::string&)
+{
+    state.result.numericOptions[DAOPT_CONVERT_ALL_GRAPHICS_CHECKED] = 1;
+}
+
+void setNeverConvert(ParseState& state, const std::string& flag, const std::string& value)
+{
+    const std::vector<std::string> ids = splitAtCommas(value);
+    if (ids.size() > kMaxNeverConvertIds)
+        throw UsageError(flag + ": more than " + std::to_string(kMaxNeverConvertIds) + " ids");
+    std::vector<uint8_t> bytes(ids.size() * sizeof(uint32_t));
+    for (size_t i = 0; i < ids.size(); ++i) {
+        const auto id = static_cast<uint32_t>(parseUnsigned(flag, ids[i], UINT32_MAX));
+        std::memcpy(bytes.data() + i * sizeof id, &id, sizeof id);
+    }
+    state.result.listOptions[DAOPT_NEVER_CONVERT_LIST] = std::move(bytes);
+}
+
+void setReferencedFileList(ParseState& state, const std::string& flag, const std::string& value)
+{
+    if (value.empty())
+        throw UsageError(flag + ": empty path");
+    if (value.size() > kMaxListPathLength)
+        throw UsageError(flag + ": path longer than " + std::to_string(kMaxListPathLength) + " bytes");
+    std::vector<uint8_t> bytes(value.begin(), value.end());
+    bytes.push_back(0);
+    state.result.listOptions[DAOPT_REFERENCED_FILE_LIST] = std::move(bytes);
+}
+
+void askForHelp(ParseState& state, const std::string&, const std::string&)
+{
+    state.result.action = CommandLine::Action::Help;
+}
+
+void askForVersion(ParseState& state, const std::string&, const std::string&)
+{
+    state.result.action = CommandLine::Action::Version;
+}
+
+const std::vector<Flag>& flags()
+{
+    static const std::vector<Flag> table = {
+        {"--output", "-o", "FILE", "write the ICF to FILE (one input only)", setOutput},
+        {"--output-dir", "-d", "DIR", "write each INPUT's ICF into DIR", setOutputDirectory},
+        {"--filter", nullptr, "PATH",
+         "load the filter from PATH (default:\n../lib/libicffilter.so.1 beside the program)", setFilter},
+        {"--user", nullptr, "V1,V2", "values handed to the filter with VwSetUser\n(default 0,0)", setUser},
+        {"--code-page", nullptr, "N", "default code page, 0 to 65535 (option 36)", setCodePage},
+        {"--graphics", nullptr, "on|off", "enable (option 38) or disable (option 46)\ngraphics", setGraphics},
+        {"--graphics-rects", nullptr, "off", "hide the rectangles of graphics (option 47)", setGraphicsRects},
+        {"--keep-graphic-temp-files", nullptr, nullptr, "keep temporary graphic files (option 39)",
+         setKeepGraphicTempFiles},
+        {"--embedded-graphics", nullptr, "convert", "convert embedded graphics (option 40)", setEmbeddedGraphics},
+        {"--referenced-graphics", nullptr, "keep|convert",
+         "keep (option 41) or convert (option 42)\nreferenced graphics", setReferencedGraphics},
+        {"--convert-all-graphics", nullptr, nullptr, "convert all graphics (option 44)", setConvertAllGraphics},
+        {"--convert-all-graphics-checked", nullptr, nullptr,
+         "convert all graphics, checking each\n(option 45; overrides the other graphics\nactions)",
+         setConvertAllGraphicsChecked},
+        {"--never-convert", nullptr, "ID[,ID...]",
+         "graphics ids never to convert: at most 256\n32-bit numbers, decimal or 0x-hex\n(option 43)",
+         setNeverConvert},
+        {"--referenced-file-list", nullptr, "PATH",
+         "list referenced files into PATH (option 54)", setReferencedFileList},
+        {"--reporting-level", nullptr, "N", "reporting level, -32768 to 32767 (option 32)", setReportingLevel},
+        {"--help", "-h", nullptr, "print this help and exit", askForHelp},
+        {"--version", nullptr, nullptr, "print the version and exit", askForVersion},
+    };
+    return table;
+}
+
+const Flag& findFlag(const std::string& name)
+{
+    for (const Flag& flag : flags())
+        if (name == flag.name || (flag.shortName && name == flag.shortName))
+            return flag;
+    throw UsageError("unknown flag '" + name + "'");
+}
+
+// Reads the flag at arguments[index] (with its value) and returns the index
+// of the last argument it used.
+size_t applyFlag(ParseState& state, const std::vector<std::string>& arguments, size_t index)
+{
+    const std::string& argument = arguments[index];
+    const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
+    const std::string name = argument.substr(0, equals);
+    const Flag& flag = findFlag(name);
+    if (!flag.valueName) {
+        if (equals != std::string::npos)
+            throw UsageError(name + " takes no value");
+        flag.apply(state, name, {});
+        return index;
+    }
+    if (equals != std::string::npos) {
+        flag.apply(state, name, argument.substr(equals + 1));
+        return index;
+    }
+    if (index + 1 >= arguments.size())
+        throw UsageError(name + " needs a value " + flag.valueName);
+    flag.apply(state, name, arguments[index + 1]);
+    return index + 1;
+}
+
+std::string normalized(const std::string& path)
+{
+    return fs::path(path).lexically_normal().string();
+}
+
+// Refuses outputs that would overwrite an input or each other.
+void checkOutputsDistinct(const std::vector<Job>& jobs)
+{
+    std::set<std::string> inputs;
+    for (const Job& job : jobs)
+        inputs.insert(normalized(job.input));
+    std::map<std::string, std::string> writers;
+    for (const Job& job : jobs) {
+        const std::string output = normalized(job.output);
+        if (inputs.count(output))
+            throw UsageError("output " + job.output + " would overwrite an input");
+        const auto [writer, fresh] = writers.emplace(output, job.input);
+        if (!fresh)
+            throw UsageError(writer->second + " and " + job.input + " would both be written to " + job.output);
+    }
+}
+
+std::string outputFor(const ParseState& state, const std::string& input)
+{
+    if (!state.output.empty())
+        return state.output;
+    const fs::path name = fs::path(input).filename().replace_extension(".icf");
+    const fs::path directory =
+        state.outputDirectory.empty() ? fs::path(input).parent_path() : fs::path(state.outputDirectory);
+    return (directory / name).string();
+}
+
+std::vector<Job> planJobs(const ParseState& state)
+{
+    if (state.inputs.empty())
+        throw UsageError("no input listing given");
+    if (!state.output.empty() && !state.outputDirectory.empty())
+        throw UsageError("-o and -d cannot be used together");
+    if (!state.output.empty() && state.inputs.size() > 1)
+        throw UsageError("-o names one output file; use -d DIR to convert several inputs");
+    std::vector<Job> jobs;
+    for (const std::string& input : state.inputs)
+        jobs.push_back({input, outputFor(state, input)});
+    checkOutputsDistinct(jobs);
+    return jobs;
+}
+
+// One flag in --help: its usage, then its description from a fixed column;
+// the description's '\n' start indented lines.
+void writeHelpEntry(std::ostream& text, const std::string& usage, const char* description)
+{
+    constexpr size_t kDescriptionColumn = 36;
+    const std::string indent(kDescriptionColumn, ' ');
+    const std::string left = "  " + usage;
+    text << left << (left.size() + 2 <= kDescriptionColumn ? indent.substr(left.size()) : "\n" + indent);
+    for (const char* c = description; *c; ++c)
+        text << (*c == '\n' ? "\n" + indent : std::string(1, *c));
+    text << '\n';
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments)
+{
+    ParseState state;
+    bool flagsEnded = false;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (flagsEnded || argument.size() < 2 || argument[0] != '-')
+            state.inputs.push_back(argument);
+        else if (argument == "--")
+            flagsEnded = true;
+        else
+            i = applyFlag(state, arguments, i);
+        if (state.result.action != CommandLine::Action::Convert)
+            return state.result;
+    }
+    state.result.jobs = planJobs(state);
+    return state.result;
+}
+
+std::string helpText()
+{
+    std::ostringstream text;
+    text << "Usage: icfexport [FLAGS] INPUT...\n"
+            "\n"
+            "Converts document listings to ICF with the export filter, one input after\n"
+            "another. Each INPUT becomes INPUT with the extension .icf, beside it, unless\n"
+            "-o or -d says otherwise. Flags override the export options of the listings.\n"
+            "Every listing is read before anything is converted. An output is written\n"
+            "under a temporary name and renamed into place only when its export succeeds;\n"
+            "a failed export leaves no output and the other inputs are still converted.\n"
+            "\n"
+            "Flags (a value follows the flag or, for long flags, an '='):\n";
+    for (const Flag& flag : flags()) {
+        std::string usage = flag.shortName ? std::string(flag.shortName) + ", " : "    ";
+        usage += flag.name;
+        if (flag.valueName)
+            usage += std::string(" ") + flag.valueName;
+        writeHelpEntry(text, usage, flag.help);
+    }
+    writeHelpEntry(text, "--", "end of flags: the rest are inputs");
+    text << "\n"
+            "Exit status:\n"
+            "  0  every input was converted\n"
+            "  1  the command line is wrong\n"
+            "  2  an input listing could not be read or parsed (nothing is converted)\n"
+            "  3  the filter could not be loaded or started (nothing is converted)\n"
+            "  4  the filter returned a host error code for an input\n"
+            "  5  an output file could not be written or renamed into place\n"
+            "When several inputs fail, the status is that of the first failure.\n";
+    return text.str();
+}
+
+} // namespace icfexport

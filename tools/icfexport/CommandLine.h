@@ -1,0 +1,45 @@
+// The command line of icfexport: what to convert into which files, the
+// filter to load, and the export options the flags set.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace icfexport {
+
+// A command line that cannot be run; what() says why.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One input listing and the ICF file it becomes.
+struct Job {
+    std::string input;
+    std::string output;
+};
+
+struct CommandLine {
+    enum class Action { Convert, Help, Version };
+    Action action = Action::Convert;
+    std::vector<Job> jobs;
+    // Empty: the filter installed beside the program.
+    std::string filterPath;
+    // The two values handed to the filter with VwSetUser.
+    uintptr_t user1 = 0;
+    uintptr_t user2 = 0;
+    // Export options by DAOPT_* id; they override the listing's own.
+    std::map<uint32_t, uint32_t> numericOptions;
+    std::map<uint32_t, std::vector<uint8_t>> listOptions;
+};
+
+// Parses the arguments after the program name. Throws UsageError.
+CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// The text --help prints: every flag and every exit status.
+std::string helpText();
+
+} // namespace icfexport

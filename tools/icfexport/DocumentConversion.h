@@ -1,0 +1,19 @@
+// Converts one loaded listing: an export of the document with the command
+// line's options, run by the filter into a temporary file that is renamed
+// into place on success. Failures are reported on standard error.
+#pragma once
+
+#include "CommandLine.h"
+#include "ExitStatus.h"
+#include "FilterSession.h"
+
+namespace trxhost {
+class Document;
+}
+
+namespace icfexport {
+
+ExitStatus convertDocument(FilterSession& session, const trxhost::Document& document, const Job& job,
+                           const CommandLine& commandLine);
+
+} // namespace icfexport

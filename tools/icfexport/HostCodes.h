@@ -1,0 +1,11 @@
+// Names of the host error codes a filter returns, for messages.
+#pragma once
+
+#include "trx/platform.h"
+
+namespace icfexport {
+
+// "TRXERR_NOITEM", "memory exhausted", ... or "unknown code".
+const char* hostCodeName(TRXERR code);
+
+} // namespace icfexport

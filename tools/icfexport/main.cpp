@@ -1,0 +1,118 @@
+// icfexport: converts document listings to ICF by loading the export filter
+// and driving it exactly as a conversion host does.
+#include "CommandLine.h"
+#include "DocumentConversion.h"
+#include "ExitStatus.h"
+#include "FilterLibrary.h"
+#include "FilterSession.h"
+#include "Report.h"
+#include "host/Document.h"
+#include "host/Listing.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+using namespace icfexport;
+
+namespace {
+
+using Documents = std::vector<std::unique_ptr<trxhost::Document>>;
+
+// Reads every listing before anything is converted, so that a bad one stops
+// the run before any output is written. Reports every bad listing.
+bool loadListings(const std::vector<Job>& jobs, Documents& documents)
+{
+    bool allLoaded = true;
+    for (const Job& job : jobs) {
+        try {
+            documents.push_back(trxhost::loadListing(job.input));
+        } catch (const trxhost::ListingError& error) {
+            reportError() << error.what() << '\n';
+            allLoaded = false;
+        }
+    }
+    return allLoaded;
+}
+
+// Checks that each output's directory takes new files, before converting.
+bool outputDirectoriesWritable(const std::vector<Job>& jobs)
+{
+    for (const Job& job : jobs) {
+        const std::filesystem::path directory = std::filesystem::path(job.output).parent_path();
+        const std::string name = directory.empty() ? "." : directory.string();
+        if (access(name.c_str(), W_OK) != 0) {
+            reportError() << job.output << ": cannot write into " << name << ": " << std::strerror(errno) << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
+// Converts each document in turn; a failure does not stop the others.
+ExitStatus convertEach(FilterSession& session, const Documents& documents, const CommandLine& commandLine)
+{
+    ExitStatus first = ExitStatus::Ok;
+    for (size_t i = 0; i < documents.size(); ++i) {
+        const ExitStatus status = convertDocument(session, *documents[i], commandLine.jobs[i], commandLine);
+        if (first == ExitStatus::Ok)
+            first = status;
+    }
+    return first;
+}
+
+ExitStatus convertAll(const CommandLine& commandLine)
+{
+    Documents documents;
+    if (!loadListings(commandLine.jobs, documents))
+        return ExitStatus::Listing;
+    if (!outputDirectoriesWritable(commandLine.jobs))
+        return ExitStatus::Output;
+    try {
+        FilterLibrary filter(commandLine.filterPath.empty() ? defaultFilterPath() : commandLine.filterPath);
+        FilterSession session(filter.routines(), commandLine.user1, commandLine.user2);
+        return convertEach(session, documents, commandLine);
+    } catch (const FilterError& error) {
+        reportError() << error.what() << '\n';
+        return ExitStatus::Filter;
+    }
+}
+
+ExitStatus run(const std::vector<std::string>& arguments)
+{
+    CommandLine commandLine;
+    try {
+        commandLine = parseCommandLine(arguments);
+    } catch (const UsageError& error) {
+        reportError() << error.what() << "\nTry 'icfexport --help' for more information.\n";
+        return ExitStatus::Usage;
+    }
+    switch (commandLine.action) {
+    case CommandLine::Action::Help:
+        std::cout << helpText();
+        return ExitStatus::Ok;
+    case CommandLine::Action::Version:
+        std::cout << "icfexport " ICFEXPORT_VERSION "\n";
+        return ExitStatus::Ok;
+    case CommandLine::Action::Convert:
+        break;
+    }
+    return convertAll(commandLine);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return static_cast<int>(run(std::vector<std::string>(argv + 1, argv + argc)));
+    } catch (const std::exception& error) {
+        // Running out of memory is all that is expected to get here.
+        reportError() << error.what() << '\n';
+        return static_cast<int>(ExitStatus::ExportFailed);
+    }
+}
