@@ -1,0 +1,91 @@
+#include "icf/ICFStrandUtilities.h"
+
+#include "icf/ICFNodeWriter.h"
+#include "icf/ICFTextWriter.h"
+#include "model/StrandContentList.h"
+#include "model/StrandProperties.h"
+
+#include <algorithm>
+#include <cctype>
+#include <list>
+#include <stdexcept>
+
+namespace {
+
+bool isTextStrand(IStrandContent* strand)
+{
+    const EContentInterfaceID kind = strand->getINode()->getContentInterfaceID();
+    return kind == kTextStrandNode || kind == kWordTextStrandNode;
+}
+
+unsigned char firstByte(const std::string& bytes)
+{
+    if (bytes.empty())
+        throw std::out_of_range("Out of range exception occurred");
+    return static_cast<unsigned char>(bytes.front());
+}
+
+} // namespace
+
+void CICFStrandUtilities::writeStrands(const CStrandContentList& strands)
+{
+    for (IStrandContent* strand : strands) {
+        if (INodeWriter* writer = strand->getINode()->getNodeWriter())
+            writer->write();
+    }
+}
+
+void CICFStrandUtilities::writeTextOnly(CICFWriter* writer, const CStrandContentList& strands)
+{
+    if (!writer)
+        return;
+    for (IStrandContent* strand : strands) {
+        auto* nodeWriter = dynamic_cast<CICFNodeWriter*>(strand->getINode()->getNodeWriter());
+        if (!nodeWriter)
+            continue;
+        std::list<CCharacterString> texts;
+        nodeWriter->getText(texts);
+        CICFTextWriter textWriter(kMBCEnclosed);
+        for (const CCharacterString& text : texts)
+            textWriter.writeText(writer, text);
+        textWriter.done();
+    }
+}
+
+int CICFStrandUtilities::extractFirstCharacter(CStrandContentList& strands, IStrandProperties** properties,
+                                               IStrandStyleContent** style)
+{
+    if (!properties || !style)
+        return 0;
+    const auto found = std::find_if(strands.begin(), strands.end(), isTextStrand);
+    if (found == strands.end())
+        return 0;
+    IStrandContent* strand = *found;
+    *properties = strand->getProperties();
+    if (*properties)
+        (*properties)->addRef();
+    *style = strand->getStyle();
+
+    auto* textStrand = dynamic_cast<ITextStrandContent*>(strand);
+    if (!textStrand)
+        return 0;
+    CCharacterString text;
+    textStrand->getText(text);
+    if (text.getLength() == 0)
+        return 0;
+    const std::string bytes = text.getString();
+    const int character = firstByte(bytes);
+    if (bytes.size() == 1) {
+        strands.remove(strand);
+        strand->getINode()->release();
+    } else {
+        textStrand->setText(CCharacterString(bytes.substr(1), kCharSetCp1252));
+    }
+    return character;
+}
+
+void CICFStrandUtilities::convertStringToLowercase(std::string& text)
+{
+    for (char& character : text)
+        character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+}

@@ -1,0 +1,151 @@
+#include "icf/ICFWriter.h"
+
+#include "filter/Exceptions.h"
+#include "filter/Stream.h"
+#include "model/StringUtil.h"
+
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr char kDecimalWriteFailed[] = "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(169)";
+constexpr char kHexadecimalWriteFailed[] = "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(188)";
+constexpr char kByteArrayWriteFailed[] = "REQUIRE: bytesWritten == dwByteCount\n\tFile: WICF  ln(224)";
+constexpr char kByteWriteFailed[] = "REQUIRE: bytesWritten == 1\n\tFile: WICF  ln(243)";
+
+// The stream's write takes a 32-bit count: a longer array cannot be
+// written in one call and counts as a short write.
+constexpr unsigned long kMaxStreamWrite = std::numeric_limits<unsigned>::max();
+
+void reportGraphicsAction(EbrGfxAction storedAction, EbrGfxConversion storedConversion, EbrGfxAction* action,
+                          EbrGfxConversion* conversion, bool* flag)
+{
+    if (action)
+        *action = storedAction;
+    if (conversion)
+        *conversion = storedConversion;
+    if (flag)
+        *flag = false;
+}
+
+} // namespace
+
+CICFWriter::~CICFWriter()
+{
+    // Nothing may reach the stream while the shared node-writer state is torn down.
+    disableOutput();
+}
+
+void CICFWriter::enableGraphics()
+{
+    m_graphicsEnabled = true;
+    m_graphicRectsVisible = true;
+}
+
+void CICFWriter::disableGraphics(EbrGfxRects rects)
+{
+    m_graphicsEnabled = false;
+    m_graphicRectsVisible = rects == kGfxRectsShown;
+}
+
+void CICFWriter::setEmbeddedGraphicsAction(EbrGfxAction action, EbrGfxConversion conversion, bool)
+{
+    m_embeddedAction = action;
+    m_embeddedConversion = conversion;
+}
+
+void CICFWriter::getEmbeddedGraphicsAction(EbrGfxAction* action, EbrGfxConversion* conversion, bool* flag)
+{
+    reportGraphicsAction(m_embeddedAction, m_embeddedConversion, action, conversion, flag);
+}
+
+void CICFWriter::setReferencedGraphicsAction(EbrGfxAction action, EbrGfxConversion conversion, bool)
+{
+    m_referencedAction = action;
+    m_referencedConversion = conversion;
+}
+
+void CICFWriter::getReferencedGraphicsAction(EbrGfxAction* action, EbrGfxConversion* conversion, bool* flag)
+{
+    reportGraphicsAction(m_referencedAction, m_referencedConversion, action, conversion, flag);
+}
+
+void CICFWriter::setGraphicsToNeverConvertToMSG(const long* list, long count)
+{
+    if (!list)
+        return;
+    for (long i = 0; i < count; ++i) {
+        if (list[i] != 0)
+            m_neverConvert.push_back(list[i]);
+    }
+}
+
+bool CICFWriter::isReferencedFileListToBeGenerated(IbrStream** stream)
+{
+    if (stream)
+        *stream = m_referencedFileList;
+    return m_referencedFileList != nullptr;
+}
+
+unsigned CICFWriter::initialize(IbrStream* stream, INodeRegistrar* registrar)
+{
+    setStream(stream);
+    registerNodeWriters(registrar);
+    return 0;
+}
+
+// The node writer creators register here, one per content kind the writer
+// serves, in a fixed order.
+void CICFWriter::registerNodeWriters(INodeRegistrar*) {}
+
+void CICFWriter::writeByte(unsigned char byte)
+{
+    writeToStream(1, &byte, kByteWriteFailed);
+}
+
+void CICFWriter::writeByteArray(unsigned long count, const unsigned char* bytes)
+{
+    if (bytes)
+        writeToStream(count, bytes, kByteArrayWriteFailed);
+}
+
+void CICFWriter::writeAsciiDecimal(unsigned long value)
+{
+    std::string digits;
+    CStringUtil::convertDecimalToAscii(value, digits);
+    writeToStream(digits.size(), digits.data(), kDecimalWriteFailed);
+}
+
+void CICFWriter::writeAsciiHexadecimal(unsigned long value, unsigned char minBytes, unsigned char maxBytes)
+{
+    std::string digits;
+    CStringUtil::convertDecimalToHexAscii(static_cast<uint32_t>(value), digits, minBytes, maxBytes);
+    writeToStream(digits.size(), digits.data(), kHexadecimalWriteFailed);
+}
+
+void CICFWriter::writeAsciiHexByteArray(unsigned long count, const unsigned char* bytes)
+{
+    if (!bytes)
+        return;
+    for (unsigned long i = 0; i < count; ++i)
+        writeAsciiHexadecimal(bytes[i], 1, 1);
+}
+
+void CICFWriter::enableOutput()
+{
+    if (m_disableCount > 0)
+        --m_disableCount;
+}
+
+void CICFWriter::writeToStream(unsigned long count, const void* bytes, const char* failure)
+{
+    IbrStream* stream = getStream();
+    if (!isOutputEnabled() || !stream || count == 0)
+        return;
+    unsigned written = 0;
+    if (count <= kMaxStreamWrite)
+        stream->write(static_cast<unsigned>(count), bytes, &written);
+    if (written != count)
+        throw ExICFWriter(failure);
+}

@@ -1,0 +1,94 @@
+// The output end of a conversion. CICFWriter holds the output stream and the
+// writer options, registers the node writers with the node factory, and owns
+// the only routines that put bytes into the output: every ICF byte passes
+// through writeByte, writeByteArray, writeAsciiDecimal,
+// writeAsciiHexadecimal or writeAsciiHexByteArray.
+#pragma once
+
+#include "filter/Writer.h"
+
+#include <cstdint>
+#include <list>
+
+class CICFWriter : public IbrICFWriterOptions, public CWriter {
+public:
+    // The code page assumed when the host names none: Windows Western.
+    static constexpr short kDefaultCodePage = 1252;
+
+    CICFWriter() = default;
+    ~CICFWriter() override;
+    CICFWriter(const CICFWriter&) = delete;
+    CICFWriter& operator=(const CICFWriter&) = delete;
+
+    // Writer options, set from the host's export options.
+    void setDefaultCodePage(short codePage) override { m_defaultCodePage = codePage; }
+    short getDefaultCodePage() override { return m_defaultCodePage; }
+    // Turns graphics on with their rectangles visible.
+    void enableGraphics() override;
+    // Turns graphics off; their rectangles stay visible only for kGfxRectsShown.
+    void disableGraphics(EbrGfxRects rects) override;
+    bool areGraphicsEnabled() override { return m_graphicsEnabled; }
+    void setGraphicsTempFilesDeletion(EbrGfxTempFileDeletion deletion) override { m_tempFileDeletion = deletion; }
+    bool areGraphicTempFilesToBeDeleted() override { return m_tempFileDeletion == kGfxTempFilesDeleted; }
+    // The flag is not kept: the getters always report false for it.
+    void setEmbeddedGraphicsAction(EbrGfxAction action, EbrGfxConversion conversion, bool flag) override;
+    void getEmbeddedGraphicsAction(EbrGfxAction* action, EbrGfxConversion* conversion, bool* flag) override;
+    void setReferencedGraphicsAction(EbrGfxAction action, EbrGfxConversion conversion, bool flag) override;
+    void getReferencedGraphicsAction(EbrGfxAction* action, EbrGfxConversion* conversion, bool* flag) override;
+    // Appends the non-zero entries among the first `count` of `list`.
+    void setGraphicsToNeverConvertToMSG(const long* list, long count) override;
+    void generateReferencedFileList(IbrStream* stream) override { m_referencedFileList = stream; }
+    // Whether a referenced-file list is to be written; `stream` (if not
+    // null) receives its stream.
+    bool isReferencedFileListToBeGenerated(IbrStream** stream) override;
+    const std::list<long>& getGraphicsToNeverConvertToMSGList() override { return m_neverConvert; }
+    bool areGraphicRectsVisible() override { return m_graphicRectsVisible; }
+
+    // Stores the stream and registers the node writers with the registrar.
+    unsigned initialize(IbrStream* stream, INodeRegistrar* registrar) override;
+    IbrICFWriterOptions* getOptions() override { return this; }
+
+    // Output. While output is disabled, or before a stream is set, nothing
+    // is written. A stream that takes fewer bytes than it was handed raises
+    // ExICFWriter.
+    void writeByte(unsigned char byte);
+    // Nothing for a null array.
+    void writeByteArray(unsigned long count, const unsigned char* bytes);
+    // The value read as a signed 32-bit number: "-" and the digits of its
+    // magnitude when negative, no leading zeros.
+    void writeAsciiDecimal(unsigned long value);
+    // Lowercase digits of the value as an unsigned 32-bit number, padded
+    // with "0" to 2 x minBytes digits; longer results keep only their
+    // low-order 2 x max(minBytes, maxBytes) digits.
+    void writeAsciiHexadecimal(unsigned long value, unsigned char minBytes, unsigned char maxBytes);
+    // Two hexadecimal digits per byte; nothing for a null array.
+    void writeAsciiHexByteArray(unsigned long count, const unsigned char* bytes);
+
+    // Output suppression is counted: each disableOutput needs its
+    // enableOutput. The command layer swallows whole commands with it.
+    void disableOutput() { ++m_disableCount; }
+    void enableOutput();
+    bool isOutputEnabled() const { return m_disableCount == 0; }
+
+    bool hasSectionBeenWritten() const { return m_sectionWritten; }
+    void setSectionWritten(bool written) { m_sectionWritten = written; }
+
+private:
+    void registerNodeWriters(INodeRegistrar* registrar);
+    // Hands `count` bytes to the stream in one write; a short write raises
+    // ExICFWriter with `failure`.
+    void writeToStream(unsigned long count, const void* bytes, const char* failure);
+
+    short m_defaultCodePage = kDefaultCodePage;
+    bool m_sectionWritten = false;
+    bool m_graphicsEnabled = true;
+    bool m_graphicRectsVisible = false;
+    EbrGfxTempFileDeletion m_tempFileDeletion = kGfxTempFilesDeleted;
+    EbrGfxAction m_embeddedAction = kGfxActionKeep;
+    EbrGfxConversion m_embeddedConversion = kGfxConversionSelected;
+    EbrGfxAction m_referencedAction = kGfxActionKeep;
+    EbrGfxConversion m_referencedConversion = kGfxConversionSelected;
+    IbrStream* m_referencedFileList = nullptr; // not owned
+    int32_t m_disableCount = 0;
+    std::list<long> m_neverConvert;
+};

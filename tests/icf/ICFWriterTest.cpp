@@ -1,0 +1,152 @@
+#include "icf/ICFWriter.h"
+
+#include "RecordingStream.h"
+
+#include "filter/Exceptions.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <list>
+#include <string>
+
+namespace {
+
+class ICFWriterTest : public ::testing::Test {
+protected:
+    ICFWriterTest() { writer.setStream(&stream); }
+
+    std::string written(const std::function<void(CICFWriter&)>& write)
+    {
+        stream.bytes.clear();
+        write(writer);
+        return stream.bytes;
+    }
+
+    std::string decimal(unsigned long value)
+    {
+        return written([value](CICFWriter& w) { w.writeAsciiDecimal(value); });
+    }
+
+    std::string hex(unsigned long value, unsigned char minBytes, unsigned char maxBytes)
+    {
+        return written([=](CICFWriter& w) { w.writeAsciiHexadecimal(value, minBytes, maxBytes); });
+    }
+
+    // The message of the ExICFWriter that `write` raises, or "" if none.
+    std::string failure(const std::function<void(CICFWriter&)>& write)
+    {
+        try {
+            write(writer);
+        } catch (const ExICFWriter& error) {
+            return error.getErrorString();
+        }
+        return "";
+    }
+
+    CRecordingStream stream;
+    CICFWriter writer;
+};
+
+TEST_F(ICFWriterTest, DecimalReadsTheValueAsASigned32BitNumber)
+{
+    EXPECT_EQ(decimal(0), "0");
+    EXPECT_EQ(decimal(2147483647), "2147483647");
+    EXPECT_EQ(decimal(2147483648ul), "-2147483648");
+    EXPECT_EQ(decimal(4294967295ul), "-1");
+    EXPECT_EQ(decimal(static_cast<unsigned long>(-720L)), "-720");
+}
+
+TEST_F(ICFWriterTest, HexIsPaddedToTheMinimumOrCutToTheMaximum)
+{
+    EXPECT_EQ(hex(0x12345, 1, 2), "2345");
+    EXPECT_EQ(hex(0, 4, 4), "00000000");
+    EXPECT_EQ(hex(0x5, 2, 2), "0005");
+    EXPECT_EQ(hex(0xABCDEF, 1, 4), "abcdef");
+    EXPECT_EQ(hex(0xABCDEF, 2, 1), "cdef"); // the larger bound cuts
+    EXPECT_EQ(hex(0x1000000FFul, 4, 4), "000000ff"); // 32 bits only
+}
+
+TEST_F(ICFWriterTest, ByteArraysGoOutRawOrAsTwoDigitsPerByte)
+{
+    const unsigned char bytes[] = {0x00, 0x1b, 0xff};
+    EXPECT_EQ(written([&](CICFWriter& w) { w.writeByteArray(3, bytes); }), std::string("\x00\x1b\xff", 3));
+    EXPECT_EQ(written([&](CICFWriter& w) { w.writeAsciiHexByteArray(3, bytes); }), "001bff");
+
+    stream.writes = 0;
+    writer.writeByteArray(0, bytes);
+    writer.writeByteArray(5, nullptr);
+    writer.writeAsciiHexByteArray(5, nullptr);
+    EXPECT_EQ(stream.writes, 0u);
+}
+
+TEST_F(ICFWriterTest, OutputStaysSuppressedUntilEveryDisableIsUndone)
+{
+    writer.disableOutput();
+    writer.disableOutput();
+    writer.enableOutput();
+    stream.acceptedPerWrite = 0; // a failing stream is not even reached
+    EXPECT_EQ(failure([](CICFWriter& w) {
+                  w.writeByte('a');
+                  w.writeAsciiDecimal(1);
+              }),
+              "");
+    EXPECT_EQ(stream.writes, 0u);
+    stream.acceptedPerWrite = 100;
+
+    writer.enableOutput();
+    writer.enableOutput(); // one too many: the count stays at 0
+    writer.disableOutput();
+    EXPECT_FALSE(writer.isOutputEnabled());
+    writer.enableOutput();
+    EXPECT_EQ(written([](CICFWriter& w) { w.writeByte('b'); }), "b");
+}
+
+TEST_F(ICFWriterTest, AShortWriteNamesTheRoutineThatFailed)
+{
+    stream.acceptedPerWrite = 0;
+    EXPECT_EQ(failure([](CICFWriter& w) { w.writeByte('a'); }), "REQUIRE: bytesWritten == 1\n\tFile: WICF  ln(243)");
+
+    stream.acceptedPerWrite = 2;
+    const unsigned char bytes[] = {1, 2, 3};
+    EXPECT_EQ(failure([&](CICFWriter& w) { w.writeByteArray(3, bytes); }),
+              "REQUIRE: bytesWritten == dwByteCount\n\tFile: WICF  ln(224)");
+    EXPECT_EQ(failure([](CICFWriter& w) { w.writeAsciiDecimal(12345); }),
+              "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(169)");
+    EXPECT_EQ(failure([](CICFWriter& w) { w.writeAsciiHexadecimal(0x1234, 2, 2); }),
+              "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(188)");
+    EXPECT_EQ(failure([](CICFWriter& w) { w.writeAsciiDecimal(-1L); }), ""); // two bytes fit
+
+    stream.acceptedPerWrite = 1;
+    EXPECT_EQ(failure([&](CICFWriter& w) { w.writeAsciiHexByteArray(3, bytes); }),
+              "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(188)");
+}
+
+TEST(ICFWriterOptions, GraphicsSwitchesDecideRectangleVisibility)
+{
+    CICFWriter writer;
+    EXPECT_EQ(writer.getDefaultCodePage(), 1252);
+    EXPECT_TRUE(writer.areGraphicsEnabled());
+    EXPECT_FALSE(writer.areGraphicRectsVisible());
+    writer.enableGraphics();
+    EXPECT_TRUE(writer.areGraphicRectsVisible());
+    writer.disableGraphics(kGfxRectsShown);
+    EXPECT_FALSE(writer.areGraphicsEnabled());
+    EXPECT_TRUE(writer.areGraphicRectsVisible());
+    writer.disableGraphics(kGfxRectsHidden);
+    EXPECT_FALSE(writer.areGraphicRectsVisible());
+}
+
+TEST(ICFWriterOptions, NeverConvertListSkipsZeroEntriesAndAccumulates)
+{
+    CICFWriter writer;
+    const long first[] = {5, 0, 7};
+    writer.setGraphicsToNeverConvertToMSG(first, 3);
+    const long second[] = {9, 11};
+    writer.setGraphicsToNeverConvertToMSG(second, 1);
+    writer.setGraphicsToNeverConvertToMSG(second, -4);
+    writer.setGraphicsToNeverConvertToMSG(nullptr, 3);
+    EXPECT_EQ(writer.getGraphicsToNeverConvertToMSGList(), (std::list<long>{5, 7, 9}));
+}
+
+} // namespace
