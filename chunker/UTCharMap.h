@@ -1,0 +1,68 @@
+// The process-wide maker of host character maps. Every map the filter uses
+// is made and released here: CUTCharMap keeps one host map of its own for the
+// request most recently made, so that the host always holds a live map for
+// it, and turns host mapping failures into ExChunkerFailed.
+//
+// CScopedCharMap is one map made through it, used for one conversion.
+#pragma once
+
+#include "trx/platform.h"
+
+#include <cstdint>
+
+class CUTCharMap {
+public:
+    // The single instance, made on first use and destroyed when the process
+    // ends (or the filter is unloaded).
+    static CUTCharMap& getInstance();
+
+    CUTCharMap(const CUTCharMap&) = delete;
+    CUTCharMap& operator=(const CUTCharMap&) = delete;
+
+    // Fills `map` with a new host map for `request`.
+    void createMap(CMAPtag* map, const CMINPUTtag* request);
+    // Releases a map obtained from createMap.
+    void releaseMap(CMAPtag* map);
+    // out[0]: index in the request's targets of the first one that holds
+    // `character`; out[1]: its code there.
+    void mapCharacter(CMAPtag* map, uint16_t character, uint16_t out[2]);
+
+private:
+    CUTCharMap() = default;
+    ~CUTCharMap();
+
+    void dropCachedMap();
+    void createCachedMap(CMAPtag* map, const CMINPUTtag* request);
+    bool isCachedRequest(const CMINPUTtag* request) const;
+
+    bool m_created = false;
+    CMINPUTtag m_request{};
+    CMAPtag m_map{};
+};
+
+// The result of mapping one character.
+struct SMappedCharacter {
+    uint32_t charSet; // the target set that holds the character
+    uint16_t code;    // its code there; a double-byte code has its lead byte high
+};
+
+class CScopedCharMap {
+public:
+    explicit CScopedCharMap(const CMINPUTtag& request);
+    // Releases the map if release() was not reached, as when an exception
+    // passes; a failure then is not reported.
+    ~CScopedCharMap();
+    CScopedCharMap(const CScopedCharMap&) = delete;
+    CScopedCharMap& operator=(const CScopedCharMap&) = delete;
+
+    SMappedCharacter map(uint16_t character);
+    // Releases the map; a host failure raises ExChunkerFailed.
+    void release();
+
+private:
+    uint32_t targetCharSet(uint32_t index) const;
+
+    CMINPUTtag m_request;
+    CMAPtag m_map{};
+    bool m_held = false;
+};
