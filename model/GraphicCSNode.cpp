@@ -1,0 +1,21 @@
+#include "model/GraphicCSNode.h"
+
+#include "model/NodeCast.h"
+
+CGraphicCSNode::CGraphicCSNode() : m_data(std::make_unique<CGraphicData>()) {}
+
+INode* CGraphicCSNode::clone(ECloneContent mode)
+{
+    INode* copy = CLeafNode::clone(mode);
+    copyStrandStateTo(copy);
+    auto& graphic = nodeAs<CGraphicCSNode>(copy);
+    graphic.m_maintainAspectRatio = m_maintainAspectRatio;
+    graphic.m_altString = m_altString;
+    graphic.m_cropRegion = m_cropRegion;
+    graphic.m_destinationHeight = m_destinationHeight;
+    graphic.m_destinationWidth = m_destinationWidth;
+    graphic.m_originalHeight = m_originalHeight;
+    graphic.m_originalWidth = m_originalWidth;
+    graphic.m_data = m_data->clone();
+    return copy;
+}

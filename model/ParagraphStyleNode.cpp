@@ -1,0 +1,40 @@
+#include "model/ParagraphStyleNode.h"
+
+void CParagraphStyleNode::copyPropertiesFrom(const IParagraphStyleContent* source)
+{
+    // The copies are made before the old properties are dropped, so that a
+    // style given itself as source keeps its own.
+    IParagraphProperties* paragraphProperties = source ? cloneOf(source->getParagraphProperties()) : nullptr;
+    IStrandProperties* strandProperties = source ? cloneOf(source->getStrandProperties()) : nullptr;
+    m_paragraphProperties.adopt(paragraphProperties);
+    m_strandProperties.adopt(strandProperties);
+}
+
+void CParagraphStyleNode::setBasedOnStyle(IParagraphStyleContent* style)
+{
+    m_basedOn = style;
+    copyPropertiesFrom(style);
+}
+
+void CParagraphStyleNode::setBasedOnStyle(const CCharacterString& name, IStyleTableContent* table)
+{
+    IStyleContent* found = table ? table->findStyle(name, kParagraphStyle) : nullptr;
+    setBasedOnStyle(dynamic_cast<IParagraphStyleContent*>(found));
+}
+
+void CParagraphStyleNode::setBasedOnStyle(uint32_t id, IStyleTableContent* table)
+{
+    IStyleContent* found = table ? table->findStyle(id) : nullptr;
+    setBasedOnStyle(dynamic_cast<IParagraphStyleContent*>(found));
+}
+
+INode* CParagraphStyleNode::clone(ECloneContent mode)
+{
+    INode* copy = CStyleNode::clone(mode);
+    if (auto* style = dynamic_cast<CParagraphStyleNode*>(copy)) {
+        style->m_next = m_next;
+        style->m_basedOn = m_basedOn;
+        style->copyPropertiesFrom(this);
+    }
+    return copy;
+}

@@ -1,0 +1,92 @@
+#include "model/SectionProperties.h"
+
+#include "model/ColumnProperties.h"
+#include "model/HeaderFooterNode.h"
+#include "model/NoteAreaProperties.h"
+#include "model/PageProperties.h"
+
+namespace {
+
+// A new copy of a shared property object, or null for none. The copy's
+// initial reference is handed to the caller.
+template <class T>
+T* copyOf(const T* properties)
+{
+    return properties ? new T(*properties) : nullptr;
+}
+
+} // namespace
+
+CSectionProperties::CSectionProperties() = default;
+
+CSectionProperties::CSectionProperties(const CSectionProperties& other)
+    : ISectionProperties(), CReferenceTracking(), m_sectionStart(other.m_sectionStart)
+{
+    m_pageProperties.adopt(copyOf(other.m_pageProperties.get()));
+    m_columnProperties.adopt(copyOf(other.m_columnProperties.get()));
+    m_footnoteProperties.adopt(copyOf(other.m_footnoteProperties.get()));
+    m_endnoteProperties.adopt(copyOf(other.m_endnoteProperties.get()));
+    cloneInto(other.m_headers, &CSectionProperties::addHeader);
+    cloneInto(other.m_footers, &CSectionProperties::addFooter);
+}
+
+CSectionProperties::~CSectionProperties()
+{
+    clearHeaderList();
+    clearFooterList();
+}
+
+void CSectionProperties::setColumnProperties(CColumnProperties* properties)
+{
+    m_columnProperties.reset(properties);
+}
+
+void CSectionProperties::setPageProperties(CPageProperties* properties)
+{
+    m_pageProperties.reset(properties);
+}
+
+void CSectionProperties::setFootnoteProperties(CNoteAreaProperties* properties)
+{
+    m_footnoteProperties.reset(properties);
+}
+
+void CSectionProperties::setEndnoteProperties(CNoteAreaProperties* properties)
+{
+    m_endnoteProperties.reset(properties);
+}
+
+void CSectionProperties::addFooter(IHeaderFooterContent* footer)
+{
+    if (!footer)
+        return;
+    footer->setHeaderFooterType(kFooter);
+    m_footers.push_back(footer);
+}
+
+void CSectionProperties::addHeader(IHeaderFooterContent* header)
+{
+    if (!header)
+        return;
+    header->setHeaderFooterType(kHeader);
+    m_headers.push_back(header);
+}
+
+void CSectionProperties::clear(HeaderFooterList& list)
+{
+    // Each entry leaves the list before it is destroyed: its release tells
+    // its parent section, which may look for it in this very list.
+    while (!list.empty()) {
+        IHeaderFooterContent* entry = list.front();
+        list.pop_front();
+        entry->getINode()->release();
+    }
+}
+
+void CSectionProperties::cloneInto(const HeaderFooterList& from, void (CSectionProperties::*add)(IHeaderFooterContent*))
+{
+    for (IHeaderFooterContent* entry : from) {
+        INode* copy = entry->getINode()->clone(INode::kCloneWithChildren);
+        (this->*add)(&dynamic_cast<IHeaderFooterContent&>(*copy->getIContent()));
+    }
+}

@@ -1,0 +1,23 @@
+#include "model/StrandStyleNode.h"
+
+void CStrandStyleNode::setBasedOnStyle(const CCharacterString& name, IStyleTableContent* table)
+{
+    IStyleContent* found = table ? table->findStyle(name, kStrandStyle) : nullptr;
+    setBasedOnStyle(dynamic_cast<IStrandStyleContent*>(found));
+}
+
+void CStrandStyleNode::setBasedOnStyle(uint32_t id, IStyleTableContent* table)
+{
+    IStyleContent* found = table ? table->findStyle(id) : nullptr;
+    setBasedOnStyle(dynamic_cast<IStrandStyleContent*>(found));
+}
+
+INode* CStrandStyleNode::clone(ECloneContent mode)
+{
+    INode* copy = CStyleNode::clone(mode);
+    if (auto* style = dynamic_cast<CStrandStyleNode*>(copy)) {
+        style->m_basedOn = m_basedOn;
+        style->m_properties.adopt(cloneOf(m_properties.get()));
+    }
+    return copy;
+}

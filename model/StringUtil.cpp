@@ -1,0 +1,82 @@
+#include "model/StringUtil.h"
+
+#include "chunker/UTCharMap.h"
+
+#include <charconv>
+
+namespace {
+
+constexpr unsigned kHexBase = 16;
+constexpr unsigned kHexDigitsPerByte = 2;
+constexpr unsigned kBitsPerByte = 8;
+constexpr uint32_t kWideUnitSize = sizeof(uint16_t);
+
+} // namespace
+
+void CStringUtil::convertDecimalToAscii(unsigned long value, std::string& out)
+{
+    out = std::to_string(static_cast<int32_t>(static_cast<uint32_t>(value)));
+}
+
+void CStringUtil::convertDecimalToHexAscii(unsigned long value, std::string& out, unsigned char minBytes,
+                                           unsigned char maxBytes)
+{
+    char digits[2 * sizeof value];
+    const auto result = std::to_chars(std::begin(digits), std::end(digits), value, kHexBase);
+    out.assign(digits, result.ptr);
+    const size_t minDigits = size_t{minBytes} * kHexDigitsPerByte;
+    if (out.size() < minDigits) {
+        out.insert(0, minDigits - out.size(), '0');
+        return;
+    }
+    const size_t maxDigits = minBytes < maxBytes ? size_t{maxBytes} * kHexDigitsPerByte : minDigits;
+    if (out.size() > maxDigits)
+        out.erase(0, out.size() - maxDigits);
+}
+
+void CStringUtil::mapWideString(const CCharacterString& wide, std::list<CCharacterString>& runs, bool withMultibyte)
+{
+    if (!wide.isWideString() || wide.getLength() == 0)
+        return;
+    CMINPUTtag request{};
+    request.sourceCharSet = wide.getCharacterSet() != 0 ? wide.getCharacterSet() : kCharSetUnicode;
+    wide.setUpOutputCharSets(request.targetCount, request.targetCharSets, withMultibyte);
+    CScopedCharMap map(request);
+    const uint32_t end = wide.getLength() * kWideUnitSize;
+    uint32_t position = 0;
+    while (position < end) {
+        CCharacterString run;
+        mapRunOfOneCharSetToChrStr(map, wide, position, run);
+        runs.push_back(run);
+    }
+    map.release();
+}
+
+void CStringUtil::mapRunOfOneCharSetToChrStr(CScopedCharMap& map, const CCharacterString& wide, uint32_t& position,
+                                             CCharacterString& run)
+{
+    const uint32_t count = wide.getLength();
+    uint32_t index = position / kWideUnitSize;
+    if (index >= count) {
+        position = count * kWideUnitSize;
+        return;
+    }
+    const SMappedCharacter first = map.map(wide.getCharacterAt(index));
+    std::string bytes;
+    appendCode(bytes, first.code);
+    for (++index; index < count; ++index) {
+        const SMappedCharacter next = map.map(wide.getCharacterAt(index));
+        if (next.charSet != first.charSet)
+            break;
+        appendCode(bytes, next.code);
+    }
+    position = index * kWideUnitSize;
+    run.setString(bytes, first.charSet);
+}
+
+void CStringUtil::appendCode(std::string& bytes, uint16_t code)
+{
+    if (codeSize(code) == 2)
+        bytes.push_back(static_cast<char>(code >> kBitsPerByte));
+    bytes.push_back(static_cast<char>(code & kLastSingleByteCode));
+}

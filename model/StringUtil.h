@@ -1,0 +1,41 @@
+// String helpers: decimal and hexadecimal renderings of numbers, and the
+// cutting of 16-bit text into runs of one output character set each.
+#pragma once
+
+#include "model/CharacterString.h"
+
+#include <cstdint>
+#include <list>
+#include <string>
+
+class CScopedCharMap;
+
+class CStringUtil {
+public:
+    // The decimal digits of `value` read as a signed 32-bit number.
+    static void convertDecimalToAscii(unsigned long value, std::string& out);
+    // The lowercase hexadecimal digits of `value` without leading zeros,
+    // padded with "0" to 2 x minBytes digits; longer results keep only their
+    // low-order 2 x maxBytes digits (2 x minBytes when maxBytes is not the
+    // larger).
+    static void convertDecimalToHexAscii(unsigned long value, std::string& out, unsigned char minBytes,
+                                         unsigned char maxBytes);
+
+    // Cuts a non-empty wide string into 8-bit runs, each in one set of the
+    // string's output list, and appends them to `runs` in order. One host
+    // map serves the whole string.
+    static void mapWideString(const CCharacterString& wide, std::list<CCharacterString>& runs, bool withMultibyte);
+    // From byte offset `position` of `wide`, collects the characters that
+    // `map` puts in the same set as the first one into `run` (an 8-bit
+    // string in that set); `position` is left at the first character of
+    // another set, or at the end.
+    static void mapRunOfOneCharSetToChrStr(CScopedCharMap& map, const CCharacterString& wide, uint32_t& position,
+                                           CCharacterString& run);
+
+    // Appends a mapped code: one byte, or two (lead byte first) above 0xFF.
+    static void appendCode(std::string& bytes, uint16_t code);
+    static uint32_t codeSize(uint16_t code) { return code > kLastSingleByteCode ? 2 : 1; }
+
+private:
+    static constexpr uint16_t kLastSingleByteCode = 0xFF;
+};

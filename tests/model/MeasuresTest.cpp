@@ -1,0 +1,113 @@
+#include "model/Color.h"
+#include "model/Dimension.h"
+#include "model/Fixed.h"
+#include "model/Language.h"
+#include "model/Rectangle.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+TEST(Dimension, EqualityNeedsTypeAndValueWhileOrderingLooksAtValuesOnly)
+{
+    const CDimension exact10(kDimensionExact, 10);
+    EXPECT_TRUE(exact10 < CDimension(kDimensionAuto, 20));
+    EXPECT_NE(exact10, CDimension(kDimensionAuto, 20));
+    const CDimension atLeast10(kDimensionAtLeast, 10);
+    EXPECT_TRUE(exact10 <= atLeast10 && exact10 >= atLeast10 && !(exact10 < atLeast10));
+    EXPECT_NE(exact10, atLeast10);
+    EXPECT_TRUE(CDimension(kDimensionExact, -5) < CDimension(kDimensionExact, 0));
+}
+
+TEST(VerticalDimension, ConvertsBetweenLinesAndTwipsWithoutChangingItself)
+{
+    CVerticalDimension height; // twips by default
+    height.setDimHeight(CDimension(kDimensionExact, 2400));
+    CDimension out;
+    height.getDimHeight(out, kHeightUnitsLines);
+    EXPECT_EQ(out, CDimension(kDimensionExact, 10));
+    height.getDimHeight(out);
+    EXPECT_EQ(out.getValue(), 2400);
+    height.setValue(-479); // divided truncating toward zero
+    height.getDimHeight(out, kHeightUnitsLines);
+    EXPECT_EQ(out.getValue(), -1);
+
+    height.setUnits(kHeightUnitsLines);
+    height.setDimHeight(CDimension(kDimensionAtLeast, 10));
+    height.getDimHeight(out, kHeightUnitsTwips);
+    EXPECT_EQ(out, CDimension(kDimensionAtLeast, 2400));
+    CVerticalDimension twips = height;
+    twips.setUnits(kHeightUnitsTwips);
+    EXPECT_NE(twips, height);
+}
+
+TEST(Fixed, FractionsTruncateTowardZeroAndWholePartsRoundDown)
+{
+    CFixed value;
+    value = -1.5;
+    EXPECT_EQ(value.getRawValue(), -98304);
+    EXPECT_EQ(static_cast<long>(value), -2);
+    EXPECT_EQ(static_cast<short>(value), -2);
+    EXPECT_DOUBLE_EQ(static_cast<double>(value), -1.5);
+    value = -1.0 / 3.0;
+    EXPECT_EQ(value.getRawValue(), -21845);
+    // Beyond the word's range (a damaged document) the ends of the range hold.
+    value = 1e12;
+    EXPECT_EQ(value.getRawValue(), std::numeric_limits<int32_t>::max());
+    value = -1e12;
+    EXPECT_EQ(value.getRawValue(), std::numeric_limits<int32_t>::min());
+}
+
+TEST(Fixed, WholeNumbersShiftInAndNarrowToTheTargetWidth)
+{
+    EXPECT_EQ(CFixed(100).getRawValue(), 100 << 16);
+    CFixed value;
+    value = static_cast<short>(-3);
+    EXPECT_EQ(value.getRawValue(), -3 * 65536);
+    value = 0x12345L; // bits above the 16 integer bits fall off
+    EXPECT_EQ(static_cast<long>(value), 0x2345);
+    value = 300L;
+    EXPECT_EQ(static_cast<unsigned char>(value), 300 & 0xFF);
+    value = -1L;
+    EXPECT_EQ(static_cast<unsigned short>(value), 0xFFFF);
+    // Comparisons use the raw word, not the whole part.
+    CFixed half;
+    half = 0.5;
+    EXPECT_TRUE(half > CFixed(0) && half != CFixed(0));
+}
+
+TEST(Rectangle, HeightWidthAndOffset)
+{
+    CRectangle box(10, 20, 110, 220);
+    EXPECT_EQ(box.getHeight(), 100);
+    EXPECT_EQ(box.getWidth(), 200);
+    box.offset(5, 7);
+    EXPECT_EQ(box, CRectangle(15, 27, 115, 227));
+    // Damaged edges wrap around instead of overflowing.
+    EXPECT_EQ(CRectangle(std::numeric_limits<int32_t>::min(), 0, std::numeric_limits<int32_t>::max(), 0).getHeight(),
+              -1);
+}
+
+TEST(Language, WindowsCompositeIsTruncatedTo16Bits)
+{
+    EXPECT_EQ(CLanguage(9, 1).getMSWinComposite(), 0x0409);
+    EXPECT_EQ(CLanguage(0x01, 0x41).getMSWinComposite(), 0x0401);
+}
+
+TEST(Color, EveryFieldTakesPartInEquality)
+{
+    const CColor color(0x12, 0x34, 0xFF);
+    EXPECT_EQ(color.getBlue(), 0xFF);
+    CColor other = color;
+    other.setAuto(true);
+    EXPECT_NE(other, color);
+    CStrandColor strand;
+    CStrandColor changed = strand;
+    changed.setBackgroundTransparency(CFixed(0));
+    EXPECT_NE(changed, strand); // the background starts at 100
+}
+
+} // namespace
