@@ -72,6 +72,9 @@ void CContentNode::release()
         m_nodeNotify->onDestroy();
     if (m_parent)
         m_parent->detachNode(this);
+    // The children go while this node is still whole: their events may ask
+    // it about itself, which a node in its destructor can no longer answer.
+    releaseChildren();
     delete this;
 }
 
@@ -132,11 +135,6 @@ INode* CBranchNode::morph(EContentInterfaceID id, ECloneContent mode)
     if (mode == kCloneWithChildren)
         cloneChildrenInto(morphed);
     return morphed;
-}
-
-void CBranchNode::release()
-{
-    CContentNode::release();
 }
 
 void CBranchNode::releaseChildren()

@@ -74,7 +74,6 @@ public:
     void detachNode(INode* child) override;
     INode* clone(ECloneContent mode) override;
     INode* morph(EContentInterfaceID id, ECloneContent mode) override;
-    void release() override;
     void releaseChildren() override;
     void renotifyChildren(ENodeNotifications flags) override;
     bool isEmpty() override { return m_children.empty(); }
