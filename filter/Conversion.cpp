@@ -1,6 +1,8 @@
 #include "filter/Conversion.h"
 
+#include "chunker/ChunkerReader.h"
 #include "filter/Stream.h"
+#include "icf/ICFWriter.h"
 #include "trx/platform.h"
 
 namespace {
@@ -37,17 +39,19 @@ unsigned CConversion::setTargetStream(IbrStream* stream)
     return 0;
 }
 
-unsigned CConversion::setSourceFormat(EbrFormatId)
+unsigned CConversion::setSourceFormat(EbrFormatId format)
 {
-    // No reader exists for any source format yet.
     m_reader.reset();
+    if (format == kFormatChunker)
+        m_reader = std::make_unique<CChunkerReader>();
     return 0;
 }
 
-unsigned CConversion::setTargetFormat(EbrFormatId)
+unsigned CConversion::setTargetFormat(EbrFormatId format)
 {
-    // No writer exists for any target format yet.
     m_writer.reset();
+    if (format == kFormatICF)
+        m_writer = std::make_unique<CICFWriter>();
     return 0;
 }
 

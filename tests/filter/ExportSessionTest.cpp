@@ -99,4 +99,20 @@ TEST_F(ExportSession, ProbeFailureOnAnotherListDoesNotMatter)
     EXPECT_EQ(VwExportClose(0, &record), TRXERR_OK);
 }
 
+TEST_F(ExportSession, HostFailureWhileReadingReturnsItsCodeFromWrite)
+{
+    ASSERT_EQ(open("change 2\nchange 2\nfail CHGetItem list 0 item 1 code 77\n"), TRXERR_OK);
+    EXPECT_EQ(VwExportWrite(0, &record), 77);
+    EXPECT_EQ(VwExportClose(0, &record), TRXERR_OK);
+}
+
+TEST_F(ExportSession, MissingChunkerWhileReadingReturns45)
+{
+    // The first chunker request (at open) succeeds; the reader asks again.
+    ASSERT_EQ(open("change 2\n"), TRXERR_OK);
+    document->addFailure({"DAGetHChunker", std::nullopt, std::nullopt, 9});
+    EXPECT_EQ(VwExportWrite(0, &record), 45);
+    EXPECT_EQ(VwExportClose(0, &record), TRXERR_OK);
+}
+
 } // namespace

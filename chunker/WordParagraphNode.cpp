@@ -1,0 +1,310 @@
+#include "chunker/WordParagraphNode.h"
+
+#include "model/NodeCast.h"
+#include "model/StyleContent.h"
+
+#include <optional>
+
+namespace {
+
+uint32_t fontSize(const IStrandProperties& properties)
+{
+    return properties.getFontSize();
+}
+
+CFontDefinition* mainFont(const IStrandProperties& properties)
+{
+    return properties.getFontName();
+}
+
+CFontDefinition* asianFont(const IStrandProperties& properties)
+{
+    auto* word = dynamic_cast<const CWordStrandProperties*>(&properties);
+    return word ? word->getFontNameAsian() : nullptr;
+}
+
+CFontDefinition* lowRangeFont(const IStrandProperties& properties)
+{
+    auto* word = dynamic_cast<const CWordStrandProperties*>(&properties);
+    return word ? word->getFontNameLowRange() : nullptr;
+}
+
+// A style's font or size: the source's when it has one, else the paragraph
+// style's (which may be empty too) when the paragraph has a style, else
+// nothing to change.
+template <class T>
+std::optional<T> styleValue(T (*get)(const IStrandProperties&), const IStrandProperties& source,
+                            const IStrandProperties* paragraphStyle, bool hasParagraphStyle)
+{
+    if (T value = get(source))
+        return value;
+    if (hasParagraphStyle)
+        return paragraphStyle ? get(*paragraphStyle) : T{};
+    return std::nullopt;
+}
+
+// Copies the one attribute `which` from `from` into `to`.
+void copyAttribute(const IStrandProperties& from, ESameAsStrandProperties which, IStrandProperties& to)
+{
+    switch (which) {
+    case kSameAsBold: to.setBold(from.isBold()); break;
+    case kSameAsItalic: to.setItalic(from.isItalic()); break;
+    case kSameAsStrikeOut: to.setStrikeOut(from.getStrikeOut()); break;
+    case kSameAsHidden: to.setHidden(from.isHidden()); break;
+    case kSameAsRevisionDeleted: to.setRevisionDeleted(from.isRevisionDeleted()); break;
+    case kSameAsRevisionAdded: to.setRevisionAdded(from.isRevisionAdded()); break;
+    case kSameAsOutline: to.setOutline(from.isOutline()); break;
+    case kSameAsReverse: to.setReverse(from.isReverse()); break;
+    case kSameAsShadow: to.setShadow(from.isShadow()); break;
+    case kSameAsFlashing: to.setFlashing(from.isFlashing()); break;
+    case kSameAsProtected: to.setProtected(from.isProtected()); break;
+    case kSameAsEmbossed: to.setEmbossed(from.isEmbossed()); break;
+    case kSameAsEngraved: to.setEngraved(from.isEngraved()); break;
+    case kSameAsUnderline: {
+        CUnderlining underline;
+        to.setUnderline(from.getUnderline(underline));
+        break;
+    }
+    case kSameAsCaseModifier: to.setCaseModifier(from.getCaseModifier()); break;
+    case kSameAsScripting: to.setScripting(from.getScripting()); break;
+    case kSameAsLanguage: {
+        CLanguage language;
+        to.setLanguage(from.getLanguage(language));
+        break;
+    }
+    case kSameAsPairKerningStart: to.setPairKerningStart(from.getPairKerningStart()); break;
+    case kSameAsColor: {
+        CStrandColor color;
+        to.setColor(from.getColor(color));
+        break;
+    }
+    case kSameAsFontName: to.setFontName(from.getFontName()); break;
+    case kSameAsFontSize: to.setFontSize(from.getFontSize()); break;
+    case kSameAsCharacterWidthAdjustment: to.setCharacterWidthAdjustment(from.getCharacterWidthAdjustment()); break;
+    }
+}
+
+// The attributes a character style always imposes on the text.
+constexpr ESameAsStrandProperties kStyleAttributes[] = {
+    kSameAsBold, kSameAsItalic, kSameAsStrikeOut, kSameAsHidden, kSameAsRevisionDeleted, kSameAsRevisionAdded,
+    kSameAsOutline, kSameAsReverse, kSameAsShadow, kSameAsFlashing, kSameAsEmbossed, kSameAsEngraved,
+    kSameAsUnderline, kSameAsCaseModifier, kSameAsProtected, kSameAsScripting, kSameAsColor,
+    kSameAsCharacterWidthAdjustment, kSameAsPairKerningStart, kSameAsLanguage,
+};
+
+// The host's case attribute codes and the case each one stands for.
+struct SCaseCode {
+    uint32_t code;
+    ECaseModifierTypes modifier;
+};
+constexpr SCaseCode kCaseCodes[] = {
+    {6, kCaseSmallCapitals},
+    {9, kCaseAllCapitals},
+    {16, kCaseLower},
+    {17, kCaseTitle},
+};
+
+} // namespace
+
+void CWordParagraphNode::attachNode(INode* child)
+{
+    CParagraphNode::attachNode(child);
+    m_isParent = true;
+}
+
+INode* CWordParagraphNode::clone(ECloneContent mode)
+{
+    INode* copy = CParagraphNode::clone(mode);
+    auto& paragraph = nodeAs<CWordParagraphNode>(copy);
+    paragraph.m_current = m_current;
+    paragraph.m_strandStyle = m_strandStyle;
+    paragraph.m_charset = m_charset;
+    paragraph.m_wideStringDefault = m_wideStringDefault;
+    return copy;
+}
+
+IStrandProperties* CWordParagraphNode::paragraphStyleStrandProperties() const
+{
+    IParagraphStyleContent* style = getStyle();
+    return style ? style->getStrandProperties() : nullptr;
+}
+
+IStrandProperties* CWordParagraphNode::styleSource() const
+{
+    if (m_strandStyle && m_strandStyle->getProperties())
+        return m_strandStyle->getProperties();
+    return paragraphStyleStrandProperties();
+}
+
+void CWordParagraphNode::applyStyleFonts(const IStrandProperties& source)
+{
+    const IStrandProperties* paragraphStyle = paragraphStyleStrandProperties();
+    const bool hasParagraphStyle = getStyle() != nullptr;
+    if (auto size = styleValue(fontSize, source, paragraphStyle, hasParagraphStyle))
+        m_current.setFontSize(*size);
+    if (auto font = styleValue(mainFont, source, paragraphStyle, hasParagraphStyle))
+        m_current.setFontName(*font);
+    if (auto font = styleValue(asianFont, source, paragraphStyle, hasParagraphStyle))
+        m_current.setFontNameAsian(*font);
+    if (auto font = styleValue(lowRangeFont, source, paragraphStyle, hasParagraphStyle))
+        m_current.setFontNameLowRange(*font);
+}
+
+void CWordParagraphNode::setStrandStyle(IStrandStyleContent* style)
+{
+    m_strandStyle = style;
+    const IStrandProperties* source = style ? style->getProperties() : paragraphStyleStrandProperties();
+    if (!source)
+        return;
+    for (ESameAsStrandProperties attribute : kStyleAttributes)
+        copyAttribute(*source, attribute, m_current);
+    applyStyleFonts(*source);
+    m_current.setBaselineShift(source->getBaselineShift());
+}
+
+void CWordParagraphNode::setPropertySameAsStyle(ESameAsStrandProperties which)
+{
+    const CWordStrandProperties defaults;
+    const IStrandProperties* source = styleSource();
+    copyAttribute(source ? *source : defaults, which, m_current);
+}
+
+void CWordParagraphNode::setPropertyOppositeOfStyle(EOppositeOfStrandProperties which)
+{
+    const CStrandProperties defaults;
+    const IStrandProperties* found = styleSource();
+    const IStrandProperties& source = found ? *found : defaults;
+    switch (which) {
+    case kOppositeOfBold: m_current.setBold(!source.isBold()); break;
+    case kOppositeOfItalic: m_current.setItalic(!source.isItalic()); break;
+    case kOppositeOfStrikeOut:
+        m_current.setStrikeOut(source.getStrikeOut() != kStrikeOutNone ? kStrikeOutNone : kStrikeOutSingle);
+        break;
+    case kOppositeOfHidden: m_current.setHidden(!source.isHidden()); break;
+    case kOppositeOfRevisionDeleted: m_current.setRevisionDeleted(!source.isRevisionDeleted()); break;
+    case kOppositeOfRevisionAdded: m_current.setRevisionAdded(!source.isRevisionAdded()); break;
+    case kOppositeOfOutline: m_current.setOutline(!source.isOutline()); break;
+    case kOppositeOfShadow: m_current.setShadow(!source.isShadow()); break;
+    case kOppositeOfEmbossed: m_current.setEmbossed(!source.isEmbossed()); break;
+    case kOppositeOfEngraved: m_current.setEngraved(!source.isEngraved()); break;
+    }
+}
+
+void CWordParagraphNode::setCaseOppositeOfStyle(uint32_t code)
+{
+    const CWordStrandProperties defaults;
+    const IStrandProperties* found = styleSource();
+    const IStrandProperties& source = found ? *found : defaults;
+    for (const SCaseCode& entry : kCaseCodes) {
+        if (entry.code == code)
+            m_current.setCaseModifier(source.getCaseModifier() != kCaseNone ? kCaseNone : entry.modifier);
+    }
+}
+
+void CWordParagraphNode::setHorizontalAlignment(EHorizontalAlignment alignment)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setHorizontalAlignment(alignment);
+}
+
+void CWordParagraphNode::setLineSpacing(const CLineSpacing& spacing)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setLineSpacing(spacing);
+}
+
+void CWordParagraphNode::setBorders(const CGridBorders& borders)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setBorders(borders);
+}
+
+void CWordParagraphNode::setIndents(const CIndents& indents)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setIndents(indents);
+}
+
+CIndents& CWordParagraphNode::getIndents(CIndents& out) const
+{
+    IParagraphProperties* properties = getProperties();
+    return properties ? properties->getIndents(out) : out;
+}
+
+void CWordParagraphNode::setShading(const CShading& shading)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setShading(shading);
+}
+
+void CWordParagraphNode::setSpaceBefore(const CDimension& space)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setSpaceBefore(space);
+}
+
+void CWordParagraphNode::setSpaceAfter(const CDimension& space)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setSpaceAfter(space);
+}
+
+void CWordParagraphNode::setKeepTogether(bool keep)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setKeepTogether(keep);
+}
+
+void CWordParagraphNode::setKeepWith(EParagraphKeepWith keepWith)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setKeepWith(keepWith);
+}
+
+void CWordParagraphNode::setHyphenation(const CHyphenation& hyphenation)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setHyphenation(hyphenation);
+}
+
+CHyphenation& CWordParagraphNode::getHyphenation(CHyphenation& out) const
+{
+    IParagraphProperties* properties = getProperties();
+    return properties ? properties->getHyphenation(out) : out;
+}
+
+void CWordParagraphNode::setTabs(CTabDefinitions* tabs)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setTabs(tabs);
+}
+
+CTabDefinitions* CWordParagraphNode::getTabs() const
+{
+    IParagraphProperties* properties = getProperties();
+    return properties ? properties->getTabs() : nullptr;
+}
+
+void CWordParagraphNode::setParagraphNumbering(CParagraphNumbering* numbering)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setParagraphNumbering(numbering);
+}
+
+CParagraphNumbering* CWordParagraphNode::getParagraphNumbering() const
+{
+    IParagraphProperties* properties = getProperties();
+    return properties ? properties->getParagraphNumbering() : nullptr;
+}
+
+void CWordParagraphNode::setEndMarker(IEndOfParagraphCSContent* marker)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setEndMarker(marker);
+}
+
+void CWordParagraphNode::setWidowOrphan(const CWidowOrphan& widowOrphan)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setWidowOrphan(widowOrphan);
+}
