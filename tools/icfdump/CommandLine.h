@@ -2,18 +2,14 @@
 #pragma once
 
 #include "IcfListing.h"
+#include "common/UsageError.h"
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace icfdump {
 
-// A command line that cannot be run; what() says why.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using tools::UsageError;
 
 struct CommandLine {
     enum class Action { Dump, Help, Version };

@@ -3,6 +3,8 @@
 #include "ExitStatus.h"
 #include "IcfDecoder.h"
 #include "IcfListing.h"
+#include "common/ErrorReport.h"
+#include "common/ToolMain.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -15,12 +17,13 @@ using namespace icfdump;
 
 namespace {
 
+constexpr char kToolName[] = "icfdump";
 const char kStandardInput[] = "-";
 
 // Starts an error message; the caller writes the rest and the newline.
 std::ostream& reportError()
 {
-    return std::cerr << "icfdump: ";
+    return tools::reportError(kToolName);
 }
 
 // Reads all of `fd`; false with errno set on a read error.
@@ -67,38 +70,12 @@ ExitStatus dump(const CommandLine& commandLine)
     return ExitStatus::SyntaxFault;
 }
 
-ExitStatus run(const std::vector<std::string>& arguments)
-{
-    CommandLine commandLine;
-    try {
-        commandLine = parseCommandLine(arguments);
-    } catch (const UsageError& error) {
-        reportError() << error.what() << "\nTry 'icfdump --help' for more information.\n";
-        return ExitStatus::Usage;
-    }
-    switch (commandLine.action) {
-    case CommandLine::Action::Help:
-        std::cout << helpText();
-        return ExitStatus::Ok;
-    case CommandLine::Action::Version:
-        std::cout << "icfdump " ICFDUMP_VERSION "\n";
-        return ExitStatus::Ok;
-    case CommandLine::Action::Dump:
-        break;
-    }
-    return dump(commandLine);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    try {
-        return static_cast<int>(run(std::vector<std::string>(argv + 1, argv + argc)));
-    } catch (const std::exception& error) {
-        // Running out of memory for the input or its listing is all that is
-        // expected to get here.
-        reportError() << error.what() << '\n';
-        return static_cast<int>(ExitStatus::Unreadable);
-    }
+    // Running out of memory for the input or its listing is all that is
+    // expected to end in Unreadable.
+    return tools::toolMain(argc, argv, {kToolName, ICFDUMP_VERSION}, parseCommandLine, helpText, dump,
+                           {ExitStatus::Usage, ExitStatus::Unreadable});
 }

@@ -2,19 +2,16 @@
 // filter to load, and the export options the flags set.
 #pragma once
 
+#include "common/UsageError.h"
+
 #include <cstdint>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace icfexport {
 
-// A command line that cannot be run; what() says why.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using tools::UsageError;
 
 // One input listing and the ICF file it becomes.
 struct Job {

@@ -1,14 +1,16 @@
 // Error messages: each is one line on standard error, "icfexport: ...".
 #pragma once
 
-#include <iostream>
+#include "common/ErrorReport.h"
 
 namespace icfexport {
+
+constexpr char kToolName[] = "icfexport";
 
 // Starts an error message; the caller writes the rest and the newline.
 inline std::ostream& reportError()
 {
-    return std::cerr << "icfexport: ";
+    return tools::reportError(kToolName);
 }
 
 } // namespace icfexport

@@ -6,6 +6,7 @@
 #include "FilterLibrary.h"
 #include "FilterSession.h"
 #include "Report.h"
+#include "common/ToolMain.h"
 #include "host/Document.h"
 #include "host/Listing.h"
 
@@ -14,7 +15,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <iostream>
 #include <memory>
 
 using namespace icfexport;
@@ -82,37 +82,11 @@ ExitStatus convertAll(const CommandLine& commandLine)
     }
 }
 
-ExitStatus run(const std::vector<std::string>& arguments)
-{
-    CommandLine commandLine;
-    try {
-        commandLine = parseCommandLine(arguments);
-    } catch (const UsageError& error) {
-        reportError() << error.what() << "\nTry 'icfexport --help' for more information.\n";
-        return ExitStatus::Usage;
-    }
-    switch (commandLine.action) {
-    case CommandLine::Action::Help:
-        std::cout << helpText();
-        return ExitStatus::Ok;
-    case CommandLine::Action::Version:
-        std::cout << "icfexport " ICFEXPORT_VERSION "\n";
-        return ExitStatus::Ok;
-    case CommandLine::Action::Convert:
-        break;
-    }
-    return convertAll(commandLine);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    try {
-        return static_cast<int>(run(std::vector<std::string>(argv + 1, argv + argc)));
-    } catch (const std::exception& error) {
-        // Running out of memory is all that is expected to get here.
-        reportError() << error.what() << '\n';
-        return static_cast<int>(ExitStatus::ExportFailed);
-    }
+    // Running out of memory is all that is expected to end in ExportFailed.
+    return tools::toolMain(argc, argv, {kToolName, ICFEXPORT_VERSION}, parseCommandLine, helpText, convertAll,
+                           {ExitStatus::Usage, ExitStatus::ExportFailed});
 }
