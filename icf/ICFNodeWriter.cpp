@@ -1,5 +1,7 @@
 #include "icf/ICFNodeWriter.h"
 
+#include "icf/ICFWriter.h"
+
 void CICFNodeWriter::getText(std::list<CCharacterString>& texts)
 {
     INode* node = getNode();
@@ -12,4 +14,23 @@ void CICFNodeWriter::getText(std::list<CCharacterString>& texts)
             texts.splice(texts.end(), childTexts);
         }
     });
+}
+
+bool CICFNodeWriter::queryInterface(EICFInterfaceID id, void** out)
+{
+    if (!out || id != kICFNodeWriterInterface)
+        return false;
+    *out = this;
+    return true;
+}
+
+CICFWriter* CICFNodeWriter::getICFWriter()
+{
+    return dynamic_cast<CICFWriter*>(getWriter());
+}
+
+void CICFNodeWriter::renotifyCompletedChildren()
+{
+    constexpr auto kCompleted = static_cast<INode::ENodeNotifications>(INode::kNotifyDone | INode::kNotifyPropertiesDone);
+    getNode()->renotifyChildren(kCompleted);
 }

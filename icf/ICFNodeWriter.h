@@ -5,12 +5,33 @@
 #include "model/CharacterString.h"
 #include "model/NodeWriter.h"
 
+#include <cstdint>
 #include <list>
+
+class CICFWriter;
+
+// The interfaces an ICF node writer answers to in queryInterface.
+enum EICFInterfaceID : int32_t {
+    kICFNodeWriterInterface = 0,
+};
 
 class CICFNodeWriter : public CNodeWriter {
 public:
+    void setWriter(CWriter* writer) override { CNodeWriter::setWriter(writer); }
+
     // Appends the text of the node's content in document order: the text
     // each child's ICF node writer gives. Text strand writers give their
     // own text instead.
     virtual void getText(std::list<CCharacterString>& texts);
+    // Stores this writer in *out for kICFNodeWriterInterface; false (and
+    // *out untouched) for any other id or a null out.
+    virtual bool queryInterface(EICFInterfaceID id, void** out);
+
+protected:
+    // The output as a CICFWriter; null without one.
+    CICFWriter* getICFWriter();
+    // Gives every child already complete its properties-done and done events
+    // again, so that children finished before this node could write are
+    // written now, in order.
+    void renotifyCompletedChildren();
 };

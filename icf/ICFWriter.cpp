@@ -2,6 +2,12 @@
 
 #include "filter/Exceptions.h"
 #include "filter/Stream.h"
+#include "icf/ICFDocumentNodeWriter.h"
+#include "icf/ICFFontTableNodeWriter.h"
+#include "icf/ICFNodeWriterCreator.h"
+#include "icf/ICFStyleNodeWriters.h"
+#include "icf/ICFStyleTableNodeWriter.h"
+#include "icf/ICFSummaryNodeWriters.h"
 #include "model/StringUtil.h"
 
 #include <limits>
@@ -97,7 +103,19 @@ unsigned CICFWriter::initialize(IbrStream* stream, INodeRegistrar* registrar)
 
 // The node writer creators register here, one per content kind the writer
 // serves, in a fixed order.
-void CICFWriter::registerNodeWriters(INodeRegistrar*) {}
+void CICFWriter::registerNodeWriters(INodeRegistrar* registrar)
+{
+    if (!registrar)
+        return;
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFDocumentNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFStyleTableNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFParagraphStyleNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFStrandStyleNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFFontTableNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFListStyleNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFDocumentSummaryNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFDocumentSummaryTableNodeWriter>);
+}
 
 void CICFWriter::writeByte(unsigned char byte)
 {
