@@ -1,0 +1,6 @@
+#include "chunker/WordStrandNodeXlator.h"
+
+void CWordStrandNodeXlator::onDone()
+{
+    CNodeXlator::onDone();
+}
