@@ -1,6 +1,45 @@
-// Paragraph attribute changes reach the current paragraph.
+// Paragraph formatting changes (types 12, 13, 14, 21, 22, 23, 56, 57, 58,
+// 59, 88, 97, 98, 99, 100, 101, 102, 129 and 132) reach the properties of
+// the current paragraph.
 #pragma once
 
 #include "chunker/Change.h"
+#include "chunker/ChunkerBorder.h"
+#include "chunker/ChunkerShade.h"
 
-class CChangePara : public CChange {};
+class CWordParagraphNode;
+class CTabDefinitions;
+
+class CChangePara : public CChange {
+public:
+    // The host's paragraph border record: a word not used here, then the
+    // top, left, bottom and right border records, then 20 unused bytes.
+    static constexpr unsigned kBorderRecordSize = 104;
+    // The host's paragraph shading record.
+    static constexpr unsigned kShadingRecordSize = 20;
+
+    // Applies one change to the paragraph; the cursor does not move. Border
+    // and shading records are read from this handler's own data list.
+    uint32_t process(INode*& pNodeParent) override;
+
+private:
+    void setIndents(CWordParagraphNode& paragraph);
+    void setLineSpacing(CWordParagraphNode& paragraph);
+    void clearTabs(CWordParagraphNode& paragraph);
+    void addTab(CWordParagraphNode& paragraph);
+    void removeTabs(CWordParagraphNode& paragraph);
+    void setDefaultTabWidth(CWordParagraphNode& paragraph);
+    void setHyphenationZone(CWordParagraphNode& paragraph);
+    void setBorders(CWordParagraphNode& paragraph);
+    void setShading(CWordParagraphNode& paragraph);
+    void setOneIndent(CWordParagraphNode& paragraph);
+    void setWidowOrphan(CWordParagraphNode& paragraph);
+    // The paragraph's tab definitions, made first when it has none; null
+    // only for a paragraph without properties.
+    static CTabDefinitions* tabsOf(CWordParagraphNode& paragraph);
+    // Reads `size` bytes of the data record with element id `id`.
+    void readRecord(uint32_t id, unsigned char* record, unsigned size);
+
+    CChunkerBorder m_border;
+    CChunkerShade m_shade;
+};

@@ -1,6 +1,21 @@
-// Special characters become content strands of the current paragraph.
+// Special characters (change type 24) become content strands of the current
+// paragraph; an index entry mark (codes 312 and 313) turns the paragraph's
+// text so far into an index entry of the enclosing index bookmark.
 #pragma once
 
 #include "chunker/Change.h"
 
-class CChangeSpecialChar : public CChange {};
+class CWordParagraphNode;
+
+class CChangeSpecialChar : public CChange {
+public:
+    // Value 1 is the special character code. The cursor does not move. An
+    // index entry in a paragraph without parent raises ExNodeParsingError.
+    uint32_t process(INode*& pNodeParent) override;
+
+private:
+    // Finishes a new content strand like a text strand and attaches it.
+    static void addStrand(CWordParagraphNode& paragraph, INode& node);
+    // Moves the paragraph's children into a new index entry.
+    static void makeIndexEntry(CWordParagraphNode& paragraph, INode& entry);
+};

@@ -1,6 +1,16 @@
-// A run of characters becomes a text strand of the current paragraph.
+// A run of characters (change type 7) becomes a text strand of the current
+// paragraph, carrying a copy of the paragraph's running character state.
 #pragma once
 
 #include "chunker/Change.h"
+#include "chunker/ItemLists.h"
 
-class CChangeText : public CChange {};
+class CChangeText : public CChange {
+public:
+    // Value 1 is the id of the run's first character in the text list,
+    // value 2 the number of characters. The cursor does not move.
+    uint32_t process(INode*& pNodeParent) override;
+
+private:
+    CTextList m_textList;
+};

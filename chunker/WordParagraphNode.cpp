@@ -308,3 +308,9 @@ void CWordParagraphNode::setWidowOrphan(const CWidowOrphan& widowOrphan)
     if (IParagraphProperties* properties = getProperties())
         properties->setWidowOrphan(widowOrphan);
 }
+
+void CWordParagraphNode::setDropCap(const CDropCap& dropCap)
+{
+    if (IParagraphProperties* properties = getProperties())
+        properties->setDropCap(dropCap);
+}

@@ -100,6 +100,9 @@ public:
     CParagraphNumbering* getParagraphNumbering() const;
     void setEndMarker(IEndOfParagraphCSContent* marker);
     void setWidowOrphan(const CWidowOrphan& widowOrphan);
+    // A drop cap frame (Part 3.12) reaches the paragraph's properties, so
+    // that the paragraph writer can write it.
+    void setDropCap(const CDropCap& dropCap);
 
 private:
     // The character formatting of the paragraph style, if there is one.

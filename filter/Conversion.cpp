@@ -1,6 +1,7 @@
 #include "filter/Conversion.h"
 
 #include "chunker/ChunkerReader.h"
+#include "chunker/XlatorManager.h"
 #include "filter/Stream.h"
 #include "icf/ICFWriter.h"
 #include "trx/platform.h"
@@ -62,6 +63,10 @@ unsigned CConversion::run(EbrToConvert toConvert)
     m_nodeFactory.registerWriter(m_writer.get());
     m_reader->initialize(m_sourceStream, m_nodeFactory.getINodeRegistrar(), &m_nodeFactory);
     m_writer->initialize(m_targetStream, m_nodeFactory.getINodeRegistrar());
+    // The manager serves this run; the creators it registers belong to the
+    // factory.
+    CXlatorManager translators;
+    translators.initialize(m_nodeFactory.getINodeRegistrar());
     m_reader->read(toConvert);
     return 0;
 }

@@ -135,6 +135,8 @@ std::vector<ChangeForm> buildForms()
         {"right indent", 97, {1, 0, 0}, {length(3)}, "right indent only"},
         {"first line indent", 97, {2, 0, 0}, {length(3)}, "first-line indent only"},
         {"indent", 97, {0, 0, 0}, {number(1), length(3)}, "which indent, value"},
+        {"line spacing at least", 14, {2, 0, 0}, {number(2)}, "lines at least this high"},
+        {"line spacing exact", 14, {3, 0, 0}, {number(2)}, "lines exactly this high"},
         {"line spacing", 14, {0, 0, 0}, {hex(1), number(2)}, "kind (2 or 3 in the low byte), height"},
         {"clear tabs", 21, {0, 0, 0}, {}, "removes every tab stop"},
         {"tab stop left", 22, {1, 0, 0}, {number(3)}, "left tab stop at a position"},

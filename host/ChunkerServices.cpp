@@ -5,8 +5,6 @@
 #include "host/Document.h"
 #include "host/Export.h"
 
-#include <cstring>
-
 namespace {
 
 using trxhost::Export;
@@ -62,10 +60,8 @@ TRX_API TRXERR CHGetItem(HCHUNKER hChunker, uint32_t listType, uint32_t itemId, 
     const ItemList* list = callList(hChunker, "CHGetItem", listType, itemId, &code);
     if (!list || itemId > list->length())
         return code;
-    const uint8_t* item = list->item(itemId);
-    if (!item)
+    if (!list->copy(itemId, 1, record))
         return TRXERR_NOITEM;
-    std::memcpy(record, item, list->layout().recordSize);
     *itemIdInOut = itemId + 1;
     return TRXERR_OK;
 }
@@ -78,7 +74,6 @@ TRX_API TRXERR CHGetItems(HCHUNKER hChunker, uint32_t listType, uint32_t itemId,
     const ItemList* list = callList(hChunker, "CHGetItems", listType, itemId, &code);
     if (!list || !list->layout().units() || itemId > list->length() || count > list->length() - itemId)
         return code;
-    if (count > 0)
-        std::memcpy(buffer, list->item(itemId), size_t{count} * 2);
+    list->copy(itemId, count, buffer);
     return TRXERR_OK;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 namespace trxhost {
 
@@ -57,13 +58,38 @@ uint32_t readWord(const uint8_t* bytes, WordOrder order)
     return uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 | bytes[3];
 }
 
+ItemList::ItemList(const ListLayout& layout, std::shared_ptr<const ItemSource> source)
+    : layout_(&layout), source_(std::move(source))
+{
+}
+
+uint32_t ItemList::length() const
+{
+    return source_ ? source_->length() : static_cast<uint32_t>(bytes_.size() / layout_->recordSize);
+}
+
 const uint8_t* ItemList::item(uint32_t id) const
 {
-    return id < length() ? bytes_.data() + size_t{id} * layout_->recordSize : nullptr;
+    return !source_ && id < length() ? bytes_.data() + size_t{id} * layout_->recordSize : nullptr;
+}
+
+bool ItemList::copy(uint32_t first, uint32_t count, void* out) const
+{
+    const uint32_t end = length();
+    if (first > end || count > end - first)
+        return false;
+    auto* bytes = static_cast<uint8_t*>(out);
+    if (source_)
+        source_->copy(first, count, bytes);
+    else if (count > 0)
+        std::memcpy(bytes, item(first), size_t{count} * layout_->recordSize);
+    return true;
 }
 
 uint32_t ItemList::append(const std::vector<uint8_t>& records)
 {
+    if (source_)
+        throw std::logic_error(std::string("the generated ") + layout_->name + " list takes no records");
     if (records.size() % layout_->recordSize != 0)
         throw std::invalid_argument("not whole records");
     const uint32_t first = length();

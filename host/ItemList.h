@@ -1,11 +1,14 @@
-// The numbered item lists of a host document. Every list stores its items as
-// the bytes that CHGetItem copies; the layout table says how big an item is
-// and how the 32-bit numbers inside it are stored.
+// The numbered item lists of a host document. A list stores its items as
+// the bytes that CHGetItem copies, or has them computed by an ItemSource;
+// the layout table says how big an item is and how the 32-bit numbers inside
+// it are stored.
 #pragma once
 
+#include "host/ItemSource.h"
 #include "trx/platform.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace trxhost {
@@ -37,26 +40,34 @@ public:
     static constexpr uint32_t kMaxLength = UINT32_MAX - 1;
 
     explicit ItemList(const ListLayout& layout) : layout_(&layout) {}
+    // A generated list: `source` computes its items, none are stored.
+    ItemList(const ListLayout& layout, std::shared_ptr<const ItemSource> source);
 
     const ListLayout& layout() const { return *layout_; }
     // The number of items, which is also the end position.
-    uint32_t length() const { return static_cast<uint32_t>(bytes_.size() / layout_->recordSize); }
-    // The record of item `id`, or null at or past the end.
+    uint32_t length() const;
+    // The stored record of item `id`, or null at or past the end and in a
+    // generated list (which copy() reads).
     const uint8_t* item(uint32_t id) const;
+    // Copies the records of `count` items from id `first` on to `out`; false,
+    // and nothing copied, when they are not all in the list.
+    bool copy(uint32_t first, uint32_t count, void* out) const;
     // Appends whole records and returns the id of the first; throws
-    // std::length_error past kMaxLength and std::invalid_argument for bytes
-    // that are not whole records.
+    // std::length_error past kMaxLength, std::invalid_argument for bytes
+    // that are not whole records and std::logic_error for a generated list.
     uint32_t append(const std::vector<uint8_t>& records);
+    // The stored records; none in a generated list.
     const std::vector<uint8_t>& bytes() const { return bytes_; }
 
     bool operator==(const ItemList& other) const
     {
-        return layout_->type == other.layout_->type && bytes_ == other.bytes_;
+        return layout_->type == other.layout_->type && bytes_ == other.bytes_ && source_ == other.source_;
     }
 
 private:
     const ListLayout* layout_;
     std::vector<uint8_t> bytes_;
+    std::shared_ptr<const ItemSource> source_;
 };
 
 } // namespace trxhost

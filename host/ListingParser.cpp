@@ -4,7 +4,9 @@
 #include "host/Document.h"
 #include "host/Listing.h"
 #include "host/ListingLexer.h"
+#include "host/ListingStatementReader.h"
 #include "host/ListingText.h"
+#include "host/RecordFieldParser.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -20,19 +22,6 @@ constexpr int64_t kMinNumber = INT32_MIN;
 constexpr int64_t kMaxNumber = UINT32_MAX;
 constexpr uint32_t kMaxUnit = UINT16_MAX;
 constexpr uint32_t kChangeWords = CHRECORD_SIZE_CHANGE / 4;
-
-bool isNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-
-bool isName(const std::string& text)
-{
-    if (text.empty() || !isNameStart(text[0]))
-        return false;
-    for (const char c : text) {
-        if (!isNameStart(c) && !(c >= '0' && c <= '9') && c != '-')
-            return false;
-    }
-    return true;
-}
 
 // The bytes of a regular file, or nullopt with the reason in *problem.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string* problem)
@@ -56,13 +45,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
     return bytes;
 }
 
-bool isWord(const Token& token) { return token.kind == Token::Kind::Atom && isName(token.text); }
 bool isHex(const Token& token) { return token.kind == Token::Kind::Atom && token.text == "hex"; }
-
-std::string describe(const Token& token)
-{
-    return token.kind == Token::Kind::String ? "a string" : "'" + token.text + "'";
-}
 
 std::optional<int64_t> parseInteger(const std::string& text)
 {
@@ -87,62 +70,6 @@ std::optional<int64_t> parseInteger(const std::string& text)
     }
     return text[0] == '-' ? -value : value;
 }
-
-// Reads the tokens of one statement in order.
-class StatementReader {
-public:
-    StatementReader(const Statement& statement, const std::string& file) : statement_(statement), file_(file) {}
-
-    bool atEnd() const { return next_ == statement_.tokens.size(); }
-    const Token& peek() const { return statement_.tokens[next_]; }
-    size_t position() const { return next_; }
-    void seek(size_t position) { next_ = position; }
-    size_t size() const { return statement_.tokens.size(); }
-    const Token& at(size_t index) const { return statement_.tokens[index]; }
-
-    const Token& take(const std::string& what)
-    {
-        if (atEnd())
-            failAtEnd("expected " + what);
-        return statement_.tokens[next_++];
-    }
-
-    bool takeKeyword(const char* keyword)
-    {
-        if (atEnd() || peek().kind != Token::Kind::Atom || peek().text != keyword)
-            return false;
-        ++next_;
-        return true;
-    }
-
-    void expectKeyword(const char* keyword)
-    {
-        const Token& token = take(std::string("'") + keyword + "'");
-        if (token.kind != Token::Kind::Atom || token.text != keyword)
-            fail(token, std::string("expected '") + keyword + "', found " + describe(token));
-    }
-
-    void expectEnd() const
-    {
-        if (!atEnd())
-            fail(peek(), "unexpected " + describe(peek()) + " at the end of the statement");
-    }
-
-    [[noreturn]] void fail(const Token& token, const std::string& message) const
-    {
-        throw ListingError(file_, token.line, token.column, message);
-    }
-
-    [[noreturn]] void failAtEnd(const std::string& message) const
-    {
-        throw ListingError(file_, statement_.endLine, statement_.endColumn, message);
-    }
-
-private:
-    const Statement& statement_;
-    const std::string& file_;
-    size_t next_ = 0;
-};
 
 class ListingParser {
 public:
@@ -218,6 +145,9 @@ private:
 
     std::optional<uint32_t> parseForm(StatementReader& in, const ChangeForm& form)
     {
+        const RecordChange* record = findRecordChange(form.name);
+        if (record && (in.atEnd() || isWord(in.peek())))
+            return parseRecordChange(in, form, *record);
         std::array<uint32_t, 3> values = form.fixed;
         for (const ChangeArgument& argument : form.arguments) {
             const Token& token = in.take("a value for '" + form.name + "'");
@@ -225,6 +155,16 @@ private:
                                                                                   : number(in, token);
         }
         in.expectEnd();
+        return document_->appendChange(form.type, values[0], values[1], values[2]);
+    }
+
+    // The change with the record given by its fields: the record is appended
+    // and its id goes to the change.
+    std::optional<uint32_t> parseRecordChange(StatementReader& in, const ChangeForm& form, const RecordChange& record)
+    {
+        std::array<uint32_t, 3> values = form.fixed;
+        const std::vector<uint8_t> bytes = recordFields(in).parse(*record.record, &record, values);
+        values[record.idValue - 1] = append(record.record->listType, bytes);
         return document_->appendChange(form.type, values[0], values[1], values[2]);
     }
 
@@ -271,6 +211,8 @@ private:
 
     std::optional<uint32_t> parseRecord(StatementReader& in)
     {
+        if (!in.atEnd() && isWord(in.peek()))
+            return parseRecordForm(in);
         const Token& listToken = in.take("a list type");
         const ListLayout* layout = findListLayout(number(in, listToken));
         if (!layout)
@@ -296,6 +238,18 @@ private:
         if (!layout->units())
             bytes.resize(layout->recordSize);
         return append(layout->type, bytes);
+    }
+
+    // `record KIND FIELDS...`: a record given by its fields.
+    std::optional<uint32_t> parseRecordForm(StatementReader& in)
+    {
+        size_t length = 0;
+        const RecordForm* form = in.longestMatch(recordForms(), &length);
+        if (!form)
+            in.fail(in.peek(), "unknown record " + describe(in.peek()) + "; the records are " + recordNames());
+        in.seek(in.position() + length);
+        std::array<uint32_t, 3> unused{};
+        return append(form->listType, recordFields(in).parse(*form, nullptr, unused));
     }
 
     // --- options, objects, failures -------------------------------------------
@@ -396,6 +350,11 @@ private:
         return number(in, token);
     }
 
+    RecordFieldParser recordFields(StatementReader& in) const
+    {
+        return RecordFieldParser(in, [this, &in](const Token& token) { return number(in, token); });
+    }
+
     std::vector<uint16_t> unitsOf(StatementReader& in) const
     {
         const Token& token = in.take("a quoted string");
@@ -456,6 +415,14 @@ private:
     uint32_t append(uint32_t listType, const std::vector<uint8_t>& records)
     {
         return document_->list(listType)->append(records);
+    }
+
+    static std::string recordNames()
+    {
+        std::string names;
+        for (const RecordForm& form : recordForms())
+            names += (names.empty() ? "" : ", ") + form.name;
+        return names;
     }
 
     static std::string serviceList()

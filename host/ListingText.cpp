@@ -136,4 +136,18 @@ std::optional<std::string> quoteUtf8(const std::vector<uint8_t>& bytes)
     return out + '"';
 }
 
+std::string formatNumber(uint32_t value, ArgumentStyle style)
+{
+    char text[16];
+    if (style == ArgumentStyle::Switch && value <= 1)
+        return value ? "on" : "off";
+    if (style == ArgumentStyle::Signed)
+        std::snprintf(text, sizeof text, "%d", static_cast<int32_t>(value));
+    else if (style == ArgumentStyle::Hex || value > UINT16_MAX)
+        std::snprintf(text, sizeof text, "0x%X", value);
+    else
+        std::snprintf(text, sizeof text, "%u", value);
+    return text;
+}
+
 } // namespace trxhost

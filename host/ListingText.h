@@ -2,6 +2,8 @@
 // and UTF-8 bytes in options. Escapes make every unit sequence writable.
 #pragma once
 
+#include "host/ChangeForms.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -25,5 +27,9 @@ std::string quoteUnits(const uint16_t* units, size_t count);
 // A quoted listing string for bytes that are UTF-8 without zero bytes, or
 // nullopt.
 std::optional<std::string> quoteUtf8(const std::vector<uint8_t>& bytes);
+
+// A number as the listing writes it in the given style; plain numbers above
+// 0xFFFF are written in hex.
+std::string formatNumber(uint32_t value, ArgumentStyle style);
 
 } // namespace trxhost

@@ -4,6 +4,7 @@
 #include "host/Document.h"
 #include "host/Listing.h"
 #include "host/ListingText.h"
+#include "host/RecordFieldWriter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -17,20 +18,6 @@ namespace {
 // Bytes of hex data per line, and units of text per raw text statement.
 constexpr size_t kHexBytesPerLine = 32;
 constexpr size_t kUnitsPerStatement = 64;
-
-std::string formatNumber(uint32_t value, ArgumentStyle style)
-{
-    char text[16];
-    if (style == ArgumentStyle::Switch && value <= 1)
-        return value ? "on" : "off";
-    if (style == ArgumentStyle::Signed)
-        std::snprintf(text, sizeof text, "%d", static_cast<int32_t>(value));
-    else if (style == ArgumentStyle::Hex || value > UINT16_MAX)
-        std::snprintf(text, sizeof text, "0x%X", value);
-    else
-        std::snprintf(text, sizeof text, "%u", value);
-    return text;
-}
 
 std::string number(uint32_t value) { return formatNumber(value, ArgumentStyle::Number); }
 
@@ -60,13 +47,10 @@ public:
         writeObjects();
         writeFailures();
         writeFonts();
-        for (const uint32_t type :
-             {CHLIST_ROW_FORMATS, CHLIST_CELL_FORMATS, CHLIST_EMBEDDED_OBJECTS, CHLIST_TAG_TRACKS})
+        for (const uint32_t type : {CHLIST_EMBEDDED_OBJECTS, CHLIST_TAG_TRACKS})
             writeRecords(*document_.list(type));
-        writeData();
         writeChanges();
-        writeUnitsUpTo(CHLIST_TEXT, document_.list(CHLIST_TEXT)->length());
-        writeUnitsUpTo(CHLIST_PROPERTY_TEXT, document_.list(CHLIST_PROPERTY_TEXT)->length());
+        writeRest();
         return out_;
     }
 
@@ -132,7 +116,7 @@ private:
             section("fonts");
         for (uint32_t id = 0; id < fonts.length(); ++id) {
             const std::vector<uint32_t> words = wordsOf(fonts, id);
-            if (words[1] == 0 && takeUnits(CHLIST_PROPERTY_TEXT, words[2], words[3])) {
+            if (words[1] == 0 && takeItems(CHLIST_PROPERTY_TEXT, words[2], words[3])) {
                 out_ += "font " + number(words[0]) + " charset " + formatNumber(words[4], ArgumentStyle::Hex) + ' ' +
                         quoted(CHLIST_PROPERTY_TEXT, words[2], words[3]) + '\n';
             } else {
@@ -160,15 +144,6 @@ private:
         out_ += '\n';
     }
 
-    void writeData()
-    {
-        const ItemList& data = *document_.list(CHLIST_DATA);
-        if (data.length() == 0)
-            return;
-        section("data records (16-bit units of big-endian data)");
-        out_ += "record " + number(CHLIST_DATA) + ' ' + hexData(data.bytes()) + '\n';
-    }
-
     void writeChanges()
     {
         const ItemList& changes = *document_.list(CHLIST_CHANGES);
@@ -183,12 +158,15 @@ private:
 
     std::string statementFor(const std::array<uint32_t, 4>& change)
     {
-        if (change[0] == kTextChange && change[3] == 0 && takeUnits(CHLIST_TEXT, change[1], change[2]))
+        if (change[0] == kTextChange && change[3] == 0 && takeItems(CHLIST_TEXT, change[1], change[2]))
             return "text " + quoted(CHLIST_TEXT, change[1], change[2]);
         if (change[0] == kPropertyTextChange && change[2] == 0 &&
-            takeUnits(CHLIST_PROPERTY_TEXT, change[1], change[3]))
+            takeItems(CHLIST_PROPERTY_TEXT, change[1], change[3]))
             return "property text " + quoted(CHLIST_PROPERTY_TEXT, change[1], change[3]);
         const ChangeForm* form = bestChangeForm(change);
+        const RecordChange* record = form ? findRecordChange(form->name) : nullptr;
+        if (record && takeRecord(*record, change))
+            return recordStatement(*form, *record, change);
         if (!form) {
             size_t count = change.size();
             while (count > 1 && change[count - 1] == 0)
@@ -204,23 +182,71 @@ private:
         return statement;
     }
 
-    // True when the units [id, id + count) come at or after what the listing
-    // has written of the unit list, so that a statement can append them; the
-    // gap before them is written first.
-    bool takeUnits(uint32_t listType, uint32_t id, uint32_t count)
+    // The change with its record written by fields in place of the id.
+    std::string recordStatement(const ChangeForm& form, const RecordChange& record,
+                                const std::array<uint32_t, 4>& change) const
+    {
+        std::string statement = form.name;
+        for (const RecordArgument& argument : record.others) {
+            if (change[argument.value] != 0)
+                statement += ' ' + argument.name + ' ' + formatNumber(change[argument.value], styleOf(form, argument));
+        }
+        const uint8_t* bytes = document_.list(record.record->listType)->item(change[record.idValue]);
+        return statement + formatRecordFields(*record.record, bytes);
+    }
+
+    static ArgumentStyle styleOf(const ChangeForm& form, const RecordArgument& argument)
+    {
+        const auto found = std::find_if(form.arguments.begin(), form.arguments.end(),
+                                        [&argument](const ChangeArgument& candidate) {
+                                            return candidate.value == argument.value;
+                                        });
+        return found == form.arguments.end() ? ArgumentStyle::Number : found->style;
+    }
+
+    // Only stored records can be written by their fields.
+    bool takeRecord(const RecordChange& record, const std::array<uint32_t, 4>& change)
+    {
+        const ItemList& list = *document_.list(record.record->listType);
+        const uint32_t id = change[record.idValue];
+        return list.item(id) && takeItems(list.layout().type, id, record.record->size / list.layout().recordSize);
+    }
+
+    // True when the items [id, id + count) come at or after what the listing
+    // has written of the list, so that a statement can append them; the gap
+    // before them is written first.
+    bool takeItems(uint32_t listType, uint32_t id, uint32_t count)
     {
         const uint32_t length = document_.list(listType)->length();
         uint32_t& written = written_[listType];
         if (id < written || id > length || count > length - id)
             return false;
-        writeUnitsUpTo(listType, id);
+        writeItemsUpTo(listType, id);
         written = id + count;
         return true;
     }
 
-    void writeUnitsUpTo(uint32_t listType, uint32_t end)
+    // The items that no statement has appended, as raw records.
+    void writeRest()
     {
+        for (const uint32_t type :
+             {CHLIST_TEXT, CHLIST_PROPERTY_TEXT, CHLIST_DATA, CHLIST_ROW_FORMATS, CHLIST_CELL_FORMATS})
+            writeItemsUpTo(type, document_.list(type)->length());
+    }
+
+    // Data as hex, records one by one, text in strings of kUnitsPerStatement.
+    void writeItemsUpTo(uint32_t listType, uint32_t end)
+    {
+        const ItemList& list = *document_.list(listType);
         uint32_t& written = written_[listType];
+        if (listType == CHLIST_DATA && written < end) {
+            const auto units = list.bytes().begin();
+            out_ += "record " + number(listType) + ' ' +
+                    hexData({units + size_t{written} * 2, units + size_t{end} * 2}) + '\n';
+            written = end;
+        }
+        for (; written < end && !list.layout().units(); ++written)
+            writeRawRecord(list, written);
         while (written < end) {
             const uint32_t count = std::min<uint32_t>(end - written, kUnitsPerStatement);
             out_ += "record " + number(listType) + ' ' + quoted(listType, written, count) + '\n';

@@ -2,7 +2,9 @@
 
 #include "icf/ICFCommandWriter.h"
 #include "icf/ICFParameter.h"
+#include "icf/ICFParagraphPropertiesWriter.h"
 #include "icf/ICFVocabulary.h"
+#include "icf/ICFWriter.h"
 
 namespace {
 
@@ -52,6 +54,22 @@ void CICFStyleNodeWriter::writeBasedOn(const IStyleContent* base)
     command.done();
 }
 
+void CICFStyleNodeWriter::writeStrandProperties(IStrandProperties* properties, IStrandProperties* baseProperties,
+                                                EStrandPropertiesTarget target, EPropertiesState state)
+{
+    CICFWriter* writer = getICFWriter();
+    if (!properties || !writer)
+        return;
+    CICFStrandPropertiesWriter* propertiesWriter = writer->getStrandPropertiesWriter();
+    if (target == kStrandPropertiesTargetParagraphStyle)
+        propertiesWriter->setParagraphStyleProperties(properties);
+    else
+        propertiesWriter->setStrandStyleProperties(properties);
+    propertiesWriter->setPropertiesTarget(target);
+    propertiesWriter->setStyleBaseProperties(baseProperties);
+    propertiesWriter->writeProperties(writer, state);
+}
+
 void CICFStyleNodeWriter::writeStyleSwitch(const char* commandName, EPropertiesState state)
 {
     IStyleContent& style = getStyle();
@@ -69,14 +87,25 @@ void CICFStyleNodeWriter::writeStyleSwitch(const char* commandName, EPropertiesS
     command.writeNoParamCmd(kCmdStyleSwitchEnd);
 }
 
-void CICFParagraphStyleNodeWriter::writeProperties(EPropertiesState)
+void CICFParagraphStyleNodeWriter::writeProperties(EPropertiesState state)
 {
-    writeBasedOn(dynamic_cast<IParagraphStyleContent&>(getStyle()).getBasedOnStyle());
-    // The paragraph and strand properties writers add the style's properties here.
+    const auto& style = dynamic_cast<IParagraphStyleContent&>(getStyle());
+    const IParagraphStyleContent* base = style.getBasedOnStyle();
+    writeBasedOn(base);
+    if (IParagraphProperties* properties = style.getParagraphProperties()) {
+        CICFParagraphPropertiesWriter paragraphWriter;
+        paragraphWriter.setBaseProperties(base ? base->getParagraphProperties() : nullptr);
+        paragraphWriter.writeProperties(getICFWriter(), properties, nullptr, state);
+    }
+    writeStrandProperties(style.getStrandProperties(), base ? base->getStrandProperties() : nullptr,
+                          kStrandPropertiesTargetParagraphStyle, state);
 }
 
-void CICFStrandStyleNodeWriter::writeProperties(EPropertiesState)
+void CICFStrandStyleNodeWriter::writeProperties(EPropertiesState state)
 {
-    writeBasedOn(dynamic_cast<IStrandStyleContent&>(getStyle()).getBasedOnStyle());
-    // The strand properties writer adds the style's properties here.
+    const auto& style = dynamic_cast<IStrandStyleContent&>(getStyle());
+    const IStrandStyleContent* base = style.getBasedOnStyle();
+    writeBasedOn(base);
+    writeStrandProperties(style.getProperties(), base ? base->getProperties() : nullptr,
+                          kStrandPropertiesTargetStrandStyle, state);
 }

@@ -7,6 +7,7 @@
 
 #include "icf/ICFNodeWriter.h"
 #include "icf/ICFPropertiesState.h"
+#include "icf/ICFStrandPropertiesWriter.h"
 #include "model/StyleContent.h"
 
 class CICFStyleNodeWriter : public CICFNodeWriter {
@@ -30,6 +31,11 @@ protected:
     IStyleContent& getStyle();
     // "SBO" naming the base style; nothing without one.
     void writeBasedOn(const IStyleContent* base);
+    // The style's character properties against its base style's (none
+    // without a base style), through the shared strand properties writer,
+    // which keeps them as the comparison base of the strands that follow.
+    void writeStrandProperties(IStrandProperties* properties, IStrandProperties* baseProperties,
+                               EStrandPropertiesTarget target, EPropertiesState state);
 
 private:
     void writeStyleSwitch(const char* command, EPropertiesState state);

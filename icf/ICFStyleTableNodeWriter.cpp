@@ -5,6 +5,7 @@
 #include "icf/ICFParameter.h"
 #include "icf/ICFStyleNodeWriters.h"
 #include "icf/ICFVocabulary.h"
+#include "icf/ICFWriter.h"
 #include "model/StyleContent.h"
 
 void CICFStyleTableNodeWriter::write()
@@ -42,4 +43,8 @@ void CICFStyleTableNodeWriter::writeDefinition(IStyleContent& style, uint32_t ki
     if (styleWriter)
         styleWriter->writeProperties(kPropertiesStyleOff);
     definition.done();
+    // Neither the toggles nor the properties of a definition may carry into
+    // the document text.
+    if (CICFWriter* writer = getICFWriter())
+        writer->getStrandPropertiesWriter()->reset();
 }

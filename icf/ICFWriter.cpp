@@ -3,11 +3,18 @@
 #include "filter/Exceptions.h"
 #include "filter/Stream.h"
 #include "icf/ICFDocumentNodeWriter.h"
+#include "icf/ICFFieldNodeWriters.h"
 #include "icf/ICFFontTableNodeWriter.h"
+#include "icf/ICFHeaderFooterNodeWriter.h"
 #include "icf/ICFNodeWriterCreator.h"
+#include "icf/ICFNoteNodeWriters.h"
+#include "icf/ICFParagraphNodeWriter.h"
+#include "icf/ICFSectionNodeWriter.h"
+#include "icf/ICFSpecialCharNodeWriters.h"
 #include "icf/ICFStyleNodeWriters.h"
 #include "icf/ICFStyleTableNodeWriter.h"
 #include "icf/ICFSummaryNodeWriters.h"
+#include "icf/ICFTextStrandNodeWriter.h"
 #include "model/StringUtil.h"
 
 #include <limits>
@@ -108,13 +115,31 @@ void CICFWriter::registerNodeWriters(INodeRegistrar* registrar)
     if (!registrar)
         return;
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFDocumentNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTextStrandNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFParagraphNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFSectionNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFStyleTableNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFParagraphStyleNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFStrandStyleNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFCurrentPageNumberCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFDateTimeCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFHardHyphenCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFNonbreakingSpaceCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFPageBreakCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFSoftHyphenCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFNewlineCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFFontTableNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTabCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFListStyleNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFNoteCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFNoteSelfReferenceCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFEndOfParagraphCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFDocumentSummaryNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFDocumentSummaryTableNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFColumnBreakCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFHeaderFooterNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFCommentCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFIncludedDocumentCSNodeWriter>);
 }
 
 void CICFWriter::writeByte(unsigned char byte)

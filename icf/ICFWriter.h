@@ -6,6 +6,7 @@
 #pragma once
 
 #include "filter/Writer.h"
+#include "icf/ICFStrandPropertiesWriter.h"
 
 #include <cstdint>
 #include <list>
@@ -70,6 +71,9 @@ public:
     void enableOutput();
     bool isOutputEnabled() const { return m_disableCount == 0; }
 
+    // The character properties writer shared by all strand and style writers.
+    CICFStrandPropertiesWriter* getStrandPropertiesWriter() { return &m_strandPropertiesWriter; }
+
     bool hasSectionBeenWritten() const { return m_sectionWritten; }
     void setSectionWritten(bool written) { m_sectionWritten = written; }
 
@@ -91,4 +95,5 @@ private:
     IbrStream* m_referencedFileList = nullptr; // not owned
     int32_t m_disableCount = 0;
     std::list<long> m_neverConvert;
+    CICFStrandPropertiesWriter m_strandPropertiesWriter;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 namespace {
@@ -112,6 +113,82 @@ TEST(ListingParser, SideListRecordsKeepTheirLayout)
               (std::vector<Change>{{58, 0, 0, 0}, {59, 1, 2, 0}, {7, 3, 1, 0}, {193, 2, 2, 0}}));
 }
 
+// The words of a record that are not 0, by offset.
+using Words = std::map<uint32_t, uint32_t>;
+
+Words wordsOf(const uint8_t* record, uint32_t size)
+{
+    Words words;
+    for (uint32_t offset = 0; offset < size; offset += 4) {
+        const uint32_t word = trxhost::readWord(record + offset, trxhost::WordOrder::BigEndian);
+        if (word != 0)
+            words[offset] = word;
+    }
+    return words;
+}
+
+TEST(ListingParser, StructuredRecordsFillTheirLayoutAndTheChange)
+{
+    const auto document = listing(R"(
+        paragraph borders top single width 15 color red bottom double width 30 priority
+        paragraph shading solid foreground 0x123456 background white transparency -5
+        page borders top left bottom right dotted width 10 inside 2 outside 3
+        binding width width 720
+        begin columns count 3 spacing 720 equal balanced left -100
+        add column width 2400 gutter 720
+        endnote area height 1440 hot zone 360 location section end
+        subdocument slot id 0x10 flags 0x0A header distance 720 footer distance 360
+        @shade record paragraph shading pattern 5
+        paragraph shading @shade
+        row format header left -360 height 240 at least align right cells 3 at 28 9
+        cell format width 2400 right gutter 50 merge after merge below vertical align center \
+            solid background red top bottom double width 20 color blue
+    )");
+    EXPECT_EQ(changesOf(*document), (std::vector<Change>{
+                                        {58, 0, 0, 0},
+                                        {59, 1, 52, 0},
+                                        {32, 62, 0, 0},
+                                        {33, 102, 0, 0},
+                                        {51, 110, 0, 0},
+                                        {52, 120, 0, 0},
+                                        {48, 128, 2, 0},
+                                        {47, 146, 0x0A, 0x10},
+                                        {59, 1, 188, 0},
+                                        {18, 0, 0, 0},
+                                        {19, 0, 0, 0},
+                                    }));
+    struct DataRecord {
+        uint32_t id;
+        uint32_t size;
+        Words words;
+    };
+    // Sides not named have line style 1 (none) in the word at 8 of their border.
+    const DataRecord data[] = {
+        {0, 104, {{4, 15}, {8, 0xFF}, {32, 1}, {44, 30}, {52, 0x42}, {72, 1}}},
+        {52, 20, {{0, 13}, {4, 0xFFFFFFFB}, {8, 0x123456}, {12, 0xFFFFFF}}},
+        {62, 80, {{0, 10}, {8, 32}, {12, 2}, {16, 3}, {20, 10}, {28, 32}, {32, 2}, {36, 3},
+                  {40, 10}, {48, 32}, {52, 2}, {56, 3}, {60, 10}, {68, 32}, {72, 2}, {76, 3}}},
+        {102, 16, {{0, 720}}},
+        {110, 20, {{0, 0x24}, {4, 0xFFFFFF9C}, {8, 3}, {12, 720}}},
+        {120, 16, {{4, 2400}, {8, 720}}},
+        {128, 36, {{0, 360}, {4, 1440}, {16, 4}}},
+        {146, 84, {{32, 720}, {64, 360}}},
+        {188, 20, {{0, 5}}},
+    };
+    const trxhost::ItemList& units = *document->list(CHLIST_DATA);
+    ASSERT_EQ(units.length(), 198u);
+    for (const DataRecord& record : data)
+        EXPECT_EQ(wordsOf(units.item(record.id), record.size), record.words) << "record " << record.id;
+
+    ASSERT_EQ(document->list(CHLIST_ROW_FORMATS)->length(), 1u);
+    EXPECT_EQ(wordsOf(document->list(CHLIST_ROW_FORMATS)->item(0), CHRECORD_SIZE_ROW_FORMAT),
+              (Words{{0, 1}, {4, 0xFFFFFE98}, {8, 240}, {12, 2}, {20, 3}, {24, 3}, {28, 9}}));
+    ASSERT_EQ(document->list(CHLIST_CELL_FORMATS)->length(), 1u);
+    EXPECT_EQ(wordsOf(document->list(CHLIST_CELL_FORMATS)->item(0), CHRECORD_SIZE_CELL_FORMAT),
+              (Words{{12, 50}, {16, 2400}, {20, 0x0A}, {24, 13}, {36, 0xFF}, {44, 0x20000}, {56, 1}, {76, 1},
+                     {88, 20}, {92, 0xFF0000}, {96, 2}, {108, 20}, {112, 0xFF0000}, {116, 2}}));
+}
+
 TEST(ListingParser, OptionsObjectsAndFailures)
 {
     const auto document = listing(R"(
@@ -170,6 +247,17 @@ TEST(ListingParser, FaultsAreReportedAtTheirPosition)
         {"font 1 \"Arial\"", 1, 8, "expected 'charset', found a string"},
         {"42 bold", 1, 1, "expected a statement, found '42'"},
         {"text \"\xC3\x28\"", 1, 7, "invalid UTF-8"},
+        {"paragraph borders top wavy", 1, 23, "found 'wavy'; a border takes single, none"},
+        {"paragraph borders top 15", 1, 23, "expected a field of a paragraph borders record, found '15'"},
+        {"paragraph borders top width 15 width 20", 1, 32, "'width' of the top border is given twice"},
+        {"page borders top bottom single bottom double", 1, 32, "the bottom border is given twice"},
+        {"subdocument slot id 1 id 2", 1, 23, "'id' is given twice"},
+        {"paragraph borders top style 0x42", 1, 29, "0x42 does not fit"},
+        {"cell format vertical align 0x10000", 1, 28, "0x10000 does not fit"},
+        {"footnote area location page", 1, 24, "expected a number or page bottom, below text"},
+        {"binding width at 2 1", 1, 18, "a multiple of 4 below 16"},
+        {"\nrow format cells", 2, 17, "expected a value for 'cells'"},
+        {"record frobs 1", 1, 8, "unknown record 'frobs'"},
     };
     for (const BadListing& bad : cases) {
         try {

@@ -1,5 +1,6 @@
 #include "HostDocumentSupport.h"
 #include "host/ChangeForms.h"
+#include "host/RecordForms.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,58 @@ TEST(ListingRoundTrip, ListingWithEveryStatementSurvives)
     expectRoundTrip(*document);
 }
 
+TEST(ListingRoundTrip, RecordsAreWrittenByTheirFieldsWhenTheyComeNext)
+{
+    const auto document = listing(R"(
+        @b record paragraph borders left thick width 15 color 0x123456
+        @c record columns count 2
+        paragraph borders @b
+        paragraph borders @b
+        begin columns @c
+        row format header left -360 height 240 at least align right cells 3
+        cell format width 2400 solid top double at 20 0x13
+        subdocument slot id 0x10 header distance 720
+        record 3 hex 0001
+    )");
+    const std::string text = trxhost::formatListing(*document);
+    for (const char* line : {
+             "paragraph borders left thick width 15 color 0x123456",
+             "paragraph borders 0", // the record was written with the first change
+             "begin columns count 2",
+             "row format header left -360 height 240 at least align right cells 3",
+             "cell format width 2400 merge before merge after solid top double at 20 0x10",
+             "subdocument slot id 0x10 header distance 720",
+             "record 3 hex 0001",
+         })
+        EXPECT_NE(text.find(std::string("\n") + line + "\n"), std::string::npos) << line << " missing in\n" << text;
+    expectRoundTrip(*document);
+}
+
+// Whatever a record's bytes, the change that reads it first writes it by its
+// fields, and the fields give the same bytes back.
+TEST(ListingRoundTrip, EveryRecordSurvivesItsFields)
+{
+    for (const ChangeForm& form : trxhost::changeForms()) {
+        const trxhost::RecordChange* record = trxhost::findRecordChange(form.name);
+        if (!record)
+            continue;
+        for (const unsigned step : {0u, 0x5Bu}) {
+            Document document;
+            std::vector<uint8_t> bytes(record->record->size);
+            for (size_t i = 0; i < bytes.size(); ++i)
+                bytes[i] = static_cast<uint8_t>(step * (i + 1));
+            Change change = {form.type, form.fixed[0], form.fixed[1], form.fixed[2]};
+            for (const trxhost::RecordArgument& argument : record->others)
+                change[argument.value] = 0x1234;
+            change[record->idValue] = document.list(record->record->listType)->append(bytes);
+            document.appendChange(change[0], change[1], change[2], change[3]);
+            const std::string text = trxhost::formatListing(document);
+            EXPECT_EQ(text.find("record "), std::string::npos) << text;
+            expectRoundTrip(document);
+        }
+    }
+}
+
 TEST(ListingRoundTrip, HostileRecordsSurvive)
 {
     Document document;
@@ -135,6 +188,11 @@ TEST(ListingRoundTrip, ReferenceDocumentNamesEveryForm)
     ASSERT_FALSE(text.str().empty());
     for (const ChangeForm& form : trxhost::changeForms())
         EXPECT_NE(text.str().find("`" + form.name), std::string::npos) << form.name << " is not documented";
+    for (const trxhost::RecordForm& form : trxhost::recordForms()) {
+        EXPECT_NE(text.str().find("`record " + form.name), std::string::npos) << form.name << " is not documented";
+        for (const trxhost::RecordField& field : form.fields)
+            EXPECT_NE(text.str().find("`" + field.name), std::string::npos) << field.name << " is not documented";
+    }
 }
 
 } // namespace

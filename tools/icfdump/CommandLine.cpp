@@ -11,6 +11,8 @@ bool applyFlag(CommandLine& commandLine, const std::string& flag)
         commandLine.listing.decodeText = true;
     else if (flag == "-o" || flag == "--offsets")
         commandLine.listing.showOffsets = true;
+    else if (flag == "-a" || flag == "--assemble")
+        commandLine.assemble = true;
     else if (flag == "-h" || flag == "--help")
         commandLine.action = CommandLine::Action::Help;
     else if (flag == "--version")
@@ -41,6 +43,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
         throw UsageError(inputs.empty() ? "no input file given" : "more than one input file given");
     if (inputs[0].empty())
         throw UsageError("empty file name");
+    if (commandLine.assemble && (commandLine.listing.decodeText || commandLine.listing.showOffsets))
+        throw UsageError("--assemble reads the listing made without --decode and --offsets; it takes neither");
     commandLine.input = inputs[0];
     return commandLine;
 }
@@ -58,6 +62,9 @@ std::string helpText()
            "  -d, --decode    show text as characters (UTF-8): \"HEX\" and \"XCS\" escapes\n"
            "                  and \"MBC\" runs are turned back into what they stand for\n"
            "  -o, --offsets   start each line with the byte offset of what it shows\n"
+           "  -a, --assemble  the reverse: FILE is a listing as icfdump prints it (without\n"
+           "                  --decode and --offsets); write the ICF bytes it shows to\n"
+           "                  standard output\n"
            "  -h, --help      print this help and exit\n"
            "      --version   print the version and exit\n"
            "  --              end of flags: the next argument is the file\n"
@@ -67,7 +74,8 @@ std::string helpText()
            "  1  the command line is wrong\n"
            "  2  the input cannot be read (or is too large to hold in memory)\n"
            "  3  the input has a syntax fault: the listing goes up to it, and the fault and\n"
-           "     its offset are reported on standard error\n";
+           "     its offset are reported on standard error (with --assemble: the listing\n"
+           "     is malformed, reported with its line; nothing is written)\n";
 }
 
 } // namespace icfdump

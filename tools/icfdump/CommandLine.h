@@ -16,6 +16,7 @@ struct CommandLine {
     Action action = Action::Dump;
     std::string input; // "-": standard input
     ListingOptions listing;
+    bool assemble = false; // the input is a listing: write the ICF it shows
 };
 
 // Parses the arguments after the program name. Throws UsageError.

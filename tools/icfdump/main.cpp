@@ -1,6 +1,8 @@
-// icfdump: lists an ICF stream in readable form and checks its syntax.
+// icfdump: lists an ICF stream in readable form and checks its syntax, or
+// assembles such a listing back into ICF.
 #include "CommandLine.h"
 #include "ExitStatus.h"
+#include "IcfAssembler.h"
 #include "IcfDecoder.h"
 #include "IcfListing.h"
 #include "common/ErrorReport.h"
@@ -54,12 +56,27 @@ bool readInput(const std::string& input, const std::string& name, std::string& b
     return complete;
 }
 
+// Writes the ICF that the listing `text` shows; nothing for a malformed listing.
+ExitStatus assemble(const std::string& name, const std::string& text)
+{
+    try {
+        const std::string bytes = assembleIcf(text);
+        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush();
+        return ExitStatus::Ok;
+    } catch (const AssemblyError& error) {
+        reportError() << name << ": " << error.what() << '\n';
+        return ExitStatus::SyntaxFault;
+    }
+}
+
 ExitStatus dump(const CommandLine& commandLine)
 {
     const std::string name = commandLine.input == kStandardInput ? "standard input" : commandLine.input;
     std::string bytes;
     if (!readInput(commandLine.input, name, bytes))
         return ExitStatus::Unreadable;
+    if (commandLine.assemble)
+        return assemble(name, bytes);
     const IcfStream stream = decodeIcf(bytes);
     for (const std::string& line : listIcf(stream, commandLine.listing))
         std::cout << line << '\n';

@@ -1,0 +1,28 @@
+// The command line of icfbench: the sizes to measure and where to write.
+#pragma once
+
+#include "common/UsageError.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace icfbench {
+
+using tools::UsageError;
+
+struct CommandLine {
+    enum class Action { Measure, Help, Version };
+    Action action = Action::Measure;
+    std::vector<uint32_t> sizes = {10'000, 100'000, 1'000'000}; // paragraphs per document
+    std::string outputDirectory; // empty: a temporary directory, removed at the end
+    std::string filterPath;      // empty: the filter beside the program
+};
+
+// Parses the arguments after the program name. Throws UsageError.
+CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// The text --help prints: every flag and every exit status.
+std::string helpText();
+
+} // namespace icfbench

@@ -1,0 +1,284 @@
+#include "chunker/ChangeBreak.h"
+
+#include "chunker/HostRecords.h"
+#include "chunker/NodeEditing.h"
+#include "chunker/WordParagraphDynXlator.h"
+#include "chunker/WordParagraphNode.h"
+#include "chunker/WordTableRowNode.h"
+#include "filter/Exceptions.h"
+#include "model/CharacterSets.h"
+#include "model/EndOfParagraphCSNode.h"
+#include "model/NodeFactory.h"
+#include "model/NodeUtilities.h"
+#include "model/NumberingLevelDefinition.h"
+#include "model/ParagraphNumbering.h"
+#include "model/TableNodes.h"
+#include "trx/platform.h"
+
+namespace {
+
+// Value 1 of a break change: the kind of break.
+constexpr uint32_t kParagraphEnd = 1;
+constexpr uint32_t kDocumentEnd = 2;
+constexpr uint32_t kRowEnd = 19;
+constexpr uint32_t kCellEnd = 20;
+constexpr uint32_t kColumnBreakCharacter = 21;
+constexpr uint32_t kSectionBreak = 22;
+constexpr uint32_t kDocumentPropertiesComplete = 254;
+
+constexpr const char* kParagraphOutsideTree = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(59)";
+constexpr const char* kRowEndOutsideCell = "REQUIRE: pNodeCell != NULL\n\tFile: ChCBreak  ln(150)";
+constexpr const char* kRowEndOutsideRow = "REQUIRE: pNodeRow != NULL\n\tFile: ChCBreak  ln(152)";
+constexpr const char* kRowEndOutsideTable = "REQUIRE: pNodeTable != NULL\n\tFile: ChCBreak  ln(154)";
+constexpr const char* kCellEndOutsideCell = "REQUIRE: pNodeCell != NULL\n\tFile: ChCBreak  ln(277)";
+constexpr const char* kCellEndOutsideRow = "REQUIRE: pNodeRow != NULL\n\tFile: ChCBreak  ln(279)";
+constexpr const char* kSectionBreakOutsideTree = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(386)";
+constexpr const char* kSectionBreakOutsideSection = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(398)";
+constexpr const char* kSectionBreakInRow
+    = "REQUIRE: pNodeParent->getContentInterfaceID() != kTableRowNode\n\tFile: ChCBreak  ln(399)";
+constexpr const char* kSectionWithoutParent = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(415)";
+constexpr const char* kNoDocumentForProperties = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(443)";
+constexpr const char* kDocumentEndOutsideTree = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(455)";
+constexpr const char* kDocumentEndInHeaderFooter
+    = "REQUIRE: pNodeParent->getContentInterfaceID() != kHeaderFooterNode\n\tFile: ChCBreak  ln(469)";
+constexpr const char* kDocumentEndInNote
+    = "REQUIRE: pNodeParent->getContentInterfaceID() != kNoteCSNode\n\tFile: ChCBreak  ln(470)";
+constexpr const char* kDocumentEndOutsideDocument = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(473)";
+
+// The host's cell format record: lengths, merge flags, shading, vertical
+// alignment (the upper half of its word) and the four borders.
+constexpr std::size_t kCellLeftGutter = 8;
+constexpr std::size_t kCellRightGutter = 12;
+constexpr std::size_t kCellWidth = 16;
+constexpr std::size_t kCellMergeFlags = 20;
+constexpr std::size_t kCellShading = 24;
+constexpr std::size_t kCellVerticalAlignment = 44;
+constexpr SBorderOffsets kCellBorders { 88, 48, 108, 68 };
+
+constexpr uint32_t kMergeFlagBefore = 0x01;
+constexpr uint32_t kMergeFlagAfter = 0x02;
+constexpr uint32_t kMergeFlagAbove = 0x04;
+constexpr uint32_t kMergeFlagBelow = 0x08;
+
+CDimension exactLength(uint32_t value)
+{
+    return CDimension(kDimensionExact, static_cast<int32_t>(value));
+}
+
+// 1 for a merge with the cell before (above), 2 with the cell after
+// (below), 3 for both.
+uint32_t mergeCode(uint32_t flags, uint32_t withBefore, uint32_t withAfter)
+{
+    return ((flags & withBefore) ? 1u : 0u) | ((flags & withAfter) ? 2u : 0u);
+}
+
+EVerticalAlignment verticalAlignment(uint32_t code)
+{
+    switch (code) {
+    case 2:
+        return kVerticalAlignCenter;
+    case 3:
+        return kVerticalAlignBottom;
+    default:
+        return kVerticalAlignTop;
+    }
+}
+
+// Gives a strand node made for the paragraph the paragraph's character
+// style and a copy of its running character formatting.
+void giveRunningFormat(CWordParagraphNode& paragraph, INode* strand)
+{
+    auto& content = dynamic_cast<IStrandContent&>(*strand->getIContent());
+    if (IStrandStyleContent* style = paragraph.getStrandStyle())
+        content.setStyle(style);
+    auto* copy = new CWordStrandProperties(*paragraph.getStrandProperties());
+    content.setProperties(copy);
+    copy->releaseRef();
+}
+
+// In a Japanese double-byte paragraph the generated numbers of its list
+// level are shown in the Asian font of the paragraph's text.
+void useAsianFontForNumbers(CWordParagraphNode& paragraph)
+{
+    CFontDefinition* asianFont = paragraph.getStrandProperties()->getFontNameAsian();
+    CParagraphNumbering* numbering = paragraph.getParagraphNumbering();
+    if (paragraph.getWideStringDefaultCharacterSet() != kCharSetCp932 || !numbering || !asianFont)
+        return;
+    CNumberingLevelDefinition* level = numbering->getNumberingLevelDefinition();
+    if (!level)
+        return;
+    for (CNumberingStyle* style : level->getNumberingStyles()) {
+        if (IStrandProperties* numberProperties = style->getGeneratedNumberProps())
+            numberProperties->setFontName(asianFont);
+    }
+}
+
+void rejectTableRowAbove(INode& node)
+{
+    INode* parent = node.getParentNode();
+    if (parent && parent->getContentInterfaceID() == kTableRowNode)
+        throw ExNodeParsingError(kSectionBreakInRow);
+}
+
+// The document's text cannot end inside a header, footer or note.
+void rejectSubDocument(INode& node)
+{
+    switch (node.getContentInterfaceID()) {
+    case kHeaderFooterNode:
+        throw ExMisformedChunkerDataError(kDocumentEndInHeaderFooter);
+    case kNoteCSNode:
+        throw ExMisformedChunkerDataError(kDocumentEndInNote);
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+uint32_t CChangeBreak::process(INode*& current)
+{
+    switch (getValue1()) {
+    case kParagraphEnd:
+        endParagraph(current);
+        break;
+    case kColumnBreakCharacter:
+        addColumnBreak(current);
+        break;
+    case kCellEnd:
+        endCell(current);
+        break;
+    case kRowEnd:
+        endRow(current);
+        break;
+    case kSectionBreak:
+        endSection(current);
+        break;
+    case kDocumentEnd:
+        return endDocument(current);
+    case kDocumentPropertiesComplete:
+        completeDocumentProperties(current);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+// The paragraph keeps its end mark in its properties, not among its
+// children; it is marked done even when empty, so that an empty line stays.
+void CChangeBreak::endParagraph(INode*& cursor)
+{
+    INode* parent = requireParent(cursor, kParagraphOutsideTree);
+    CWordParagraphNode& paragraph = wordParagraph(cursor);
+    CPendingNode next(cursor->clone(INode::kCloneNodeOnly));
+    INode* marker = cursor->getNodeFactory()->createNode(kEndOfParagraphCSNode);
+    useAsianFontForNumbers(paragraph);
+    giveRunningFormat(paragraph, marker);
+    paragraph.setEndMarker(&dynamic_cast<IEndOfParagraphCSContent&>(*marker->getIContent()));
+    cursor->done();
+    parent->attachNode(next.get());
+    cursor = next.take();
+}
+
+void CChangeBreak::addColumnBreak(INode* cursor)
+{
+    CWordParagraphNode& paragraph = wordParagraph(cursor);
+    INode* columnBreak = cursor->getNodeFactory()->createNode(kColumnBreakCSNode);
+    giveRunningFormat(paragraph, columnBreak);
+    cursor->attachNode(columnBreak);
+    columnBreak->done();
+}
+
+// The finished cell is completed with its row.
+void CChangeBreak::endCell(INode*& cursor)
+{
+    INode* cell = requireParent(cursor, kCellEndOutsideCell);
+    INode* row = requireParent(cell, kCellEndOutsideRow);
+    CWordParagraphNode& paragraph = wordParagraph(cursor);
+    CPendingNode nextParagraph(cursor->clone(INode::kCloneNodeOnly));
+    CPendingNode nextCell(cell->clone(INode::kCloneNodeOnly));
+    closeParagraph(paragraph);
+    row->attachNode(nextCell.get());
+    nextCell.take()->attachNode(nextParagraph.get());
+    cursor = nextParagraph.take();
+}
+
+// The cell holding the cursor was opened by the row's last cell end and
+// holds nothing of the document: it goes, and the row's cells get their
+// formats before the row is completed.
+void CChangeBreak::endRow(INode*& cursor)
+{
+    INode* cell = requireParent(cursor, kRowEndOutsideCell);
+    INode* row = requireParent(cell, kRowEndOutsideRow);
+    INode* table = requireParent(row, kRowEndOutsideTable);
+    auto& formats = dynamic_cast<CWordTableRowNode&>(*row);
+    CPendingNode nextParagraph(cursor->clone(INode::kCloneNodeOnly));
+    CPendingNode nextCell(cell->clone(INode::kCloneNodeOnly));
+    CPendingNode nextRow(row->clone(INode::kCloneNodeOnly));
+    cell->release();
+    uint32_t index = 0;
+    for (ChildIterator it = row->getFirstChild(); it != row->getTermChild(); ++it) {
+        if (const unsigned char* record = formats.getCellInfo(index++))
+            applyCellFormat(record, dynamic_cast<ITableCellContent&>(*(*it)->getIContent()));
+    }
+    row->done();
+    table->attachNode(nextRow.get());
+    nextRow.take()->attachNode(nextCell.get());
+    nextCell.take()->attachNode(nextParagraph.get());
+    cursor = nextParagraph.take();
+}
+
+void CChangeBreak::applyCellFormat(const unsigned char* record, ITableCellContent& cell) const
+{
+    cell.setWidth(exactLength(readBigEndian32(record, kCellWidth)));
+    cell.setLeftGutter(exactLength(readBigEndian32(record, kCellLeftGutter)));
+    cell.setRightGutter(exactLength(readBigEndian32(record, kCellRightGutter)));
+    cell.setVerticalAlignment(verticalAlignment(readBigEndian32(record, kCellVerticalAlignment) >> 16));
+    const uint32_t merge = readBigEndian32(record, kCellMergeFlags);
+    cell.setMergeHorizontal(static_cast<EMergeHorizontal>(mergeCode(merge, kMergeFlagBefore, kMergeFlagAfter)));
+    cell.setMergeVertical(static_cast<EMergeVertical>(mergeCode(merge, kMergeFlagAbove, kMergeFlagBelow)));
+    CShading shading;
+    m_shade.transfer(record + kCellShading, shading);
+    cell.setShading(shading);
+    cell.setBorders(convertBorders(m_border, record, kCellBorders));
+}
+
+// The new section and its first paragraph continue the old ones; the
+// paragraph marks the new section's properties complete when its first
+// text arrives.
+void CChangeBreak::endSection(INode*& cursor)
+{
+    CWordParagraphNode& paragraph = wordParagraph(cursor);
+    CPendingNode nextParagraph(cursor->clone(INode::kCloneNodeOnly));
+    new CWordParagraphDynXlator(nextParagraph.get());
+    INode* parent = requireParent(cursor, kSectionBreakOutsideTree);
+    closeParagraph(paragraph);
+    INode* section = closeUpTo(parent, kSectionNode, kSectionBreakOutsideSection, rejectTableRowAbove);
+    CPendingNode nextSection(section->clone(INode::kCloneNodeOnly));
+    INode* sectionParent = requireParent(section, kSectionWithoutParent);
+    section->done();
+    sectionParent->attachNode(nextSection.get());
+    nextSection.take()->attachNode(nextParagraph.get());
+    cursor = nextParagraph.take();
+}
+
+uint32_t CChangeBreak::endDocument(INode* cursor)
+{
+    CWordParagraphNode& paragraph = wordParagraph(cursor);
+    INode* parent = requireParent(cursor, kDocumentEndOutsideTree);
+    closeParagraph(paragraph);
+    closeUpTo(parent, kDocumentNode, kDocumentEndOutsideDocument, rejectSubDocument)->done();
+    return TRXERR_NOITEM;
+}
+
+// Only the first mark counts.
+void CChangeBreak::completeDocumentProperties(INode* cursor)
+{
+    if (!m_documentPropertiesOpen)
+        return;
+    m_documentPropertiesOpen = false;
+    INode* document = CNodeUtilities::findParent(cursor, kDocumentNode);
+    if (!document)
+        throw ExNodeParsingError(kNoDocumentForProperties);
+    document->propertiesDone();
+}

@@ -1,0 +1,171 @@
+#include "chunker/ChangeColumn.h"
+
+#include "chunker/ChunkerColumnNode.h"
+#include "chunker/HostRecords.h"
+#include "chunker/NodeEditing.h"
+#include "chunker/WordParagraphNode.h"
+#include "filter/Exceptions.h"
+#include "model/CountedReference.h"
+#include "model/NodeFactory.h"
+#include "model/NodeUtilities.h"
+#include "model/PageProperties.h"
+#include "model/SectionProperties.h"
+
+namespace {
+
+constexpr const char* kNoParentAtClose = "REQUIRE: pNodeParent != NULL\n\tFile: ChCColum  ln(45)";
+constexpr const char* kNoParentAbove = "REQUIRE: pNodeParent != NULL\n\tFile: ChCColum  ln(74)";
+constexpr const char* kNoSection = "REQUIRE: pNodeSection != NULL\n\tFile: ChCColum  ln(94)";
+constexpr const char* kNoColumnToAdd = "REQUIRE: pNodeColumn != NULL\n\tFile: ChCColum  ln(170)";
+constexpr const char* kNoColumnToComplete = "REQUIRE: pNodeColumn != NULL\n\tFile: ChCColum  ln(197)";
+
+// Change types.
+constexpr uint32_t kCloseGroup = 50;
+constexpr uint32_t kOpenGroup = 51;
+constexpr uint32_t kAddColumn = 52;
+constexpr uint32_t kColumnsComplete = 53;
+
+// The host's column record: flags, left offset, number of columns and the
+// spacing between them.
+constexpr std::size_t kColumnRecordSize = 20;
+constexpr std::size_t kColumnFlags = 0;
+constexpr std::size_t kColumnLeftOffset = 4;
+constexpr std::size_t kColumnCount = 8;
+constexpr std::size_t kColumnSpacing = 12;
+constexpr uint32_t kBalancedColumns = 0x04;
+constexpr uint32_t kEqualColumns = 0x20;
+// A record with more equal columns than this is taken as damaged and gets
+// none computed, rather than making the reader lay out an unbounded number.
+constexpr uint32_t kMaxEqualColumns = 4096;
+
+// The host's column definition record: width and gutter.
+constexpr std::size_t kColumnDefinitionSize = 16;
+constexpr std::size_t kColumnDefinitionWidth = 4;
+constexpr std::size_t kColumnDefinitionGutter = 8;
+
+CDimension exactLength(uint32_t value)
+{
+    return CDimension(kDimensionExact, static_cast<int32_t>(value));
+}
+
+uint32_t marginValue(const CPageProperties& page, CDimension& (CPageProperties::*get)(CDimension&) const)
+{
+    CDimension margin;
+    return static_cast<uint32_t>((page.*get)(margin).getValue());
+}
+
+// `count` columns of one width sharing the page's text width, `spacing`
+// apart; the arithmetic is the host's, in unsigned 32 bits.
+void addEqualColumns(CColumnProperties& columns, const CPageProperties& page, uint32_t count, uint32_t spacing)
+{
+    const uint32_t textWidth = page.getWidth() - marginValue(page, &CPageProperties::getLeftMargin)
+        - marginValue(page, &CPageProperties::getRightMargin);
+    const uint32_t width = (textWidth - (count - 1) * spacing) / count;
+    for (uint32_t column = 1; column <= count; ++column) {
+        const uint32_t gutter = column < count ? spacing : 0;
+        columns.addColumnDefinition(CColumnDefinition(exactLength(width), exactLength(gutter)));
+    }
+}
+
+CPageProperties* pagePropertiesAbove(INode* node)
+{
+    INode* section = CNodeUtilities::findParent(node, kSectionNode);
+    ISectionProperties* properties = section ? sectionPropertiesOf(section) : nullptr;
+    return properties ? properties->getPageProperties() : nullptr;
+}
+
+void acceptAnyNode(INode&)
+{
+}
+
+} // namespace
+
+uint32_t CChangeColumn::process(INode*& current)
+{
+    switch (getChangeType()) {
+    case kOpenGroup:
+        openGroup(current);
+        break;
+    case kAddColumn:
+        addColumn(current);
+        break;
+    case kColumnsComplete:
+        completeColumns(current);
+        break;
+    case kCloseGroup:
+        closeGroup(current);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+// The paragraph moves into a new column node in its place; the cursor
+// stays on it.
+void CChangeColumn::openGroup(INode* cursor)
+{
+    INode* section = cursor->getParentNode();
+    if (!section)
+        throw ExNodeParsingError(kNoSection);
+    INode* column = cursor->getNodeFactory()->createNode(kChunkerColumnNode);
+    section->detachNode(cursor);
+    section->attachNode(column);
+    column->attachNode(cursor);
+    readColumnLayout(dynamic_cast<CChunkerColumnNode&>(*column));
+}
+
+void CChangeColumn::readColumnLayout(CChunkerColumnNode& group)
+{
+    const auto record = readDataRecord<kColumnRecordSize>(*this, getValue1());
+    const uint32_t flags = readBigEndian32(record.data(), kColumnFlags);
+    const uint32_t count = readBigEndian32(record.data(), kColumnCount);
+    TCountedReference<CColumnProperties> columns;
+    columns.adopt(new CColumnProperties);
+    columns.get()->setLeftOffset(
+        COffset(kOffsetFromLeftMargin, static_cast<int32_t>(readBigEndian32(record.data(), kColumnLeftOffset))));
+    columns.get()->setBalanced((flags & kBalancedColumns) != 0);
+    CPageProperties* page = pagePropertiesAbove(&group);
+    if ((flags & kEqualColumns) && count >= 1 && count <= kMaxEqualColumns && page)
+        addEqualColumns(*columns.get(), *page, count, readBigEndian32(record.data(), kColumnSpacing));
+    group.setColumnProperties(columns.get());
+}
+
+void CChangeColumn::addColumn(INode* cursor)
+{
+    INode* column = cursor->getParentNode();
+    if (!column)
+        throw ExNodeParsingError(kNoColumnToAdd);
+    auto* group = dynamic_cast<CChunkerColumnNode*>(column);
+    CColumnProperties* columns = group ? group->getColumnProperties() : nullptr;
+    if (!columns)
+        return;
+    const auto record = readDataRecord<kColumnDefinitionSize>(*this, getValue1());
+    columns->addColumnDefinition(CColumnDefinition(exactLength(readBigEndian32(record.data(), kColumnDefinitionWidth)),
+        exactLength(readBigEndian32(record.data(), kColumnDefinitionGutter))));
+}
+
+void CChangeColumn::completeColumns(INode* cursor)
+{
+    INode* column = cursor->getParentNode();
+    if (!column)
+        throw ExNodeParsingError(kNoColumnToComplete);
+    column->propertiesDone();
+}
+
+// Outside a column group there is nothing to close. The group continues
+// after its end in a copy of its last paragraph, in the section.
+void CChangeColumn::closeGroup(INode*& cursor)
+{
+    INode* column = cursor->getParentNode();
+    if (!column)
+        throw ExNodeParsingError(kNoParentAtClose);
+    if (column->getContentInterfaceID() != kChunkerColumnNode)
+        return;
+    CWordParagraphNode& paragraph = wordParagraph(cursor);
+    CPendingNode next(cursor->clone(INode::kCloneNodeOnly));
+    closeParagraph(paragraph);
+    INode* section = closeUpTo(column, kSectionNode, kNoParentAbove, acceptAnyNode);
+    section->attachNode(next.get());
+    cursor = next.take();
+}

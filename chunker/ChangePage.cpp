@@ -1,0 +1,195 @@
+#include "chunker/ChangePage.h"
+
+#include "chunker/HostRecords.h"
+#include "chunker/NodeEditing.h"
+#include "chunker/WordSectionNode.h"
+#include "filter/Exceptions.h"
+#include "model/NodeUtilities.h"
+#include "model/NoteAreaProperties.h"
+#include "model/PageProperties.h"
+#include "model/SectionProperties.h"
+
+namespace {
+
+constexpr const char* kNoSection = "REQUIRE: pNodeParent != NULL\n\tFile: ChCPage  ln(42)";
+
+// Change types.
+constexpr uint32_t kSideMargins = 20;
+constexpr uint32_t kPageBorders = 32;
+constexpr uint32_t kBindingWidth = 33;
+constexpr uint32_t kPageSize = 34;
+constexpr uint32_t kOrientation = 35;
+constexpr uint32_t kDoubleSided = 36;
+constexpr uint32_t kTopBottomMargins = 37;
+constexpr uint32_t kSectionStart = 39;
+constexpr uint32_t kBindingType = 41;
+constexpr uint32_t kSubDocumentSlot = 47;
+constexpr uint32_t kNoteArea = 48;
+
+// Host data records: their sizes and the fields read.
+constexpr std::size_t kPageBorderRecordSize = 80;
+constexpr SBorderOffsets kPageBorderOffsets { 0, 20, 40, 60 };
+constexpr std::size_t kBindingRecordSize = 16;
+constexpr std::size_t kBindingWidthField = 0;
+constexpr std::size_t kNoteAreaRecordSize = 36;
+constexpr std::size_t kNoteAreaHotZone = 0;
+constexpr std::size_t kNoteAreaHeight = 4;
+constexpr std::size_t kNoteAreaLocation = 16;
+
+// Value 2 of a note area change.
+constexpr uint32_t kFootnoteArea = 1;
+constexpr uint32_t kEndnoteArea = 2;
+
+CDimension length(EDimensionTypes type, uint32_t value)
+{
+    return CDimension(type, static_cast<int32_t>(value));
+}
+
+template <class Edit>
+void editBinding(CPageProperties& page, Edit edit)
+{
+    CBinding binding;
+    page.getBinding(binding);
+    edit(binding);
+    page.setBinding(binding);
+}
+
+// The host's binding codes; other codes leave the binding type.
+bool bindingTypeOf(uint32_t code, EBindingTypes& type)
+{
+    switch (code) {
+    case 1:
+        type = kBindingLeftEdge;
+        return true;
+    case 2:
+    case 4:
+        type = kBindingTopEdge;
+        return true;
+    case 8:
+        type = kBindingGutter;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The host's note placement codes; other codes leave the placement.
+bool notePageLocationOf(uint32_t code, ENotePageLocation& location)
+{
+    switch (code) {
+    case 1:
+        location = kNotesAtPageBottom;
+        return true;
+    case 2:
+        location = kNotesBelowText;
+        return true;
+    case 4:
+        location = kNotesAtSectionEnd;
+        return true;
+    case 8:
+        location = kNotesAtDocumentEnd;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+uint32_t CChangePage::process(INode*& current)
+{
+    INode* section = CNodeUtilities::findParent(current, kSectionNode);
+    if (!section)
+        throw ExNodeParsingError(kNoSection);
+    ISectionProperties* properties = sectionPropertiesOf(section);
+    CPageProperties* page = properties ? properties->getPageProperties() : nullptr;
+    if (!page)
+        return 0;
+    switch (getChangeType()) {
+    case kSideMargins:
+        page->setLeftMargin(length(kDimensionExact, getValue1()));
+        page->setRightMargin(length(kDimensionExact, getValue2()));
+        break;
+    case kPageBorders:
+        setPageBorders(*page);
+        break;
+    case kBindingWidth:
+        setBindingWidth(*page);
+        break;
+    case kPageSize:
+        page->setWidth(getValue2());
+        page->setHeight(getValue1());
+        break;
+    case kOrientation:
+        page->setPageOrientation(getValue1() == 1 ? kLandscape : kPortrait);
+        break;
+    case kDoubleSided:
+        editBinding(*page, [this](CBinding& binding) { binding.setDoubleSided(getValue1() == 1); });
+        break;
+    case kTopBottomMargins:
+        page->setTopMargin(length(kDimensionAtLeast, getValue1()));
+        page->setBottomMargin(length(kDimensionAtLeast, getValue2()));
+        break;
+    case kSectionStart:
+        properties->setSectionStartOn(getValue1() == 1 ? kSectionStartNewOddPage : kSectionStartNewPage);
+        break;
+    case kBindingType:
+        setBindingType(*page);
+        break;
+    case kSubDocumentSlot:
+        setSlot(section);
+        break;
+    case kNoteArea:
+        setNoteArea(*properties);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CChangePage::setPageBorders(CPageProperties& page)
+{
+    const auto record = readDataRecord<kPageBorderRecordSize>(*this, getValue1());
+    page.setBorders(convertBorders(m_border, record.data(), kPageBorderOffsets));
+}
+
+// A binding width reserves a gutter.
+void CChangePage::setBindingWidth(CPageProperties& page)
+{
+    const auto record = readDataRecord<kBindingRecordSize>(*this, getValue1());
+    editBinding(page, [&record](CBinding& binding) {
+        binding.setWidth(length(kDimensionExact, readBigEndian32(record.data(), kBindingWidthField)));
+        binding.setType(kBindingGutter);
+    });
+}
+
+void CChangePage::setBindingType(CPageProperties& page)
+{
+    EBindingTypes type;
+    if (bindingTypeOf(getValue1(), type))
+        editBinding(page, [type](CBinding& binding) { binding.setType(type); });
+}
+
+void CChangePage::setSlot(INode* section)
+{
+    const auto format = readDataRecord<kSubDocumentFormatSize>(*this, getValue1());
+    dynamic_cast<CWordSectionNode&>(*section).setSlotInformation(getValue3(), getValue2(), format);
+}
+
+void CChangePage::setNoteArea(ISectionProperties& section)
+{
+    CNoteAreaProperties* area = nullptr;
+    if (getValue2() == kFootnoteArea)
+        area = section.getFootnoteProperties();
+    else if (getValue2() == kEndnoteArea)
+        area = section.getEndnoteProperties();
+    if (!area)
+        return;
+    const auto record = readDataRecord<kNoteAreaRecordSize>(*this, getValue1());
+    area->setHeight(length(kDimensionAtMost, readBigEndian32(record.data(), kNoteAreaHeight)));
+    area->setVerticalHotZone(length(kDimensionAtLeast, readBigEndian32(record.data(), kNoteAreaHotZone)));
+    ENotePageLocation location;
+    if (notePageLocationOf(readBigEndian32(record.data(), kNoteAreaLocation), location))
+        area->setPageLocation(location);
+}

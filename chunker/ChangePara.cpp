@@ -1,0 +1,277 @@
+#include "chunker/ChangePara.h"
+
+#include "chunker/WordParagraphNode.h"
+#include "model/Borders.h"
+#include "model/CharacterString.h"
+#include "model/Shading.h"
+#include "model/TabDefinitions.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+enum EChangeType : uint32_t {
+    kAlignment = 12,
+    kIndents = 13,
+    kLineSpacing = 14,
+    kClearTabs = 21,
+    kAddTab = 22,
+    kHyphenationZone = 56,
+    kKeep = 57,
+    kBorders = 58,
+    kShading = 59,
+    kDefaultTabWidth = 88,
+    kOneIndent = 97,
+    kSpaceBefore = 98,
+    kSpaceAfter = 99,
+    kRemoveTabs = 102,
+    kWidowControl = 129,
+    kOrphanControl = 132,
+};
+
+// The host's alignment and tab kinds 0 to 4 as alignments and tab types.
+constexpr EHorizontalAlignment kAlignmentOfIndex[] = {kAlignLeft, kAlignLeft, kAlignRight, kAlignCenter,
+                                                      kAlignJustify};
+constexpr ETabTypes kTabTypeOfKind[] = {kTabLeft, kTabLeft, kTabRight, kTabCenter, kTabDecimal};
+constexpr uint32_t kLastKind = 4;
+constexpr uint32_t kDecimalKind = 4;
+constexpr uint32_t kBarTabFlag = 0x200;
+
+// Where the four border records lie in the paragraph border record.
+constexpr unsigned kTopBorderOffset = 4;
+constexpr unsigned kLeftBorderOffset = 24;
+constexpr unsigned kBottomBorderOffset = 44;
+constexpr unsigned kRightBorderOffset = 64;
+
+int32_t signedValue(uint32_t value)
+{
+    return static_cast<int32_t>(value);
+}
+
+// A one-character string.
+CCharacterString characterString(uint16_t character, uint32_t charSet)
+{
+    CCharacterString text;
+    text.setString(&character, 1, charSet);
+    return text;
+}
+
+} // namespace
+
+uint32_t CChangePara::process(INode*& pNodeParent)
+{
+    auto* paragraph = dynamic_cast<CWordParagraphNode*>(pNodeParent);
+    if (!paragraph)
+        return 0;
+
+    switch (getChangeType()) {
+    case kAlignment:
+        paragraph->setHorizontalAlignment(kAlignmentOfIndex[getValue1() <= kLastKind ? getValue1() : 1]);
+        break;
+    case kIndents:
+        setIndents(*paragraph);
+        break;
+    case kLineSpacing:
+        setLineSpacing(*paragraph);
+        break;
+    case kClearTabs:
+        clearTabs(*paragraph);
+        break;
+    case kAddTab:
+        addTab(*paragraph);
+        break;
+    case kHyphenationZone:
+        setHyphenationZone(*paragraph);
+        break;
+    case kKeep:
+        paragraph->setKeepTogether((getValue1() & 1) != 0);
+        paragraph->setKeepWith((getValue1() & 2) != 0 ? kKeepWithNext : kKeepWithNone);
+        break;
+    case kBorders:
+        setBorders(*paragraph);
+        break;
+    case kShading:
+        setShading(*paragraph);
+        break;
+    case kDefaultTabWidth:
+        setDefaultTabWidth(*paragraph);
+        break;
+    case kOneIndent:
+        setOneIndent(*paragraph);
+        break;
+    case kSpaceBefore:
+        paragraph->setSpaceBefore(CDimension(kDimensionExact, signedValue(getValue2())));
+        break;
+    case kSpaceAfter:
+        paragraph->setSpaceAfter(CDimension(kDimensionExact, signedValue(getValue2())));
+        break;
+    case kRemoveTabs:
+        removeTabs(*paragraph);
+        break;
+    case kWidowControl:
+    case kOrphanControl:
+        setWidowOrphan(*paragraph);
+        break;
+    default: // 23, 100, 101 and anything else
+        break;
+    }
+    return 0;
+}
+
+void CChangePara::setIndents(CWordParagraphNode& paragraph)
+{
+    CIndents indents;
+    indents.setLeftOffset(COffset(kOffsetFromLeftMargin, signedValue(getValue1())));
+    indents.setRightOffset(COffset(kOffsetFromRightMargin, signedValue(getValue2())));
+    indents.setFirstLineOffset(COffset(kOffsetFromLeftMargin, signedValue(getValue3())));
+    paragraph.setIndents(indents);
+}
+
+void CChangePara::setOneIndent(CWordParagraphNode& paragraph)
+{
+    CIndents indents;
+    paragraph.getIndents(indents);
+    const int32_t value = signedValue(getValue3());
+    switch (getValue1()) {
+    case 0: indents.setLeftOffset(COffset(kOffsetFromLeftMargin, value)); break;
+    case 1: indents.setRightOffset(COffset(kOffsetFromRightMargin, value)); break;
+    // Unlike type 13, the first line is measured from the left indent.
+    case 2: indents.setFirstLineOffset(COffset(kOffsetFromLeftIndent, value)); break;
+    default: break;
+    }
+    paragraph.setIndents(indents);
+}
+
+void CChangePara::setLineSpacing(CWordParagraphNode& paragraph)
+{
+    const uint32_t kind = getValue1() & 0xFF;
+    const EDimensionTypes type = kind == 2 ? kDimensionAtLeast : kind == 3 ? kDimensionExact : kDimensionAuto;
+    CLineSpacing spacing;
+    spacing.setUnits(kHeightUnitsTwips);
+    spacing.setDimHeight(CDimension(type, signedValue(getValue2())));
+    paragraph.setLineSpacing(spacing);
+}
+
+void CChangePara::clearTabs(CWordParagraphNode& paragraph)
+{
+    auto* tabs = new CTabDefinitions;
+    tabs->setOffsetType(kOffsetFromLeftMargin);
+    paragraph.setTabs(tabs);
+    tabs->releaseRef();
+}
+
+CTabDefinitions* CChangePara::tabsOf(CWordParagraphNode& paragraph)
+{
+    if (!paragraph.getTabs()) {
+        auto* tabs = new CTabDefinitions;
+        paragraph.setTabs(tabs);
+        tabs->releaseRef();
+    }
+    return paragraph.getTabs();
+}
+
+void CChangePara::addTab(CWordParagraphNode& paragraph)
+{
+    CTabDefinitions* tabs = tabsOf(paragraph);
+    if (!tabs)
+        return;
+    CTabDefinition tab;
+    tab.setOffset(getValue3());
+    uint32_t kind = getValue1() & 0xFF;
+    if (kind > kLastKind)
+        kind = 1;
+    tab.setType((getValue1() & kBarTabFlag) != 0 ? kTabBar : kTabTypeOfKind[kind]);
+    tab.setLeader(characterString(static_cast<uint16_t>(getValue2() >> 16), paragraph.getCharset()));
+    if (kind == kDecimalKind)
+        tab.setDecimalCharacter(characterString(static_cast<uint16_t>(getValue2() & 0xFFFF), 0));
+    tabs->addTabDefinition(tab);
+}
+
+void CChangePara::removeTabs(CWordParagraphNode& paragraph)
+{
+    CTabDefinitions* tabs = paragraph.getTabs();
+    if (!tabs || tabs->getTabDefinitions().empty())
+        return;
+    // Unsigned 32-bit bounds: a window that wraps at either end is empty.
+    const uint32_t low = getValue1() - getValue2();
+    const uint32_t high = getValue1() + getValue2();
+    TabDefinitionList& list = tabs->getTabDefinitions();
+    auto it = list.begin();
+    while (it != list.end()) {
+        if (it->getOffset() >= low && it->getOffset() <= high) {
+            list.erase(it);
+            it = list.begin();
+        } else {
+            ++it;
+        }
+    }
+}
+
+void CChangePara::setDefaultTabWidth(CWordParagraphNode& paragraph)
+{
+    // Like an added tab, the width creates the tab definitions when the
+    // paragraph has none yet.
+    if (CTabDefinitions* tabs = tabsOf(paragraph))
+        tabs->setDefaultTabWidth(getValue1());
+}
+
+void CChangePara::setHyphenationZone(CWordParagraphNode& paragraph)
+{
+    CHyphenation hyphenation;
+    paragraph.getHyphenation(hyphenation);
+    hyphenation.setLeftHotZone(getValue1());
+    hyphenation.setRightHotZone(getValue1());
+    paragraph.setHyphenation(hyphenation);
+}
+
+void CChangePara::readRecord(uint32_t id, unsigned char* record, unsigned size)
+{
+    // The data list is read in 16-bit units holding the record's bytes in
+    // order.
+    std::vector<uint16_t> units((size + 1) / 2, 0);
+    moveToElementById(id);
+    getNextElements(static_cast<uint32_t>(units.size()), units.data());
+    std::memcpy(record, units.data(), size);
+}
+
+void CChangePara::setBorders(CWordParagraphNode& paragraph)
+{
+    unsigned char record[kBorderRecordSize];
+    readRecord(getValue2(), record, kBorderRecordSize);
+    // Each side from a fresh border: a style code the host table does not
+    // know leaves that side without a line.
+    auto side = [&](unsigned offset) {
+        CBorder border;
+        return m_border.transfer(record + offset, border);
+    };
+    CGridBorders borders;
+    borders.setTop(side(kTopBorderOffset));
+    borders.setLeft(side(kLeftBorderOffset));
+    borders.setBottom(side(kBottomBorderOffset));
+    borders.setRight(side(kRightBorderOffset));
+    paragraph.setBorders(borders);
+}
+
+void CChangePara::setShading(CWordParagraphNode& paragraph)
+{
+    CShading shading;
+    if (getValue1() == 1) {
+        // The record is read only when it is used: "no shading" changes
+        // carry no record.
+        unsigned char record[kShadingRecordSize];
+        readRecord(getValue2(), record, kShadingRecordSize);
+        m_shade.transfer(record, shading);
+    } else {
+        shading.setType(kShadingNone);
+    }
+    paragraph.setShading(shading);
+}
+
+void CChangePara::setWidowOrphan(CWordParagraphNode& paragraph)
+{
+    CWidowOrphan widowOrphan;
+    widowOrphan.setEnable(getValue1() == 1);
+    widowOrphan.setLinesTogether(getValue2() != 0 ? 1 : 0);
+    paragraph.setWidowOrphan(widowOrphan);
+}

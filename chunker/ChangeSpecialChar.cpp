@@ -1,0 +1,91 @@
+#include "chunker/ChangeSpecialChar.h"
+
+#include "chunker/WordParagraphNode.h"
+#include "filter/Exceptions.h"
+#include "model/IndexNodes.h"
+#include "model/NodeFactory.h"
+
+namespace {
+
+constexpr uint32_t kIndexEntry = 312;
+constexpr uint32_t kIndexSubentry = 313;
+
+constexpr const char* kNoParentForIndexEntry = "REQUIRE: pNodeParent != NULL\n\tFile: ChCSpec  ln(51)";
+
+// The node each special character code stands for; kNullInterface for codes
+// that create nothing.
+EContentInterfaceID nodeOfCode(uint32_t code)
+{
+    switch (code) {
+    case 1: return kTabCSNode;
+    case 3: return kSoftHyphenCSNode;
+    case 4: return kPageBreakCSNode;
+    case 5: return kNewlineCSNode;
+    case 6: return kNonbreakingSpaceCSNode;
+    case 7: return kHardHyphenCSNode;
+    case 8: return kCurrentPageNumberCSNode;
+    case 9:
+    case 10: return kDateTimeCSNode;
+    case kIndexEntry:
+    case kIndexSubentry: return kIndexEntryNode;
+    default: return kNullInterface;
+    }
+}
+
+} // namespace
+
+uint32_t CChangeSpecialChar::process(INode*& pNodeParent)
+{
+    auto* paragraph = dynamic_cast<CWordParagraphNode*>(pNodeParent);
+    if (!paragraph)
+        return 0;
+    INodeFactory* factory = paragraph->getNodeFactory();
+    const EContentInterfaceID id = nodeOfCode(getValue1());
+    if (!factory || id == kNullInterface)
+        return 0;
+    INode* node = factory->createNode(id);
+    if (!node)
+        return 0;
+    if (id == kIndexEntryNode)
+        makeIndexEntry(*paragraph, *node);
+    else
+        addStrand(*paragraph, *node);
+    return 0;
+}
+
+void CChangeSpecialChar::addStrand(CWordParagraphNode& paragraph, INode& node)
+{
+    if (auto* strand = dynamic_cast<IStrandContent*>(node.getIContent())) {
+        if (IStrandStyleContent* style = paragraph.getStrandStyle())
+            strand->setStyle(style);
+        auto* properties = new CWordStrandProperties(*paragraph.getStrandProperties());
+        strand->setProperties(properties);
+        properties->releaseRef();
+    }
+    paragraph.attachNode(&node);
+    node.done();
+}
+
+void CChangeSpecialChar::makeIndexEntry(CWordParagraphNode& paragraph, INode& entry)
+{
+    INode* parent = paragraph.getParentNode();
+    if (!parent) {
+        // Nothing refers to the new entry yet.
+        entry.release();
+        throw ExNodeParsingError(kNoParentForIndexEntry);
+    }
+    // Only an index bookmark takes entries: elsewhere the text stays where
+    // it is and the entry is dropped.
+    auto* bookmark = dynamic_cast<IIndexBookmarkCSContent*>(parent->getIContent());
+    auto* entryContent = dynamic_cast<IIndexEntryContent*>(entry.getIContent());
+    if (!bookmark || !entryContent) {
+        entry.release();
+        return;
+    }
+    while (paragraph.getFirstChild() != paragraph.getTermChild()) {
+        INode* child = *paragraph.getFirstChild();
+        entry.attachNode(child->clone(INode::kCloneNodeOnly));
+        child->release();
+    }
+    bookmark->addEntry(entryContent);
+}

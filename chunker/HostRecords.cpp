@@ -1,0 +1,26 @@
+#include "chunker/HostRecords.h"
+
+#include "chunker/ChunkerBorder.h"
+#include "model/Borders.h"
+
+namespace {
+
+CBorder convertBorder(const CChunkerBorder& converter, const unsigned char* record)
+{
+    CBorder border;
+    converter.transfer(record, border);
+    return border;
+}
+
+} // namespace
+
+CRectangularBorders convertBorders(
+    const CChunkerBorder& converter, const unsigned char* record, const SBorderOffsets& offsets)
+{
+    CRectangularBorders borders;
+    borders.setTop(convertBorder(converter, record + offsets.top));
+    borders.setLeft(convertBorder(converter, record + offsets.left));
+    borders.setBottom(convertBorder(converter, record + offsets.bottom));
+    borders.setRight(convertBorder(converter, record + offsets.right));
+    return borders;
+}

@@ -1,0 +1,59 @@
+// Tree edits shared by the change handlers that close nodes and continue in
+// copies of them.
+#pragma once
+
+#include "model/Node.h"
+
+class CWordParagraphNode;
+class ISectionProperties;
+
+// The parent of `node`; raises ExNodeParsingError with `failure` when it has
+// none.
+INode* requireParent(INode* node, const char* failure);
+
+// The reader's paragraph that the cursor designates.
+CWordParagraphNode& wordParagraph(INode* cursor);
+
+// Ends a paragraph: it is marked done when it has children, and an empty
+// paragraph is discarded.
+void closeParagraph(CWordParagraphNode& paragraph);
+
+// Marks `node` and the nodes above it done, up to the nearest one of kind
+// `kind` (`node` itself when it is of that kind), which is returned and left
+// open. `check` sees each node before it is done and may reject the step by
+// throwing; a node without a parent raises ExNodeParsingError with
+// `noParent`.
+template <class Check>
+INode* closeUpTo(INode* node, EContentInterfaceID kind, const char* noParent, Check check)
+{
+    while (node->getContentInterfaceID() != kind) {
+        check(*node);
+        INode* parent = requireParent(node, noParent);
+        node->done();
+        node = parent;
+    }
+    return node;
+}
+
+// The properties of a section node; null when it has none.
+ISectionProperties* sectionPropertiesOf(INode* section);
+
+// A node made by a handler and not yet in the tree: it is released if the
+// handler fails before handing it on.
+class CPendingNode {
+public:
+    explicit CPendingNode(INode* node)
+        : m_node(node)
+    {
+    }
+    ~CPendingNode();
+    CPendingNode(const CPendingNode&) = delete;
+    CPendingNode& operator=(const CPendingNode&) = delete;
+
+    INode* get() const { return m_node; }
+    // The node, which the caller has put into the tree.
+    INode* take();
+
+private:
+    INode* m_node;
+};

@@ -1,0 +1,66 @@
+// Reads the tokens of one listing statement in order and reports faults at
+// the position of the token they concern. The statement parsers share it.
+#pragma once
+
+#include "host/ListingLexer.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace trxhost {
+
+// A name: a letter or '_', then letters, digits, '_' and '-'.
+bool isName(const std::string& text);
+// An atom that is a name: a keyword or a statement word, not a number, a
+// label or a string.
+bool isWord(const Token& token);
+// The token as a message shows it.
+std::string describe(const Token& token);
+
+class StatementReader {
+public:
+    StatementReader(const Statement& statement, const std::string& file) : statement_(statement), file_(file) {}
+
+    bool atEnd() const { return next_ == statement_.tokens.size(); }
+    const Token& peek() const { return statement_.tokens[next_]; }
+    size_t position() const { return next_; }
+    void seek(size_t position) { next_ = position; }
+    size_t size() const { return statement_.tokens.size(); }
+    const Token& at(size_t index) const { return statement_.tokens[index]; }
+
+    // The next token; at the end, a fault that `what` was expected.
+    const Token& take(const std::string& what);
+    bool takeKeyword(const char* keyword);
+    void expectKeyword(const char* keyword);
+    void expectEnd() const;
+    // How many tokens from the next one on spell `words` (words separated by
+    // single spaces), or 0 when they do not.
+    size_t matches(const std::string& words) const;
+    // Of the items, the one whose name the next tokens spell with the most
+    // tokens, or null; *length receives the number of tokens.
+    template <typename Item>
+    const Item* longestMatch(const std::vector<Item>& items, size_t* length) const
+    {
+        const Item* found = nullptr;
+        *length = 0;
+        for (const Item& item : items) {
+            const size_t itemLength = matches(item.name);
+            if (itemLength > *length) {
+                *length = itemLength;
+                found = &item;
+            }
+        }
+        return found;
+    }
+
+    [[noreturn]] void fail(const Token& token, const std::string& message) const;
+    [[noreturn]] void failAtEnd(const std::string& message) const;
+
+private:
+    const Statement& statement_;
+    const std::string& file_;
+    size_t next_ = 0;
+};
+
+} // namespace trxhost

@@ -1,0 +1,213 @@
+#include "host/RecordForms.h"
+#include "host/ItemList.h"
+
+#include <algorithm>
+
+namespace trxhost {
+namespace {
+
+constexpr uint32_t kWholeWord = 0xFFFFFFFF;
+// The line style word of a border record holds the style code and, in bit
+// 0x40, the priority flag.
+constexpr uint32_t kStyleOffset = 8;
+constexpr uint32_t kPriorityFlag = 0x40;
+constexpr uint32_t kNoLineStyle = 1;
+
+// Host line style codes (other codes are written as numbers).
+const ValueNames kLineStyles = {
+    {"single", 0}, {"none", kNoLineStyle}, {"double", 2}, {"thick", 8},
+    {"dotted", 32}, {"dashed", 128},        {"dot dash", 256}, {"dot dot dash", 512},
+};
+
+// Colours 0x00BBGGRR.
+const ValueNames kColors = {
+    {"black", 0x000000}, {"white", 0xFFFFFF}, {"red", 0x0000FF},     {"green", 0x00FF00},
+    {"blue", 0xFF0000},  {"yellow", 0x00FFFF}, {"cyan", 0xFFFF00},   {"magenta", 0xFF00FF},
+};
+
+// Shading pattern indexes: 0 is no shading, 13 solid, 1 to 12 patterns.
+const ValueNames kPatterns = {{"solid", 13}};
+const ValueNames kHeightTypes = {{"at least", 2}, {"exact", 3}};
+const ValueNames kRowAlignments = {{"left", 1}, {"center", 2}, {"right", 3}};
+const ValueNames kVerticalAlignments = {{"top", 1}, {"center", 2}, {"bottom", 3}};
+const ValueNames kNoteLocations = {
+    {"page bottom", 1}, {"below text", 2}, {"section end", 4}, {"document end", 8}};
+
+RecordField value(const char* name, uint32_t offset, ArgumentStyle style = ArgumentStyle::Number)
+{
+    return {name, offset, kWholeWord, false, style, nullptr, false};
+}
+
+RecordField flag(const char* name, uint32_t offset, uint32_t bit)
+{
+    return {name, offset, bit, true, ArgumentStyle::Number, nullptr, false};
+}
+
+RecordField choice(const char* name, uint32_t offset, const ValueNames& names, bool bare = false,
+                   uint32_t mask = kWholeWord)
+{
+    return {name, offset, mask, false, ArgumentStyle::Number, &names, bare};
+}
+
+RecordField color(const char* name, uint32_t offset)
+{
+    return {name, offset, kWholeWord, false, ArgumentStyle::Hex, &kColors, false};
+}
+
+// The fields of a 20-byte shading record at `base`; the word at 16 is unused.
+std::vector<RecordField> shadingFields(uint32_t base)
+{
+    return {choice("pattern", base, kPatterns, true), value("transparency", base + 4, ArgumentStyle::Signed),
+            color("foreground", base + 8), color("background", base + 12)};
+}
+
+template <typename Item>
+std::vector<Item> joined(std::vector<Item> first, const std::vector<Item>& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+std::vector<RecordForm> buildForms()
+{
+    return {
+        {"paragraph borders", CHLIST_DATA, 104, {}, {{"top", 4}, {"left", 24}, {"bottom", 44}, {"right", 64}}},
+        {"paragraph shading", CHLIST_DATA, 20, shadingFields(0), {}},
+        {"page borders", CHLIST_DATA, 80, {}, {{"top", 0}, {"left", 20}, {"bottom", 40}, {"right", 60}}},
+        {"binding", CHLIST_DATA, 16, {value("width", 0)}, {}},
+        {"columns",
+         CHLIST_DATA,
+         20,
+         {flag("balanced", 0, 0x04), flag("equal", 0, 0x20), value("left", 4, ArgumentStyle::Signed),
+          value("count", 8), value("spacing", 12)},
+         {}},
+        {"column", CHLIST_DATA, 16, {value("width", 4), value("gutter", 8)}, {}},
+        {"note area",
+         CHLIST_DATA,
+         36,
+         {value("hot zone", 0), value("height", 4), choice("location", 16, kNoteLocations)},
+         {}},
+        {"subdocument format", CHLIST_DATA, 84, {value("header distance", 32), value("footer distance", 64)}, {}},
+        {"row format",
+         CHLIST_ROW_FORMATS,
+         CHRECORD_SIZE_ROW_FORMAT,
+         {flag("header", 0, 0x01), value("left", 4, ArgumentStyle::Signed), value("height", 8),
+          choice("height type", 12, kHeightTypes, true), choice("align", 20, kRowAlignments), value("cells", 24)},
+         {}},
+        {"cell format",
+         CHLIST_CELL_FORMATS,
+         CHRECORD_SIZE_CELL_FORMAT,
+         joined({value("left gutter", 8), value("right gutter", 12), value("width", 16), flag("merge before", 20, 0x01),
+                 flag("merge after", 20, 0x02), flag("merge above", 20, 0x04), flag("merge below", 20, 0x08),
+                 choice("vertical align", 44, kVerticalAlignments, false, 0xFFFF0000)},
+                shadingFields(24)),
+         {{"left", 48}, {"right", 68}, {"top", 88}, {"bottom", 108}}},
+    };
+}
+
+std::vector<RecordChange> buildChanges()
+{
+    const auto change = [](const char* name, const char* record, int idValue,
+                           std::vector<RecordArgument> others = {}) {
+        return RecordChange{name, findRecordForm(record), idValue, std::move(others)};
+    };
+    return {
+        change("paragraph borders", "paragraph borders", 2),
+        change("paragraph shading", "paragraph shading", 2),
+        change("page borders", "page borders", 1),
+        change("binding width", "binding", 1),
+        change("subdocument slot", "subdocument format", 1, {{"flags", 2}, {"id", 3}}),
+        change("footnote area", "note area", 1),
+        change("endnote area", "note area", 1),
+        change("note area", "note area", 1, {{"area", 2}}),
+        change("begin columns", "columns", 1),
+        change("add column", "column", 1),
+        change("row format", "row format", 1),
+        change("cell format", "cell format", 1),
+    };
+}
+
+uint32_t shiftOf(const RecordField& field)
+{
+    uint32_t shift = 0;
+    while (shift < 31 && !(field.mask >> shift & 1))
+        ++shift;
+    return shift;
+}
+
+} // namespace
+
+const std::vector<RecordField>& borderFields()
+{
+    static const std::vector<RecordField> fields = {
+        choice("style", kStyleOffset, kLineStyles, true, ~kPriorityFlag),
+        value("width", 0),
+        color("color", 4),
+        value("inside", 12),
+        value("outside", 16),
+        flag("priority", kStyleOffset, kPriorityFlag),
+    };
+    return fields;
+}
+
+const std::vector<RecordForm>& recordForms()
+{
+    static const std::vector<RecordForm> forms = buildForms();
+    return forms;
+}
+
+const RecordForm* findRecordForm(const std::string& name)
+{
+    const auto& forms = recordForms();
+    const auto found =
+        std::find_if(forms.begin(), forms.end(), [&name](const RecordForm& form) { return form.name == name; });
+    return found == forms.end() ? nullptr : &*found;
+}
+
+const RecordChange* findRecordChange(const std::string& changeName)
+{
+    static const std::vector<RecordChange> changes = buildChanges();
+    const auto found = std::find_if(changes.begin(), changes.end(),
+                                    [&changeName](const RecordChange& change) { return change.change == changeName; });
+    return found == changes.end() ? nullptr : &*found;
+}
+
+bool fieldHolds(const RecordField& field, uint32_t value)
+{
+    const uint32_t shift = shiftOf(field);
+    const uint32_t placed = value << shift;
+    return placed >> shift == value && (placed & ~field.mask) == 0;
+}
+
+void storeField(std::vector<uint8_t>& record, uint32_t base, const RecordField& field, uint32_t value)
+{
+    orWord(record, base + field.offset, value << shiftOf(field));
+}
+
+uint32_t loadField(const uint8_t* record, uint32_t base, const RecordField& field)
+{
+    return (readWord(record + base + field.offset, WordOrder::BigEndian) & field.mask) >> shiftOf(field);
+}
+
+void orWord(std::vector<uint8_t>& record, uint32_t offset, uint32_t bits)
+{
+    for (uint32_t i = 0; i < 4; ++i)
+        record[offset + i] |= static_cast<uint8_t>(bits >> (8 * (3 - i)));
+}
+
+void markNoLine(std::vector<uint8_t>& record, uint32_t offset)
+{
+    orWord(record, offset + kStyleOffset, kNoLineStyle);
+}
+
+bool hasNoLine(const uint8_t* side)
+{
+    for (uint32_t offset = 0; offset < kBorderSize; offset += 4) {
+        const uint32_t expected = offset == kStyleOffset ? kNoLineStyle : 0;
+        if (readWord(side + offset, WordOrder::BigEndian) != expected)
+            return false;
+    }
+    return true;
+}
+
+} // namespace trxhost

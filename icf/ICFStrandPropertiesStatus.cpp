@@ -1,0 +1,6 @@
+#include "icf/ICFStrandPropertiesStatus.h"
+
+void CICFStrandPropertiesStatus::reset()
+{
+    m_written.fill(kOnOffOff);
+}

@@ -1,0 +1,428 @@
+#include "icf/ICFStrandPropertiesWriter.h"
+
+#include "icf/ICFBorders.h"
+#include "icf/ICFColor.h"
+#include "icf/ICFCommandWriter.h"
+#include "icf/ICFParameter.h"
+#include "icf/ICFShading.h"
+#include "icf/ICFVocabulary.h"
+#include "model/FontDefinition.h"
+#include "model/StrandProperties.h"
+
+#include <cstdlib>
+
+namespace {
+
+// The "SPF" parameters that precede the font id twice.
+constexpr uint32_t kFontIdTag = 10;
+// "BKP" parameters: block protection on or off, then a fixed 0.
+constexpr uint32_t kProtectOn = 0;
+constexpr uint32_t kProtectOff = 1;
+// The default-amount flag of "SPS"/"SBS".
+constexpr uint32_t kDefaultAmount = 0;
+constexpr uint32_t kExplicitAmount = 1;
+
+// The font of a strand counts only with both a font and a size.
+struct SFont {
+    CFontDefinition* font;
+    uint32_t size;
+
+    bool isComplete() const { return font && size != 0; }
+    bool operator==(const SFont& other) const { return *font == *other.font && size == other.size; }
+};
+
+EOnOffType onWhenNonZero(long value)
+{
+    return CICFPropertiesWriter::onOff(value != 0);
+}
+
+uint8_t compositeOf(const CStrandColor& color)
+{
+    CColor foreground;
+    CColor background;
+    return CICFColorUtilities::getComposite(color.getForeground(foreground), color.getBackground(background));
+}
+
+template <class Value, class Get>
+Value readValue(const IStrandProperties& properties, Get get)
+{
+    Value value;
+    (properties.*get)(value);
+    return value;
+}
+
+const auto kEqual = [](const auto& a, const auto& b) { return a == b; };
+
+// The properties writes in the order they reach the output.
+using PropertyWrite = void (CICFStrandPropertiesWriter::*)(EPropertiesState);
+constexpr PropertyWrite kPropertyWrites[] = {
+    &CICFStrandPropertiesWriter::writeBold,
+    &CICFStrandPropertiesWriter::writeFont,
+    &CICFStrandPropertiesWriter::writeBaselineShift,
+    &CICFStrandPropertiesWriter::writeScripting,
+    &CICFStrandPropertiesWriter::writeFlashing,
+    &CICFStrandPropertiesWriter::writeHidden,
+    &CICFStrandPropertiesWriter::writeItalic,
+    &CICFStrandPropertiesWriter::writeOutline,
+    &CICFStrandPropertiesWriter::writeProtected,
+    &CICFStrandPropertiesWriter::writeReverse,
+    &CICFStrandPropertiesWriter::writeRevisionAdded,
+    &CICFStrandPropertiesWriter::writeShadow,
+    &CICFStrandPropertiesWriter::writeCaseModifier,
+    &CICFStrandPropertiesWriter::writeStrikeOut,
+    &CICFStrandPropertiesWriter::writeCharacterWidthAdjustment,
+    &CICFStrandPropertiesWriter::writeBorders,
+    &CICFStrandPropertiesWriter::writeShading,
+    &CICFStrandPropertiesWriter::writeLanguage,
+    &CICFStrandPropertiesWriter::writeColor,
+    &CICFStrandPropertiesWriter::writeUnderline,
+};
+
+} // namespace
+
+void CICFStrandPropertiesWriter::reset()
+{
+    m_properties = nullptr;
+    m_strandStyle = nullptr;
+    m_paragraphStyle = nullptr;
+    m_styleBase = nullptr;
+    m_status.reset();
+}
+
+void CICFStrandPropertiesWriter::writeProperties(CICFWriter* writer, EPropertiesState state)
+{
+    if (!writer || !chooseComparisonBase())
+        return;
+    setWriter(writer);
+    for (PropertyWrite write : kPropertyWrites)
+        (this->*write)(state);
+}
+
+bool CICFStrandPropertiesWriter::chooseComparisonBase()
+{
+    switch (m_target) {
+    case kStrandPropertiesTargetStrand:
+        m_base = m_strandStyle ? m_strandStyle : m_paragraphStyle;
+        break;
+    case kStrandPropertiesTargetStrandStyle:
+        m_properties = m_strandStyle;
+        m_base = m_styleBase;
+        break;
+    case kStrandPropertiesTargetParagraphStyle:
+        m_properties = m_paragraphStyle;
+        m_base = m_styleBase;
+        break;
+    }
+    return m_properties != nullptr;
+}
+
+// Reads the property from the strand and from the comparison base (the
+// base's value counts as undefined when there is no base, or when `classify`
+// says so), asks shouldPropWrite and, on a yes, hands the on/off form and
+// the value to write (the base's when the style is restored) to `emit`.
+template <class Read, class Classify, class Same, class Emit>
+void CICFStrandPropertiesWriter::writeProperty(EPropertiesState state, Read read, Classify classify, Same same,
+                                               Emit emit)
+{
+    if (!m_properties)
+        return;
+    const auto node = read(*m_properties);
+    const auto style = m_base ? read(*m_base) : node;
+    const EOnOffType nodeOnOff = classify(node);
+    const EOnOffType styleOnOff = m_base ? classify(style) : kOnOffUndefined;
+    const bool differs = nodeOnOff == kOnOffOn && styleOnOff == kOnOffOn && !same(node, style);
+    EOnOffType out = kOnOffOff;
+    const EPropWriteAnswer answer = shouldPropWrite(nodeOnOff, styleOnOff, state, out, differs);
+    if (answer != kPropWriteNo)
+        emit(out, answer == kPropWriteRestoringStyle ? style : node);
+}
+
+// writeProperty for the properties whose written state the status records.
+template <class Read, class Classify, class Same, class Emit>
+void CICFStrandPropertiesWriter::writeRecorded(EPropertiesState state, EStrandToggle toggle, Read read,
+                                               Classify classify, Same same, Emit emit)
+{
+    writeProperty(state, read, classify, same, [this, toggle, &emit](EOnOffType out, const auto& value) {
+        emit(out, value);
+        m_status.set(toggle, out);
+    });
+}
+
+void CICFStrandPropertiesWriter::writeToggle(EPropertiesState state, bool (IStrandProperties::*isOn)() const,
+                                             EStrandToggle toggle, const char* onCommand, const char* offCommand)
+{
+    writeRecorded(
+        state, toggle, [isOn](const IStrandProperties& p) { return (p.*isOn)(); }, onOff, kEqual,
+        [this, onCommand, offCommand](EOnOffType out, bool) {
+            writeCommand(out == kOnOffOn ? onCommand : offCommand, {});
+        });
+}
+
+void CICFStrandPropertiesWriter::writeCommand(const char* name, std::initializer_list<uint32_t> decimals)
+{
+    CICFCommandWriter command;
+    command.initialize(getWriter(), name);
+    for (uint32_t value : decimals)
+        command.writeParameter(CICFDecimalParameter(value));
+    command.done();
+}
+
+void CICFStrandPropertiesWriter::writeBold(EPropertiesState state)
+{
+    writeToggle(state, &IStrandProperties::isBold, kToggleBold, kCmdBoldOn, kCmdBoldOff);
+}
+
+void CICFStrandPropertiesWriter::writeFlashing(EPropertiesState state)
+{
+    writeToggle(state, &IStrandProperties::isFlashing, kToggleFlashing, kCmdFlashingOn, kCmdFlashingOff);
+}
+
+void CICFStrandPropertiesWriter::writeHidden(EPropertiesState state)
+{
+    writeToggle(state, &IStrandProperties::isHidden, kToggleHidden, kCmdHiddenOn, kCmdHiddenOff);
+}
+
+void CICFStrandPropertiesWriter::writeItalic(EPropertiesState state)
+{
+    writeToggle(state, &IStrandProperties::isItalic, kToggleItalic, kCmdItalicOn, kCmdItalicOff);
+}
+
+void CICFStrandPropertiesWriter::writeOutline(EPropertiesState state)
+{
+    writeToggle(state, &IStrandProperties::isOutline, kToggleOutline, kCmdOutlineOn, kCmdOutlineOff);
+}
+
+void CICFStrandPropertiesWriter::writeReverse(EPropertiesState state)
+{
+    writeToggle(state, &IStrandProperties::isReverse, kToggleReverse, kCmdReverseOn, kCmdReverseOff);
+}
+
+void CICFStrandPropertiesWriter::writeRevisionAdded(EPropertiesState state)
+{
+    writeToggle(state, &IStrandProperties::isRevisionAdded, kToggleRevisionAdded, kCmdRevisionAddedOn,
+                kCmdRevisionAddedOff);
+}
+
+void CICFStrandPropertiesWriter::writeShadow(EPropertiesState state)
+{
+    writeToggle(state, &IStrandProperties::isShadow, kToggleShadow, kCmdShadowOn, kCmdShadowOff);
+}
+
+void CICFStrandPropertiesWriter::writeProtected(EPropertiesState state)
+{
+    writeRecorded(
+        state, kToggleBlockProtect, [](const IStrandProperties& p) { return p.isProtected(); }, onOff, kEqual,
+        [this](EOnOffType out, bool) {
+            writeCommand(kCmdBlockProtect, {out == kOnOffOn ? kProtectOn : kProtectOff, 0});
+        });
+}
+
+void CICFStrandPropertiesWriter::writeStrikeOut(EPropertiesState state)
+{
+    writeRecorded(
+        state, kToggleStrikeOut, [](const IStrandProperties& p) { return p.getStrikeOut(); }, onWhenNonZero, kEqual,
+        [this](EOnOffType out, EStrikeOutTypes) {
+            writeCommand(out == kOnOffOn ? kCmdStrikeOutOn : kCmdStrikeOutOff, {});
+        });
+}
+
+// A font with a zero size, or no font, is not written; a style without both
+// is no comparison base.
+void CICFStrandPropertiesWriter::writeFont(EPropertiesState state)
+{
+    auto read = [](const IStrandProperties& p) { return SFont{p.getFontName(), p.getFontSize()}; };
+    if (!m_properties || !read(*m_properties).isComplete())
+        return;
+    auto classify = [](const SFont& font) { return font.isComplete() ? kOnOffOn : kOnOffUndefined; };
+    writeProperty(state, read, classify, kEqual, [this](EOnOffType, const SFont& font) {
+        CCharacterString name;
+        CICFCommandWriter command;
+        command.initialize(getWriter(), kCmdFont);
+        for (uint32_t value : {kFontIdTag, font.font->getID(), kFontIdTag, font.font->getID(), font.size})
+            command.writeParameter(CICFDecimalParameter(value));
+        command.writeParameter(CICFStringParameter(font.font->getName(name)));
+        command.done();
+    });
+}
+
+void CICFStrandPropertiesWriter::writeCharacterWidthAdjustment(EPropertiesState state)
+{
+    writeRecorded(
+        state, kToggleWidthAdjustment, [](const IStrandProperties& p) { return p.getCharacterWidthAdjustment(); },
+        onWhenNonZero, kEqual, [this](EOnOffType out, int32_t adjustment) {
+            if (out == kOnOffOn)
+                writeCommand(kCmdWidthAdjustmentOn,
+                             {adjustment >= 0 ? 1u : 0u, static_cast<uint32_t>(std::labs(adjustment))});
+            else
+                writeCommand(kCmdWidthAdjustmentOff, {});
+        });
+}
+
+void CICFStrandPropertiesWriter::writeColor(EPropertiesState state)
+{
+    writeRecorded(
+        state, kToggleColor,
+        [](const IStrandProperties& p) { return readValue<CStrandColor>(p, &IStrandProperties::getColor); },
+        [](const CStrandColor& color) { return onWhenNonZero(compositeOf(color)); },
+        [](const CStrandColor& a, const CStrandColor& b) { return compositeOf(a) == compositeOf(b); },
+        [this](EOnOffType out, const CStrandColor& color) {
+            if (out != kOnOffOn) {
+                writeCommand(kCmdColor, {0, 0, 0, 0});
+                return;
+            }
+            CColor foreground;
+            color.getForeground(foreground);
+            writeCommand(kCmdColor,
+                         {compositeOf(color), foreground.getRed(), foreground.getGreen(), foreground.getBlue()});
+        });
+}
+
+void CICFStrandPropertiesWriter::writeLanguage(EPropertiesState state)
+{
+    writeRecorded(
+        state, kToggleLanguage,
+        [](const IStrandProperties& p) { return readValue<CLanguage>(p, &IStrandProperties::getLanguage); },
+        [](const CLanguage& language) { return onWhenNonZero(language.getMSWinComposite()); }, kEqual,
+        [this](EOnOffType out, const CLanguage& language) {
+            writeCommand(kCmdLanguage, {out == kOnOffOn ? language.getMSWinComposite() : 0u});
+        });
+}
+
+void CICFStrandPropertiesWriter::writeUnderline(EPropertiesState state)
+{
+    writeRecorded(
+        state, kToggleUnderline,
+        [](const IStrandProperties& p) { return readValue<CUnderlining>(p, &IStrandProperties::getUnderline); },
+        [](const CUnderlining& underline) { return onWhenNonZero(underline.getLineType()); }, kEqual,
+        [this](EOnOffType out, const CUnderlining& underline) {
+            if (out == kOnOffOn)
+                writeCommand(kCmdUnderlineOn, {underline.getUnderlineMode() != 0 ? 1u : 0u,
+                                               CICFBorderCodes::getICFBorderCode(underline.getLineType())});
+            else
+                writeCommand(kCmdUnderlineOff, {});
+        });
+}
+
+// The strand's own shading is written even when the style's is restored.
+void CICFStrandPropertiesWriter::writeShading(EPropertiesState state)
+{
+    writeRecorded(
+        state, kToggleShading,
+        [](const IStrandProperties& p) {
+            return CICFShading(readValue<CShading>(p, &IStrandProperties::getShading));
+        },
+        [](const CICFShading& shading) { return onOff(shading.isOn()); }, kEqual,
+        [this](EOnOffType out, const CICFShading&) {
+            CICFShading own(readValue<CShading>(*m_properties, &IStrandProperties::getShading));
+            own.writeSHD(getWriter(), out, kShadingClientStrand);
+        });
+}
+
+void CICFStrandPropertiesWriter::writeBorders(EPropertiesState state)
+{
+    writeRecorded(
+        state, kToggleBorders,
+        [](const IStrandProperties& p) {
+            return CICFBorders(readValue<CRectangularBorders>(p, &IStrandProperties::getBorders));
+        },
+        [](CICFBorders borders) { return onOff(!borders.areAllBordersOff()); }, kEqual,
+        [this](EOnOffType out, CICFBorders borders) { borders.writePBC(getWriter(), out, kBorderClientStrand); });
+}
+
+// Closes an open superscript and subscript; true when something was open.
+bool CICFStrandPropertiesWriter::closeOpenScripting()
+{
+    bool closed = false;
+    for (EScriptingTypes type : {kScriptingSuperscript, kScriptingSubscript}) {
+        const EOnOffType written = type == kScriptingSuperscript ? m_status.getSuperscriptSPS()
+                                                                 : m_status.getSubscriptSBS();
+        if (written == kOnOffOn) {
+            writeIcfScripting(type, 0, true, kOnOffOff);
+            closed = true;
+        }
+    }
+    return closed;
+}
+
+void CICFStrandPropertiesWriter::writeScripting(EPropertiesState state)
+{
+    writeProperty(
+        state, [](const IStrandProperties& p) { return p.getScripting(); }, onWhenNonZero, kEqual,
+        [this](EOnOffType out, EScriptingTypes type) {
+            const bool closed = closeOpenScripting();
+            const uint32_t written = type == kScriptingSuperscript ? kScriptingSuperscript : kScriptingSubscript;
+            if (out == kOnOffOn || !closed)
+                writeIcfScripting(written, 0, true, out);
+        });
+}
+
+// A shift above the baseline is a superscript, any other a subscript, by
+// the amount of the strand's own shift.
+void CICFStrandPropertiesWriter::writeBaselineShift(EPropertiesState state)
+{
+    writeProperty(
+        state, [](const IStrandProperties& p) { return p.getBaselineShift(); }, onWhenNonZero, kEqual,
+        [this](EOnOffType out, int32_t) {
+            closeOpenScripting();
+            if (out != kOnOffOn)
+                return;
+            const int32_t shift = m_properties->getBaselineShift();
+            if (shift > 0)
+                writeIcfScripting(kScriptingSuperscript, shift, false, kOnOffOn);
+            else
+                writeIcfScripting(kScriptingSubscript, -shift, false, kOnOffOn);
+        });
+}
+
+void CICFStrandPropertiesWriter::writeCaseModifier(EPropertiesState state)
+{
+    writeProperty(
+        state, [](const IStrandProperties& p) { return p.getCaseModifier(); }, onWhenNonZero, kEqual,
+        [this](EOnOffType out, ECaseModifierTypes type) {
+            bool closed = true;
+            if (m_status.getCaseBCS() == kOnOffOn)
+                writeIcfCaseModifier(kCaseSmallCapitals, kOnOffOff);
+            else if (m_status.getCaseBCU() == kOnOffOn)
+                writeIcfCaseModifier(kCaseAllCapitals, kOnOffOff);
+            else
+                closed = false;
+            if (out == kOnOffOn || !closed)
+                writeIcfCaseModifier(type, out);
+        });
+}
+
+void CICFStrandPropertiesWriter::writeIcfScripting(uint32_t type, int32_t amount, bool isDefault, EOnOffType onOrOff)
+{
+    const bool superscript = type == kScriptingSuperscript;
+    if (superscript)
+        m_status.setSuperscriptSPS(onOrOff);
+    else
+        m_status.setSubscriptSBS(onOrOff);
+    if (onOrOff != kOnOffOn) {
+        writeCommand(superscript ? kCmdSuperscriptOff : kCmdSubscriptOff, {});
+        return;
+    }
+    const char* name = superscript ? kCmdSuperscriptOn : kCmdSubscriptOn;
+    if (amount == 0 && isDefault)
+        writeCommand(name, {});
+    else
+        writeCommand(name, {static_cast<uint32_t>(amount < 0 ? 0 : amount),
+                            isDefault ? kDefaultAmount : kExplicitAmount});
+}
+
+void CICFStrandPropertiesWriter::writeIcfCaseModifier(uint32_t type, EOnOffType onOrOff)
+{
+    const bool on = onOrOff == kOnOffOn;
+    switch (type) {
+    case kCaseSmallCapitals:
+        writeCommand(on ? kCmdSmallCapsOn : kCmdSmallCapsOff, {});
+        m_status.setCaseBCS(onOrOff);
+        break;
+    case kCaseAllCapitals:
+        writeCommand(on ? kCmdUpperCaseOn : kCmdUpperCaseOff, {});
+        m_status.setCaseBCU(onOrOff);
+        break;
+    default:
+        break;
+    }
+}

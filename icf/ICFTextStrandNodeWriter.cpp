@@ -1,0 +1,64 @@
+#include "icf/ICFTextStrandNodeWriter.h"
+
+#include "icf/ICFStrandUtilities.h"
+#include "icf/ICFTextWriter.h"
+#include "model/FontDefinition.h"
+#include "model/StrandContent.h"
+
+#include <string>
+
+namespace {
+
+constexpr char kSymbolFontName[] = "symbol";
+constexpr short kSymbolCodePage = 9998;
+
+ITextStrandContent& textStrandOf(INode* node)
+{
+    return dynamic_cast<ITextStrandContent&>(*node->getIContent());
+}
+
+bool isSymbolFont(const IStrandProperties* properties)
+{
+    const CFontDefinition* font = properties ? properties->getFontName() : nullptr;
+    if (!font)
+        return false;
+    CCharacterString name;
+    font->getName(name);
+    if (name.isMBC())
+        return false;
+    std::string lowered = name.getString();
+    CICFStrandUtilities::convertStringToLowercase(lowered);
+    return lowered == kSymbolFontName;
+}
+
+} // namespace
+
+void CICFTextStrandNodeWriter::getText(std::list<CCharacterString>& texts)
+{
+    CCharacterString text;
+    texts.push_back(textStrandOf(getNode()).getText(text));
+}
+
+void CICFTextStrandNodeWriter::writeContent()
+{
+    CCharacterString text;
+    CICFTextWriter textWriter(kMBCSwitched);
+    textWriter.writeText(getICFWriter(), textStrandOf(getNode()).getText(text));
+}
+
+void CICFTextStrandNodeWriter::symbolFontTest()
+{
+    ITextStrandContent& strand = textStrandOf(getNode());
+    if (!isSymbolFont(strand.getProperties()))
+        return;
+    CCharacterString text;
+    strand.getText(text);
+    text.setCodePage(kSymbolCodePage);
+    strand.setText(text);
+}
+
+void CICFTextStrandNodeWriter::onDone()
+{
+    symbolFontTest();
+    CICFStrandNodeWriter::onDone();
+}

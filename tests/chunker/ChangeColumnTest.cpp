@@ -1,0 +1,131 @@
+// Column changes on the tree, and column groups as the writers see them:
+// each group is written as a section of its own in its place.
+#include "LayoutChangeFixture.h"
+
+#include "chunker/ChunkerColumnNode.h"
+
+#include <algorithm>
+
+namespace {
+
+using namespace layouttest;
+
+// Data records, by unit id: three balanced equal columns 720 apart from
+// 360 on at 0, one column definition (width 1000, gutter 200) at 10.
+const std::string kRecords = "record 3 0x24 360 3 720 0\n"
+                             "record 3 0 1000 200 0\n";
+
+CDimension exact(int32_t value)
+{
+    return CDimension(kDimensionExact, value);
+}
+
+class ChangeColumnTest : public LayoutChangeFixture {
+protected:
+    ChangeColumnTest()
+        : LayoutChangeFixture(kRecords)
+    {
+    }
+
+    // A section that starts a new page with a column group, and one
+    // paragraph after the group.
+    void readSectionBeginningWithAGroup()
+    {
+        change(39, 0);
+        change(51, 0);
+        change(53);
+        addText("a");
+        change(0, 1);
+        addText("b");
+        change(50);
+        addText("c");
+        EXPECT_EQ(change(0, 2), 37u);
+    }
+
+    // What was written, without the sections' child events.
+    Log written() const
+    {
+        Log output;
+        std::copy_if(log.begin(), log.end(), std::back_inserter(output),
+            [](const std::string& entry) { return entry.back() != '+'; });
+        return output;
+    }
+};
+
+TEST_F(ChangeColumnTest, OpeningAGroupMovesTheParagraphIntoItAndSharesTheTextWidth)
+{
+    change(34, 15840, 12240);
+    change(20, 1800, 1800);
+    INode* paragraphBefore = cursor;
+    change(51, 0);
+
+    ASSERT_EQ(children(section).size(), 1u);
+    INode* column = children(section)[0];
+    ASSERT_EQ(column->getContentInterfaceID(), kChunkerColumnNode);
+    EXPECT_EQ(cursor, paragraphBefore);
+    EXPECT_EQ(children(column), std::vector<INode*> { cursor });
+    CColumnProperties& columns = *dynamic_cast<CChunkerColumnNode&>(*column).getColumnProperties();
+    EXPECT_TRUE(columns.isBalanced());
+    COffset offset;
+    EXPECT_EQ(columns.getLeftOffset(offset), COffset(kOffsetFromLeftMargin, 360));
+
+    change(52, 10);
+    const ColumnDefinitionList expected = { { exact(2400), exact(720) }, { exact(2400), exact(720) },
+        { exact(2400), exact(0) }, { exact(1000), exact(200) } };
+    EXPECT_EQ(columns.getColumnDefinitionList(), expected);
+    EXPECT_FALSE(column->arePropertiesDone());
+    change(53);
+    EXPECT_TRUE(column->arePropertiesDone());
+}
+
+TEST_F(ChangeColumnTest, ClosingAGroupContinuesInTheSection)
+{
+    change(50);
+    EXPECT_EQ(children(section), std::vector<INode*> { cursor }) << "outside a group there is nothing to close";
+
+    change(51, 0);
+    INode* column = cursor->getParentNode();
+    addText("a");
+    change(0, 1);
+    change(50);
+    EXPECT_TRUE(column->isDone());
+    EXPECT_EQ(children(column).size(), 1u) << "the empty last paragraph goes";
+    EXPECT_EQ(children(section), (std::vector<INode*> { column, cursor }));
+}
+
+// The section itself writes no start: the group's section is the start of
+// the section's page, and the rest follows the group.
+const Log kSectionBeginningWithAGroup
+    = { "S2{3 columns, start 2", "P{", "a", "}P", "P{", "b", "}P", "}S2", "P{", "c", "}P" };
+
+TEST_F(ChangeColumnTest, AGroupThatBeginsTheSectionIsWrittenAsTheSection)
+{
+    change(0, 254);
+    readSectionBeginningWithAGroup();
+    EXPECT_EQ(written(), kSectionBeginningWithAGroup);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "S2+"), 2) << "the group's paragraphs reach the group's section";
+    EXPECT_EQ(root, nullptr);
+}
+
+TEST_F(ChangeColumnTest, AGroupWrittenOnlyAtTheDocumentEndComesOutTheSame)
+{
+    readSectionBeginningWithAGroup();
+    EXPECT_EQ(written(), kSectionBeginningWithAGroup);
+}
+
+TEST_F(ChangeColumnTest, AGroupInsideTheSectionContinuesThePage)
+{
+    change(0, 254);
+    change(39, 0);
+    addText("x");
+    change(0, 1);
+    change(51, 0);
+    change(53);
+    addText("a");
+    change(50);
+    EXPECT_EQ(change(0, 2), 37u);
+    EXPECT_EQ(written(),
+        (Log { "S1{0 columns, start 2", "P{", "x", "}P", "S2{3 columns, start 0", "P{", "a", "}P", "}S2", "}S1" }));
+}
+
+} // namespace

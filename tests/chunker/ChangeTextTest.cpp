@@ -1,0 +1,115 @@
+// Text changes: each run of the host's text list becomes a finished text
+// strand of the paragraph, with the paragraph's character sets, strand style
+// and a copy of its running character state.
+#include "ChangeHandlerFixture.h"
+
+#include "filter/Exceptions.h"
+#include "model/StrandStyleNode.h"
+
+namespace {
+
+using namespace changetest;
+
+class ChangeTextTest : public ChangeHandlerFixture {
+protected:
+    ChangeTextTest() : ChangeHandlerFixture("record 2 \"Hello, w\\u{F6}rld\"\n") {}
+};
+
+TEST_F(ChangeTextTest, ARunBecomesADoneTextStrandOfTheParagraph)
+{
+    paragraph().setBold(true);
+    change(7, 0, 5);
+    change(7, 7, 5);
+    ASSERT_EQ(kindsOf(current), (std::vector<EContentInterfaceID>{kWordTextStrandNode, kWordTextStrandNode}));
+    INode* hello = childrenOf(current)[0];
+    INode* world = childrenOf(current)[1];
+    EXPECT_EQ(textOf(hello), u"Hello");
+    EXPECT_EQ(textOf(world), u"w\u00F6rld");
+    EXPECT_TRUE(hello->isDone());
+    EXPECT_EQ(hello->getParentNode(), current);
+    EXPECT_TRUE(paragraph().isParent());
+
+    auto& strand = dynamic_cast<CWordTextStrandNode&>(*hello);
+    ASSERT_NE(strand.getWordProperties(), nullptr);
+    EXPECT_EQ(static_cast<IStrandProperties*>(strand.getWordProperties()), strand.getProperties());
+    EXPECT_NE(strand.getWordProperties(), &running()) << "a copy, not the running state";
+    EXPECT_EQ(describe(*strand.getWordProperties()), describe(running()));
+    EXPECT_EQ(strand.getStyle(), nullptr);
+    // Without a split the strand's events reach its writer once, at done.
+    EXPECT_EQ(log, (Log{"P 47", "C 47", "D 47", "P 47", "C 47", "D 47"}));
+}
+
+TEST_F(ChangeTextTest, TheTextCarriesTheParagraphsCharacterSets)
+{
+    change(25, 0x14E40100);
+    change(123, 0x13A40000);
+    change(7, 0, 1);
+    auto& strand = dynamic_cast<ITextStrandContent&>(*childrenOf(current)[0]->getIContent());
+    CCharacterString text;
+    strand.getText(text);
+    EXPECT_TRUE(text.isWideString());
+    EXPECT_EQ(text.getCharacterSet(), 0x14E40100u);
+    EXPECT_EQ(text.getWideStringDefaultCharacterSet(), 0x13A40000u);
+}
+
+TEST_F(ChangeTextTest, AnEmptyRunIsAnEmptyStrandAttachedAndDone)
+{
+    change(7, 3, 0);
+    ASSERT_EQ(kindsOf(current), std::vector<EContentInterfaceID>{kWordTextStrandNode});
+    INode* strand = childrenOf(current)[0];
+    EXPECT_EQ(textOf(strand), u"");
+    EXPECT_TRUE(strand->isDone());
+}
+
+TEST_F(ChangeTextTest, TheParagraphsStrandStyleIsSetOnTheStrand)
+{
+    INode* styleNode = factory.createNode(kStrandStyleNode);
+    auto* style = dynamic_cast<IStrandStyleContent*>(styleNode->getIContent());
+    style->getProperties()->setItalic(true);
+    paragraph().setStrandStyle(style);
+    paragraph().setBold(true);
+    change(7, 0, 5);
+    auto& strand = dynamic_cast<CWordTextStrandNode&>(*childrenOf(current)[0]);
+    EXPECT_EQ(strand.getStyle(), style);
+    EXPECT_TRUE(strand.getProperties()->isItalic()) << "taken into the running state by setStrandStyle";
+    EXPECT_TRUE(strand.getProperties()->isBold());
+    EXPECT_NE(strand.getProperties(), style->getProperties()) << "the running state's copy, not the style's";
+    root->release();
+    root = nullptr;
+    styleNode->release();
+}
+
+TEST_F(ChangeTextTest, ATextIdOutsideTheListFailsWithTheHostsCode)
+{
+    try {
+        change(7, 10, 8);
+        FAIL() << "no failure";
+    } catch (const ExChunkerFailed& failure) {
+        EXPECT_STREQ(failure.getErrorString(), "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChIList  ln(101)");
+        EXPECT_NE(failure.getTrxErrNumber(), 0u);
+    }
+    EXPECT_TRUE(current->isEmpty()) << "nothing was created";
+}
+
+// The whole road through the handler table, from a listing.
+class TextFromListing : public ChangeHandlerFixture {
+protected:
+    TextFromListing() : ChangeHandlerFixture("text \"one \"\nunderline on\ntext \"two\"\ntab\ntext \"\"\n") {}
+};
+
+TEST_F(TextFromListing, ChangesBuildTheParagraphInOrder)
+{
+    runListing();
+    ASSERT_EQ(kindsOf(current), (std::vector<EContentInterfaceID>{kWordTextStrandNode, kWordTextStrandNode,
+                                                                    kTabCSNode, kWordTextStrandNode}));
+    std::vector<INode*> strands = childrenOf(current);
+    EXPECT_EQ(textOf(strands[0]), u"one ");
+    EXPECT_EQ(textOf(strands[1]), u"two");
+    EXPECT_EQ(textOf(strands[3]), u"");
+    CUnderlining underline;
+    EXPECT_EQ(propertiesOf(strands[0])->getUnderline(underline).getLineType(), kLineNone);
+    EXPECT_EQ(propertiesOf(strands[1])->getUnderline(underline).getLineType(), kLineSingle);
+    EXPECT_EQ(propertiesOf(strands[2])->getUnderline(underline).getLineType(), kLineSingle);
+}
+
+} // namespace
