@@ -60,11 +60,6 @@ constexpr uint32_t kMergeFlagAfter = 0x02;
 constexpr uint32_t kMergeFlagAbove = 0x04;
 constexpr uint32_t kMergeFlagBelow = 0x08;
 
-CDimension exactLength(uint32_t value)
-{
-    return CDimension(kDimensionExact, static_cast<int32_t>(value));
-}
-
 // 1 for a merge with the cell before (above), 2 with the cell after
 // (below), 3 for both.
 uint32_t mergeCode(uint32_t flags, uint32_t withBefore, uint32_t withAfter)
@@ -230,9 +225,9 @@ void CChangeBreak::endRow(INode*& cursor)
 
 void CChangeBreak::applyCellFormat(const unsigned char* record, ITableCellContent& cell) const
 {
-    cell.setWidth(exactLength(readBigEndian32(record, kCellWidth)));
-    cell.setLeftGutter(exactLength(readBigEndian32(record, kCellLeftGutter)));
-    cell.setRightGutter(exactLength(readBigEndian32(record, kCellRightGutter)));
+    cell.setWidth(hostLength(kDimensionExact, readBigEndian32(record, kCellWidth)));
+    cell.setLeftGutter(hostLength(kDimensionExact, readBigEndian32(record, kCellLeftGutter)));
+    cell.setRightGutter(hostLength(kDimensionExact, readBigEndian32(record, kCellRightGutter)));
     cell.setVerticalAlignment(verticalAlignment(readBigEndian32(record, kCellVerticalAlignment) >> 16));
     const uint32_t merge = readBigEndian32(record, kCellMergeFlags);
     cell.setMergeHorizontal(static_cast<EMergeHorizontal>(mergeCode(merge, kMergeFlagBefore, kMergeFlagAfter)));

@@ -43,11 +43,6 @@ constexpr std::size_t kColumnDefinitionSize = 16;
 constexpr std::size_t kColumnDefinitionWidth = 4;
 constexpr std::size_t kColumnDefinitionGutter = 8;
 
-CDimension exactLength(uint32_t value)
-{
-    return CDimension(kDimensionExact, static_cast<int32_t>(value));
-}
-
 uint32_t marginValue(const CPageProperties& page, CDimension& (CPageProperties::*get)(CDimension&) const)
 {
     CDimension margin;
@@ -60,10 +55,10 @@ void addEqualColumns(CColumnProperties& columns, const CPageProperties& page, ui
 {
     const uint32_t textWidth = page.getWidth() - marginValue(page, &CPageProperties::getLeftMargin)
         - marginValue(page, &CPageProperties::getRightMargin);
-    const uint32_t width = (textWidth - (count - 1) * spacing) / count;
+    const CDimension width = hostLength(kDimensionExact, (textWidth - (count - 1) * spacing) / count);
     for (uint32_t column = 1; column <= count; ++column) {
         const uint32_t gutter = column < count ? spacing : 0;
-        columns.addColumnDefinition(CColumnDefinition(exactLength(width), exactLength(gutter)));
+        columns.addColumnDefinition(CColumnDefinition(width, hostLength(kDimensionExact, gutter)));
     }
 }
 
@@ -141,8 +136,9 @@ void CChangeColumn::addColumn(INode* cursor)
     if (!columns)
         return;
     const auto record = readDataRecord<kColumnDefinitionSize>(*this, getValue1());
-    columns->addColumnDefinition(CColumnDefinition(exactLength(readBigEndian32(record.data(), kColumnDefinitionWidth)),
-        exactLength(readBigEndian32(record.data(), kColumnDefinitionGutter))));
+    const CDimension width = hostLength(kDimensionExact, readBigEndian32(record.data(), kColumnDefinitionWidth));
+    const CDimension gutter = hostLength(kDimensionExact, readBigEndian32(record.data(), kColumnDefinitionGutter));
+    columns->addColumnDefinition(CColumnDefinition(width, gutter));
 }
 
 void CChangeColumn::completeColumns(INode* cursor)

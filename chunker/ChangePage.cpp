@@ -40,11 +40,6 @@ constexpr std::size_t kNoteAreaLocation = 16;
 constexpr uint32_t kFootnoteArea = 1;
 constexpr uint32_t kEndnoteArea = 2;
 
-CDimension length(EDimensionTypes type, uint32_t value)
-{
-    return CDimension(type, static_cast<int32_t>(value));
-}
-
 template <class Edit>
 void editBinding(CPageProperties& page, Edit edit)
 {
@@ -107,8 +102,8 @@ uint32_t CChangePage::process(INode*& current)
         return 0;
     switch (getChangeType()) {
     case kSideMargins:
-        page->setLeftMargin(length(kDimensionExact, getValue1()));
-        page->setRightMargin(length(kDimensionExact, getValue2()));
+        page->setLeftMargin(hostLength(kDimensionExact, getValue1()));
+        page->setRightMargin(hostLength(kDimensionExact, getValue2()));
         break;
     case kPageBorders:
         setPageBorders(*page);
@@ -127,8 +122,8 @@ uint32_t CChangePage::process(INode*& current)
         editBinding(*page, [this](CBinding& binding) { binding.setDoubleSided(getValue1() == 1); });
         break;
     case kTopBottomMargins:
-        page->setTopMargin(length(kDimensionAtLeast, getValue1()));
-        page->setBottomMargin(length(kDimensionAtLeast, getValue2()));
+        page->setTopMargin(hostLength(kDimensionAtLeast, getValue1()));
+        page->setBottomMargin(hostLength(kDimensionAtLeast, getValue2()));
         break;
     case kSectionStart:
         properties->setSectionStartOn(getValue1() == 1 ? kSectionStartNewOddPage : kSectionStartNewPage);
@@ -159,7 +154,7 @@ void CChangePage::setBindingWidth(CPageProperties& page)
 {
     const auto record = readDataRecord<kBindingRecordSize>(*this, getValue1());
     editBinding(page, [&record](CBinding& binding) {
-        binding.setWidth(length(kDimensionExact, readBigEndian32(record.data(), kBindingWidthField)));
+        binding.setWidth(hostLength(kDimensionExact, readBigEndian32(record.data(), kBindingWidthField)));
         binding.setType(kBindingGutter);
     });
 }
@@ -187,8 +182,8 @@ void CChangePage::setNoteArea(ISectionProperties& section)
     if (!area)
         return;
     const auto record = readDataRecord<kNoteAreaRecordSize>(*this, getValue1());
-    area->setHeight(length(kDimensionAtMost, readBigEndian32(record.data(), kNoteAreaHeight)));
-    area->setVerticalHotZone(length(kDimensionAtLeast, readBigEndian32(record.data(), kNoteAreaHotZone)));
+    area->setHeight(hostLength(kDimensionAtMost, readBigEndian32(record.data(), kNoteAreaHeight)));
+    area->setVerticalHotZone(hostLength(kDimensionAtLeast, readBigEndian32(record.data(), kNoteAreaHotZone)));
     ENotePageLocation location;
     if (notePageLocationOf(readBigEndian32(record.data(), kNoteAreaLocation), location))
         area->setPageLocation(location);

@@ -1,13 +1,12 @@
 #include "chunker/ChangePara.h"
 
+#include "chunker/HostRecords.h"
 #include "chunker/WordParagraphNode.h"
 #include "model/Borders.h"
 #include "model/CharacterString.h"
 #include "model/Shading.h"
 #include "model/TabDefinitions.h"
 
-#include <cstring>
-#include <vector>
 
 namespace {
 
@@ -225,25 +224,14 @@ void CChangePara::setHyphenationZone(CWordParagraphNode& paragraph)
     paragraph.setHyphenation(hyphenation);
 }
 
-void CChangePara::readRecord(uint32_t id, unsigned char* record, unsigned size)
-{
-    // The data list is read in 16-bit units holding the record's bytes in
-    // order.
-    std::vector<uint16_t> units((size + 1) / 2, 0);
-    moveToElementById(id);
-    getNextElements(static_cast<uint32_t>(units.size()), units.data());
-    std::memcpy(record, units.data(), size);
-}
-
 void CChangePara::setBorders(CWordParagraphNode& paragraph)
 {
-    unsigned char record[kBorderRecordSize];
-    readRecord(getValue2(), record, kBorderRecordSize);
+    const auto record = readDataRecord<kBorderRecordSize>(*this, getValue2());
     // Each side from a fresh border: a style code the host table does not
     // know leaves that side without a line.
     auto side = [&](unsigned offset) {
         CBorder border;
-        return m_border.transfer(record + offset, border);
+        return m_border.transfer(record.data() + offset, border);
     };
     CGridBorders borders;
     borders.setTop(side(kTopBorderOffset));
@@ -255,16 +243,14 @@ void CChangePara::setBorders(CWordParagraphNode& paragraph)
 
 void CChangePara::setShading(CWordParagraphNode& paragraph)
 {
+    // The record is read whether or not the shading is on: a change that
+    // turns shading off still names its record.
+    const auto record = readDataRecord<kShadingRecordSize>(*this, getValue2());
     CShading shading;
-    if (getValue1() == 1) {
-        // The record is read only when it is used: "no shading" changes
-        // carry no record.
-        unsigned char record[kShadingRecordSize];
-        readRecord(getValue2(), record, kShadingRecordSize);
-        m_shade.transfer(record, shading);
-    } else {
+    if (getValue1() == 1)
+        m_shade.transfer(record.data(), shading);
+    else
         shading.setType(kShadingNone);
-    }
     paragraph.setShading(shading);
 }
 

@@ -37,8 +37,6 @@ private:
     // The paragraph's tab definitions, made first when it has none; null
     // only for a paragraph without properties.
     static CTabDefinitions* tabsOf(CWordParagraphNode& paragraph);
-    // Reads `size` bytes of the data record with element id `id`.
-    void readRecord(uint32_t id, unsigned char* record, unsigned size);
 
     CChunkerBorder m_border;
     CChunkerShade m_shade;

@@ -14,6 +14,11 @@ CBorder convertBorder(const CChunkerBorder& converter, const unsigned char* reco
 
 } // namespace
 
+CDimension hostLength(EDimensionTypes type, uint32_t value)
+{
+    return CDimension(type, static_cast<int32_t>(value));
+}
+
 CRectangularBorders convertBorders(
     const CChunkerBorder& converter, const unsigned char* record, const SBorderOffsets& offsets)
 {

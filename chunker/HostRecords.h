@@ -1,9 +1,10 @@
 // The host's data records that the page, column and break handlers read:
 // fixed-size records of big-endian words in the chunk's data list, found by
-// element id, and the border sets they hold.
+// element id, and the lengths and border sets they hold.
 #pragma once
 
 #include "chunker/ItemLists.h"
+#include "model/Dimension.h"
 
 #include <array>
 #include <cstddef>
@@ -25,6 +26,9 @@ std::array<unsigned char, Size> readDataRecord(CBinaryList& list, uint32_t id)
     std::memcpy(record.data(), units.data(), Size);
     return record;
 }
+
+// A length of the given type from a host word, which holds a signed value.
+CDimension hostLength(EDimensionTypes type, uint32_t value);
 
 // Where the four host border records of a border set lie in a record.
 struct SBorderOffsets {

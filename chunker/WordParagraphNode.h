@@ -100,7 +100,7 @@ public:
     CParagraphNumbering* getParagraphNumbering() const;
     void setEndMarker(IEndOfParagraphCSContent* marker);
     void setWidowOrphan(const CWidowOrphan& widowOrphan);
-    // A drop cap frame (Part 3.12) reaches the paragraph's properties, so
+    // A drop cap frame reaches the paragraph's properties, so
     // that the paragraph writer can write it.
     void setDropCap(const CDropCap& dropCap);
 

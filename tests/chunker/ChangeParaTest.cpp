@@ -254,6 +254,16 @@ TEST_F(ChangeParaTest, TypesWithoutEffectChangeNothing)
     EXPECT_EQ(indents(), CIndents());
 }
 
+TEST_F(ChangeParaTest, ADropCapGivenToTheParagraphReachesItsProperties)
+{
+    // As the frame change does for a drop cap frame.
+    CDropCap dropCap;
+    dropCap.setEnabled(true);
+    paragraph().setDropCap(dropCap);
+    CDropCap stored;
+    EXPECT_TRUE(paragraphProperties().getDropCap(stored).isEnabled());
+}
+
 // Border and shading records in the chunk's data list. The first record is
 // padding, so that the records have ids other than 0.
 class ParagraphRecords : public ChangeParaTest {
@@ -305,7 +315,7 @@ TEST_F(ParagraphRecords, BordersAreReadFromTheHandlersDataList)
     EXPECT_EQ(right.getLineColor(color), CColor(3, 2, 1));
 }
 
-TEST_F(ParagraphRecords, ShadingIsReadOnlyWhenItIsOn)
+TEST_F(ParagraphRecords, ShadingIsConvertedOnlyWhenItIsOn)
 {
     runListing();
     CShading shading;
@@ -315,9 +325,8 @@ TEST_F(ParagraphRecords, ShadingIsReadOnlyWhenItIsOn)
     EXPECT_EQ(shading.getForegroundPatternColor(color), CColor(0x11, 0x22, 0x33));
     EXPECT_EQ(shading.getBackgroundPatternColor(color), CColor(0xDD, 0xEE, 0xFF));
 
-    // "No shading" carries no record: nothing is read, even at an id the
-    // list does not have.
-    change(59, 0, 0xFFFF);
+    // "No shading" still names its record, whose colours are not taken.
+    change(59, 0, 0);
     paragraphProperties().getShading(shading);
     EXPECT_EQ(shading.getType(), kShadingNone);
     EXPECT_EQ(shading.getForegroundPatternColor(color), CColor());
