@@ -1,5 +1,6 @@
 #include "IcfAssembler.h"
 
+#include "HexDigit.h"
 #include "IcfDecoder.h"
 
 #include <algorithm>
@@ -53,17 +54,6 @@ std::vector<Line> splitLines(std::string_view listing)
         lines.push_back({number, indent / kIndentWidth, text.substr(indent)});
     }
     return lines;
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 bool isHexDigits(std::string_view text)

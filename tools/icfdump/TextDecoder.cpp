@@ -1,5 +1,7 @@
 #include "TextDecoder.h"
 
+#include "HexDigit.h"
+
 #include <charconv>
 #include <optional>
 
@@ -46,17 +48,6 @@ std::optional<unsigned char> hexByte(const Segment& segment)
         return std::nullopt;
     const std::optional<unsigned long> value = number(segment, 16);
     return value ? std::optional<unsigned char>(static_cast<unsigned char>(*value)) : std::nullopt;
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // Collects one decoded piece of text, item by item.
