@@ -17,11 +17,11 @@
 #include "chunker/ChangeTags.h"
 #include "chunker/ChangeText.h"
 
-CChangeFactory::CChangeFactory(CChangeListProcess& process)
+CChangeFactory::CChangeFactory()
 {
     for (CChange*& entry : m_table)
         entry = &m_defaultHandler;
-    registerHandlers(process);
+    registerHandlers();
 }
 
 CChangeFactory::~CChangeFactory() = default;
@@ -37,24 +37,23 @@ CChange& CChangeFactory::getChangeHandler(uint32_t type)
     return type < kTableSize ? *m_table[type] : m_defaultHandler;
 }
 
-template <class Handler, class... Arguments>
-void CChangeFactory::registerNew(uint32_t type, Arguments&... arguments)
+template <class Handler>
+void CChangeFactory::registerNew(uint32_t type)
 {
-    m_owned.push_back(std::make_unique<Handler>(arguments...));
+    m_owned.push_back(std::make_unique<Handler>());
     registerChangeHandler(type, m_owned.back().get());
 }
 
 // Every type gets its own handler object, constructed in this order.
-void CChangeFactory::registerHandlers(CChangeListProcess& process)
+void CChangeFactory::registerHandlers()
 {
     registerNew<CChangeText>(7);
     registerNew<CChangeBreak>(0);
     registerNew<CChangeSpecialChar>(24);
-    registerNew<CChangeGraphic>(26, process);
+    registerNew<CChangeGraphic>(26);
     for (uint32_t type : {28, 95})
         registerNew<CChangeStyle>(type);
-    registerNew<CChangeCounter>(29, process);
-    for (uint32_t type : {30, 93})
+    for (uint32_t type : {29, 30, 93})
         registerNew<CChangeCounter>(type);
     for (uint32_t type : {8, 9, 10, 25, 60, 61, 62, 64, 65, 94, 119, 123})
         registerNew<CChangeChar>(type);
@@ -73,6 +72,6 @@ void CChangeFactory::registerHandlers(CChangeListProcess& process)
     registerNew<CChangeNote>(44);
     registerNew<CChangeFrame>(45);
     registerNew<CChangeSection>(1);
-    registerNew<CChangeBeginTag>(67, process);
+    registerNew<CChangeBeginTag>(67);
     registerNew<CChangeEndTag>(68);
 }

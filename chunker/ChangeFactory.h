@@ -8,14 +8,12 @@
 #include <memory>
 #include <vector>
 
-class CChangeListProcess;
-
 class CChangeFactory {
 public:
     static constexpr uint32_t kTableSize = 255;
 
-    // Builds and registers every handler; some read through `process`.
-    explicit CChangeFactory(CChangeListProcess& process);
+    // Builds and registers every handler.
+    CChangeFactory();
     ~CChangeFactory();
     CChangeFactory(const CChangeFactory&) = delete;
     CChangeFactory& operator=(const CChangeFactory&) = delete;
@@ -24,9 +22,9 @@ public:
     CChange& getChangeHandler(uint32_t type);
 
 private:
-    template <class Handler, class... Arguments>
-    void registerNew(uint32_t type, Arguments&... arguments);
-    void registerHandlers(CChangeListProcess& process);
+    template <class Handler>
+    void registerNew(uint32_t type);
+    void registerHandlers();
 
     CChange m_defaultHandler;
     CChange* m_table[kTableSize];

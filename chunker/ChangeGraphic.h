@@ -3,12 +3,4 @@
 
 #include "chunker/Change.h"
 
-class CChangeListProcess;
-
-class CChangeGraphic : public CChange {
-public:
-    explicit CChangeGraphic(CChangeListProcess& process) : m_process(process) {}
-
-private:
-    CChangeListProcess& m_process;
-};
+class CChangeGraphic : public CChange {};

@@ -4,16 +4,8 @@
 
 #include "chunker/Change.h"
 
-class CChangeListProcess;
-
 class CChangeTags : public CChange {};
 
-class CChangeBeginTag : public CChangeTags {
-public:
-    explicit CChangeBeginTag(CChangeListProcess& process) : m_process(process) {}
-
-private:
-    CChangeListProcess& m_process;
-};
+class CChangeBeginTag : public CChangeTags {};
 
 class CChangeEndTag : public CChangeTags {};

@@ -2,10 +2,20 @@
 
 #include "chunker/WordParagraphNode.h"
 #include "chunker/WordTextStrandNode.h"
+#include "filter/Exceptions.h"
 #include "model/CharacterString.h"
 #include "model/NodeFactory.h"
 
 #include <vector>
+
+namespace {
+
+// A text run longer than this cannot come from a sound document; the bound
+// keeps a damaged count from asking for gigabytes before the host is asked
+// for the units.
+constexpr uint32_t kMaxTextRunLength = 0x100000;
+
+} // namespace
 
 uint32_t CChangeText::process(INode*& pNodeParent)
 {
@@ -14,6 +24,8 @@ uint32_t CChangeText::process(INode*& pNodeParent)
         return 0;
 
     const uint32_t count = getValue2();
+    if (count > kMaxTextRunLength)
+        throw ExMisformedChunkerDataError("REQUIRE: count <= kMaxTextRunLength\n\tFile: ChCText");
     m_textList.moveToElementById(getValue1());
     // One unit more than asked, so that an empty run still hands the host a
     // buffer.

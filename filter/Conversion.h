@@ -56,7 +56,6 @@ public:
 private:
     void closeReferenceListFile();
 
-    uint32_t m_reserved = 0;
     uintptr_t m_referenceListFile = kNoReferenceListFile;
     short m_reportingLevel = 0;
     std::unique_ptr<CReader> m_reader;

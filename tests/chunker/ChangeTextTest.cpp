@@ -1,7 +1,8 @@
 // Text changes: each run of the host's text list becomes a finished text
-// strand of the paragraph, with the paragraph's character sets, strand style
-// and a copy of its running character state.
+// strand of the paragraph, with the paragraph's strand style and a copy of
+// its running character state.
 #include "ChangeHandlerFixture.h"
+#include "FailureOf.h"
 
 #include "filter/Exceptions.h"
 #include "model/StrandStyleNode.h"
@@ -39,19 +40,6 @@ TEST_F(ChangeTextTest, ARunBecomesADoneTextStrandOfTheParagraph)
     EXPECT_EQ(log, (Log{"P 47", "C 47", "D 47", "P 47", "C 47", "D 47"}));
 }
 
-TEST_F(ChangeTextTest, TheTextCarriesTheParagraphsCharacterSets)
-{
-    change(25, 0x14E40100);
-    change(123, 0x13A40000);
-    change(7, 0, 1);
-    auto& strand = dynamic_cast<ITextStrandContent&>(*childrenOf(current)[0]->getIContent());
-    CCharacterString text;
-    strand.getText(text);
-    EXPECT_TRUE(text.isWideString());
-    EXPECT_EQ(text.getCharacterSet(), 0x14E40100u);
-    EXPECT_EQ(text.getWideStringDefaultCharacterSet(), 0x13A40000u);
-}
-
 TEST_F(ChangeTextTest, AnEmptyRunIsAnEmptyStrandAttachedAndDone)
 {
     change(7, 3, 0);
@@ -81,35 +69,17 @@ TEST_F(ChangeTextTest, TheParagraphsStrandStyleIsSetOnTheStrand)
 
 TEST_F(ChangeTextTest, ATextIdOutsideTheListFailsWithTheHostsCode)
 {
-    try {
-        change(7, 10, 8);
-        FAIL() << "no failure";
-    } catch (const ExChunkerFailed& failure) {
-        EXPECT_STREQ(failure.getErrorString(), "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChIList  ln(101)");
-        EXPECT_NE(failure.getTrxErrNumber(), 0u);
-    }
+    const auto failure = failureOf<ExChunkerFailed>([&] { change(7, 10, 8); });
+    ASSERT_TRUE(failure);
+    EXPECT_STREQ(failure->getErrorString(), "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChIList  ln(101)");
+    EXPECT_NE(failure->getTrxErrNumber(), 0u);
     EXPECT_TRUE(current->isEmpty()) << "nothing was created";
 }
 
-// The whole road through the handler table, from a listing.
-class TextFromListing : public ChangeHandlerFixture {
-protected:
-    TextFromListing() : ChangeHandlerFixture("text \"one \"\nunderline on\ntext \"two\"\ntab\ntext \"\"\n") {}
-};
-
-TEST_F(TextFromListing, ChangesBuildTheParagraphInOrder)
+TEST_F(ChangeTextTest, ADamagedCountFailsBeforeAnythingIsAllocated)
 {
-    runListing();
-    ASSERT_EQ(kindsOf(current), (std::vector<EContentInterfaceID>{kWordTextStrandNode, kWordTextStrandNode,
-                                                                    kTabCSNode, kWordTextStrandNode}));
-    std::vector<INode*> strands = childrenOf(current);
-    EXPECT_EQ(textOf(strands[0]), u"one ");
-    EXPECT_EQ(textOf(strands[1]), u"two");
-    EXPECT_EQ(textOf(strands[3]), u"");
-    CUnderlining underline;
-    EXPECT_EQ(propertiesOf(strands[0])->getUnderline(underline).getLineType(), kLineNone);
-    EXPECT_EQ(propertiesOf(strands[1])->getUnderline(underline).getLineType(), kLineSingle);
-    EXPECT_EQ(propertiesOf(strands[2])->getUnderline(underline).getLineType(), kLineSingle);
+    EXPECT_THROW(change(7, 0, 0x7FFFFFFF), ExMisformedChunkerDataError);
+    EXPECT_TRUE(current->isEmpty());
 }
 
 } // namespace

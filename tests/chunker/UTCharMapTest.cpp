@@ -1,3 +1,5 @@
+#include "FailureOf.h"
+
 #include "chunker/UTCharMap.h"
 
 #include "filter/Exceptions.h"
@@ -37,16 +39,12 @@ protected:
 
     long live() const { return static_cast<long>(trxhost::liveCharacterMapCount() - base); }
 
-    template <class Call>
-    void expectFailure(Call call, const char* message)
+    void expectFailure(const std::function<void()>& call, const char* message)
     {
-        try {
-            call();
-            ADD_FAILURE() << "no exception";
-        } catch (const ExChunkerFailed& failure) {
-            EXPECT_EQ(failure.getTrxErrNumber(), static_cast<uint32_t>(TRXERR_BADPARAM));
-            EXPECT_EQ(std::string(failure.getErrorString()), message);
-        }
+        const auto failure = failureOf<ExChunkerFailed>(call);
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->getTrxErrNumber(), static_cast<uint32_t>(TRXERR_BADPARAM));
+        EXPECT_STREQ(failure->getErrorString(), message);
     }
 
     CUTCharMap& maker = CUTCharMap::getInstance();

@@ -1,3 +1,4 @@
+#include "FailureOf.h"
 #include "WordNodeFixture.h"
 
 #include "chunker/WordParagraphDynXlator.h"
@@ -66,21 +67,13 @@ TEST_F(WordParagraphDynXlatorTest, DoneOrReleaseBeforeAnyTextAlsoMarksTheSection
 TEST_F(WordParagraphDynXlatorTest, WithoutASectionItFailsAndLeavesTheChainRestored)
 {
     new CWordParagraphDynXlator(paragraph);
-    try {
-        paragraph->attachNode(factory.createNode(kTextStrandNode));
-        FAIL() << "no exception";
-    } catch (const ExNodeParsingError& error) {
-        EXPECT_STREQ(error.getErrorString(), "REQUIRE: pNodeParent != NULL\n\tFile: ChXLator  ln(175)");
-    }
+    EXPECT_EQ(messageOf<ExNodeParsingError>([&] { paragraph->attachNode(factory.createNode(kTextStrandNode)); }),
+              "REQUIRE: pNodeParent != NULL\n\tFile: ChXLator  ln(175)");
     EXPECT_EQ(paragraph->getNodeNotify(), &previous);
 
     new CWordParagraphDynXlator(paragraph);
-    try {
-        paragraph->done();
-        FAIL() << "no exception";
-    } catch (const ExNodeParsingError& error) {
-        EXPECT_STREQ(error.getErrorString(), "REQUIRE: pNodeParent != NULL\n\tFile: ChXLator  ln(100)");
-    }
+    EXPECT_EQ(messageOf<ExNodeParsingError>([&] { paragraph->done(); }),
+              "REQUIRE: pNodeParent != NULL\n\tFile: ChXLator  ln(100)");
     EXPECT_EQ(paragraph->getNodeNotify(), &previous);
 
     // Released without a section, it simply leaves.

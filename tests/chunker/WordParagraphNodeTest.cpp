@@ -45,20 +45,6 @@ protected:
     std::unique_ptr<CWordParagraphStyleNode, SRelease> paragraphStyle;
 };
 
-TEST_F(WordParagraph, StartsWithDefaultsAndForwardsToItsProperties)
-{
-    EXPECT_EQ(paragraph->getCharset(), kCharSetUnicode);
-    EXPECT_EQ(paragraph->getWideStringDefaultCharacterSet(), 0u);
-    EXPECT_FALSE(paragraph->isParent());
-
-    paragraph->setRevisionAdd(true);
-    paragraph->setCharacterWidthAdjustment(CFixed(3));
-    paragraph->setHorizontalAlignment(kAlignRight);
-    EXPECT_TRUE(paragraph->getStrandProperties()->isRevisionAdded());
-    EXPECT_EQ(paragraph->getStrandProperties()->getCharacterWidthAdjustment(), 3);
-    EXPECT_EQ(paragraph->getProperties()->getHorizontalAlignment(), kAlignRight);
-}
-
 TEST_F(WordParagraph, CloneCopiesTheRunningStateButNotTheSavedStateOrParenthood)
 {
     CWordStrandStyleNode* style = make<CWordStrandStyleNode>(kStrandStyleNode);

@@ -118,17 +118,6 @@ TEST_F(ExportOptions, AppliedInTableOrderWithTheirFixedArguments)
     EXPECT_EQ(conversion->getReportingLevel(), 3) << "the low 16 bits";
 }
 
-TEST_F(ExportOptions, ConvertAllCheckedOverridesEarlierEmbeddedActions)
-{
-    set(40);
-    set(45);
-    const auto calls = apply();
-    ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls.front(), "embedded 1 0 0");
-    EXPECT_EQ(calls.back(), "referenced 1 1 1");
-    EXPECT_EQ(calls[calls.size() - 2], "embedded 1 1 1");
-}
-
 TEST_F(ExportOptions, NeverConvertListIsReadAsThirtyTwoBitEntries)
 {
     std::vector<uint8_t> bytes(14);

@@ -26,15 +26,4 @@ TEST(SessionGuard, MapsEachExceptionToItsHostCode)
     EXPECT_EQ(codeFor(42), 18);
 }
 
-TEST(SessionGuard, ExceptionsKeepTheirStaticMessage)
-{
-    static const char kMessage[] = "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChIList  ln(71)";
-    const ExChunkerFailed failure(kMessage, 37);
-    EXPECT_EQ(failure.getErrorString(), kMessage);
-    EXPECT_EQ(failure.getTrxErrNumber(), 37u);
-    ExLocal local("stage", 3);
-    local.setStageReached(4);
-    EXPECT_EQ(local.getStageReached(), 4);
-}
-
 } // namespace

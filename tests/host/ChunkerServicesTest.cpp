@@ -77,15 +77,6 @@ TEST_F(ChunkerServices, RecordsHaveTheirListsSizeAndByteOrder)
     EXPECT_EQ(buffer[CHRECORD_SIZE_ROW_FORMAT - 1], 0);
     EXPECT_EQ(buffer[CHRECORD_SIZE_ROW_FORMAT], 0xAA);
 
-    uint32_t font[CHRECORD_SIZE_FONT / 4 + 1];
-    std::memset(font, 0xAA, sizeof font);
-    ASSERT_EQ(CHGetItem(chunker_, CHLIST_FONTS, 0, font, &next), TRXERR_OK);
-    EXPECT_EQ(font[0], 1u);
-    EXPECT_EQ(font[2], 0u); // the name's id in the property text list
-    EXPECT_EQ(font[3], 5u);
-    EXPECT_EQ(font[4], 0x14E40100u);
-    EXPECT_EQ(font[5], 0xAAAAAAAAu);
-
     uint32_t track[3];
     ASSERT_EQ(CHGetItem(chunker_, CHLIST_TAG_TRACKS, 0, track, &next), TRXERR_OK);
     EXPECT_EQ((std::vector<uint32_t>(track, track + 3)), (std::vector<uint32_t>{5, 6, 7}));

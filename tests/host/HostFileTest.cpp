@@ -89,7 +89,7 @@ TEST_F(HostFileTest, CreatedFileIsWrittenAndReadBackUpToEndOfFile)
     EXPECT_EQ(file->rtns.close(file), TRXERR_OK);
 }
 
-TEST_F(HostFileTest, OpeningAMissingFileAnswersNoFile)
+TEST_F(HostFileTest, MissingFilesAndBadRequestsAreRefused)
 {
     const std::string name = path("missing");
     for (uint32_t access : {IOACCESS_READWRITE, IOACCESS_WRITE, IOACCESS_CHECK, IOACCESS_DELETE}) {
@@ -100,13 +100,9 @@ TEST_F(HostFileTest, OpeningAMissingFileAnswersNoFile)
     HIOFILE file = nullptr;
     EXPECT_EQ(IOCreate(&file, IOTYPE_PATH, path("no/such/dir").c_str(), IOACCESS_READWRITE),
               TRXERR_NOFILE);
-}
 
-TEST_F(HostFileTest, BadRequestsAreRefused)
-{
-    const std::string name = path("file");
+    // Bad requests are refused.
     writeFile(name, "x");
-    HIOFILE file = nullptr;
     EXPECT_EQ(IOOpen(&file, IOTYPE_EMBEDDED, name.c_str(), IOACCESS_READWRITE), TRXERR_BADPARAM);
     EXPECT_EQ(IOOpen(&file, IOTYPE_PATH, nullptr, IOACCESS_READWRITE), TRXERR_BADPARAM);
     EXPECT_EQ(IOOpen(&file, IOTYPE_PATH, name.c_str(), 99), TRXERR_BADPARAM);

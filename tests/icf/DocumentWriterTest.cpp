@@ -1,6 +1,5 @@
 // The document frame: "DID", the font table and the style definitions,
-// written by the document writer at the document's properties done; and a
-// whole export whose document never gets that far.
+// written by the document writer at the document's properties done.
 #include "icf/ICFDocumentNodeWriter.h"
 #include "icf/ICFFontTableNodeWriter.h"
 #include "icf/ICFNodeWriterCreator.h"
@@ -9,13 +8,9 @@
 #include "icf/ICFWriter.h"
 
 #include "ICFBytes.h"
-#include "RecordingStream.h"
+#include "ICFOutputFixture.h"
 
 #include "filter/Exceptions.h"
-#include "host/Document.h"
-#include "host/Export.h"
-#include "host/Listing.h"
-#include "icf/filter.h"
 #include "model/CharacterSets.h"
 #include "model/DocumentNode.h"
 #include "model/DocumentSummary.h"
@@ -30,18 +25,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
-
-extern "C" {
-TRXERR VwExportOpen(uint32_t specType, const void* spec, uintptr_t kept, HEXPORT hExport, uintptr_t, uintptr_t,
-                    SExportProc* record);
-TRXERR VwExportWrite(uintptr_t, SExportProc* record);
-TRXERR VwExportClose(uintptr_t, SExportProc* record);
-}
 
 namespace {
 
@@ -60,26 +44,14 @@ public:
     }
 };
 
-class DocumentWriterTest : public ::testing::Test {
+class DocumentWriterTest : public ICFOutputFixture {
 protected:
     DocumentWriterTest()
     {
-        writer.setStream(&stream);
-        factory.registerWriter(&writer);
-        INodeRegistrar* registrar = factory.getINodeRegistrar();
-        for (IContentNodeCreator* creator :
-             {static_cast<IContentNodeCreator*>(new TContentNodeCreator<CDocumentNode>),
-              static_cast<IContentNodeCreator*>(new TContentNodeCreator<CFontDefinitionTableNode>),
-              static_cast<IContentNodeCreator*>(new TContentNodeCreator<CStyleTableNode>),
-              static_cast<IContentNodeCreator*>(new TContentNodeCreator<CParagraphStyleNode>),
-              static_cast<IContentNodeCreator*>(new TContentNodeCreator<CStrandStyleNode>),
-              static_cast<IContentNodeCreator*>(new TContentNodeCreator<CListStyleNode>),
-              static_cast<IContentNodeCreator*>(new TContentNodeCreator<CDocumentSummaryTableNode>),
-              static_cast<IContentNodeCreator*>(new TContentNodeCreator<CDocumentSummaryNode>),
-              static_cast<IContentNodeCreator*>(new TContentNodeCreator<CTextStrandNode>)})
-            registrar->registerContentNodeCreator(creator);
-        writer.initialize(&stream, registrar);
-        registrar->registerNodeWriterCreator(new TNodeWriterCreator<CTextGivingWriter, kTextStrandNode>);
+        makeNodes<CDocumentNode, CFontDefinitionTableNode, CStyleTableNode, CParagraphStyleNode, CStrandStyleNode,
+                  CListStyleNode, CDocumentSummaryTableNode, CDocumentSummaryNode, CTextStrandNode>();
+        writer.initialize(&stream, registrar());
+        registrar()->registerNodeWriterCreator(new TNodeWriterCreator<CTextGivingWriter, kTextStrandNode>);
         document = factory.createNode(kDocumentNode);
         content().setSourceID(349);
     }
@@ -140,9 +112,6 @@ protected:
         content().getDocumentSummaryTable()->addSummary(item);
     }
 
-    CRecordingStream stream;
-    CICFWriter writer;
-    CNodeFactory factory;
     INode* document = nullptr;
 };
 
@@ -221,35 +190,6 @@ TEST_F(DocumentWriterTest, StyleTableWithoutNodeFailsBeforeWriting)
     tableWriter.setWriter(&writer);
     EXPECT_THROW(tableWriter.write(), ExLocal);
     EXPECT_EQ(stream.bytes, "");
-}
-
-// A whole export of a listing, read back from the output file.
-class DocumentWriterExport : public ::testing::Test {
-protected:
-    DocumentWriterExport() : output("/tmp/document-writer-" + std::to_string(getpid()) + ".icf") {}
-    ~DocumentWriterExport() override { std::remove(output.c_str()); }
-
-    std::string exportListing(const std::string& listing)
-    {
-        auto host = trxhost::parseListing(listing, "document.lst");
-        trxhost::Export hostExport(*host);
-        SExportProc record{};
-        EXPECT_EQ(VwExportOpen(IOTYPE_PATH, output.c_str(), 0, hostExport.handle(), 0, 0, &record), TRXERR_OK);
-        EXPECT_EQ(VwExportWrite(0, &record), TRXERR_OK);
-        EXPECT_EQ(VwExportClose(0, &record), TRXERR_OK);
-        std::ostringstream bytes;
-        bytes << std::ifstream(output, std::ios::binary).rdbuf();
-        return bytes.str();
-    }
-
-    std::string output;
-};
-
-TEST_F(DocumentWriterExport, DocumentThatNeverCompletesWritesNothing)
-{
-    EXPECT_EQ(exportListing(""), "");
-    EXPECT_EQ(exportListing("font 1 charset 0x14E40100 \"Arial\"\n"), "")
-        << "the frame waits for the document's properties; the unfinished tree is released unwritten";
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "icf/ICFWriter.h"
 
 #include "ICFBytes.h"
-#include "RecordingStream.h"
+#include "ICFOutputFixture.h"
 
 #include "model/CharacterSets.h"
 
@@ -13,14 +13,10 @@
 
 namespace {
 
-class ICFCommandWriterTest : public ::testing::Test {
+class ICFCommandWriterTest : public ICFOutputFixture {
 protected:
-    ICFCommandWriterTest() { writer.setStream(&stream); }
     // Every test leaves the class-wide count as it found it.
     void TearDown() override { EXPECT_TRUE(CICFCommandWriter::isEnabled()); }
-
-    CRecordingStream stream;
-    CICFWriter writer;
 };
 
 TEST_F(ICFCommandWriterTest, WritesNameParametersAndTerminator)

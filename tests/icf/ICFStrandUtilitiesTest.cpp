@@ -1,9 +1,10 @@
 #include "icf/ICFNodeWriter.h"
+#include "icf/ICFNodeWriterCreator.h"
 #include "icf/ICFStrandUtilities.h"
 #include "icf/ICFWriter.h"
 
 #include "ICFBytes.h"
-#include "RecordingStream.h"
+#include "ICFOutputFixture.h"
 
 #include "model/CharacterSets.h"
 #include "model/NoAttribCSNode.h"
@@ -43,22 +44,12 @@ private:
     }
 };
 
-class CBracketingStrandWriterCreator : public INodeWriterCreator {
-public:
-    CNodeWriter* create() override { return new CBracketingStrandWriter; }
-    EContentInterfaceID getInterfaceID() override { return kTextStrandNode; }
-};
-
-class ICFStrandUtilitiesTest : public ::testing::Test {
+class ICFStrandUtilitiesTest : public ICFOutputFixture {
 protected:
     ICFStrandUtilitiesTest()
     {
-        writer.setStream(&stream);
-        factory.registerWriter(&writer);
-        INodeRegistrar* registrar = factory.getINodeRegistrar();
-        registrar->registerContentNodeCreator(new TContentNodeCreator<CTextStrandNode>);
-        registrar->registerContentNodeCreator(new TContentNodeCreator<CTabCSNode>);
-        registrar->registerNodeWriterCreator(new CBracketingStrandWriterCreator);
+        makeNodes<CTextStrandNode, CTabCSNode>();
+        registrar()->registerNodeWriterCreator(new TNodeWriterCreator<CBracketingStrandWriter, kTextStrandNode>);
     }
 
     CTextStrandNode* addText(const CCharacterString& text)
@@ -77,9 +68,6 @@ protected:
         return strand->getText(text).getString();
     }
 
-    CRecordingStream stream;
-    CICFWriter writer;
-    CNodeFactory factory;
     CStrandStyleNode characterStyle;
     CStrandContentList strands; // released before the factory and the style go
 };

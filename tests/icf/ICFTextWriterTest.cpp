@@ -2,7 +2,7 @@
 #include "icf/ICFWriter.h"
 
 #include "ICFBytes.h"
-#include "RecordingStream.h"
+#include "ICFOutputFixture.h"
 
 #include "model/CharacterSets.h"
 #include "model/CharacterString.h"
@@ -16,10 +16,8 @@ namespace {
 // Japanese "a i" (hiragana) in code page 932.
 const std::string kHiraganaAI = "\x82\xa0\x82\xa2";
 
-class ICFTextWriterTest : public ::testing::Test {
+class ICFTextWriterTest : public ICFOutputFixture {
 protected:
-    ICFTextWriterTest() { writer.setStream(&stream); }
-
     std::string written(const CCharacterString& text, EMBCTypes type = kMBCEnclosed)
     {
         stream.bytes.clear();
@@ -28,9 +26,6 @@ protected:
         textWriter.done();
         return stream.bytes;
     }
-
-    CRecordingStream stream;
-    CICFWriter writer;
 };
 
 TEST_F(ICFTextWriterTest, ControlBytesBecomeHexCommands)
@@ -83,18 +78,6 @@ TEST_F(ICFTextWriterTest, AZeroTrailByteEndsOnlyJapaneseText)
     CCharacterString chinese;
     chinese.setString("\x82\0AB\0C", 6, kCharSetCp936);
     EXPECT_EQ(written(chinese), CI "MBC" "2" PE "3" PE "0" PE "82004142" CE);
-}
-
-TEST_F(ICFTextWriterTest, WideTextIsCutIntoRunsOfOneCodePage)
-{
-    // Latin, Greek (only in DOS 437 among the output sets), Cyrillic (in
-    // none of them: the last resort writes '?'), Latin again.
-    const uint16_t wide[] = {u'A', 0x00E9, 0x03B1, 0x03A9, 0x0416, u'b', 0};
-    EXPECT_EQ(written(CCharacterString(wide, kCharSetUnicode)),
-              "A" CI "XCS" "819" PE "e9" PE CE "_"
-              CI "XCS" "437" PE "e0" PE CE "_" CI "XCS" "437" PE "ea" PE CE "_"
-              "?"
-              "b");
 }
 
 TEST_F(ICFTextWriterTest, WideJapaneseGetsItsOwnBracketInEitherForm)

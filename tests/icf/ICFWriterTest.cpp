@@ -1,6 +1,6 @@
 #include "icf/ICFWriter.h"
 
-#include "RecordingStream.h"
+#include "ICFOutputFixture.h"
 
 #include "filter/Exceptions.h"
 
@@ -12,25 +12,13 @@
 
 namespace {
 
-class ICFWriterTest : public ::testing::Test {
+class ICFWriterTest : public ICFOutputFixture {
 protected:
-    ICFWriterTest() { writer.setStream(&stream); }
-
     std::string written(const std::function<void(CICFWriter&)>& write)
     {
         stream.bytes.clear();
         write(writer);
         return stream.bytes;
-    }
-
-    std::string decimal(unsigned long value)
-    {
-        return written([value](CICFWriter& w) { w.writeAsciiDecimal(value); });
-    }
-
-    std::string hex(unsigned long value, unsigned char minBytes, unsigned char maxBytes)
-    {
-        return written([=](CICFWriter& w) { w.writeAsciiHexadecimal(value, minBytes, maxBytes); });
     }
 
     // The message of the ExICFWriter that `write` raises, or "" if none.
@@ -43,29 +31,7 @@ protected:
         }
         return "";
     }
-
-    CRecordingStream stream;
-    CICFWriter writer;
 };
-
-TEST_F(ICFWriterTest, DecimalReadsTheValueAsASigned32BitNumber)
-{
-    EXPECT_EQ(decimal(0), "0");
-    EXPECT_EQ(decimal(2147483647), "2147483647");
-    EXPECT_EQ(decimal(2147483648ul), "-2147483648");
-    EXPECT_EQ(decimal(4294967295ul), "-1");
-    EXPECT_EQ(decimal(static_cast<unsigned long>(-720L)), "-720");
-}
-
-TEST_F(ICFWriterTest, HexIsPaddedToTheMinimumOrCutToTheMaximum)
-{
-    EXPECT_EQ(hex(0x12345, 1, 2), "2345");
-    EXPECT_EQ(hex(0, 4, 4), "00000000");
-    EXPECT_EQ(hex(0x5, 2, 2), "0005");
-    EXPECT_EQ(hex(0xABCDEF, 1, 4), "abcdef");
-    EXPECT_EQ(hex(0xABCDEF, 2, 1), "cdef"); // the larger bound cuts
-    EXPECT_EQ(hex(0x1000000FFul, 4, 4), "000000ff"); // 32 bits only
-}
 
 TEST_F(ICFWriterTest, ByteArraysGoOutRawOrAsTwoDigitsPerByte)
 {
@@ -120,21 +86,6 @@ TEST_F(ICFWriterTest, AShortWriteNamesTheRoutineThatFailed)
     stream.acceptedPerWrite = 1;
     EXPECT_EQ(failure([&](CICFWriter& w) { w.writeAsciiHexByteArray(3, bytes); }),
               "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(188)");
-}
-
-TEST(ICFWriterOptions, GraphicsSwitchesDecideRectangleVisibility)
-{
-    CICFWriter writer;
-    EXPECT_EQ(writer.getDefaultCodePage(), 1252);
-    EXPECT_TRUE(writer.areGraphicsEnabled());
-    EXPECT_FALSE(writer.areGraphicRectsVisible());
-    writer.enableGraphics();
-    EXPECT_TRUE(writer.areGraphicRectsVisible());
-    writer.disableGraphics(kGfxRectsShown);
-    EXPECT_FALSE(writer.areGraphicsEnabled());
-    EXPECT_TRUE(writer.areGraphicRectsVisible());
-    writer.disableGraphics(kGfxRectsHidden);
-    EXPECT_FALSE(writer.areGraphicRectsVisible());
 }
 
 TEST(ICFWriterOptions, NeverConvertListSkipsZeroEntriesAndAccumulates)

@@ -8,7 +8,7 @@
 #include "icf/ICFWriter.h"
 
 #include "ICFBytes.h"
-#include "RecordingStream.h"
+#include "ICFOutputFixture.h"
 
 #include "model/DocumentNode.h"
 #include "model/NodeFactory.h"
@@ -50,19 +50,14 @@ struct CNumberedWriterCreator : INodeWriterCreator {
     unsigned long& made;
 };
 
-class NodeWriterProtocolTest : public ::testing::Test {
+class NodeWriterProtocolTest : public ICFOutputFixture {
 protected:
     NodeWriterProtocolTest()
     {
-        writer.setStream(&stream);
-        factory.registerWriter(&writer);
-        INodeRegistrar* registrar = factory.getINodeRegistrar();
-        registrar->registerContentNodeCreator(new TContentNodeCreator<CDocumentNode>);
-        registrar->registerContentNodeCreator(new TContentNodeCreator<CSectionNode>);
-        registrar->registerContentNodeCreator(new TContentNodeCreator<CParagraphNode>);
-        registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFDocumentNodeWriter>);
-        registrar->registerNodeWriterCreator(new CNumberedWriterCreator(kSectionNode, made));
-        registrar->registerNodeWriterCreator(new CNumberedWriterCreator(kParagraphNode, made));
+        makeNodes<CDocumentNode, CSectionNode, CParagraphNode>();
+        registrar()->registerNodeWriterCreator(new TNodeWriterCreator<CICFDocumentNodeWriter>);
+        registrar()->registerNodeWriterCreator(new CNumberedWriterCreator(kSectionNode, made));
+        registrar()->registerNodeWriterCreator(new CNumberedWriterCreator(kParagraphNode, made));
         document = factory.createNode(kDocumentNode);
         dynamic_cast<IDocumentContent&>(*document->getIContent()).setSourceID(7);
         section = factory.createNode(kSectionNode); // writer 1
@@ -85,9 +80,6 @@ protected:
     bool sectionIsEmpty() { return section->getFirstChild() == section->getTermChild(); }
 
     unsigned long made = 0;
-    CRecordingStream stream;
-    CICFWriter writer;
-    CNodeFactory factory;
     INode* document = nullptr;
     INode* section = nullptr;
 };

@@ -12,7 +12,7 @@
 #include "icf/ICFWriter.h"
 
 #include "ICFBytes.h"
-#include "RecordingStream.h"
+#include "ICFOutputFixture.h"
 
 #include "model/EndOfParagraphCSNode.h"
 #include "model/NodeFactory.h"
@@ -76,20 +76,13 @@ CTabDefinition tab(uint32_t offset, ETabTypes type, const CCharacterString& lead
     return definition;
 }
 
-class ParagraphOutputTest : public ::testing::Test {
+class ParagraphOutputTest : public ICFOutputFixture {
 protected:
     ParagraphOutputTest()
     {
-        writer.setStream(&stream);
-        factory.registerWriter(&writer);
-        INodeRegistrar* registrar = factory.getINodeRegistrar();
-        registrar->registerContentNodeCreator(new TContentNodeCreator<CSectionNode>);
-        registrar->registerContentNodeCreator(new TContentNodeCreator<CParagraphNode>);
-        registrar->registerContentNodeCreator(new TContentNodeCreator<CParagraphStyleNode>);
-        registrar->registerContentNodeCreator(new TContentNodeCreator<CEndOfParagraphCSNode>);
-        registrar->registerContentNodeCreator(new TContentNodeCreator<CTextStrandNode>);
-        writer.initialize(&stream, registrar);
-        registrar->registerNodeWriterCreator(new TNodeWriterCreator<CLetterPageWriter, kSectionNode>);
+        makeNodes<CSectionNode, CParagraphNode, CParagraphStyleNode, CEndOfParagraphCSNode, CTextStrandNode>();
+        writer.initialize(&stream, registrar());
+        registrar()->registerNodeWriterCreator(new TNodeWriterCreator<CLetterPageWriter, kSectionNode>);
 
         section = factory.createNode(kSectionNode);
         auto* sectionProperties = new CSectionProperties;
@@ -126,14 +119,6 @@ protected:
         return *styleProperties;
     }
 
-    void setIndents(int32_t left, int32_t firstLine)
-    {
-        CIndents indents;
-        indents.setLeftOffset(COffset(kOffsetFromLeftMargin, left));
-        indents.setFirstLineOffset(COffset(kOffsetFromLeftMargin, firstLine));
-        properties->setIndents(indents);
-    }
-
     void writeParagraph() { paragraph->getNodeWriter()->write(); }
 
     // What the style's own writer writes to switch it on or off, for
@@ -148,9 +133,6 @@ protected:
         return bytes;
     }
 
-    CRecordingStream stream;
-    CICFWriter writer;
-    CNodeFactory factory;
     INode* section = nullptr;
     CParagraphNode* paragraph = nullptr;
     CParagraphStyleNode* style = nullptr;
@@ -175,36 +157,26 @@ TEST_F(ParagraphOutputTest, AlignmentIsWrittenOnlyWhereItDiffersFromTheStyle)
                                 styleSwitch(&CICFStyleNodeWriter::writeStyleOff));
 }
 
-TEST_F(ParagraphOutputTest, WithoutStyleEverySetPropertyIsWrittenOnAtStartAndAgainAtEnd)
+TEST_F(ParagraphOutputTest, HotZonesAreWrittenInPercentOfTheRightMargin)
 {
-    properties->setKeepTogether(true);
-    properties->setSpaceBefore(CDimension(kDimensionExact, 480));
-    CLineSpacing atLeast;
-    atLeast.setDimHeight(CDimension(kDimensionAtLeast, 360));
-    properties->setLineSpacing(atLeast);
     CHyphenation hyphenation;
     hyphenation.setEnable(true);
     hyphenation.setLeftHotZone(360);
     hyphenation.setRightHotZone(720);
     properties->setHyphenation(hyphenation);
-    setIndents(720, 360);
     auto* marker = dynamic_cast<IEndOfParagraphCSContent*>(factory.createNode(kEndOfParagraphCSNode)->getIContent());
     properties->setEndMarker(marker);
 
     writeParagraph();
-    const std::string switchedOn = CI "KEP" "0" PE CE CI "RHZ" "0" PE "0" PE "25" PE "50" PE CE CI "BHP" CE //
-        CI "SBF" "480" PE "2" PE CE CI "RSP" "0" PE "3" PE "360" PE "0" PE CE;
-    EXPECT_EQ(stream.bytes, switchedOn +                                                           //
-                                CI "IPS" "5" PE "2" PE "2160" PE "1800" PE "0" PE "720" PE "360" PE "0" PE CE //
-                                CI "RMI" "0" PE "0" PE CE CI "STM" "0" PE "15" PE "0" PE "2160" PE CE       //
-                                CI "LMR" "2" PE "360" PE "1800" PE CE                                       //
-                                CI "HNL" CE + switchedOn)
-        << "hot zones in percent of the right margin; indents only at the start, the first line hanging by 360";
+    const std::string switchedOn = CI "RHZ" "0" PE "0" PE "25" PE "50" PE CE CI "BHP" CE;
+    EXPECT_EQ(stream.bytes, switchedOn + CI "HNL" CE + switchedOn);
 }
 
 TEST_F(ParagraphOutputTest, NodesInsideTheParagraphFindItsPropertiesAndPage)
 {
-    setIndents(720, 0);
+    CIndents indents;
+    indents.setLeftOffset(COffset(kOffsetFromLeftMargin, 720));
+    properties->setIndents(indents);
     INode* strand = factory.createNode(kTextStrandNode);
     paragraph->attachNode(strand);
 
@@ -248,53 +220,21 @@ TEST_F(ParagraphOutputTest, FirstLineRightOfTheIndentTabsToTheStopAtOrAfterIt)
         EXPECT_EQ(commands[i], (std::vector<std::string>{"TAB", "1"})) << "from the stop at 0 to the one at 2000";
 }
 
-TEST_F(ParagraphOutputTest, TabRulerIsSortedAndFilledWithDefaultStopsUpTo40)
-{
-    auto* tabs = new CTabDefinitions;
-    tabs->setDefaultTabWidth(720);
-    tabs->addTabDefinition(tab(1500, kTabRight));
-    tabs->addTabDefinition(tab(100, kTabCenter, CCharacterString("-", kCharSetCp1252)));
-    tabs->addTabDefinition(tab(1000, kTabDecimal));
-    CICFTabRuler(tabs).write(&writer);
-    EXPECT_EQ(tabs->getTabDefinitions().size(), 3u) << "the paragraph's set is left alone";
-    tabs->releaseRef();
-
-    const auto commands = commandsOf(stream.bytes);
-    ASSERT_EQ(commands.size(), 2u);
-    const auto& rul = commands[0];
-    ASSERT_EQ(rul.size(), 1u + 2 + 3 * 40);
-    EXPECT_EQ(std::vector<std::string>(rul.begin(), rul.begin() + 7),
-              (std::vector<std::string>{"RUL", "0", "40", "100", "1000", "1500", "2160"}));
-    EXPECT_EQ(rul[42], "28080") << "the 37th default stop";
-    EXPECT_EQ(std::vector<std::string>(rul.begin() + 43, rul.begin() + 47),
-              (std::vector<std::string>{"C", "D", "R", "L"}));
-    EXPECT_EQ(rul[83], "-");
-    EXPECT_EQ(rul[84], "");
-
-    const auto& ntb = commands[1];
-    ASSERT_EQ(ntb.size(), 1u + 92 + 1 + 40);
-    EXPECT_EQ(ntb[1], "82") << "columns 0 and 6";
-    EXPECT_EQ(ntb[2], "21") << "columns 10 and 15";
-    EXPECT_EQ(ntb[33], "13") << "centre, decimal";
-    EXPECT_EQ(ntb[34], "20") << "right, left";
-    EXPECT_EQ(ntb[53], "2d");
-    EXPECT_EQ(ntb[54], "00");
-    EXPECT_EQ(ntb[93], "40");
-    EXPECT_EQ(ntb[94], "100");
-}
-
 TEST_F(ParagraphOutputTest, ColumnMapCountsFromTheLeftMarginAndEndsAtColumn255)
 {
     auto* tabs = new CTabDefinitions;
+    tabs->setDefaultTabWidth(720);
     const uint16_t ellipsis[] = {0x2026, 0};
     tabs->addTabDefinition(tab(0, kTabLeft, CCharacterString(ellipsis, kCharSetUnicode)));
     tabs->addTabDefinition(tab(35423, kTabLeft));
     tabs->addTabDefinition(tab(35424, kTabLeft));
     CICFTabRuler ruler(tabs);
-    tabs->releaseRef();
     ruler.setLeftMargin(1440);
     ruler.write(&writer);
+    EXPECT_EQ(tabs->getTabDefinitions().size(), 3u) << "the default stops do not reach the paragraph's set";
+    tabs->releaseRef();
 
+    EXPECT_EQ(commandsOf(stream.bytes).at(0).at(2), "40") << "filled with default stops";
     const auto ntb = commandsOf(stream.bytes).at(1);
     EXPECT_EQ(std::vector<std::string>(ntb.begin() + 1, ntb.begin() + 3), (std::vector<std::string>{"00", "20"}));
     EXPECT_EQ(ntb[32], "01") << "column 255; the stop at column 256 is not on the map";
@@ -315,19 +255,9 @@ TEST_F(ParagraphOutputTest, BordersGiveFourLineCodesAndColoursAndTheClient)
                             CI "PBC" "0000" PE "0" PE CE);
 }
 
-TEST_F(ParagraphOutputTest, ShadingGivesIntensityColoursAndPattern)
+TEST_F(ParagraphOutputTest, InvisibleShadingOfACellAndShadingOff)
 {
-    CShading shading;
-    shading.setType(kShadingPattern4);
-    shading.setTransparency(CFixed(25));
-    shading.setForegroundPatternColor(CColor(255, 128, 0));
-    shading.setBackgroundPatternColor(CColor(0, 0, 255));
-    CICFShading(shading).writeSHD(&writer, kOnOffOn, kShadingClientParagraph);
     const std::string reserved = "00" PE "00" PE "00" PE "00" PE "00" PE "00" PE;
-    EXPECT_EQ(stream.bytes, CI "SHD" "1" PE "75" PE "ff" PE "80" PE "00" PE "0" PE "00" PE "00" PE "ff" PE "999" PE +
-                                reserved + "3" PE "0" PE CE);
-
-    stream.bytes.clear();
     CShading invisible;
     invisible.setType(static_cast<EShadingTypes>(24));
     invisible.setTransparency(CFixed(100));

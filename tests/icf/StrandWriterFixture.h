@@ -4,16 +4,14 @@
 #pragma once
 
 #include "icf/ICFStrandNodeWriter.h"
-#include "icf/ICFWriter.h"
 
-#include "RecordingStream.h"
+#include "ICFOutputFixture.h"
 
 #include "model/CharacterSets.h"
 #include "model/DocumentNode.h"
 #include "model/EndOfParagraphCSNode.h"
 #include "model/FieldNodes.h"
 #include "model/NoAttribCSNode.h"
-#include "model/NodeFactory.h"
 #include "model/NoteNodes.h"
 #include "model/ParagraphNode.h"
 #include "model/ParagraphStyleNode.h"
@@ -22,31 +20,19 @@
 #include "model/StyleTableNode.h"
 #include "model/TextStrandNode.h"
 
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
-class StrandWriterFixture : public ::testing::Test {
+class StrandWriterFixture : public ICFOutputFixture {
 protected:
     StrandWriterFixture()
     {
-        writer.setStream(&stream);
-        factory.registerWriter(&writer);
-        INodeRegistrar* registrar = factory.getINodeRegistrar();
-        for (IContentNodeCreator* creator : std::initializer_list<IContentNodeCreator*>{
-                 new TContentNodeCreator<CDocumentNode>, new TContentNodeCreator<CParagraphNode>,
-                 new TContentNodeCreator<CTextStrandNode>, new TContentNodeCreator<CStrandStyleNode>,
-                 new TContentNodeCreator<CParagraphStyleNode>, new TContentNodeCreator<CStyleTableNode>,
-                 new TContentNodeCreator<CTabCSNode>, new TContentNodeCreator<CColumnBreakCSNode>,
-                 new TContentNodeCreator<CCurrentPageNumberCSNode>, new TContentNodeCreator<CEndOfParagraphCSNode>,
-                 new TContentNodeCreator<CHardHyphenCSNode>, new TContentNodeCreator<CSoftHyphenCSNode>,
-                 new TContentNodeCreator<CNonbreakingSpaceCSNode>, new TContentNodeCreator<CPageBreakCSNode>,
-                 new TContentNodeCreator<CNewlineCSNode>, new TContentNodeCreator<CDateTimeCSNode>,
-                 new TContentNodeCreator<CCommentCSNode>})
-            registrar->registerContentNodeCreator(creator);
-        writer.initialize(&stream, registrar);
+        makeNodes<CDocumentNode, CParagraphNode, CTextStrandNode, CStrandStyleNode, CParagraphStyleNode,
+                  CStyleTableNode, CTabCSNode, CColumnBreakCSNode, CCurrentPageNumberCSNode, CEndOfParagraphCSNode,
+                  CHardHyphenCSNode, CSoftHyphenCSNode, CNonbreakingSpaceCSNode, CPageBreakCSNode, CNewlineCSNode,
+                  CDateTimeCSNode, CCommentCSNode>();
+        writer.initialize(&stream, registrar());
     }
 
     ~StrandWriterFixture() override
@@ -112,9 +98,6 @@ protected:
         return bytes;
     }
 
-    CRecordingStream stream;
-    CICFWriter writer;
-    CNodeFactory factory;
     std::vector<INode*> roots;
 
 private:

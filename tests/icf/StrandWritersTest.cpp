@@ -137,11 +137,6 @@ TEST_F(StrandWritersTest, PlainStrandInBoldStyleSwitchesBoldOffAndBack)
                   CI "EBT" CE CI "STE" CE);
 }
 
-TEST_F(StrandWritersTest, BoldStrandWithoutAnyStyleWritesBoldAtBothEnds)
-{
-    EXPECT_EQ(written(strand(kTextStrandNode, bold(), nullptr, "x")), CI "BBT" CE "x" CI "BBT" CE);
-}
-
 TEST_F(StrandWritersTest, StrandEndRestoresTheParagraphStylesToggles)
 {
     writer.getStrandPropertiesWriter()->setParagraphStyleProperties(bold());

@@ -1,6 +1,5 @@
 #include "model/Borders.h"
 #include "model/Shading.h"
-#include "model/Underlining.h"
 
 #include <gtest/gtest.h>
 
@@ -27,16 +26,6 @@ TEST(Border, EveryFieldTakesPartInEquality)
         EXPECT_NE(changed, CBorder()) << "change " << i;
         EXPECT_EQ(changed, CBorder(changed)) << "change " << i;
     }
-}
-
-TEST(Border, SpacingsStartExactAndThicknessUntyped)
-{
-    CBorder border(kLineSingle);
-    CDimension out;
-    EXPECT_EQ(border.getInsideSpacing(out), CDimension(kDimensionExact, 0));
-    EXPECT_EQ(border.getOutsideSpacing(out), CDimension(kDimensionExact, 0));
-    EXPECT_EQ(border.getThickness(out), CDimension(kDimensionAuto, 0));
-    EXPECT_EQ(border.getLineType(), kLineSingle);
 }
 
 TEST(GridBorders, BuiltFromOneBorderDrawsAllSixLinesWithIt)
@@ -79,14 +68,6 @@ TEST(Shading, EveryFieldTakesPartInEquality)
         changes[i](changed);
         EXPECT_NE(changed, CShading()) << "change " << i;
     }
-}
-
-TEST(Underlining, EqualWhenLineTypeAndModeAgree)
-{
-    EXPECT_EQ(CUnderlining(kLineSingle, kUnderlineWordsOnly), CUnderlining(kLineSingle, kUnderlineWordsOnly));
-    EXPECT_NE(CUnderlining(kLineSingle, kUnderlineWordsOnly), CUnderlining(kLineSingle, kUnderlineContinuous));
-    EXPECT_NE(CUnderlining(kLineSingle, kUnderlineContinuous), CUnderlining(kLineDotted, kUnderlineContinuous));
-    EXPECT_EQ(CUnderlining(), CUnderlining(kLineNone, kUnderlineContinuous));
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+#include "FailureOf.h"
+
 #include "model/CharacterSets.h"
 #include "model/CharacterString.h"
 
@@ -197,13 +199,10 @@ TEST_F(CharacterStringMapping, BuffersGetAtMostSizeMinusOneCharacters)
 
 TEST_F(CharacterStringMapping, UnknownSetRaisesTheHostCode)
 {
-    try {
-        CCharacterString("abc", 0x7FFF0000).getString(kCharSetCp1252);
-        FAIL() << "no exception";
-    } catch (const ExChunkerFailed& failure) {
-        EXPECT_EQ(failure.getTrxErrNumber(), static_cast<uint32_t>(TRXERR_BADPARAM));
-        EXPECT_STREQ(failure.getErrorString(), "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(120)");
-    }
+    const auto failure = failureOf<ExChunkerFailed>([] { CCharacterString("abc", 0x7FFF0000).getString(kCharSetCp1252); });
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->getTrxErrNumber(), static_cast<uint32_t>(TRXERR_BADPARAM));
+    EXPECT_STREQ(failure->getErrorString(), "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(120)");
 }
 
 } // namespace

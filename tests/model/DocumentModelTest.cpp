@@ -6,27 +6,15 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 using Log = std::vector<std::string>;
 
-class DocumentModel : public ::testing::Test {
+class DocumentModel : public ::testing::Test, protected NodeWatcher {
 protected:
     DocumentModel() { registerModelNodes(factory); }
 
-    // Records the node's events under `name` instead of passing them on to
-    // its writer (which would release the node at done).
-    void watch(INode* node, const std::string& name)
-    {
-        notifies.push_back(std::make_unique<RecordingNotify>(log, name));
-        node->setNodeNotify(notifies.back().get());
-    }
-
     CNodeFactory factory;
-    Log log;
-    std::vector<std::unique_ptr<RecordingNotify>> notifies;
 };
 
 TEST_F(DocumentModel, EveryKindIsMadeByItsGenericCreatorWithBothFacesLinked)
@@ -160,20 +148,6 @@ TEST_F(DocumentModel, FontDefinitionsAreSharedByReference)
     CCharacterString name;
     EXPECT_EQ(properties->getFontName()->getName(name), CCharacterString("Arial", 0));
     properties->releaseRef();
-}
-
-TEST_F(DocumentModel, FontsCompareByCharacterSetIdAndNameAndSortByName)
-{
-    auto* arial = new CFontDefinition(1, CCharacterString("Arial", 0));
-    auto* other = new CFontDefinition(1, CCharacterString("Arial", 0));
-    EXPECT_EQ(*arial, *other);
-    other->setCharacterSet(2);
-    EXPECT_NE(*arial, *other);
-    other->setName(CCharacterString("Times", 0));
-    other->setID(0);
-    EXPECT_LT(*arial, *other);
-    arial->releaseRef();
-    other->releaseRef();
 }
 
 TEST_F(DocumentModel, SummaryItemsBelongToTheTableWithoutBeingChildren)

@@ -1,5 +1,6 @@
-// A factory that makes the document, section, table, mark, field, note,
-// frame and graphic nodes, and helpers to create them as their classes.
+// A factory that makes the nodes of the model (document, section, paragraph,
+// strand, style, table, mark, field, note, frame and graphic nodes), helpers
+// to create them as their classes, and to hand out counted objects.
 #pragma once
 
 #include "model/BookmarkNodes.h"
@@ -12,13 +13,18 @@
 #include "model/GraphicCSNode.h"
 #include "model/HeaderFooterNode.h"
 #include "model/IndexNodes.h"
+#include "model/ListStyleNode.h"
+#include "model/NoAttribCSNode.h"
 #include "model/NodeCast.h"
 #include "model/NodeFactory.h"
 #include "model/NoteNodes.h"
 #include "model/NoteSeparatorNode.h"
 #include "model/ParagraphNode.h"
+#include "model/ParagraphStyleNode.h"
 #include "model/ReferenceBeginCSNode.h"
 #include "model/SectionNode.h"
+#include "model/StrandProperties.h"
+#include "model/StrandStyleNode.h"
 #include "model/StyleTableNode.h"
 #include "model/TableNodes.h"
 #include "model/TextStrandNode.h"
@@ -41,7 +47,9 @@ inline void registerModelNodes(CNodeFactory& factory)
                         CTOCBookmarkBeginCSNode, CTOCBookmarkEndCSNode, CEndOfParagraphCSNode, CNoteCSNode,
                         CNoteSelfReferenceCSNode, CCommentCSNode, CCurrentPageNumberCSNode, CDateTimeCSNode,
                         CIncludedDocumentCSNode, CIndexBookmarkCSNode, CIndexEntryNode, CFrameCSNode,
-                        CGraphicCSNode>(factory);
+                        CGraphicCSNode, CColumnBreakCSNode, CHardHyphenCSNode, CIndexBeginCSNode, CIndexEndCSNode,
+                        CNewlineCSNode, CNonbreakingSpaceCSNode, CPageBreakCSNode, CSoftHyphenCSNode, CTabCSNode,
+                        CTOCBeginCSNode, CTOCEndCSNode, CParagraphStyleNode, CStrandStyleNode, CListStyleNode>(factory);
 }
 
 // A new node of class T from the factory.
@@ -55,4 +63,21 @@ T* create(CNodeFactory& factory)
 inline std::vector<INode*> childrenOf(INode* node)
 {
     return std::vector<INode*>(node->getFirstChild(), node->getTermChild());
+}
+
+// New strand properties with bold set as given.
+inline CStrandProperties* strandProperties(bool bold)
+{
+    auto* properties = new CStrandProperties;
+    properties->setBold(bold);
+    return properties;
+}
+
+// Hands a counted object to `take` (which adds its own reference) and drops
+// the creator's reference, as the reader does.
+template <class T, class Take>
+void handOver(T* object, Take&& take)
+{
+    take(object);
+    object->releaseRef();
 }

@@ -3,13 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 using Log = std::vector<std::string>;
 
-class NodeTree : public ::testing::Test {
+class NodeTree : public ::testing::Test, protected NodeWatcher {
 protected:
     NodeTree() { registerTestNodes(factory); }
 
@@ -17,8 +15,7 @@ protected:
     INode* recorded(EContentInterfaceID id, const std::string& name)
     {
         INode* node = factory.createNode(id);
-        notifies.push_back(std::make_unique<RecordingNotify>(log, name));
-        node->setNodeNotify(notifies.back().get());
+        watch(node, name);
         return node;
     }
 
@@ -28,8 +25,6 @@ protected:
     }
 
     CNodeFactory factory;
-    Log log;
-    std::vector<std::unique_ptr<RecordingNotify>> notifies;
 };
 
 TEST_F(NodeTree, DoneSendsEachEventOnceInOrder)

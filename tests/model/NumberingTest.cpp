@@ -1,4 +1,4 @@
-#include "TextModelNodes.h"
+#include "ModelNodes.h"
 
 #include "model/NumberingLevelDefinition.h"
 #include "model/ParagraphNumbering.h"
@@ -7,14 +7,12 @@
 
 namespace {
 
-using namespace textmodel;
-
 class Numbering : public ::testing::Test {
 protected:
     Numbering()
     {
-        registerTextModelNodes(factory);
-        list = make<CListStyleNode>(factory);
+        registerModelNodes(factory);
+        list = create<CListStyleNode>(factory);
     }
     ~Numbering() override { list->release(); }
 
@@ -100,13 +98,11 @@ TEST_F(Numbering, NumberingReplacesIndentsOnlyWhenItsLevelHasThem)
 TEST_F(Numbering, ListStyleAndLevelDefinitionHoldTheirReferences)
 {
     CNumberingLevelDefinition* definition = addLevel(1);
-    EXPECT_EQ(definition->getStartAtNumber(), 1u);
-    EXPECT_EQ(definition->getCountBy(), 1u);
     auto* style = new CNumberingStyle;
     style->setNumberingType(kNumberingUpperRoman);
     handOver(strandProperties(true), [&](IStrandProperties* p) { style->setGeneratedNumberProps(p); });
-    style->addSuffixStrandContent(make<CTextStrandNode>(factory));
-    style->addPrefixStrandContent(make<CTabCSNode>(factory));
+    style->addSuffixStrandContent(create<CTextStrandNode>(factory));
+    style->addPrefixStrandContent(create<CTabCSNode>(factory));
     handOver(style, [&](CNumberingStyle* s) { definition->addNumberingStyle(s); });
 
     CTabDefinition tab;

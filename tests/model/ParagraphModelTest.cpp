@@ -1,4 +1,4 @@
-#include "TextModelNodes.h"
+#include "ModelNodes.h"
 #include "TestNodes.h"
 
 #include <gtest/gtest.h>
@@ -8,14 +8,12 @@
 
 namespace {
 
-using namespace textmodel;
-
 class ParagraphModel : public ::testing::Test {
 protected:
     ParagraphModel()
     {
-        registerTextModelNodes(factory);
-        table = make<CStyleTableNode>(factory);
+        registerModelNodes(factory);
+        table = create<CStyleTableNode>(factory);
     }
     ~ParagraphModel() override { table->release(); }
 
@@ -23,7 +21,7 @@ protected:
     // given and character properties bold as given.
     CParagraphStyleNode* paragraphStyle(uint32_t id, const char* name, EHorizontalAlignment alignment, bool bold)
     {
-        auto* style = make<CParagraphStyleNode>(factory);
+        auto* style = create<CParagraphStyleNode>(factory);
         style->setID(id);
         style->setName(CCharacterString(name, 0));
         handOver(new CParagraphProperties, [&](IParagraphProperties* p) { style->setParagraphProperties(p); });
@@ -35,7 +33,7 @@ protected:
 
     CParagraphNode* paragraph()
     {
-        auto* node = make<CParagraphNode>(factory);
+        auto* node = create<CParagraphNode>(factory);
         handOver(new CParagraphProperties, [&](IParagraphProperties* p) { node->setProperties(p); });
         return node;
     }
@@ -49,10 +47,10 @@ TEST_F(ParagraphModel, StyleCharacterPropertiesReachOnlyAttachedTextStrandsWitho
     CParagraphStyleNode* style = paragraphStyle(1, "Body", kAlignLeft, true);
     CParagraphNode* para = paragraph();
     para->setStyle(style);
-    auto* plain = make<CTextStrandNode>(factory);
-    auto* formatted = make<CTextStrandNode>(factory);
+    auto* plain = create<CTextStrandNode>(factory);
+    auto* formatted = create<CTextStrandNode>(factory);
     handOver(strandProperties(false), [&](IStrandProperties* p) { formatted->setProperties(p); });
-    auto* tab = make<CTabCSNode>(factory);
+    auto* tab = create<CTabCSNode>(factory);
 
     para->attachNode(plain);
     para->attachNode(formatted);
@@ -69,7 +67,7 @@ TEST_F(ParagraphModel, StyleCharacterPropertiesReachOnlyAttachedTextStrandsWitho
 TEST_F(ParagraphModel, ParagraphTakesACopyOfTheStylePropertiesOnlyWhenItHasNone)
 {
     CParagraphStyleNode* centred = paragraphStyle(1, "Centred", kAlignCenter, false);
-    auto* bare = make<CParagraphNode>(factory);
+    auto* bare = create<CParagraphNode>(factory);
     CParagraphNode* own = paragraph();
     IParagraphProperties* ownProperties = own->getProperties();
 
@@ -124,7 +122,7 @@ TEST_F(ParagraphModel, BasingAStyleReplacesItsPropertiesByCopiesOfTheBase)
     EXPECT_TRUE(derived->getStrandProperties()->isBold());
 
     // A base without properties leaves the style without any.
-    auto* empty = make<CParagraphStyleNode>(factory);
+    auto* empty = create<CParagraphStyleNode>(factory);
     empty->setID(3);
     table->addStyle(empty);
     derived->setBasedOnStyle(3, table);
@@ -138,7 +136,7 @@ TEST_F(ParagraphModel, BasingAStyleReplacesItsPropertiesByCopiesOfTheBase)
 TEST_F(ParagraphModel, StyleTableLookupByNameTypeAndId)
 {
     CParagraphStyleNode* first = paragraphStyle(4, "Note", kAlignLeft, false);
-    auto* character = make<CStrandStyleNode>(factory);
+    auto* character = create<CStrandStyleNode>(factory);
     character->setID(4);
     character->setName(CCharacterString("Note", 0));
     table->addStyle(character);
@@ -201,8 +199,8 @@ TEST_F(ParagraphModel, CloneGivesTheCopyItsOwnPropertiesAndTheSameStyle)
     CParagraphStyleNode* style = paragraphStyle(1, "Body", kAlignLeft, true);
     CParagraphNode* original = paragraph();
     original->setStyle(style);
-    original->attachNode(make<CTextStrandNode>(factory));
-    original->attachNode(make<CTabCSNode>(factory));
+    original->attachNode(create<CTextStrandNode>(factory));
+    original->attachNode(create<CTabCSNode>(factory));
 
     auto* copy = dynamic_cast<CParagraphNode*>(original->clone(INode::kCloneWithChildren));
     ASSERT_NE(copy, nullptr);
@@ -258,13 +256,13 @@ TEST(ParagraphProperties, CloneCopiesTheFormattingAndSharesTabsAndNumbering)
 TEST(ParagraphProperties, OwnTheirEndMarkButNotItsCopies)
 {
     CNodeFactory factory;
-    registerTextModelNodes(factory);
+    registerModelNodes(factory);
     std::vector<std::string> log;
     RecordingNotify firstNotify(log, "first");
     RecordingNotify secondNotify(log, "second");
-    auto* first = make<CEndOfParagraphCSNode>(factory);
+    auto* first = create<CEndOfParagraphCSNode>(factory);
     first->setNodeNotify(&firstNotify);
-    auto* second = make<CEndOfParagraphCSNode>(factory);
+    auto* second = create<CEndOfParagraphCSNode>(factory);
     second->setNodeNotify(&secondNotify);
     auto* properties = new CParagraphProperties;
 

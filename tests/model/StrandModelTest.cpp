@@ -1,4 +1,4 @@
-#include "TextModelNodes.h"
+#include "ModelNodes.h"
 
 #include "model/FontDefinition.h"
 #include "model/StrandContentList.h"
@@ -10,15 +10,13 @@
 
 namespace {
 
-using namespace textmodel;
-
 class StrandModel : public ::testing::Test {
 protected:
-    StrandModel() { registerTextModelNodes(factory); }
+    StrandModel() { registerModelNodes(factory); }
 
     CTextStrandNode* textStrand(const char* text)
     {
-        auto* strand = make<CTextStrandNode>(factory);
+        auto* strand = create<CTextStrandNode>(factory);
         strand->setText(CCharacterString(text, 0));
         return strand;
     }
@@ -52,7 +50,7 @@ TEST_F(StrandModel, SharedPropertiesLiveAsLongAsTheirLastHolder)
 
 TEST_F(StrandModel, StrandWithoutPropertiesGetsItsOwnCopyOfTheStyles)
 {
-    auto* style = make<CStrandStyleNode>(factory);
+    auto* style = create<CStrandStyleNode>(factory);
     handOver(strandProperties(true), [&](IStrandProperties* p) { style->setProperties(p); });
     CTextStrandNode* plain = textStrand("plain");
     CTextStrandNode* formatted = textStrand("formatted");
@@ -79,11 +77,11 @@ TEST_F(StrandModel, StrandWithoutPropertiesGetsItsOwnCopyOfTheStyles)
 
 TEST_F(StrandModel, StyleLookupFindsOnlyCharacterStyles)
 {
-    auto* table = make<CStyleTableNode>(factory);
-    auto* emphasis = make<CStrandStyleNode>(factory);
+    auto* table = create<CStyleTableNode>(factory);
+    auto* emphasis = create<CStrandStyleNode>(factory);
     emphasis->setName(CCharacterString("Emphasis", 0));
     emphasis->setID(5);
-    auto* heading = make<CParagraphStyleNode>(factory);
+    auto* heading = create<CParagraphStyleNode>(factory);
     heading->setName(CCharacterString("Heading", 0));
     heading->setID(7);
     table->addStyle(emphasis);
@@ -104,7 +102,7 @@ TEST_F(StrandModel, StyleLookupFindsOnlyCharacterStyles)
     EXPECT_EQ(strand->getStyle(), nullptr);
 
     // A character style names its base without copying anything from it.
-    auto* strong = make<CStrandStyleNode>(factory);
+    auto* strong = create<CStrandStyleNode>(factory);
     strong->setBasedOnStyle(CCharacterString("Emphasis", 0), table);
     EXPECT_EQ(strong->getBasedOnStyle(), emphasis);
     EXPECT_EQ(strong->getProperties(), nullptr);
@@ -118,7 +116,7 @@ TEST_F(StrandModel, StyleLookupFindsOnlyCharacterStyles)
 
 TEST_F(StrandModel, CloneSharesPropertiesAndStyleAndCopiesText)
 {
-    auto* style = make<CStrandStyleNode>(factory);
+    auto* style = create<CStrandStyleNode>(factory);
     CTextStrandNode* original = textStrand("abc");
     auto* properties = strandProperties(true);
     original->setProperties(properties);
@@ -167,7 +165,7 @@ TEST_F(StrandModel, ContentListOwnsItsStrandsAndClonesThemInOrder)
 {
     CStrandContentList source;
     CTextStrandNode* text = textStrand("1.");
-    auto* tab = make<CTabCSNode>(factory);
+    auto* tab = create<CTabCSNode>(factory);
     source.add(text);
     source.add(nullptr);
     source.add(tab);

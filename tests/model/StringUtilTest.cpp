@@ -29,7 +29,8 @@ std::string hex(unsigned long value, unsigned char minBytes, unsigned char maxBy
 
 TEST(StringUtil, DecimalReadsTheValueAsSigned32Bits)
 {
-    EXPECT_EQ(decimal(1234), "1234");
+    EXPECT_EQ(decimal(0), "0");
+    EXPECT_EQ(decimal(0x7FFFFFFFul), "2147483647");
     EXPECT_EQ(decimal(0xFFFFFFFFul), "-1");
     EXPECT_EQ(decimal(0x80000000ul), "-2147483648");
     EXPECT_EQ(decimal(0x100000005ul), "5");

@@ -72,7 +72,7 @@ void expectSameRowAttributes(CTableRowNode& copy, CTableRowNode& original)
     EXPECT_EQ(copy.getLeft(leftA), original.getLeft(leftB));
 }
 
-TEST_F(TableModel, CloneWithChildrenCopiesRowsCellsParagraphsAndAllAttributes)
+TEST_F(TableModel, ClonesCopyTheAttributesAndWithChildrenRowsCellsAndParagraphs)
 {
     auto* table = create<CTableNode>(factory);
     table->setHorizontalAlignment(kTableAlignRight);
@@ -100,44 +100,17 @@ TEST_F(TableModel, CloneWithChildrenCopiesRowsCellsParagraphsAndAllAttributes)
             EXPECT_EQ(childrenOf(cells[c]).size(), 1u);
         }
     }
-    table->release();
-    copy.release();
-}
 
-TEST_F(TableModel, CloneWithoutChildrenKeepsTheAttributesOnly)
-{
     // The reader continues with clone(0) of the row and cell at every row end.
-    CTableRowNode* original = row({1440, 1440});
-    auto& copy = nodeAs<CTableRowNode>(original->clone(INode::kCloneNodeOnly));
-    EXPECT_TRUE(copy.isEmpty());
-    expectSameRowAttributes(copy, *original);
+    INode* rowCopy = originalRows[0]->clone(INode::kCloneNodeOnly);
+    EXPECT_TRUE(rowCopy->isEmpty());
+    expectSameRowAttributes(nodeAs<CTableRowNode>(rowCopy), nodeAs<CTableRowNode>(originalRows[0]));
+    INode* originalCell = childrenOf(originalRows[0])[0];
+    INode* cellCopy = originalCell->clone(INode::kCloneNodeOnly);
+    EXPECT_TRUE(cellCopy->isEmpty());
+    expectSameCell(nodeAs<CTableCellNode>(cellCopy), nodeAs<CTableCellNode>(originalCell));
 
-    auto& cellCopy = nodeAs<CTableCellNode>(childrenOf(original)[0]->clone(INode::kCloneNodeOnly));
-    expectSameCell(cellCopy, nodeAs<CTableCellNode>(childrenOf(original)[0]));
-    EXPECT_TRUE(cellCopy.isEmpty());
-
-    original->release();
-    copy.release();
-    cellCopy.release();
-}
-
-TEST_F(TableModel, NewNodesStartWithTheirDefaultLines)
-{
-    auto* table = create<CTableNode>(factory);
-    auto* row = create<CTableRowNode>(factory);
-    auto* cell = create<CTableCellNode>(factory);
-
-    CGridBorders tableBorders;
-    EXPECT_EQ(table->getBorders(tableBorders), CGridBorders(CBorder(kLineTableDefault)))
-        << "all six lines, inside ones included";
-    CRectangularBorders cellBorders;
-    EXPECT_EQ(cell->getBorders(cellBorders), CRectangularBorders(CBorder(kLineSingle)));
-    EXPECT_TRUE(row->canSplit());
-    EXPECT_FALSE(row->isHeader());
-    COffset left;
-    EXPECT_EQ(row->getLeft(left), COffset());
-
-    for (INode* node : std::initializer_list<INode*>{table, row, cell})
+    for (INode* node : {static_cast<INode*>(table), static_cast<INode*>(&copy), rowCopy, cellCopy})
         node->release();
 }
 

@@ -4,6 +4,7 @@
 #include "model/ContentNode.h"
 #include "model/NodeFactory.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,23 @@ private:
     void add(const char* event) { m_log.push_back(m_name + ":" + event); }
     std::vector<std::string>& m_log;
     std::string m_name;
+};
+
+// Watches nodes: records their events in `log`, each under the name it was
+// given, instead of passing them on (to a writer, which might release the
+// node at done).
+class NodeWatcher {
+public:
+    void watch(INode* node, const std::string& name)
+    {
+        m_notifies.push_back(std::make_unique<RecordingNotify>(log, name));
+        node->setNodeNotify(m_notifies.back().get());
+    }
+
+    std::vector<std::string> log;
+
+private:
+    std::vector<std::unique_ptr<RecordingNotify>> m_notifies;
 };
 
 // A factory that knows the test kinds.

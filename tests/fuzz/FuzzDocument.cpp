@@ -1,0 +1,351 @@
+#include "fuzz/FuzzDocument.h"
+
+#include "host/ItemList.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <map>
+#include <utility>
+
+namespace fuzzdoc {
+namespace {
+
+using trxhost::Document;
+
+// The change types the reader has handlers for; a type byte below
+// kRawTypeByte picks one of these, so that most changes reach a handler.
+constexpr uint32_t kHandledTypes[] = {
+    0,  1,  7,  8,  9,  10, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,  26,  28,  29,  30,  32,  33,  34,
+    35, 36, 37, 38, 39, 40, 41, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 55,  56,  57,  58,  59,  60,  61,  62,
+    64, 65, 67, 68, 88, 93, 94, 95, 97, 98, 99, 100, 101, 102, 119, 123, 129, 132,
+};
+constexpr std::size_t kHandledTypeCount = std::size(kHandledTypes);
+// From this byte on, the type is one that has no handler (or no table slot).
+constexpr uint8_t kRawTypeByte = 0xF0;
+constexpr uint32_t kRawTypes[] = {2, 3, 4, 5, 6, 11, 15, 27, 31, 42, 54, 63, 66, 192, 254, 0xFFFFFFFF};
+
+// Word bytes: below kScaledByte the number itself, then multiples of
+// kTwipStep, then ids of data records, then boundary values.
+constexpr uint8_t kScaledByte = 0x80;
+constexpr uint32_t kTwipStep = 180;
+constexpr uint8_t kRecordByte = 0xE0;
+constexpr uint8_t kSpecialByte = 0xE8;
+constexpr uint32_t kSpecialWords[] = {
+    0xFFFFFFFF, 0x80000000, 0x7FFFFFFF, 0xFFFF,     0x10000,    0x8000,     0xFFFFFE98, 0xFFFFFA60,
+    0x0000FF,   0x00FF00,   0xFF0000,   0xFFFFFF,   0x404040,   0xC0C0C0,   0x42,       0x13A40000,
+    0x200,      254,        0x14B00000, 0x14E40100, 0xFFFFFFFE, 1000000,    0x7FFF,     0x40000000,
+};
+static_assert(kSpecialByte + std::size(kSpecialWords) == 0x100, "every byte stands for a word");
+
+// Font character sets by byte; other bytes are words.
+constexpr uint32_t kCharSets[] = {
+    0x14B00000, 0x14E40100, 0x14E20100, 0x13A40000, 0x20000100, 0x80000100, 0x12D00100, 0x00030100,
+};
+
+// Text units from 0xF0 on; below, a byte is the unit itself.
+constexpr uint8_t kSpecialUnitByte = 0xF0;
+constexpr uint16_t kSpecialUnits[] = {
+    0xD800, 0xDC00, 0xFFFF, 0xFFFE, 0x2028, 0x2029, 0xFEFF, 0x00A0,
+    0x00AD, 0x2011, 0x0000, 0x001F, 0x20AC, 0x4E2D, 0x0600, 0x05D0,
+};
+
+constexpr std::size_t kMaxFonts = 4;
+constexpr std::size_t kMaxRecords = 8;
+constexpr uint8_t kDamagedNameLength = 0x80;
+constexpr std::size_t kMaxNameUnits = 12;
+constexpr uint8_t kFailureByte = 0xE0;
+constexpr TRXERR kFailureCodes[] = {77, TRXERR_NOITEM, TRXERR_BADPARAM, -5};
+
+// The sizes of the data records the handlers read.
+constexpr uint32_t kRecordSizes[] = {16, 20, 36, 80, 84, 104};
+
+// Changes that read a data record: the value that holds its id, its size.
+struct RecordReader {
+    unsigned value;
+    uint32_t size;
+};
+const std::map<uint32_t, RecordReader>& recordReaders()
+{
+    static const std::map<uint32_t, RecordReader> readers = {
+        {29, {3, 36}}, {32, {1, 80}}, {33, {1, 16}}, {47, {1, 84}}, {48, {1, 36}},
+        {51, {1, 20}}, {52, {1, 16}}, {58, {2, 104}}, {59, {2, 20}},
+    };
+    return readers;
+}
+
+class ByteReader {
+public:
+    ByteReader(const uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    uint8_t next() { return position_ < size_ ? data_[position_++] : 0; }
+    bool atEnd() const { return position_ >= size_; }
+
+private:
+    const uint8_t* data_;
+    std::size_t size_;
+    std::size_t position_ = 0;
+};
+
+void appendWord(trxhost::ItemList& list, std::vector<uint8_t>& bytes, uint32_t value)
+{
+    trxhost::appendNumber(bytes, value, 4, list.layout().order);
+}
+
+class Decoder {
+public:
+    Decoder(const uint8_t* data, std::size_t size) : in_(data, size), document_(std::make_unique<Document>()) {}
+
+    std::unique_ptr<Document> decode()
+    {
+        const std::size_t fonts = in_.next() % kMaxFonts;
+        for (std::size_t i = 0; i < fonts; ++i)
+            decodeFont();
+        const std::size_t records = in_.next() % kMaxRecords;
+        for (std::size_t i = 0; i < records; ++i)
+            decodeRecord();
+        const std::size_t units = in_.next();
+        for (std::size_t i = 0; i < units; ++i)
+            appendUnit(CHLIST_TEXT, unit(in_.next()));
+        decodeFailure();
+        while (!in_.atEnd()) {
+            const uint32_t type = changeType(in_.next());
+            const uint32_t value1 = word(in_.next());
+            const uint32_t value2 = word(in_.next());
+            const uint32_t value3 = word(in_.next());
+            document_->appendChange(type, value1, value2, value3);
+        }
+        return std::move(document_);
+    }
+
+private:
+    void decodeFont()
+    {
+        const uint32_t id = word(in_.next());
+        const uint8_t charSetByte = in_.next();
+        const uint32_t charSet = charSetByte < std::size(kCharSets) ? kCharSets[charSetByte] : word(charSetByte);
+        const uint8_t length = in_.next();
+        const uint32_t nameId = document_->list(CHLIST_PROPERTY_TEXT)->length();
+        const uint32_t nameLength = length < kDamagedNameLength ? length : word(length);
+        for (std::size_t i = 0; length < kDamagedNameLength && i < std::min<std::size_t>(length, kMaxNameUnits); ++i)
+            appendUnit(CHLIST_PROPERTY_TEXT, unit(in_.next()));
+        trxhost::ItemList& fonts = *document_->list(CHLIST_FONTS);
+        std::vector<uint8_t> record;
+        for (uint32_t field : {id, 0u, nameId, nameLength, charSet})
+            appendWord(fonts, record, field);
+        fonts.append(record);
+    }
+
+    void decodeRecord()
+    {
+        const uint32_t size = kRecordSizes[in_.next() % std::size(kRecordSizes)];
+        trxhost::ItemList& data = *document_->list(CHLIST_DATA);
+        std::vector<uint8_t> record;
+        for (uint32_t offset = 0; offset < size; offset += 4)
+            trxhost::appendNumber(record, word(in_.next()), 4, trxhost::WordOrder::BigEndian);
+        recordIds_.push_back(data.append(record));
+    }
+
+    void decodeFailure()
+    {
+        const uint8_t service = in_.next();
+        const uint32_t item = word(in_.next());
+        const TRXERR code = kFailureCodes[in_.next() % std::size(kFailureCodes)];
+        if (service < kFailureByte)
+            return;
+        const std::vector<std::string>& services = trxhost::failureServices();
+        document_->addFailure({services[(service - kFailureByte) % services.size()], std::nullopt, item, code});
+    }
+
+    void appendUnit(uint32_t list, uint16_t value)
+    {
+        trxhost::ItemList& units = *document_->list(list);
+        std::vector<uint8_t> bytes;
+        trxhost::appendNumber(bytes, value, 2, units.layout().order);
+        units.append(bytes);
+    }
+
+    static uint32_t changeType(uint8_t byte)
+    {
+        return byte < kRawTypeByte ? kHandledTypes[byte % kHandledTypeCount] : kRawTypes[byte - kRawTypeByte];
+    }
+
+    static uint16_t unit(uint8_t byte)
+    {
+        return byte < kSpecialUnitByte ? byte : kSpecialUnits[byte - kSpecialUnitByte];
+    }
+
+    // A missing record's id is the end of the data list.
+    uint32_t word(uint8_t byte) const
+    {
+        if (byte < kScaledByte)
+            return byte;
+        if (byte < kRecordByte)
+            return (byte - kScaledByte) * kTwipStep;
+        if (byte < kSpecialByte) {
+            const std::size_t record = byte - kRecordByte;
+            return record < recordIds_.size() ? recordIds_[record] : document_->list(CHLIST_DATA)->length();
+        }
+        return kSpecialWords[byte - kSpecialByte];
+    }
+
+    ByteReader in_;
+    std::unique_ptr<Document> document_;
+    std::vector<uint32_t> recordIds_;
+};
+
+// The inverse of the decoder for the values a listing holds.
+class Encoder {
+public:
+    explicit Encoder(const Document& document) : document_(document) {}
+
+    std::vector<uint8_t> encode()
+    {
+        collectRecords();
+        encodeFonts();
+        out_.push_back(static_cast<uint8_t>(records_.size()));
+        for (const auto& [id, size] : records_)
+            encodeRecord(id, size);
+        encodeText();
+        out_.insert(out_.end(), {0, 0, 0}); // no injected failure
+        encodeChanges();
+        return out_;
+    }
+
+private:
+    uint32_t word(const trxhost::ItemList& list, uint32_t index, uint32_t at) const
+    {
+        return trxhost::readWord(list.bytes().data() + index * list.layout().recordSize + at,
+                                 list.layout().order);
+    }
+
+    uint16_t unitAt(const trxhost::ItemList& list, uint32_t index) const
+    {
+        const uint8_t* bytes = list.bytes().data() + index * 2;
+        return list.layout().order == trxhost::WordOrder::BigEndian ? uint16_t(bytes[0] << 8 | bytes[1])
+                                                                   : uint16_t(bytes[1] << 8 | bytes[0]);
+    }
+
+    // The data records the changes read, in their order, at most kMaxRecords.
+    void collectRecords()
+    {
+        const trxhost::ItemList& changes = *document_.list(CHLIST_CHANGES);
+        for (uint32_t i = 0; i < changes.length(); ++i) {
+            const auto reader = recordReaders().find(word(changes, i, 0));
+            if (reader == recordReaders().end() || records_.size() == kMaxRecords - 1)
+                continue;
+            const uint32_t id = word(changes, i, 4 * reader->second.value);
+            if (!recordIndex_.count(id)) {
+                recordIndex_[id] = static_cast<uint8_t>(records_.size());
+                records_.emplace_back(id, reader->second.size);
+            }
+        }
+    }
+
+    void encodeFonts()
+    {
+        const trxhost::ItemList& fonts = *document_.list(CHLIST_FONTS);
+        const trxhost::ItemList& names = *document_.list(CHLIST_PROPERTY_TEXT);
+        const uint32_t count = std::min<uint32_t>(fonts.length(), kMaxFonts - 1);
+        out_.push_back(static_cast<uint8_t>(count));
+        for (uint32_t i = 0; i < count; ++i) {
+            out_.push_back(valueByte(word(fonts, i, 0)));
+            const uint32_t charSet = word(fonts, i, 16);
+            const auto* known = std::find(std::begin(kCharSets), std::end(kCharSets), charSet);
+            out_.push_back(known != std::end(kCharSets) ? static_cast<uint8_t>(known - kCharSets) : valueByte(charSet));
+            const uint32_t nameId = word(fonts, i, 8);
+            const uint32_t length = std::min<uint32_t>(word(fonts, i, 12), kMaxNameUnits);
+            out_.push_back(static_cast<uint8_t>(length));
+            for (uint32_t u = 0; u < length; ++u)
+                out_.push_back(unitByte(nameId + u < names.length() ? unitAt(names, nameId + u) : 0));
+        }
+    }
+
+    void encodeRecord(uint32_t id, uint32_t size)
+    {
+        const auto sizeIndex = std::find(std::begin(kRecordSizes), std::end(kRecordSizes), size) - kRecordSizes;
+        out_.push_back(static_cast<uint8_t>(sizeIndex));
+        const trxhost::ItemList& data = *document_.list(CHLIST_DATA);
+        for (uint32_t offset = 0; offset < size; offset += 4) {
+            const uint32_t unit = id + offset / 2;
+            const uint32_t value = unit + 1 < data.length()
+                ? uint32_t(unitAt(data, unit)) << 16 | unitAt(data, unit + 1)
+                : 0;
+            out_.push_back(valueByte(value));
+        }
+    }
+
+    void encodeText()
+    {
+        const trxhost::ItemList& text = *document_.list(CHLIST_TEXT);
+        const uint32_t count = std::min<uint32_t>(text.length(), 255);
+        out_.push_back(static_cast<uint8_t>(count));
+        for (uint32_t i = 0; i < count; ++i)
+            out_.push_back(unitByte(unitAt(text, i)));
+    }
+
+    void encodeChanges()
+    {
+        const trxhost::ItemList& changes = *document_.list(CHLIST_CHANGES);
+        for (uint32_t i = 0; i < changes.length(); ++i) {
+            const uint32_t type = word(changes, i, 0);
+            out_.push_back(typeByte(type));
+            const auto reader = recordReaders().find(type);
+            for (unsigned value = 1; value <= 3; ++value) {
+                const uint32_t number = word(changes, i, 4 * value);
+                const bool readsRecord = reader != recordReaders().end() && reader->second.value == value
+                    && recordIndex_.count(number);
+                out_.push_back(readsRecord ? static_cast<uint8_t>(kRecordByte + recordIndex_[number])
+                                           : valueByte(number));
+            }
+        }
+    }
+
+    static uint8_t typeByte(uint32_t type)
+    {
+        const auto* handled = std::find(std::begin(kHandledTypes), std::end(kHandledTypes), type);
+        if (handled != std::end(kHandledTypes))
+            return static_cast<uint8_t>(handled - kHandledTypes);
+        const auto* raw = std::find(std::begin(kRawTypes), std::end(kRawTypes), type);
+        return static_cast<uint8_t>(kRawTypeByte + (raw != std::end(kRawTypes) ? raw - kRawTypes : 0));
+    }
+
+    // The exact byte where there is one, else the nearest multiple of kTwipStep.
+    static uint8_t valueByte(uint32_t value)
+    {
+        if (value < kScaledByte)
+            return static_cast<uint8_t>(value);
+        const auto* special = std::find(std::begin(kSpecialWords), std::end(kSpecialWords), value);
+        if (special != std::end(kSpecialWords))
+            return static_cast<uint8_t>(kSpecialByte + (special - kSpecialWords));
+        const uint32_t steps = std::min<uint32_t>((value + kTwipStep / 2) / kTwipStep, kRecordByte - kScaledByte - 1);
+        return static_cast<uint8_t>(kScaledByte + steps);
+    }
+
+    static uint8_t unitByte(uint16_t unit)
+    {
+        if (unit < kSpecialUnitByte)
+            return static_cast<uint8_t>(unit);
+        const auto* special = std::find(std::begin(kSpecialUnits), std::end(kSpecialUnits), unit);
+        return special != std::end(kSpecialUnits) ? static_cast<uint8_t>(kSpecialUnitByte + (special - kSpecialUnits))
+                                                  : '?';
+    }
+
+    const Document& document_;
+    std::vector<uint8_t> out_;
+    std::vector<std::pair<uint32_t, uint32_t>> records_; // id, size
+    std::map<uint32_t, uint8_t> recordIndex_;
+};
+
+} // namespace
+
+std::unique_ptr<Document> decodeDocument(const uint8_t* data, std::size_t size)
+{
+    return Decoder(data, size).decode();
+}
+
+std::vector<uint8_t> encodeDocument(const Document& document)
+{
+    return Encoder(document).encode();
+}
+
+} // namespace fuzzdoc
