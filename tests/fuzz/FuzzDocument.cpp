@@ -57,6 +57,12 @@ constexpr std::size_t kMaxNameUnits = 12;
 constexpr uint8_t kFailureByte = 0xE0;
 constexpr TRXERR kFailureCodes[] = {77, TRXERR_NOITEM, TRXERR_BADPARAM, -5};
 
+// Export options by byte (none below kOptionByte), the numeric ones the
+// filter reads; a value byte below the table's size picks a code page.
+constexpr uint8_t kOptionByte = 0xC0;
+constexpr uint32_t kOptions[] = {32, 36, 38, 39, 40, 41, 42, 44, 45, 46, 47};
+constexpr uint32_t kCodePages[] = {1252, 1250, 932, 936, 949, 950, 437, 850, 852, 720, 0, 9998, 9999, 65001};
+
 // The sizes of the data records the handlers read.
 constexpr uint32_t kRecordSizes[] = {16, 20, 36, 80, 84, 104};
 
@@ -107,6 +113,7 @@ public:
         for (std::size_t i = 0; i < units; ++i)
             appendUnit(CHLIST_TEXT, unit(in_.next()));
         decodeFailure();
+        decodeOption();
         while (!in_.atEnd()) {
             const uint32_t type = changeType(in_.next());
             const uint32_t value1 = word(in_.next());
@@ -154,6 +161,18 @@ private:
             return;
         const std::vector<std::string>& services = trxhost::failureServices();
         document_->addFailure({services[(service - kFailureByte) % services.size()], std::nullopt, item, code});
+    }
+
+    void decodeOption()
+    {
+        const uint8_t option = in_.next();
+        const uint8_t value = in_.next();
+        if (option < kOptionByte)
+            return;
+        const uint32_t number = value < std::size(kCodePages) ? kCodePages[value] : word(value);
+        std::vector<uint8_t> bytes;
+        trxhost::appendNumber(bytes, number, 4, trxhost::WordOrder::Native);
+        document_->setOption(kOptions[(option - kOptionByte) % std::size(kOptions)], bytes);
     }
 
     void appendUnit(uint32_t list, uint16_t value)
@@ -206,7 +225,7 @@ public:
         for (const auto& [id, size] : records_)
             encodeRecord(id, size);
         encodeText();
-        out_.insert(out_.end(), {0, 0, 0}); // no injected failure
+        out_.insert(out_.end(), {0, 0, 0, 0, 0}); // no injected failure, no option
         encodeChanges();
         return out_;
     }
