@@ -71,6 +71,16 @@ void CICFCommandWriter::writeNoParamCmd(CICFWriter* writer, const std::string& n
     done();
 }
 
+void CICFCommandWriter::writeDecimalCmd(CICFWriter* writer, const std::string& name,
+                                        std::initializer_list<SDecimalValue> values)
+{
+    CICFCommandWriter command;
+    command.initialize(writer, name);
+    for (const SDecimalValue& decimal : values)
+        command.writeParameter(CICFDecimalParameter(decimal.value));
+    command.done();
+}
+
 void CICFCommandWriter::writeNoParamCmd(const std::string& name)
 {
     initialize(m_writer, name);

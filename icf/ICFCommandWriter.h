@@ -10,11 +10,22 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
 class CICFParameter;
 class CICFWriter;
+
+// Any integer as the 32-bit number a decimal parameter holds: a negative
+// value reads back as itself.
+struct SDecimalValue {
+    template <class Integer>
+    SDecimalValue(Integer value) : value(static_cast<uint32_t>(value))
+    {
+    }
+    uint32_t value;
+};
 
 class CICFCommandWriter {
 public:
@@ -48,6 +59,8 @@ public:
     // A command without parameters; nothing at all while command writers
     // are disabled.
     void writeNoParamCmd(CICFWriter* writer, const std::string& name);
+    // Writes the whole command `name` with one decimal parameter per value.
+    static void writeDecimalCmd(CICFWriter* writer, const std::string& name, std::initializer_list<SDecimalValue> values);
     // The same on the writer this one already has.
     void writeNoParamCmd(const std::string& name);
     bool isDone() const { return !m_open; }

@@ -7,22 +7,12 @@
 #include "icf/ICFTabRuler.h"
 #include "icf/ICFVocabulary.h"
 
-#include <initializer_list>
 
 namespace {
 
 constexpr int32_t kTwipsPerColumn = CICFTabRuler::kTwipsPerColumn;
 // The parameter of a "TAB" that moves the first line to the next stop.
 constexpr unsigned long kTabToNextStop = 1;
-
-void writeDecimals(CICFWriter* writer, const char* name, std::initializer_list<int32_t> values)
-{
-    CICFCommandWriter command;
-    command.initialize(writer, name);
-    for (int32_t value : values)
-        command.writeParameter(CICFDecimalParameter(static_cast<uint32_t>(value)));
-    command.done();
-}
 
 } // namespace
 
@@ -84,19 +74,19 @@ void CICFIndents::setTabs(CTabDefinitions* tabs)
 
 void CICFIndents::writeIPS()
 {
-    writeDecimals(m_writer, kCmdIndents,
+    CICFCommandWriter::writeDecimalCmd(m_writer, kCmdIndents,
                   {m_leftRelative / kTwipsPerColumn, m_firstRelative / kTwipsPerColumn, m_leftAbsolute,
                    m_firstAbsolute, m_rightAbsolute, m_leftRelative, m_firstRelative, m_rightRelative});
 }
 
 void CICFIndents::writeRMI()
 {
-    writeDecimals(m_writer, kCmdRightIndent, {m_rightRelative / kTwipsPerColumn, m_rightRelative});
+    CICFCommandWriter::writeDecimalCmd(m_writer, kCmdRightIndent, {m_rightRelative / kTwipsPerColumn, m_rightRelative});
 }
 
 void CICFIndents::writeSTM()
 {
-    writeDecimals(m_writer, kCmdLeftMargin, {0, m_leftAbsolute / kTwipsPerColumn, 0, m_leftAbsolute});
+    CICFCommandWriter::writeDecimalCmd(m_writer, kCmdLeftMargin, {0, m_leftAbsolute / kTwipsPerColumn, 0, m_leftAbsolute});
 }
 
 void CICFIndents::writeLMR()
@@ -105,7 +95,7 @@ void CICFIndents::writeLMR()
         writeFirstLineTabs();
     } else if (m_firstAbsolute < m_leftAbsolute) {
         const int32_t hanging = m_leftAbsolute - m_firstAbsolute;
-        writeDecimals(m_writer, kCmdHangingIndent, {hanging / kTwipsPerColumn, hanging, m_firstAbsolute});
+        CICFCommandWriter::writeDecimalCmd(m_writer, kCmdHangingIndent, {hanging / kTwipsPerColumn, hanging, m_firstAbsolute});
     }
 }
 

@@ -14,7 +14,6 @@
 #include "model/SectionProperties.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <type_traits>
 
 namespace {
@@ -52,15 +51,6 @@ const char* alignmentCommand(EHorizontalAlignment alignment)
     }
 }
 
-void writeCommand(CICFWriter* writer, const char* name, std::initializer_list<uint32_t> decimals)
-{
-    CICFCommandWriter command;
-    command.initialize(writer, name);
-    for (uint32_t value : decimals)
-        command.writeParameter(CICFDecimalParameter(value));
-    command.done();
-}
-
 void writeNoParamCommand(CICFWriter* writer, const char* name)
 {
     CICFCommandWriter command;
@@ -71,7 +61,7 @@ void writeNoParamCommand(CICFWriter* writer, const char* name)
 void writeSpacing(CICFWriter* writer, const char* name, bool on, const CDimension& space)
 {
     const int32_t twips = on ? space.getValue() : 0;
-    writeCommand(writer, name,
+    CICFCommandWriter::writeDecimalCmd(writer, name,
                  {static_cast<uint32_t>(twips), static_cast<uint32_t>(twips / CVerticalDimension::kTwipsPerLine)});
 }
 
@@ -185,7 +175,7 @@ void CICFParagraphPropertiesWriter::writeKeepTogether()
 {
     const auto decision = decide(&IParagraphProperties::getKeepTogether, [](bool keep) { return keep; });
     if (decision.isDue())
-        writeCommand(getWriter(), kCmdKeepTogether, {decision.isOn() ? kKeepOn : kKeepOff});
+        CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdKeepTogether, {decision.isOn() ? kKeepOn : kKeepOff});
 }
 
 void CICFParagraphPropertiesWriter::writeKeepWith()
@@ -193,7 +183,7 @@ void CICFParagraphPropertiesWriter::writeKeepWith()
     const auto decision = decide(&IParagraphProperties::getKeepWith,
                                  [](EParagraphKeepWith keepWith) { return keepWith == kKeepWithNext; });
     if (decision.isDue())
-        writeCommand(getWriter(), kCmdKeepWithNext, {decision.isOn() ? kKeepOn : kKeepOff});
+        CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdKeepWithNext, {decision.isOn() ? kKeepOn : kKeepOff});
 }
 
 void CICFParagraphPropertiesWriter::writeBorders()
@@ -226,7 +216,7 @@ void CICFParagraphPropertiesWriter::writeHotZones(const CHyphenation& hyphenatio
     auto percentOfMargin = [margin](uint32_t zone) {
         return static_cast<uint32_t>(static_cast<uint64_t>(zone) * kPercent / margin);
     };
-    writeCommand(getWriter(), kCmdHyphenationZone,
+    CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdHyphenationZone,
                  {kReserved, kReserved, percentOfMargin(hyphenation.getLeftHotZone()),
                   percentOfMargin(hyphenation.getRightHotZone())});
 }
@@ -266,11 +256,11 @@ void CICFParagraphPropertiesWriter::writeLineSpacing()
         return;
     const CICFLineSpacing spacing(decision.value);
     if (!decision.isOn())
-        writeCommand(getWriter(), kCmdLineHeight, {0});
+        CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdLineHeight, {0});
     else if (spacing.getICFLineSpacingType() == 0)
-        writeCommand(getWriter(), kCmdLineHeight, {spacing.getHeightTwips()});
+        CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdLineHeight, {spacing.getHeightTwips()});
     else
-        writeCommand(getWriter(), kCmdLineSpacing,
+        CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdLineSpacing,
                      {kReserved, spacing.getHeightHalfLines(), spacing.getHeightTwips(), kReserved});
 }
 
@@ -281,7 +271,7 @@ void CICFParagraphPropertiesWriter::writeWidowOrphan()
     if (!decision.isDue())
         return;
     if (decision.isOn())
-        writeCommand(getWriter(), kCmdWidowOrphanOn, {decision.value.getLinesTogether()});
+        CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdWidowOrphanOn, {decision.value.getLinesTogether()});
     else
         writeNoParamCommand(getWriter(), kCmdWidowOrphanOff);
 }

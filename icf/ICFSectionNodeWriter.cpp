@@ -16,7 +16,6 @@
 #include "model/SectionNode.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -45,35 +44,26 @@ uint32_t margin(const CPageProperties* page, MarginGetter get)
     return page ? twips((page->*get)(length)) : 0;
 }
 
-void writeDecimals(CICFWriter* writer, const char* name, std::initializer_list<unsigned long> values)
-{
-    CICFCommandWriter command;
-    command.initialize(writer, name);
-    for (unsigned long value : values)
-        command.writeParameter(CICFDecimalParameter(value));
-    command.done();
-}
-
 void writePageHeight(CICFWriter* writer, uint32_t height)
 {
     if (height == 0)
         return;
     const uint32_t lines = height / kTwipsPerLine;
-    writeDecimals(writer, kCmdPageHeight, {lines, lines, lines, lines, height, height});
+    CICFCommandWriter::writeDecimalCmd(writer, kCmdPageHeight, {lines, lines, lines, lines, height, height});
 }
 
 void writePageWidth(CICFWriter* writer, uint32_t width)
 {
     if (width != 0)
-        writeDecimals(writer, kCmdPageWidth, {width / kTwipsPerColumn, width});
+        CICFCommandWriter::writeDecimalCmd(writer, kCmdPageWidth, {width / kTwipsPerColumn, width});
 }
 
 void writeTopAndBottomMargins(CICFWriter* writer, const CPageProperties& page)
 {
     const uint32_t top = margin(&page, &CPageProperties::getTopMargin);
-    writeDecimals(writer, kCmdTopMargin, {0, top / kTwipsPerLine, top});
+    CICFCommandWriter::writeDecimalCmd(writer, kCmdTopMargin, {0, top / kTwipsPerLine, top});
     const uint32_t bottom = margin(&page, &CPageProperties::getBottomMargin);
-    writeDecimals(writer, kCmdBottomMargin, {bottom / kTwipsPerLine, bottom});
+    CICFCommandWriter::writeDecimalCmd(writer, kCmdBottomMargin, {bottom / kTwipsPerLine, bottom});
 }
 
 // The right margin is written as the distance of the text's right edge
@@ -84,7 +74,7 @@ void writeSideMargins(CICFWriter* writer, const CPageProperties& page)
     const uint32_t right = margin(&page, &CPageProperties::getRightMargin);
     const uint32_t width = page.getWidth();
     const uint32_t textRight = right < width ? width - right : 0;
-    writeDecimals(writer, kCmdSideMargins,
+    CICFCommandWriter::writeDecimalCmd(writer, kCmdSideMargins,
                   {0, 0, left / kTwipsPerLine, textRight / kTwipsPerLine, left, textRight});
 }
 
@@ -95,7 +85,7 @@ void writeBinding(CICFWriter* writer, const CPageProperties& page)
     if (binding.getType() != kBindingGutter)
         return;
     CDimension width;
-    writeDecimals(writer, kCmdBinding, {twips(binding.getWidth(width))});
+    CICFCommandWriter::writeDecimalCmd(writer, kCmdBinding, {twips(binding.getWidth(width))});
 }
 
 void writePageNumberStart(CICFWriter* writer, uint16_t start)
@@ -103,7 +93,7 @@ void writePageNumberStart(CICFWriter* writer, uint16_t start)
     if (start == kPageNumbersRunOn)
         return;
     const unsigned long highByte = start >> 8;
-    writeDecimals(writer, kCmdPageNumberStart, {0, 0, highByte != 0 ? 1UL : 0UL, start & 0xFFUL, 0});
+    CICFCommandWriter::writeDecimalCmd(writer, kCmdPageNumberStart, {0, 0, highByte != 0 ? 1UL : 0UL, start & 0xFFUL, 0});
 }
 
 void writePageBorders(CICFWriter* writer, const CPageProperties& page)
@@ -250,7 +240,7 @@ void CICFSectionNodeWriter::writePageProperties()
     writeSideMargins(writer, *page);
     writeBinding(writer, *page);
     writePageNumberStart(writer, static_cast<uint16_t>(page->getPageNumberStart()));
-    writeDecimals(writer, kCmdPageOrientation, {page->getPageOrientation() != kPortrait ? 1UL : 0UL});
+    CICFCommandWriter::writeDecimalCmd(writer, kCmdPageOrientation, {page->getPageOrientation() != kPortrait ? 1UL : 0UL});
     writePageBorders(writer, *page);
 }
 

@@ -154,17 +154,8 @@ void CICFStrandPropertiesWriter::writeToggle(EPropertiesState state, bool (IStra
     writeRecorded(
         state, toggle, [isOn](const IStrandProperties& p) { return (p.*isOn)(); }, onOff, kEqual,
         [this, onCommand, offCommand](EOnOffType out, bool) {
-            writeCommand(out == kOnOffOn ? onCommand : offCommand, {});
+            CICFCommandWriter::writeDecimalCmd(getWriter(), out == kOnOffOn ? onCommand : offCommand, {});
         });
-}
-
-void CICFStrandPropertiesWriter::writeCommand(const char* name, std::initializer_list<uint32_t> decimals)
-{
-    CICFCommandWriter command;
-    command.initialize(getWriter(), name);
-    for (uint32_t value : decimals)
-        command.writeParameter(CICFDecimalParameter(value));
-    command.done();
 }
 
 void CICFStrandPropertiesWriter::writeBold(EPropertiesState state)
@@ -213,7 +204,7 @@ void CICFStrandPropertiesWriter::writeProtected(EPropertiesState state)
     writeRecorded(
         state, kToggleBlockProtect, [](const IStrandProperties& p) { return p.isProtected(); }, onOff, kEqual,
         [this](EOnOffType out, bool) {
-            writeCommand(kCmdBlockProtect, {out == kOnOffOn ? kProtectOn : kProtectOff, 0});
+            CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdBlockProtect, {out == kOnOffOn ? kProtectOn : kProtectOff, 0});
         });
 }
 
@@ -222,7 +213,7 @@ void CICFStrandPropertiesWriter::writeStrikeOut(EPropertiesState state)
     writeRecorded(
         state, kToggleStrikeOut, [](const IStrandProperties& p) { return p.getStrikeOut(); }, onWhenNonZero, kEqual,
         [this](EOnOffType out, EStrikeOutTypes) {
-            writeCommand(out == kOnOffOn ? kCmdStrikeOutOn : kCmdStrikeOutOff, {});
+            CICFCommandWriter::writeDecimalCmd(getWriter(), out == kOnOffOn ? kCmdStrikeOutOn : kCmdStrikeOutOff, {});
         });
 }
 
@@ -251,10 +242,10 @@ void CICFStrandPropertiesWriter::writeCharacterWidthAdjustment(EPropertiesState 
         state, kToggleWidthAdjustment, [](const IStrandProperties& p) { return p.getCharacterWidthAdjustment(); },
         onWhenNonZero, kEqual, [this](EOnOffType out, int32_t adjustment) {
             if (out == kOnOffOn)
-                writeCommand(kCmdWidthAdjustmentOn,
+                CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdWidthAdjustmentOn,
                              {adjustment >= 0 ? 1u : 0u, static_cast<uint32_t>(std::labs(adjustment))});
             else
-                writeCommand(kCmdWidthAdjustmentOff, {});
+                CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdWidthAdjustmentOff, {});
         });
 }
 
@@ -267,12 +258,12 @@ void CICFStrandPropertiesWriter::writeColor(EPropertiesState state)
         [](const CStrandColor& a, const CStrandColor& b) { return compositeOf(a) == compositeOf(b); },
         [this](EOnOffType out, const CStrandColor& color) {
             if (out != kOnOffOn) {
-                writeCommand(kCmdColor, {0, 0, 0, 0});
+                CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdColor, {0, 0, 0, 0});
                 return;
             }
             CColor foreground;
             color.getForeground(foreground);
-            writeCommand(kCmdColor,
+            CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdColor,
                          {compositeOf(color), foreground.getRed(), foreground.getGreen(), foreground.getBlue()});
         });
 }
@@ -284,7 +275,7 @@ void CICFStrandPropertiesWriter::writeLanguage(EPropertiesState state)
         [](const IStrandProperties& p) { return readValue<CLanguage>(p, &IStrandProperties::getLanguage); },
         [](const CLanguage& language) { return onWhenNonZero(language.getMSWinComposite()); }, kEqual,
         [this](EOnOffType out, const CLanguage& language) {
-            writeCommand(kCmdLanguage, {out == kOnOffOn ? language.getMSWinComposite() : 0u});
+            CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdLanguage, {out == kOnOffOn ? language.getMSWinComposite() : 0u});
         });
 }
 
@@ -296,10 +287,10 @@ void CICFStrandPropertiesWriter::writeUnderline(EPropertiesState state)
         [](const CUnderlining& underline) { return onWhenNonZero(underline.getLineType()); }, kEqual,
         [this](EOnOffType out, const CUnderlining& underline) {
             if (out == kOnOffOn)
-                writeCommand(kCmdUnderlineOn, {underline.getUnderlineMode() != 0 ? 1u : 0u,
+                CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdUnderlineOn, {underline.getUnderlineMode() != 0 ? 1u : 0u,
                                                CICFBorderCodes::getICFBorderCode(underline.getLineType())});
             else
-                writeCommand(kCmdUnderlineOff, {});
+                CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdUnderlineOff, {});
         });
 }
 
@@ -399,14 +390,14 @@ void CICFStrandPropertiesWriter::writeIcfScripting(uint32_t type, int32_t amount
     else
         m_status.setSubscriptSBS(onOrOff);
     if (onOrOff != kOnOffOn) {
-        writeCommand(superscript ? kCmdSuperscriptOff : kCmdSubscriptOff, {});
+        CICFCommandWriter::writeDecimalCmd(getWriter(), superscript ? kCmdSuperscriptOff : kCmdSubscriptOff, {});
         return;
     }
     const char* name = superscript ? kCmdSuperscriptOn : kCmdSubscriptOn;
     if (amount == 0 && isDefault)
-        writeCommand(name, {});
+        CICFCommandWriter::writeDecimalCmd(getWriter(), name, {});
     else
-        writeCommand(name, {static_cast<uint32_t>(amount < 0 ? 0 : amount),
+        CICFCommandWriter::writeDecimalCmd(getWriter(), name, {static_cast<uint32_t>(amount < 0 ? 0 : amount),
                             isDefault ? kDefaultAmount : kExplicitAmount});
 }
 
@@ -415,11 +406,11 @@ void CICFStrandPropertiesWriter::writeIcfCaseModifier(uint32_t type, EOnOffType 
     const bool on = onOrOff == kOnOffOn;
     switch (type) {
     case kCaseSmallCapitals:
-        writeCommand(on ? kCmdSmallCapsOn : kCmdSmallCapsOff, {});
+        CICFCommandWriter::writeDecimalCmd(getWriter(), on ? kCmdSmallCapsOn : kCmdSmallCapsOff, {});
         m_status.setCaseBCS(onOrOff);
         break;
     case kCaseAllCapitals:
-        writeCommand(on ? kCmdUpperCaseOn : kCmdUpperCaseOff, {});
+        CICFCommandWriter::writeDecimalCmd(getWriter(), on ? kCmdUpperCaseOn : kCmdUpperCaseOff, {});
         m_status.setCaseBCU(onOrOff);
         break;
     default:

@@ -11,7 +11,6 @@
 #include "icf/ICFStrandPropertiesStatus.h"
 
 #include <cstdint>
-#include <initializer_list>
 
 class IStrandProperties;
 
@@ -92,7 +91,6 @@ private:
     void writeToggle(EPropertiesState state, bool (IStrandProperties::*isOn)() const, EStrandToggle toggle,
                      const char* onCommand, const char* offCommand);
     bool closeOpenScripting();
-    void writeCommand(const char* name, std::initializer_list<uint32_t> decimals);
 
     CICFStrandPropertiesStatus m_status;
     IStrandProperties* m_base = nullptr;       // the comparison base, not owned
