@@ -1,7 +1,7 @@
 // Breaks on trees built as the reader builds them: what is closed, what is
 // discarded, where the text continues and with which formatting.
 #include "FailureOf.h"
-#include "LayoutChangeFixture.h"
+#include "ReaderTreeFixture.h"
 
 #include "chunker/WordTableRowNode.h"
 #include "filter/Exceptions.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace layouttest;
+using namespace readertest;
 
 constexpr uint32_t kBreak = 0;
 
@@ -55,7 +55,7 @@ TEST_F(ChangeBreakTest, ParagraphEndsKeepEmptyParagraphsAndCarryTheFormattingFor
     change(kBreak, 1);
     change(kBreak, 1);
 
-    const auto paragraphs = children(section);
+    const auto paragraphs = childrenOf(section);
     ASSERT_EQ(paragraphs.size(), 3u);
     EXPECT_TRUE(paragraphs[0]->isDone());
     EXPECT_TRUE(paragraphs[1]->isDone()) << "an empty paragraph still ends a line";
@@ -88,10 +88,10 @@ TEST_F(ChangeBreakTest, RowEndGivesTheCellsTheirFormatsAndOpensTheNextRow)
     change(kBreak, 20);
     change(kBreak, 19);
 
-    const auto rows = children(table);
+    const auto rows = childrenOf(table);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_TRUE(row->isDone());
-    const auto cells = children(row);
+    const auto cells = childrenOf(row);
     ASSERT_EQ(cells.size(), 3u) << "the cell opened by the last cell end goes";
     EXPECT_TRUE(cells[1]->isEmpty()) << "an empty paragraph goes at a cell end";
     const EMergeHorizontal horizontal[] = { kMergedWithCellsBeforeAndAfter, kNoHorizontalMerge, kMergedWithCellAfter };
@@ -111,9 +111,9 @@ TEST_F(ChangeBreakTest, RowEndGivesTheCellsTheirFormatsAndOpensTheNextRow)
     dynamic_cast<ITableCellContent&>(*cells[0]->getIContent()).getBorders(borders).getTop(top);
     EXPECT_EQ(top.getLineType(), kLineDouble);
 
-    const auto nextCells = children(rows[1]);
+    const auto nextCells = childrenOf(rows[1]);
     ASSERT_EQ(nextCells.size(), 1u);
-    EXPECT_EQ(children(nextCells[0]), std::vector<INode*> { cursor });
+    EXPECT_EQ(childrenOf(nextCells[0]), std::vector<INode*> { cursor });
 }
 
 TEST_F(ChangeBreakTest, SectionBreakInsideATableRowFails)
@@ -148,7 +148,6 @@ TEST_F(ChangeBreakTest, DocumentEndInsideANoteOrAHeaderIsMisformed)
         EXPECT_EQ(messageOf<ExMisformedChunkerDataError>([this] { change(kBreak, 2); }), message);
         EXPECT_FALSE(root->isDone());
     }
-    cursor = text;
 }
 
 TEST_F(ChangeBreakTest, OnlyTheFirstDocumentPropertiesMarkCounts)
@@ -156,14 +155,11 @@ TEST_F(ChangeBreakTest, OnlyTheFirstDocumentPropertiesMarkCounts)
     change(kBreak, 254);
     EXPECT_TRUE(root->arePropertiesDone());
 
-    INode* mainParagraph = cursor;
-    INode* otherDocument = factory.createNode(kDocumentNode);
+    INode* otherDocument = own(factory.createNode(kDocumentNode));
     cursor = factory.createNode(kParagraphNode);
     otherDocument->attachNode(cursor);
     change(kBreak, 254);
     EXPECT_FALSE(otherDocument->arePropertiesDone());
-    otherDocument->release();
-    cursor = mainParagraph;
 }
 
 } // namespace

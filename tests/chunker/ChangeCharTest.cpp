@@ -1,16 +1,14 @@
 // Character changes: every attribute code, both sign conventions, colours,
 // languages and fonts.
-#include "ChangeHandlerFixture.h"
 #include "FailureOf.h"
+#include "ReaderTreeFixture.h"
 
 #include "chunker/ChangeChar.h"
 #include "filter/Exceptions.h"
 
-#include <functional>
-
 namespace {
 
-using namespace changetest;
+using namespace readertest;
 
 class ChangeCharTest : public ChangeHandlerFixture {};
 
@@ -192,17 +190,15 @@ TEST_F(ChangeCharTest, FontsOfAnUnknownIdOrSlotAreNotTaken)
 
 TEST_F(ChangeCharTest, FontChangesOutsideADocumentFail)
 {
-    INode* loose = factory.createNode(kParagraphNode);
+    INode* loose = own(factory.createNode(kParagraphNode));
     const std::pair<uint32_t, const char*> cases[] = {
         {10, "REQUIRE: pNodeParent != NULL\n\tFile: ChCChar  ln(196)"},
         {119, "REQUIRE: pNodeParent != NULL\n\tFile: ChCChar  ln(277)"},
     };
     for (auto [type, message] : cases) {
-        CChange& handler = changes.getChangeFactory().getChangeHandler(type);
-        handler.setChange(type, 1, 1, 0);
-        EXPECT_EQ(messageOf<ExNodeParsingError>([&] { handler.process(loose); }), message) << "type " << type;
+        EXPECT_EQ(messageOf<ExNodeParsingError>([&] { handler(type, 1, 1).process(loose); }), message)
+            << "type " << type;
     }
-    loose->release();
 }
 
 TEST_F(ChangeCharTest, OtherTypesGivenToTheHandlerDoNothing)
@@ -210,7 +206,7 @@ TEST_F(ChangeCharTest, OtherTypesGivenToTheHandlerDoNothing)
     CChangeChar handler;
     for (uint32_t type : {0u, 7u, 11u, 63u, 120u}) {
         handler.setChange(type, 2, 1, 1);
-        EXPECT_EQ(handler.process(current), 0u);
+        EXPECT_EQ(handler.process(cursor), 0u);
     }
     EXPECT_EQ(describe(running()), kDefaults);
     EXPECT_EQ(paragraph().getCharset(), kCharSetUnicode);

@@ -1,6 +1,6 @@
 // Column changes on the tree, and column groups as the writers see them:
 // each group is written as a section of its own in its place.
-#include "LayoutChangeFixture.h"
+#include "ReaderTreeFixture.h"
 
 #include "chunker/ChunkerColumnNode.h"
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace layouttest;
+using namespace readertest;
 
 // Data records, by unit id: three balanced equal columns 720 apart from
 // 360 on at 0, one column definition (width 1000, gutter 200) at 10.
@@ -22,10 +22,7 @@ CDimension exact(int32_t value)
 
 class ChangeColumnTest : public LayoutChangeFixture {
 protected:
-    ChangeColumnTest()
-        : LayoutChangeFixture(kRecords)
-    {
-    }
+    ChangeColumnTest() : LayoutChangeFixture(kRecords) {}
 
     // A section that starts a new page with a column group, and one
     // paragraph after the group.
@@ -59,11 +56,11 @@ TEST_F(ChangeColumnTest, OpeningAGroupMovesTheParagraphIntoItAndSharesTheTextWid
     INode* paragraphBefore = cursor;
     change(51, 0);
 
-    ASSERT_EQ(children(section).size(), 1u);
-    INode* column = children(section)[0];
+    ASSERT_EQ(childrenOf(section).size(), 1u);
+    INode* column = childrenOf(section)[0];
     ASSERT_EQ(column->getContentInterfaceID(), kChunkerColumnNode);
     EXPECT_EQ(cursor, paragraphBefore);
-    EXPECT_EQ(children(column), std::vector<INode*> { cursor });
+    EXPECT_EQ(childrenOf(column), std::vector<INode*> { cursor });
     CColumnProperties& columns = *dynamic_cast<CChunkerColumnNode&>(*column).getColumnProperties();
 
     change(52, 10);
@@ -78,7 +75,7 @@ TEST_F(ChangeColumnTest, OpeningAGroupMovesTheParagraphIntoItAndSharesTheTextWid
 TEST_F(ChangeColumnTest, ClosingOutsideAGroupDoesNothing)
 {
     change(50);
-    EXPECT_EQ(children(section), std::vector<INode*> { cursor });
+    EXPECT_EQ(childrenOf(section), std::vector<INode*> { cursor });
 }
 
 // The section itself writes no start: the group's section is the start of

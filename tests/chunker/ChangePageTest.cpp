@@ -1,17 +1,13 @@
 // Page and section changes: the binding, note areas and sub-document slots
-// of the section the text is in, and the section change that fails the
-// export.
-#include "FailureOf.h"
-#include "LayoutChangeFixture.h"
+// of the section the text is in.
+#include "ReaderTreeFixture.h"
 
-#include "chunker/ChunkerReader.h"
 #include "chunker/WordSectionNode.h"
-#include "filter/Exceptions.h"
 #include "model/NoteAreaProperties.h"
 
 namespace {
 
-using namespace layouttest;
+using namespace readertest;
 
 std::string zeros(int count)
 {
@@ -32,10 +28,7 @@ const std::string kRecords = "record 3" + zeros(20)
 
 class ChangePageTest : public LayoutChangeFixture {
 protected:
-    ChangePageTest()
-        : LayoutChangeFixture(kRecords)
-    {
-    }
+    ChangePageTest() : LayoutChangeFixture(kRecords) {}
 
     CPageProperties& page() { return *sectionProperties().getPageProperties(); }
     CBinding binding()
@@ -81,19 +74,6 @@ TEST_F(ChangePageTest, NoteAreasAndSlotsComeFromDataRecords)
     EXPECT_EQ(value, 5u);
     EXPECT_EQ(format[2], 0xCA);
     EXPECT_EQ(format[3], 0xFE);
-}
-
-TEST(ChangeSection, ANonZeroValueFailsTheExportWithCode50)
-{
-    auto document = trxhost::parseListing("section change 0\nsection change 1\n", "section.lst");
-    trxhost::Export hostExport(*document);
-    CChunkerReader reader;
-    reader.setHExport(hostExport.handle());
-    CNodeFactory factory;
-    reader.initialize(nullptr, factory.getINodeRegistrar(), &factory);
-    const auto failure = failureOf<ExChunkerFailed>([&] { reader.read(kConvertAll); });
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->getTrxErrNumber(), 50u);
 }
 
 } // namespace

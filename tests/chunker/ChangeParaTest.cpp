@@ -1,7 +1,7 @@
 // Paragraph changes: alignment, indents, spacing, tabs, hyphenation, keep,
 // borders and shading records, widow and orphan control.
-#include "ChangeHandlerFixture.h"
 #include "FailureOf.h"
+#include "ReaderTreeFixture.h"
 
 #include "chunker/ChangePara.h"
 #include "filter/Exceptions.h"
@@ -9,13 +9,10 @@
 
 namespace {
 
-using namespace changetest;
+using namespace readertest;
 
 class ChangeParaTest : public ChangeHandlerFixture {
 protected:
-    ChangeParaTest() = default;
-    explicit ChangeParaTest(const std::string& listing) : ChangeHandlerFixture(listing) {}
-
     CIndents indents()
     {
         CIndents out;
@@ -222,7 +219,7 @@ TEST_F(ChangeParaTest, TypesWithoutEffectChangeNothing)
         change(type, 3, 3, 3);
     CChangePara handler;
     handler.setChange(11, 3, 3, 3);
-    EXPECT_EQ(handler.process(current), 0u);
+    EXPECT_EQ(handler.process(cursor), 0u);
     EXPECT_EQ(&paragraphProperties(), &properties);
     EXPECT_EQ(properties.getHorizontalAlignment(), kAlignLeft);
     EXPECT_EQ(properties.getTabs(), nullptr);
@@ -231,10 +228,10 @@ TEST_F(ChangeParaTest, TypesWithoutEffectChangeNothing)
 
 // Shading records in the chunk's data list. The first record is padding,
 // so that the shading record has an id other than 0.
-class ParagraphRecords : public ChangeParaTest {
+class ParagraphRecords : public ChangeHandlerFixture {
 protected:
     ParagraphRecords()
-        : ChangeParaTest("record 3 0xDEADBEEF\n"
+        : ChangeHandlerFixture("record 3 0xDEADBEEF\n"
                          "@shading record 3 7 3 0x00332211 0x00FFEEDD 0\n"
                          "paragraph shading @shading\n")
     {

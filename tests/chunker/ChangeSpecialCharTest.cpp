@@ -1,14 +1,14 @@
 // Special characters: the content strand of each code, and the index entry
 // that takes over the paragraph's text.
-#include "ChangeHandlerFixture.h"
 #include "FailureOf.h"
+#include "ReaderTreeFixture.h"
 
 #include "filter/Exceptions.h"
 #include "model/IndexNodes.h"
 
 namespace {
 
-using namespace changetest;
+using namespace readertest;
 
 class ChangeSpecialCharTest : public ChangeHandlerFixture {};
 
@@ -17,38 +17,34 @@ TEST_F(ChangeSpecialCharTest, EachCodeAddsItsContentStrand)
     paragraph().setBold(true);
     for (uint32_t code : {1u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u})
         change(24, code);
-    EXPECT_EQ(kindsOf(current),
+    EXPECT_EQ(kindsOf(cursor),
               (std::vector<EContentInterfaceID>{kTabCSNode, kSoftHyphenCSNode, kPageBreakCSNode, kNewlineCSNode,
                                                 kNonbreakingSpaceCSNode, kHardHyphenCSNode, kCurrentPageNumberCSNode,
                                                 kDateTimeCSNode, kDateTimeCSNode}));
-    for (INode* strand : childrenOf(current)) {
+    for (INode* strand : childrenOf(cursor)) {
         SCOPED_TRACE("kind " + std::to_string(strand->getContentInterfaceID()));
         EXPECT_TRUE(strand->isDone());
         ASSERT_NE(propertiesOf(strand), nullptr);
         EXPECT_TRUE(propertiesOf(strand)->isBold());
         EXPECT_NE(propertiesOf(strand), &running());
     }
-    EXPECT_NE(propertiesOf(childrenOf(current)[0]), propertiesOf(childrenOf(current)[1]));
+    EXPECT_NE(propertiesOf(childrenOf(cursor)[0]), propertiesOf(childrenOf(cursor)[1]));
 }
 
 TEST_F(ChangeSpecialCharTest, OtherCodesCreateNothing)
 {
     for (uint32_t code : {0u, 2u, 11u, 0x120u, 311u, 314u, 0xFFFFFFFFu})
         change(24, code);
-    EXPECT_TRUE(current->isEmpty());
+    EXPECT_TRUE(cursor->isEmpty());
 }
 
 TEST_F(ChangeSpecialCharTest, TheStrandStyleIsSetOnContentStrands)
 {
-    INode* styleNode = factory.createNode(kStrandStyleNode);
-    auto* style = dynamic_cast<IStrandStyleContent*>(styleNode->getIContent());
+    IStrandStyleContent* style = newStrandStyle();
     paragraph().setStrandStyle(style);
     change(24, 1);
-    auto* tab = dynamic_cast<IStrandContent*>(childrenOf(current)[0]->getIContent());
+    auto* tab = dynamic_cast<IStrandContent*>(childrenOf(cursor)[0]->getIContent());
     EXPECT_EQ(tab->getStyle(), style);
-    root->release();
-    root = nullptr;
-    styleNode->release();
 }
 
 // A paragraph inside an index bookmark, as the begin-tag change leaves it.
@@ -58,11 +54,10 @@ protected:
 
     void SetUp() override
     {
-        ChangeHandlerFixture::SetUp();
         bookmarkNode = factory.createNode(kIndexBookmarkCSNode);
-        current->attachNode(bookmarkNode);
-        current = factory.createNode(kParagraphNode);
-        bookmarkNode->attachNode(current);
+        cursor->attachNode(bookmarkNode);
+        cursor = factory.createNode(kParagraphNode);
+        bookmarkNode->attachNode(cursor);
     }
 
     IIndexBookmarkCSContent& bookmark() { return dynamic_cast<IIndexBookmarkCSContent&>(*bookmarkNode->getIContent()); }
@@ -77,10 +72,10 @@ TEST_F(IndexEntry, TheParagraphsStrandsMoveIntoANewEntryOfTheBookmark)
     change(7, 1, 1);
     change(24, 1);
     change(7, 2, 1);
-    ASSERT_EQ(childrenOf(current).size(), 4u);
+    ASSERT_EQ(childrenOf(cursor).size(), 4u);
 
     change(24, 312);
-    EXPECT_TRUE(current->isEmpty()) << "the paragraph's text became the entry";
+    EXPECT_TRUE(cursor->isEmpty()) << "the paragraph's text became the entry";
     ASSERT_EQ(bookmark().getEntryList().size(), 1u);
     INode* entry = bookmark().getEntryList().front()->getINode();
     EXPECT_EQ(entry->getContentInterfaceID(), kIndexEntryNode);
@@ -108,30 +103,25 @@ TEST_F(IndexEntry, ASubentryDoesTheSameAndAnEmptyParagraphGivesAnEmptyEntry)
     INode* second = bookmark().getEntryList().back()->getINode();
     ASSERT_EQ(kindsOf(second), std::vector<EContentInterfaceID>{kWordTextStrandNode});
     EXPECT_EQ(textOf(childrenOf(second)[0]), u"abc");
-    EXPECT_TRUE(current->isEmpty());
+    EXPECT_TRUE(cursor->isEmpty());
 }
 
 TEST_F(IndexEntry, AParagraphWithoutParentFails)
 {
-    INode* loose = factory.createNode(kParagraphNode);
-    std::swap(loose, current);
+    cursor = own(factory.createNode(kParagraphNode));
     change(7, 0, 3);
-    CChange& handler = changes.getChangeFactory().getChangeHandler(24);
-    handler.setChange(24, 312, 0, 0);
-    EXPECT_EQ(messageOf<ExNodeParsingError>([&] { handler.process(current); }),
+    EXPECT_EQ(messageOf<ExNodeParsingError>([&] { handler(24, 312).process(cursor); }),
               "REQUIRE: pNodeParent != NULL\n\tFile: ChCSpec  ln(51)");
-    EXPECT_EQ(kindsOf(current), std::vector<EContentInterfaceID>{kWordTextStrandNode}) << "the text stays";
-    current->release();
-    current = loose;
+    EXPECT_EQ(kindsOf(cursor), std::vector<EContentInterfaceID>{kWordTextStrandNode}) << "the text stays";
 }
 
 TEST_F(IndexEntry, OutsideAnIndexBookmarkTheTextStays)
 {
     // The paragraph directly in the section.
-    current = childrenOf(section)[0];
+    cursor = childrenOf(section)[0];
     change(7, 0, 3);
     change(24, 312);
-    EXPECT_EQ(kindsOf(current), (std::vector<EContentInterfaceID>{kIndexBookmarkCSNode, kWordTextStrandNode}));
+    EXPECT_EQ(kindsOf(cursor), (std::vector<EContentInterfaceID>{kIndexBookmarkCSNode, kWordTextStrandNode}));
 }
 
 } // namespace

@@ -1,15 +1,14 @@
 // Text changes: each run of the host's text list becomes a finished text
 // strand of the paragraph, with the paragraph's strand style and a copy of
 // its running character state.
-#include "ChangeHandlerFixture.h"
 #include "FailureOf.h"
+#include "ReaderTreeFixture.h"
 
 #include "filter/Exceptions.h"
-#include "model/StrandStyleNode.h"
 
 namespace {
 
-using namespace changetest;
+using namespace readertest;
 
 class ChangeTextTest : public ChangeHandlerFixture {
 protected:
@@ -21,13 +20,13 @@ TEST_F(ChangeTextTest, ARunBecomesADoneTextStrandOfTheParagraph)
     paragraph().setBold(true);
     change(7, 0, 5);
     change(7, 7, 5);
-    ASSERT_EQ(kindsOf(current), (std::vector<EContentInterfaceID>{kWordTextStrandNode, kWordTextStrandNode}));
-    INode* hello = childrenOf(current)[0];
-    INode* world = childrenOf(current)[1];
+    ASSERT_EQ(kindsOf(cursor), (std::vector<EContentInterfaceID>{kWordTextStrandNode, kWordTextStrandNode}));
+    INode* hello = childrenOf(cursor)[0];
+    INode* world = childrenOf(cursor)[1];
     EXPECT_EQ(textOf(hello), u"Hello");
     EXPECT_EQ(textOf(world), u"w\u00F6rld");
     EXPECT_TRUE(hello->isDone());
-    EXPECT_EQ(hello->getParentNode(), current);
+    EXPECT_EQ(hello->getParentNode(), cursor);
     EXPECT_TRUE(paragraph().isParent());
 
     auto& strand = dynamic_cast<CWordTextStrandNode&>(*hello);
@@ -43,28 +42,24 @@ TEST_F(ChangeTextTest, ARunBecomesADoneTextStrandOfTheParagraph)
 TEST_F(ChangeTextTest, AnEmptyRunIsAnEmptyStrandAttachedAndDone)
 {
     change(7, 3, 0);
-    ASSERT_EQ(kindsOf(current), std::vector<EContentInterfaceID>{kWordTextStrandNode});
-    INode* strand = childrenOf(current)[0];
+    ASSERT_EQ(kindsOf(cursor), std::vector<EContentInterfaceID>{kWordTextStrandNode});
+    INode* strand = childrenOf(cursor)[0];
     EXPECT_EQ(textOf(strand), u"");
     EXPECT_TRUE(strand->isDone());
 }
 
 TEST_F(ChangeTextTest, TheParagraphsStrandStyleIsSetOnTheStrand)
 {
-    INode* styleNode = factory.createNode(kStrandStyleNode);
-    auto* style = dynamic_cast<IStrandStyleContent*>(styleNode->getIContent());
+    IStrandStyleContent* style = newStrandStyle();
     style->getProperties()->setItalic(true);
     paragraph().setStrandStyle(style);
     paragraph().setBold(true);
     change(7, 0, 5);
-    auto& strand = dynamic_cast<CWordTextStrandNode&>(*childrenOf(current)[0]);
+    auto& strand = dynamic_cast<CWordTextStrandNode&>(*childrenOf(cursor)[0]);
     EXPECT_EQ(strand.getStyle(), style);
     EXPECT_TRUE(strand.getProperties()->isItalic()) << "taken into the running state by setStrandStyle";
     EXPECT_TRUE(strand.getProperties()->isBold());
     EXPECT_NE(strand.getProperties(), style->getProperties()) << "the running state's copy, not the style's";
-    root->release();
-    root = nullptr;
-    styleNode->release();
 }
 
 TEST_F(ChangeTextTest, ATextIdOutsideTheListFailsWithTheHostsCode)
@@ -73,13 +68,13 @@ TEST_F(ChangeTextTest, ATextIdOutsideTheListFailsWithTheHostsCode)
     ASSERT_TRUE(failure);
     EXPECT_STREQ(failure->getErrorString(), "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChIList  ln(101)");
     EXPECT_NE(failure->getTrxErrNumber(), 0u);
-    EXPECT_TRUE(current->isEmpty()) << "nothing was created";
+    EXPECT_TRUE(cursor->isEmpty()) << "nothing was created";
 }
 
 TEST_F(ChangeTextTest, ADamagedCountFailsBeforeAnythingIsAllocated)
 {
     EXPECT_THROW(change(7, 0, 0x7FFFFFFF), ExMisformedChunkerDataError);
-    EXPECT_TRUE(current->isEmpty());
+    EXPECT_TRUE(cursor->isEmpty());
 }
 
 } // namespace

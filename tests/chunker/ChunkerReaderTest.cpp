@@ -1,27 +1,14 @@
 // The reader against documents served by the host stand-in: the fixed top of
 // the tree, the end of reading, and host failures turned into their codes.
 #include "FailureOf.h"
+#include "ReaderTreeFixture.h"
 
-#include "chunker/ChangeFactory.h"
-#include "chunker/ChangeList.h"
 #include "chunker/ChunkerBorder.h"
 #include "chunker/ChunkerReader.h"
 #include "chunker/ChunkerShade.h"
 #include "filter/Exceptions.h"
-#include "host/Document.h"
-#include "host/Export.h"
-#include "host/Listing.h"
 #include "model/Borders.h"
-#include "model/FontDefinition.h"
-#include "model/FontDefinitionTableNode.h"
-#include "model/NodeFactory.h"
 #include "model/Shading.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -34,14 +21,6 @@ struct LoggingWriter : CNodeWriter {
     void onDestroy() override { log.push_back("destroy " + std::to_string(id)); }
     Log& log;
     int id;
-};
-
-struct LoggingWriterCreator : INodeWriterCreator {
-    LoggingWriterCreator(Log& log, EContentInterfaceID id) : log(log), id(id) {}
-    CNodeWriter* create() override { return new LoggingWriter(log, id); }
-    EContentInterfaceID getInterfaceID() override { return id; }
-    Log& log;
-    EContentInterfaceID id;
 };
 
 // One export of a listing, read by a reader of its own.
@@ -59,7 +38,8 @@ public:
         reader.initialize(nullptr, factory.getINodeRegistrar(), &factory);
         if (log) {
             for (EContentInterfaceID id : {kDocumentNode, kSectionNode, kParagraphNode})
-                factory.getINodeRegistrar()->registerNodeWriterCreator(new LoggingWriterCreator(*log, id));
+                factory.getINodeRegistrar()->registerNodeWriterCreator(
+                    new readertest::WriterCreator(id, [log, id] { return new LoggingWriter(*log, id); }));
         }
         reader.read(kConvertAll);
     }
@@ -127,6 +107,12 @@ TEST(ChunkerReader, EachExportReadsItsOwnDocument)
     first.read();
     ReaderRun second("fail CHGetItemId list 0 code 5\n");
     EXPECT_EQ(codeOfFailure(second), 5u) << "the second export asks its own chunker";
+}
+
+TEST(ChangeSection, ANonZeroValueFailsTheExportWithCode50)
+{
+    ReaderRun run("section change 0\nsection change 1\n");
+    EXPECT_EQ(codeOfFailure(run), 50u);
 }
 
 TEST(ChangeDispatch, EachTypeHasItsOwnHandlerHoldingItsOwnValues)

@@ -1,8 +1,6 @@
-#include "WordNodeFixture.h"
+#include "ReaderTreeFixture.h"
 
 #include "model/NoteAreaProperties.h"
-#include "model/PageProperties.h"
-#include "model/SectionProperties.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include "FailureOf.h"
-#include "WordNodeFixture.h"
+#include "ReaderTreeFixture.h"
 
-#include "chunker/WordParagraphDynXlator.h"
 #include "filter/Exceptions.h"
 #include "model/TestNodes.h"
 

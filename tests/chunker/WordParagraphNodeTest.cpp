@@ -1,48 +1,25 @@
-#include "WordNodeFixture.h"
-
-#include "model/FontDefinition.h"
-
-#include <memory>
+#include "ReaderTreeFixture.h"
 
 namespace {
 
 class WordParagraph : public WordNodeFixture {
 protected:
-    WordParagraph() : paragraph(make<CWordParagraphNode>(kParagraphNode)) {}
-    ~WordParagraph() override
-    {
-        paragraph->release();
-        for (CFontDefinition* font : fonts)
-            font->releaseRef();
-    }
-
-    CFontDefinition* font(uint32_t id)
-    {
-        auto* definition = new CFontDefinition;
-        definition->setID(id);
-        fonts.push_back(definition);
-        return definition;
-    }
+    WordParagraph() : paragraph(own(make<CWordParagraphNode>(kParagraphNode))) {}
 
     // A paragraph style, owned by the test, whose character formatting is
     // bold with font 1 at size 20.
     CWordParagraphStyleNode* boldParagraphStyle()
     {
-        paragraphStyle.reset(make<CWordParagraphStyleNode>(kParagraphStyleNode));
+        paragraphStyle = own(make<CWordParagraphStyleNode>(kParagraphStyleNode));
         IStrandProperties* properties = paragraphStyle->getStrandProperties();
         properties->setBold(true);
         properties->setFontSize(20);
         properties->setFontName(font(1));
-        return paragraphStyle.get();
+        return paragraphStyle;
     }
 
-    struct SRelease {
-        void operator()(INode* node) const { node->release(); }
-    };
-
     CWordParagraphNode* paragraph;
-    std::vector<CFontDefinition*> fonts;
-    std::unique_ptr<CWordParagraphStyleNode, SRelease> paragraphStyle;
+    CWordParagraphStyleNode* paragraphStyle = nullptr;
 };
 
 TEST_F(WordParagraph, CloneCopiesTheRunningStateButNotTheSavedStateOrParenthood)

@@ -1,17 +1,10 @@
 // The text strand translator: the split of a finished strand by script, and
 // the unchanged strands it passes on each time they are done or re-notified.
-#include "ChangeHandlerFixture.h"
-
-#include "model/StrandStyleNode.h"
+#include "ReaderTreeFixture.h"
 
 namespace {
 
-using namespace changetest;
-
-// What a paragraph writer re-notifies its children with once it has written
-// its start.
-const auto kDoneAndPropertiesDone =
-    static_cast<INode::ENodeNotifications>(INode::kNotifyDone | INode::kNotifyPropertiesDone);
+using namespace readertest;
 
 // A paragraph with a main, an Asian and a low-range font selected, and
 // texts of several scripts in the host's text list.
@@ -28,7 +21,6 @@ protected:
 
     void SetUp() override
     {
-        ChangeHandlerFixture::SetUp();
         main = addFont(1, "Main");
         asian = addFont(2, "Asian");
         low = addFont(3, "Low");
@@ -39,21 +31,13 @@ protected:
 
     std::vector<uint32_t> fontIds()
     {
-        std::vector<uint32_t> ids;
-        for (INode* child : childrenOf(current)) {
+        return ofChildren(cursor, [](INode* child) {
             CFontDefinition* font = propertiesOf(child)->getFontName();
-            ids.push_back(font ? font->getID() : 0);
-        }
-        return ids;
+            return font ? font->getID() : 0u;
+        });
     }
 
-    std::vector<std::u16string> texts()
-    {
-        std::vector<std::u16string> result;
-        for (INode* child : childrenOf(current))
-            result.push_back(textOf(child));
-        return result;
-    }
+    std::vector<std::u16string> texts() { return ofChildren(cursor, textOf); }
 
     CFontDefinition* main = nullptr;
     CFontDefinition* asian = nullptr;
@@ -65,13 +49,13 @@ TEST_F(StrandSplit, LatinChineseLatinBecomesThreeStrandsWithTheirFonts)
     change(24, 1);
     change(8, 2, 1);
     change(7, 0, 6);
-    EXPECT_EQ(kindsOf(current), (std::vector<EContentInterfaceID>{kTabCSNode, kTextStrandNode, kTextStrandNode,
+    EXPECT_EQ(kindsOf(cursor), (std::vector<EContentInterfaceID>{kTabCSNode, kTextStrandNode, kTextStrandNode,
                                                                     kTextStrandNode}))
         << "the pieces follow the existing children and the split strand is gone";
     EXPECT_EQ(texts(), (std::vector<std::u16string>{u"<not text>", u"ab", u"\u4E2D\u6587", u"cd"}));
     EXPECT_EQ(fontIds(), (std::vector<uint32_t>{1, 3, 2, 3})) << "the tab keeps the main font";
 
-    std::vector<INode*> pieces = childrenOf(current);
+    std::vector<INode*> pieces = childrenOf(cursor);
     for (size_t i = 1; i < pieces.size(); ++i) {
         SCOPED_TRACE("piece " + std::to_string(i));
         EXPECT_TRUE(pieces[i]->isDone());
@@ -97,7 +81,7 @@ TEST_F(StrandSplit, EveryBoundOfTheAsianRangesStartsANewRun)
     change(7, 10, 10);
     EXPECT_EQ(fontIds(), (std::vector<uint32_t>{3, 1, 2, 1, 2, 1, 2, 1, 2, 1}));
     EXPECT_EQ(texts()[2], u"\u3000");
-    current->releaseChildren();
+    cursor->releaseChildren();
     change(7, 20, 6);
     EXPECT_EQ(texts(), std::vector<std::u16string>{u"\u3000\u9FFF\uAC00\uD7A3\uFE30\uFFE7"});
     EXPECT_EQ(fontIds(), std::vector<uint32_t>{2});
@@ -106,22 +90,18 @@ TEST_F(StrandSplit, EveryBoundOfTheAsianRangesStartsANewRun)
 TEST_F(StrandSplit, AnEmptyTextGivesOneEmptyStrandWithTheMainFont)
 {
     change(7, 0, 0);
-    EXPECT_EQ(kindsOf(current), std::vector<EContentInterfaceID>{kTextStrandNode});
+    EXPECT_EQ(kindsOf(cursor), std::vector<EContentInterfaceID>{kTextStrandNode});
     EXPECT_EQ(texts(), std::vector<std::u16string>{u""});
     EXPECT_EQ(fontIds(), std::vector<uint32_t>{1});
 }
 
 TEST_F(StrandSplit, ThePiecesKeepTheStrandStyle)
 {
-    INode* styleNode = factory.createNode(kStrandStyleNode);
-    auto* style = dynamic_cast<IStrandStyleContent*>(styleNode->getIContent());
+    IStrandStyleContent* style = newStrandStyle();
     paragraph().setStrandStyle(style);
     change(7, 0, 6);
-    for (INode* piece : childrenOf(current))
+    for (INode* piece : childrenOf(cursor))
         EXPECT_EQ(dynamic_cast<IStrandContent&>(*piece->getIContent()).getStyle(), style);
-    root->release();
-    root = nullptr;
-    styleNode->release();
 }
 
 TEST_F(StrandSplit, NoSplitWithoutThreeFontsWithTwoIdsOrForNonUnicodeText)
@@ -129,8 +109,8 @@ TEST_F(StrandSplit, NoSplitWithoutThreeFontsWithTwoIdsOrForNonUnicodeText)
     // A missing font.
     change(119, 99, 1);
     change(7, 0, 6);
-    EXPECT_EQ(kindsOf(current), std::vector<EContentInterfaceID>{kWordTextStrandNode});
-    current->releaseChildren();
+    EXPECT_EQ(kindsOf(cursor), std::vector<EContentInterfaceID>{kWordTextStrandNode});
+    cursor->releaseChildren();
 
     // Three fonts with one id.
     CFontDefinition* same1 = addFont(7, "Same");
@@ -139,8 +119,8 @@ TEST_F(StrandSplit, NoSplitWithoutThreeFontsWithTwoIdsOrForNonUnicodeText)
     paragraph().setFontNameAsian(same2);
     paragraph().setFontNameLowRange(same1);
     change(7, 0, 6);
-    EXPECT_EQ(kindsOf(current), std::vector<EContentInterfaceID>{kWordTextStrandNode});
-    current->releaseChildren();
+    EXPECT_EQ(kindsOf(cursor), std::vector<EContentInterfaceID>{kWordTextStrandNode});
+    cursor->releaseChildren();
 
     // Text not in Unicode.
     change(10, 1);
@@ -148,9 +128,9 @@ TEST_F(StrandSplit, NoSplitWithoutThreeFontsWithTwoIdsOrForNonUnicodeText)
     change(119, 3, 2);
     change(25, 0x14E40100);
     change(7, 0, 6);
-    EXPECT_EQ(kindsOf(current), std::vector<EContentInterfaceID>{kWordTextStrandNode});
-    EXPECT_EQ(textOf(childrenOf(current)[0]), u"ab\u4E2D\u6587cd");
-    EXPECT_EQ(propertiesOf(childrenOf(current)[0])->getFontName(), main);
+    EXPECT_EQ(kindsOf(cursor), std::vector<EContentInterfaceID>{kWordTextStrandNode});
+    EXPECT_EQ(textOf(childrenOf(cursor)[0]), u"ab\u4E2D\u6587cd");
+    EXPECT_EQ(propertiesOf(childrenOf(cursor)[0])->getFontName(), main);
 }
 
 // An unchanged strand is passed on every time: at its own done, when its
@@ -160,27 +140,27 @@ TEST_F(StrandSplit, AnUnchangedStrandIsPassedOnAtEachDone)
 {
     change(25, 0x14E40100);
     change(7, 0, 2);
-    INode* strand = childrenOf(current)[0];
+    INode* strand = childrenOf(cursor)[0];
     EXPECT_EQ(log, (Log{"P 47", "C 47", "D 47"}));
-    EXPECT_EQ(strand->getParentNode(), current) << "not writable yet: it stays";
+    EXPECT_EQ(strand->getParentNode(), cursor) << "not writable yet: it stays";
 
     log.clear();
-    current->renotifyChildren(kDoneAndPropertiesDone);
+    cursor->renotifyChildren(kDoneAndPropertiesDone);
     EXPECT_EQ(log, (Log{"P 47", "C 47", "D 47"})) << "passed on again, whole";
-    EXPECT_EQ(kindsOf(current), std::vector<EContentInterfaceID>{kWordTextStrandNode});
+    EXPECT_EQ(kindsOf(cursor), std::vector<EContentInterfaceID>{kWordTextStrandNode});
 
     log.clear();
     open = true;
-    current->renotifyChildren(kDoneAndPropertiesDone);
+    cursor->renotifyChildren(kDoneAndPropertiesDone);
     EXPECT_EQ(log, (Log{"P 47", "C 47", "D 47"}));
-    EXPECT_TRUE(current->isEmpty()) << "the later pass wrote and released it";
+    EXPECT_TRUE(cursor->isEmpty()) << "the later pass wrote and released it";
 }
 
 TEST_F(StrandSplit, PiecesOfASplitAreWrittenWhenTheirParagraphCanBe)
 {
     open = true;
     change(7, 0, 6);
-    EXPECT_TRUE(current->isEmpty()) << "each piece was written (and released) at its done";
+    EXPECT_TRUE(cursor->isEmpty()) << "each piece was written (and released) at its done";
     EXPECT_EQ(log, (Log{"P 41", "C 41", "D 41", "P 41", "C 41", "D 41", "P 41", "C 41", "D 41"}));
 }
 
@@ -191,7 +171,7 @@ TEST_F(StrandSplit, TheSplitStrandsOwnPropertiesGoToTheLastPiece)
 {
     change(7, 6, 4);
     EXPECT_EQ(texts(), (std::vector<std::u16string>{u"xy", u"\u03B1\u03B2"}));
-    std::vector<INode*> pieces = childrenOf(current);
+    std::vector<INode*> pieces = childrenOf(cursor);
     ASSERT_EQ(pieces.size(), 2u);
     auto* first = dynamic_cast<CWordStrandProperties*>(propertiesOf(pieces[0]));
     auto* last = dynamic_cast<CWordStrandProperties*>(propertiesOf(pieces[1]));
