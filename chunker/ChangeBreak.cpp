@@ -79,18 +79,6 @@ EVerticalAlignment verticalAlignment(uint32_t code)
     }
 }
 
-// Gives a strand node made for the paragraph the paragraph's character
-// style and a copy of its running character formatting.
-void giveRunningFormat(CWordParagraphNode& paragraph, INode* strand)
-{
-    auto& content = dynamic_cast<IStrandContent&>(*strand->getIContent());
-    if (IStrandStyleContent* style = paragraph.getStrandStyle())
-        content.setStyle(style);
-    auto* copy = new CWordStrandProperties(*paragraph.getStrandProperties());
-    content.setProperties(copy);
-    copy->releaseRef();
-}
-
 // In a Japanese double-byte paragraph the generated numbers of its list
 // level are shown in the Asian font of the paragraph's text.
 void useAsianFontForNumbers(CWordParagraphNode& paragraph)
@@ -168,7 +156,7 @@ void CChangeBreak::endParagraph(INode*& cursor)
     CPendingNode next(cursor->clone(INode::kCloneNodeOnly));
     INode* marker = cursor->getNodeFactory()->createNode(kEndOfParagraphCSNode);
     useAsianFontForNumbers(paragraph);
-    giveRunningFormat(paragraph, marker);
+    paragraph.giveRunningFormat(dynamic_cast<IStrandContent&>(*marker->getIContent()));
     paragraph.setEndMarker(&dynamic_cast<IEndOfParagraphCSContent&>(*marker->getIContent()));
     cursor->done();
     parent->attachNode(next.get());
@@ -178,10 +166,7 @@ void CChangeBreak::endParagraph(INode*& cursor)
 void CChangeBreak::addColumnBreak(INode* cursor)
 {
     CWordParagraphNode& paragraph = wordParagraph(cursor);
-    INode* columnBreak = cursor->getNodeFactory()->createNode(kColumnBreakCSNode);
-    giveRunningFormat(paragraph, columnBreak);
-    cursor->attachNode(columnBreak);
-    columnBreak->done();
+    paragraph.appendStrand(*cursor->getNodeFactory()->createNode(kColumnBreakCSNode));
 }
 
 // The finished cell is completed with its row.

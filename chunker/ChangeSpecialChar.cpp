@@ -49,21 +49,8 @@ uint32_t CChangeSpecialChar::process(INode*& pNodeParent)
     if (id == kIndexEntryNode)
         makeIndexEntry(*paragraph, *node);
     else
-        addStrand(*paragraph, *node);
+        paragraph->appendStrand(*node);
     return 0;
-}
-
-void CChangeSpecialChar::addStrand(CWordParagraphNode& paragraph, INode& node)
-{
-    if (auto* strand = dynamic_cast<IStrandContent*>(node.getIContent())) {
-        if (IStrandStyleContent* style = paragraph.getStrandStyle())
-            strand->setStyle(style);
-        auto* properties = new CWordStrandProperties(*paragraph.getStrandProperties());
-        strand->setProperties(properties);
-        properties->releaseRef();
-    }
-    paragraph.attachNode(&node);
-    node.done();
 }
 
 void CChangeSpecialChar::makeIndexEntry(CWordParagraphNode& paragraph, INode& entry)

@@ -14,8 +14,6 @@ public:
     uint32_t process(INode*& pNodeParent) override;
 
 private:
-    // Finishes a new content strand like a text strand and attaches it.
-    static void addStrand(CWordParagraphNode& paragraph, INode& node);
     // Moves the paragraph's children into a new index entry.
     static void makeIndexEntry(CWordParagraphNode& paragraph, INode& entry);
 };

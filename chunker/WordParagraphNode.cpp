@@ -314,3 +314,20 @@ void CWordParagraphNode::setDropCap(const CDropCap& dropCap)
     if (IParagraphProperties* properties = getProperties())
         properties->setDropCap(dropCap);
 }
+
+void CWordParagraphNode::giveRunningFormat(IStrandContent& strand)
+{
+    if (m_strandStyle)
+        strand.setStyle(m_strandStyle);
+    auto* copy = new CWordStrandProperties(m_current);
+    strand.setProperties(copy);
+    copy->releaseRef();
+}
+
+void CWordParagraphNode::appendStrand(INode& strand)
+{
+    if (auto* content = dynamic_cast<IStrandContent*>(strand.getIContent()))
+        giveRunningFormat(*content);
+    attachNode(&strand);
+    strand.done();
+}

@@ -31,6 +31,11 @@ public:
     uint32_t getWideStringDefaultCharacterSet() const { return m_wideStringDefault; }
 
     CWordStrandProperties* getStrandProperties() { return &m_current; }
+    // Gives a strand made for the paragraph the current character style and
+    // its own copy of the running character formatting.
+    void giveRunningFormat(IStrandContent& strand);
+    // The same for a content strand node, which is then attached and done.
+    void appendStrand(INode& strand);
 
     // Saves the current character state, one level deep, around tagged
     // content; pop restores it (the construction state if nothing was saved).
