@@ -1,9 +1,9 @@
 #include "Measurement.h"
 
-#include "host/Export.h"
-#include "host/SyntheticDocument.h"
-#include "icfexport/FilterSession.h"
-#include "icfexport/HostCodes.h"
+#include "trxhost/Export.h"
+#include "trxhost/SyntheticDocument.h"
+#include "driver/FilterSession.h"
+#include "driver/HostCodes.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -41,8 +41,8 @@ double cpuSecondsSoFar()
 int exportDocument(uint32_t paragraphs, const std::string& filterPath, const std::string& outputPath, int reportFd)
 {
     try {
-        const icfexport::FilterLibrary filter(filterPath);
-        icfexport::FilterSession session(filter.routines(), 0, 0);
+        const icfdriver::FilterLibrary filter(filterPath);
+        icfdriver::FilterSession session(filter.routines(), 0, 0);
         const auto document = trxhost::makeSyntheticDocument(paragraphs);
         trxhost::Export hostExport(*document);
         const double cpuStart = cpuSecondsSoFar();
@@ -51,7 +51,7 @@ int exportDocument(uint32_t paragraphs, const std::string& filterPath, const std
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         const double cpuSeconds = cpuSecondsSoFar() - cpuStart;
         if (code != TRXERR_OK) {
-            std::cerr << "icfbench: the export failed with code " << code << " (" << icfexport::hostCodeName(code)
+            std::cerr << "icfbench: the export failed with code " << code << " (" << icfdriver::hostCodeName(code)
                       << ")\n";
             return 1;
         }

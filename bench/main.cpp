@@ -5,7 +5,7 @@
 #include "Measurement.h"
 #include "common/ErrorReport.h"
 #include "common/ToolMain.h"
-#include "icfexport/FilterLibrary.h"
+#include "driver/FilterLibrary.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -91,7 +91,7 @@ ExitStatus measureAll(const CommandLine& commandLine)
 {
     try {
         const std::string filterPath =
-            commandLine.filterPath.empty() ? icfexport::defaultFilterPath() : commandLine.filterPath;
+            commandLine.filterPath.empty() ? icfdriver::defaultFilterPath() : commandLine.filterPath;
         const OutputDirectory output(commandLine.outputDirectory);
         std::cout << "filter: " << filterPath << '\n';
         printHeader();

@@ -5,7 +5,7 @@
 #include "chunker/WordParagraphDynXlator.h"
 #include "chunker/WordParagraphNode.h"
 #include "chunker/WordTableRowNode.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/CharacterSets.h"
 #include "model/EndOfParagraphCSNode.h"
 #include "model/NodeFactory.h"

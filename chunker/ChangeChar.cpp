@@ -2,7 +2,7 @@
 
 #include "chunker/ChunkerShade.h"
 #include "chunker/WordParagraphNode.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/DocumentNode.h"
 #include "model/FontDefinitionTableNode.h"
 #include "model/NodeUtilities.h"

@@ -4,7 +4,7 @@
 #include "chunker/HostRecords.h"
 #include "chunker/NodeEditing.h"
 #include "chunker/WordParagraphNode.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/CountedReference.h"
 #include "model/NodeFactory.h"
 #include "model/NodeUtilities.h"

@@ -3,7 +3,7 @@
 #include "chunker/HostRecords.h"
 #include "chunker/NodeEditing.h"
 #include "chunker/WordSectionNode.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/NodeUtilities.h"
 #include "model/NoteAreaProperties.h"
 #include "model/PageProperties.h"

@@ -1,7 +1,7 @@
 #include "chunker/ChangeSpecialChar.h"
 
 #include "chunker/WordParagraphNode.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/IndexNodes.h"
 #include "model/NodeFactory.h"
 

@@ -2,7 +2,7 @@
 
 #include "chunker/WordParagraphNode.h"
 #include "chunker/WordTextStrandNode.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/CharacterString.h"
 #include "model/NodeFactory.h"
 

@@ -3,7 +3,7 @@
 #include "chunker/ReaderNodeCreators.h"
 #include "chunker/WordParagraphDynXlator.h"
 #include "chunker/WordParagraphNode.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/DocumentNode.h"
 #include "model/FontDefinitionTableNode.h"
 #include "model/NodeFactory.h"

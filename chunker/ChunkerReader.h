@@ -5,7 +5,7 @@
 
 #include "chunker/ChangeList.h"
 #include "chunker/FontList.h"
-#include "filter/Reader.h"
+#include "core/Reader.h"
 
 class INode;
 

@@ -1,6 +1,6 @@
 #include "chunker/FontList.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/CharacterString.h"
 #include "model/FontDefinition.h"
 #include "model/FontDefinitionTableNode.h"

@@ -1,6 +1,6 @@
 #include "chunker/ItemLists.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 
 HEXPORT CChunkerList::s_hExport = 0;
 HCHUNKER CChunkerList::s_hChunker = 0;

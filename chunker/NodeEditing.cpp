@@ -1,7 +1,7 @@
 #include "chunker/NodeEditing.h"
 
 #include "chunker/WordParagraphNode.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/SectionNode.h"
 
 INode* requireParent(INode* node, const char* failure)

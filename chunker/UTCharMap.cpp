@@ -1,9 +1,10 @@
 #include "chunker/UTCharMap.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -73,7 +74,21 @@ bool CUTCharMap::isCachedRequest(const CMINPUTtag* request) const
     return request && std::memcmp(&m_request, request, sizeof m_request) == 0;
 }
 
-CScopedCharMap::CScopedCharMap(const CMINPUTtag& request) : m_request(request)
+namespace {
+
+CMINPUTtag hostRequest(const SCharMapRequest& request)
+{
+    static_assert(kMaxCharMapTargets == CM_MAX_TARGETS, "a request names as many targets as the host takes");
+    CMINPUTtag host{};
+    host.sourceCharSet = request.sourceCharSet;
+    host.targetCount = request.targetCount;
+    std::copy(std::begin(request.targetCharSets), std::end(request.targetCharSets), host.targetCharSets);
+    return host;
+}
+
+} // namespace
+
+CScopedCharMap::CScopedCharMap(const SCharMapRequest& request) : m_request(hostRequest(request))
 {
     CUTCharMap::getInstance().createMap(&m_map, &m_request);
     m_held = true;
@@ -111,4 +126,9 @@ void CScopedCharMap::release()
 {
     m_held = false;
     CUTCharMap::getInstance().releaseMap(&m_map);
+}
+
+std::unique_ptr<ICharacterMap> CHostCharacterMapper::createMap(const SCharMapRequest& request)
+{
+    return std::make_unique<CScopedCharMap>(request);
 }

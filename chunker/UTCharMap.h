@@ -3,9 +3,11 @@
 // request most recently made, so that the host always holds a live map for
 // it, and turns host mapping failures into ExChunkerFailed.
 //
-// CScopedCharMap is one map made through it, used for one conversion.
+// CScopedCharMap is one map made through it, used for one conversion;
+// CHostCharacterMapper gives the model its maps this way.
 #pragma once
 
+#include "core/CharacterMapping.h"
 #include "trx/platform.h"
 
 #include <cstdint>
@@ -40,24 +42,18 @@ private:
     CMAPtag m_map{};
 };
 
-// The result of mapping one character.
-struct SMappedCharacter {
-    uint32_t charSet; // the target set that holds the character
-    uint16_t code;    // its code there; a double-byte code has its lead byte high
-};
-
-class CScopedCharMap {
+class CScopedCharMap : public ICharacterMap {
 public:
-    explicit CScopedCharMap(const CMINPUTtag& request);
+    explicit CScopedCharMap(const SCharMapRequest& request);
     // Releases the map if release() was not reached, as when an exception
     // passes; a failure then is not reported.
-    ~CScopedCharMap();
+    ~CScopedCharMap() override;
     CScopedCharMap(const CScopedCharMap&) = delete;
     CScopedCharMap& operator=(const CScopedCharMap&) = delete;
 
-    SMappedCharacter map(uint16_t character);
+    SMappedCharacter map(uint16_t character) override;
     // Releases the map; a host failure raises ExChunkerFailed.
-    void release();
+    void release() override;
 
 private:
     uint32_t targetCharSet(uint32_t index) const;
@@ -65,4 +61,9 @@ private:
     CMINPUTtag m_request;
     CMAPtag m_map{};
     bool m_held = false;
+};
+
+class CHostCharacterMapper : public ICharacterMapper {
+public:
+    std::unique_ptr<ICharacterMap> createMap(const SCharMapRequest& request) override;
 };

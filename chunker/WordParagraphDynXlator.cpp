@@ -1,6 +1,6 @@
 #include "chunker/WordParagraphDynXlator.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/NodeUtilities.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "chunker/ChunkerReader.h"
 #include "chunker/XlatorManager.h"
-#include "filter/Stream.h"
+#include "core/Stream.h"
 #include "icf/ICFWriter.h"
 #include "trx/platform.h"
 
@@ -10,13 +10,17 @@ namespace {
 const CbrFileLocator kNoFile;
 }
 
-CConversion::CConversion() = default;
+CConversion::CConversion()
+{
+    setCurrentCharacterMapper(&m_characterMapper);
+}
 
 CConversion::~CConversion()
 {
     m_reader.reset();
     m_writer.reset();
     closeReferenceListFile();
+    setCurrentCharacterMapper(nullptr);
 }
 
 unsigned CConversion::setSourceFile(const CbrFileLocator*)

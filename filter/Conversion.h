@@ -1,9 +1,10 @@
 // A conversion binds one reader to one writer and runs them once.
 #pragma once
 
-#include "filter/ConversionInterfaces.h"
-#include "filter/Reader.h"
-#include "filter/Writer.h"
+#include "chunker/UTCharMap.h"
+#include "core/ConversionInterfaces.h"
+#include "core/Reader.h"
+#include "core/Writer.h"
 #include "model/NodeFactory.h"
 
 #include <cstdint>
@@ -64,4 +65,7 @@ private:
     IbrStream* m_targetStream = nullptr;
     CNodeFactory m_nodeFactory;
     std::unique_ptr<IbrStream> m_referenceListStream;
+    // The model's strings map their characters through the host while the
+    // conversion lives.
+    CHostCharacterMapper m_characterMapper;
 };

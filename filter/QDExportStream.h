@@ -3,7 +3,7 @@
 // blocks; longer writes go straight to the file.
 #pragma once
 
-#include "filter/Stream.h"
+#include "core/Stream.h"
 #include "trx/platform.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 // fixed order of matching: host failures carry their own code.
 #pragma once
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "trx/platform.h"
 
 #include <new>

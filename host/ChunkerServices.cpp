@@ -2,8 +2,8 @@
 // list the item at index i has id i; the list's length is its end position,
 // where CHGetItem answers TRXERR_NOITEM. Handles and out-pointers are checked
 // first, then the document's injected failures; a failing call writes nothing.
-#include "host/Document.h"
-#include "host/Export.h"
+#include "trxhost/Document.h"
+#include "trxhost/Export.h"
 
 namespace {
 

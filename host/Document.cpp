@@ -1,4 +1,4 @@
-#include "host/Document.h"
+#include "trxhost/Document.h"
 
 #include <cstring>
 

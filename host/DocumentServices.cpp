@@ -2,8 +2,8 @@
 // embedded objects of the active export's document. Every call checks its
 // handles and out-pointers first, then the document's injected failures,
 // and only then does its work; a failing call writes nothing.
-#include "host/Document.h"
-#include "host/Export.h"
+#include "trxhost/Document.h"
+#include "trxhost/Export.h"
 #include "host/HostFile.h"
 
 #include <algorithm>

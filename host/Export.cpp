@@ -1,5 +1,5 @@
-#include "host/Export.h"
-#include "host/Document.h"
+#include "trxhost/Export.h"
+#include "trxhost/Document.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include "host/FailureInjection.h"
-#include "host/Document.h"
-#include "host/Export.h"
+#include "trxhost/Document.h"
+#include "trxhost/Export.h"
 
 namespace trxhost {
 

@@ -1,4 +1,4 @@
-#include "host/ItemList.h"
+#include "trxhost/ItemList.h"
 
 #include <algorithm>
 #include <cstring>

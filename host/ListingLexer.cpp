@@ -1,5 +1,5 @@
 #include "host/ListingLexer.h"
-#include "host/Listing.h"
+#include "trxhost/Listing.h"
 #include "host/ListingText.h"
 
 namespace trxhost {

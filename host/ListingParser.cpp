@@ -1,8 +1,8 @@
 // Reads a listing into a new document; the first fault throws ListingError
 // and the half-built document is dropped.
 #include "host/ChangeForms.h"
-#include "host/Document.h"
-#include "host/Listing.h"
+#include "trxhost/Document.h"
+#include "trxhost/Listing.h"
 #include "host/ListingLexer.h"
 #include "host/ListingStatementReader.h"
 #include "host/ListingText.h"

@@ -1,5 +1,5 @@
 #include "host/ListingStatementReader.h"
-#include "host/Listing.h"
+#include "trxhost/Listing.h"
 
 namespace trxhost {
 namespace {

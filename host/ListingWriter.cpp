@@ -1,8 +1,8 @@
 // Writes a document as a listing that parses back to an equal document:
 // symbolic statements where a record has a form, raw records otherwise.
 #include "host/ChangeForms.h"
-#include "host/Document.h"
-#include "host/Listing.h"
+#include "trxhost/Document.h"
+#include "trxhost/Listing.h"
 #include "host/ListingText.h"
 #include "host/RecordFieldWriter.h"
 

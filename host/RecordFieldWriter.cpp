@@ -1,5 +1,5 @@
 #include "host/RecordFieldWriter.h"
-#include "host/ItemList.h"
+#include "trxhost/ItemList.h"
 #include "host/ListingText.h"
 
 namespace trxhost {

@@ -1,5 +1,5 @@
 #include "host/RecordForms.h"
-#include "host/ItemList.h"
+#include "trxhost/ItemList.h"
 
 #include <algorithm>
 

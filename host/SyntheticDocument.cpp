@@ -1,4 +1,4 @@
-#include "host/SyntheticDocument.h"
+#include "trxhost/SyntheticDocument.h"
 
 #include <array>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "icf/ICFCommandWriter.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "icf/ICFParameter.h"
 #include "icf/ICFSyntax.h"
 #include "icf/ICFWriter.h"

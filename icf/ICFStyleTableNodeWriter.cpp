@@ -1,6 +1,6 @@
 #include "icf/ICFStyleTableNodeWriter.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "icf/ICFCommandWriter.h"
 #include "icf/ICFParameter.h"
 #include "icf/ICFStyleNodeWriters.h"

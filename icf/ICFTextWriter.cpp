@@ -1,6 +1,6 @@
 #include "icf/ICFTextWriter.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "icf/ICFParameter.h"
 #include "icf/ICFVocabulary.h"
 #include "icf/ICFWriter.h"

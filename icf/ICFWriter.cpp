@@ -1,7 +1,7 @@
 #include "icf/ICFWriter.h"
 
-#include "filter/Exceptions.h"
-#include "filter/Stream.h"
+#include "core/Exceptions.h"
+#include "core/Stream.h"
 #include "icf/ICFDocumentNodeWriter.h"
 #include "icf/ICFFieldNodeWriters.h"
 #include "icf/ICFFontTableNodeWriter.h"

@@ -5,7 +5,7 @@
 // writeAsciiHexadecimal or writeAsciiHexByteArray.
 #pragma once
 
-#include "filter/Writer.h"
+#include "core/Writer.h"
 #include "icf/ICFStrandPropertiesWriter.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "model/CharacterString.h"
 
-#include "chunker/UTCharMap.h"
+#include "core/CharacterMapping.h"
 #include "model/StringUtil.h"
 
 #include <algorithm>
@@ -53,9 +53,9 @@ uint32_t countUntilZero(const uint16_t* text)
     return count;
 }
 
-CMINPUTtag singleTargetRequest(uint32_t source, uint32_t target)
+SCharMapRequest singleTargetRequest(uint32_t source, uint32_t target)
 {
-    CMINPUTtag request{};
+    SCharMapRequest request;
     request.sourceCharSet = source;
     request.targetCount = 1;
     request.targetCharSets[0] = target;
@@ -69,7 +69,7 @@ short isoCodePage(uint32_t part)
     return kCodePageIso8859Other;
 }
 
-static_assert(CCharacterString::kMaxOutputCharSets == CM_MAX_TARGETS,
+static_assert(CCharacterString::kMaxOutputCharSets == kMaxCharMapTargets,
               "an output list is the target list of one map request");
 
 } // namespace
@@ -174,10 +174,11 @@ void CCharacterString::getString(uint16_t* buffer, uint32_t size, uint32_t targe
         for (uint32_t i = 0; i < count; ++i)
             buffer[i] = getCharacterAt(i);
     } else if (count > 0) {
-        CScopedCharMap map(singleTargetRequest(sourceCharSet(), targetCharSet ? targetCharSet : kCharSetUnicode));
+        const std::unique_ptr<ICharacterMap> map = currentCharacterMapper().createMap(
+            singleTargetRequest(sourceCharSet(), targetCharSet ? targetCharSet : kCharSetUnicode));
         for (uint32_t i = 0; i < count; ++i)
-            buffer[i] = map.map(getCharacterAt(i)).code;
-        map.release();
+            buffer[i] = map->map(getCharacterAt(i)).code;
+        map->release();
     }
     buffer[count] = 0;
 }
@@ -217,14 +218,15 @@ std::string CCharacterString::mapToBytes(uint32_t targetCharSet, uint32_t limit)
     const uint32_t count = getLength();
     if (count == 0 || limit == 0)
         return bytes;
-    CScopedCharMap map(singleTargetRequest(sourceCharSet(), targetCharSet));
+    const std::unique_ptr<ICharacterMap> map =
+        currentCharacterMapper().createMap(singleTargetRequest(sourceCharSet(), targetCharSet));
     for (uint32_t i = 0; i < count; ++i) {
-        const uint16_t code = map.map(getCharacterAt(i)).code;
+        const uint16_t code = map->map(getCharacterAt(i)).code;
         if (bytes.size() + CStringUtil::codeSize(code) > limit)
             break;
         CStringUtil::appendCode(bytes, code);
     }
-    map.release();
+    map->release();
     return bytes;
 }
 

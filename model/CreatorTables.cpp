@@ -1,6 +1,6 @@
 #include "model/CreatorTables.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 
 void CContentNodeCreatorTable::registerContentNodeCreator(IContentNodeCreator* creator)
 {

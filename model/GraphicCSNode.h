@@ -38,8 +38,8 @@ public:
     virtual void setType(EGraphicDataType type) = 0;
     virtual CCharacterString& getReferencedFileName(CCharacterString& out) const = 0;
     virtual void setReferencedFileName(const CCharacterString& fileName) = 0;
-    virtual void setGraphicData(uint32_t changePosition, uint32_t objectValue, HEXPORT exportHandle) = 0;
-    virtual void setGraphicData(uint32_t changePosition, uint32_t objectValue, HEXPORT exportHandle,
+    virtual void setGraphicData(uint32_t changePosition, uint32_t objectValue, uintptr_t exportRef) = 0;
+    virtual void setGraphicData(uint32_t changePosition, uint32_t objectValue, uintptr_t exportRef,
                                 bool referenced, const CCharacterString& fileName) = 0;
     virtual bool convertGraphicData(std::string& fileName) = 0;
     virtual uint32_t getWFWConverterID() = 0;
@@ -81,14 +81,14 @@ public:
         return m_data->getReferencedFileName(out);
     }
     void setReferencedFileName(const CCharacterString& fileName) override { m_data->setReferencedFileName(fileName); }
-    void setGraphicData(uint32_t changePosition, uint32_t objectValue, HEXPORT exportHandle) override
+    void setGraphicData(uint32_t changePosition, uint32_t objectValue, uintptr_t exportRef) override
     {
-        m_data->setGraphicData(changePosition, objectValue, exportHandle);
+        m_data->setGraphicData(changePosition, objectValue, exportRef);
     }
-    void setGraphicData(uint32_t changePosition, uint32_t objectValue, HEXPORT exportHandle, bool referenced,
+    void setGraphicData(uint32_t changePosition, uint32_t objectValue, uintptr_t exportRef, bool referenced,
                         const CCharacterString& fileName) override
     {
-        m_data->setGraphicData(changePosition, objectValue, exportHandle, referenced, fileName);
+        m_data->setGraphicData(changePosition, objectValue, exportRef, referenced, fileName);
     }
     bool convertGraphicData(std::string& fileName) override { return m_data->convertGraphicData(fileName); }
     uint32_t getWFWConverterID() override { return m_data->getWFWConverterID(); }

@@ -5,12 +5,12 @@ std::unique_ptr<CGraphicData> CGraphicData::clone() const
     return std::unique_ptr<CGraphicData>(new CGraphicData(*this));
 }
 
-void CGraphicData::setGraphicData(uint32_t, uint32_t, HEXPORT) {}
+void CGraphicData::setGraphicData(uint32_t, uint32_t, uintptr_t) {}
 
-void CGraphicData::setGraphicData(uint32_t changePosition, uint32_t objectValue, HEXPORT exportHandle,
+void CGraphicData::setGraphicData(uint32_t changePosition, uint32_t objectValue, uintptr_t exportRef,
                                   bool referenced, const CCharacterString& fileName)
 {
-    setGraphicData(changePosition, objectValue, exportHandle);
+    setGraphicData(changePosition, objectValue, exportRef);
     setType(referenced ? kGraphicDataReferencedFile : kGraphicDataEmbedded);
     setReferencedFileName(fileName);
 }

@@ -11,8 +11,6 @@
 
 #include "model/CharacterString.h"
 
-#include <trx/platform.h>
-
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -38,12 +36,13 @@ public:
     CCharacterString& getReferencedFileName(CCharacterString& out) const { return out = m_referencedFileName; }
 
     // Which embedded object of the export the picture is: the position of
-    // its change in the change list minus 1, and the value the source's
-    // object record gives it.
-    virtual void setGraphicData(uint32_t changePosition, uint32_t objectValue, HEXPORT exportHandle);
+    // its change in the change list minus 1, the value the source's object
+    // record gives it, and the export, as a number only the reader side
+    // reads.
+    virtual void setGraphicData(uint32_t changePosition, uint32_t objectValue, uintptr_t exportRef);
     // The same, and the picture is a referenced file of that name when
     // `referenced` is set, else embedded data.
-    void setGraphicData(uint32_t changePosition, uint32_t objectValue, HEXPORT exportHandle, bool referenced,
+    void setGraphicData(uint32_t changePosition, uint32_t objectValue, uintptr_t exportRef, bool referenced,
                         const CCharacterString& fileName);
     // Converts the picture into a temporary file whose name goes to `fileName`.
     virtual bool convertGraphicData(std::string& fileName);

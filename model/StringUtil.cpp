@@ -1,7 +1,5 @@
 #include "model/StringUtil.h"
 
-#include "chunker/UTCharMap.h"
-
 #include <charconv>
 
 namespace {
@@ -38,21 +36,21 @@ void CStringUtil::mapWideString(const CCharacterString& wide, std::list<CCharact
 {
     if (!wide.isWideString() || wide.getLength() == 0)
         return;
-    CMINPUTtag request{};
+    SCharMapRequest request;
     request.sourceCharSet = wide.getCharacterSet() != 0 ? wide.getCharacterSet() : kCharSetUnicode;
     wide.setUpOutputCharSets(request.targetCount, request.targetCharSets, withMultibyte);
-    CScopedCharMap map(request);
+    const std::unique_ptr<ICharacterMap> map = currentCharacterMapper().createMap(request);
     const uint32_t end = wide.getLength() * kWideUnitSize;
     uint32_t position = 0;
     while (position < end) {
         CCharacterString run;
-        mapRunOfOneCharSetToChrStr(map, wide, position, run);
+        mapRunOfOneCharSetToChrStr(*map, wide, position, run);
         runs.push_back(run);
     }
-    map.release();
+    map->release();
 }
 
-void CStringUtil::mapRunOfOneCharSetToChrStr(CScopedCharMap& map, const CCharacterString& wide, uint32_t& position,
+void CStringUtil::mapRunOfOneCharSetToChrStr(ICharacterMap& map, const CCharacterString& wide, uint32_t& position,
                                              CCharacterString& run)
 {
     const uint32_t count = wide.getLength();

@@ -2,13 +2,12 @@
 // cutting of 16-bit text into runs of one output character set each.
 #pragma once
 
+#include "core/CharacterMapping.h"
 #include "model/CharacterString.h"
 
 #include <cstdint>
 #include <list>
 #include <string>
-
-class CScopedCharMap;
 
 class CStringUtil {
 public:
@@ -29,7 +28,7 @@ public:
     // `map` puts in the same set as the first one into `run` (an 8-bit
     // string in that set); `position` is left at the first character of
     // another set, or at the end.
-    static void mapRunOfOneCharSetToChrStr(CScopedCharMap& map, const CCharacterString& wide, uint32_t& position,
+    static void mapRunOfOneCharSetToChrStr(ICharacterMap& map, const CCharacterString& wide, uint32_t& position,
                                            CCharacterString& run);
 
     // Appends a mapped code: one byte, or two (lead byte first) above 0xFF.

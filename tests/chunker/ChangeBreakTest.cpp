@@ -4,7 +4,7 @@
 #include "ReaderTreeFixture.h"
 
 #include "chunker/WordTableRowNode.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/EndOfParagraphCSNode.h"
 #include "model/TableNodes.h"
 

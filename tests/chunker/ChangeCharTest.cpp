@@ -4,7 +4,7 @@
 #include "ReaderTreeFixture.h"
 
 #include "chunker/ChangeChar.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 
 namespace {
 

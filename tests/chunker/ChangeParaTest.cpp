@@ -4,7 +4,7 @@
 #include "ReaderTreeFixture.h"
 
 #include "chunker/ChangePara.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/Shading.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "FailureOf.h"
 #include "ReaderTreeFixture.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/IndexNodes.h"
 
 namespace {

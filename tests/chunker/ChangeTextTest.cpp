@@ -4,7 +4,7 @@
 #include "FailureOf.h"
 #include "ReaderTreeFixture.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 
 namespace {
 

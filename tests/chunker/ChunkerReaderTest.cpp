@@ -6,7 +6,7 @@
 #include "chunker/ChunkerBorder.h"
 #include "chunker/ChunkerReader.h"
 #include "chunker/ChunkerShade.h"
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/Borders.h"
 #include "model/Shading.h"
 

@@ -2,7 +2,7 @@
 
 #include "chunker/UTCharMap.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "host/CharacterMapServices.h"
 
 #include <gtest/gtest.h>
@@ -110,8 +110,10 @@ TEST_F(UTCharMapTest, FailedRequestLeavesNothingKept)
 
 TEST_F(UTCharMapTest, ScopedMapNamesTheTargetSetAndIsReleasedOnEveryPath)
 {
-    CMINPUTtag twoTargets = cached;
+    SCharMapRequest twoTargets;
+    twoTargets.sourceCharSet = cached.sourceCharSet;
     twoTargets.targetCount = 2;
+    twoTargets.targetCharSets[0] = cached.targetCharSets[0];
     twoTargets.targetCharSets[1] = kLastResort;
     {
         CScopedCharMap map(twoTargets);

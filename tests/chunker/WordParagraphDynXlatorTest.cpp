@@ -1,7 +1,7 @@
 #include "FailureOf.h"
 #include "ReaderTreeFixture.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/TestNodes.h"
 
 namespace {

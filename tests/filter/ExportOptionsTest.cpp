@@ -2,9 +2,9 @@
 // order, so that later options override earlier ones.
 #include "filter/Conversion.h"
 #include "filter/ExportOptions.h"
-#include "filter/Stream.h"
-#include "host/Document.h"
-#include "host/Export.h"
+#include "core/Stream.h"
+#include "trxhost/Document.h"
+#include "trxhost/Export.h"
 
 #include <gtest/gtest.h>
 

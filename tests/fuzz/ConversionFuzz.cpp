@@ -3,7 +3,7 @@
 // output going to /dev/null. Any host code is an answer; the sanitizers and
 // libFuzzer catch crashes, leaks, hangs and bad memory accesses.
 #include "fuzz/FuzzDocument.h"
-#include "host/Export.h"
+#include "trxhost/Export.h"
 #include "icf/filter.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 // file of fuzz bytes, named after it, in the output folder.
 //   conversion_fuzz_seeds OUTPUT_DIR LISTING...
 #include "fuzz/FuzzDocument.h"
-#include "host/Listing.h"
+#include "trxhost/Listing.h"
 
 #include <exception>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "fuzz/FuzzDocument.h"
 
-#include "host/ItemList.h"
+#include "trxhost/ItemList.h"
 
 #include <algorithm>
 #include <array>

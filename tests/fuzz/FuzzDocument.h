@@ -15,7 +15,7 @@
 // that changes meet the records and ids the handlers look for.
 #pragma once
 
-#include "host/Document.h"
+#include "trxhost/Document.h"
 
 #include <cstddef>
 #include <cstdint>

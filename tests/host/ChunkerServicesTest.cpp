@@ -1,5 +1,5 @@
 #include "HostDocumentSupport.h"
-#include "host/Export.h"
+#include "trxhost/Export.h"
 #include "trx/platform.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Helpers for tests of the host's documents and services.
 #pragma once
 
-#include "host/Document.h"
-#include "host/Listing.h"
+#include "trxhost/Document.h"
+#include "trxhost/Listing.h"
 
 #include <gtest/gtest.h>
 

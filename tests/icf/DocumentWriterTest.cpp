@@ -10,7 +10,7 @@
 #include "ICFBytes.h"
 #include "ICFOutputFixture.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "model/CharacterSets.h"
 #include "model/DocumentNode.h"
 #include "model/DocumentSummary.h"

@@ -2,7 +2,7 @@
 
 #include "ICFOutputFixture.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // ICF output. It can be told to take at most a number of bytes per write.
 #pragma once
 
-#include "filter/Stream.h"
+#include "core/Stream.h"
 
 #include <algorithm>
 #include <limits>

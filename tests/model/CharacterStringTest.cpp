@@ -3,7 +3,7 @@
 #include "model/CharacterSets.h"
 #include "model/CharacterString.h"
 
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "host/CharacterMapServices.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "filter/Exceptions.h"
+#include "core/Exceptions.h"
 #include "FailureOf.h"
 #include "TestNodes.h"
 

@@ -103,7 +103,7 @@ TEST_F(WideStringCutting, ARunStopsAtTheFirstCharacterOfAnotherSet)
     const std::u16string text = u"ab\x3042" u"c";
     CCharacterString string;
     string.setString(reinterpret_cast<const uint16_t*>(text.data()), static_cast<uint32_t>(text.size()), 0);
-    CMINPUTtag request{};
+    SCharMapRequest request;
     request.sourceCharSet = kCharSetUnicode;
     request.targetCount = 2;
     request.targetCharSets[0] = kCharSetCp1252;

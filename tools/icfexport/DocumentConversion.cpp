@@ -1,9 +1,9 @@
 #include "DocumentConversion.h"
 
-#include "HostCodes.h"
+#include "driver/HostCodes.h"
 #include "PendingOutput.h"
 #include "Report.h"
-#include "host/Export.h"
+#include "trxhost/Export.h"
 
 #include <cstring>
 
@@ -21,7 +21,7 @@ void applyOptions(const CommandLine& commandLine, trxhost::Export& hostExport)
 
 } // namespace
 
-ExitStatus convertDocument(FilterSession& session, const trxhost::Document& document, const Job& job,
+ExitStatus convertDocument(icfdriver::FilterSession& session, const trxhost::Document& document, const Job& job,
                            const CommandLine& commandLine)
 {
     trxhost::Export hostExport(document);
@@ -29,7 +29,7 @@ ExitStatus convertDocument(FilterSession& session, const trxhost::Document& docu
     PendingOutput output(job.output);
     const TRXERR code = session.exportDocument(hostExport.handle(), output.temporaryPath());
     if (code != TRXERR_OK) {
-        reportError() << job.input << ": export failed with code " << code << " (" << hostCodeName(code) << ")\n";
+        reportError() << job.input << ": export failed with code " << code << " (" << icfdriver::hostCodeName(code) << ")\n";
         return ExitStatus::ExportFailed;
     }
     if (const int error = output.commit()) {

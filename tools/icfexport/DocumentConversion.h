@@ -5,7 +5,7 @@
 
 #include "CommandLine.h"
 #include "ExitStatus.h"
-#include "FilterSession.h"
+#include "driver/FilterSession.h"
 
 namespace trxhost {
 class Document;
@@ -13,7 +13,7 @@ class Document;
 
 namespace icfexport {
 
-ExitStatus convertDocument(FilterSession& session, const trxhost::Document& document, const Job& job,
+ExitStatus convertDocument(icfdriver::FilterSession& session, const trxhost::Document& document, const Job& job,
                            const CommandLine& commandLine);
 
 } // namespace icfexport

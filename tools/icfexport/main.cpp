@@ -3,12 +3,12 @@
 #include "CommandLine.h"
 #include "DocumentConversion.h"
 #include "ExitStatus.h"
-#include "FilterLibrary.h"
-#include "FilterSession.h"
+#include "driver/FilterLibrary.h"
+#include "driver/FilterSession.h"
 #include "Report.h"
 #include "common/ToolMain.h"
-#include "host/Document.h"
-#include "host/Listing.h"
+#include "trxhost/Document.h"
+#include "trxhost/Listing.h"
 
 #include <unistd.h>
 
@@ -54,7 +54,7 @@ bool outputDirectoriesWritable(const std::vector<Job>& jobs)
 }
 
 // Converts each document in turn; a failure does not stop the others.
-ExitStatus convertEach(FilterSession& session, const Documents& documents, const CommandLine& commandLine)
+ExitStatus convertEach(icfdriver::FilterSession& session, const Documents& documents, const CommandLine& commandLine)
 {
     ExitStatus first = ExitStatus::Ok;
     for (size_t i = 0; i < documents.size(); ++i) {
@@ -73,10 +73,10 @@ ExitStatus convertAll(const CommandLine& commandLine)
     if (!outputDirectoriesWritable(commandLine.jobs))
         return ExitStatus::Output;
     try {
-        FilterLibrary filter(commandLine.filterPath.empty() ? defaultFilterPath() : commandLine.filterPath);
-        FilterSession session(filter.routines(), commandLine.user1, commandLine.user2);
+        icfdriver::FilterLibrary filter(commandLine.filterPath.empty() ? icfdriver::defaultFilterPath() : commandLine.filterPath);
+        icfdriver::FilterSession session(filter.routines(), commandLine.user1, commandLine.user2);
         return convertEach(session, documents, commandLine);
-    } catch (const FilterError& error) {
+    } catch (const icfdriver::FilterError& error) {
         reportError() << error.what() << '\n';
         return ExitStatus::Filter;
     }

@@ -4,7 +4,7 @@
 // it are stored.
 #pragma once
 
-#include "host/ItemSource.h"
+#include "trxhost/ItemSource.h"
 #include "trx/platform.h"
 
 #include <cstdint>

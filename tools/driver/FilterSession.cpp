@@ -1,6 +1,6 @@
-#include "FilterSession.h"
+#include "driver/FilterSession.h"
 
-namespace icfexport {
+namespace icfdriver {
 
 FilterSession::FilterSession(const FilterRoutines& routines, uintptr_t user1, uintptr_t user2)
     : routines_(routines), record_(routines.allocProc())
@@ -26,4 +26,4 @@ TRXERR FilterSession::exportDocument(HEXPORT hExport, const std::string& outputP
     return written != TRXERR_OK ? written : closed;
 }
 
-} // namespace icfexport
+} // namespace icfdriver

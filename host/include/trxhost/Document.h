@@ -2,7 +2,7 @@
 // and the failures it asks the services to answer with.
 #pragma once
 
-#include "host/ItemList.h"
+#include "trxhost/ItemList.h"
 #include "trx/platform.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The reader side of a conversion: builds the node tree from the source.
 #pragma once
 
-#include "filter/ConversionInterfaces.h"
+#include "core/ConversionInterfaces.h"
 
 #include <cstdint>
 

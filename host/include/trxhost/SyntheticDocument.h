@@ -10,7 +10,7 @@
 // end, and finally the document end.
 #pragma once
 
-#include "host/Document.h"
+#include "trxhost/Document.h"
 #include "trx/platform.h"
 
 #include <cstdint>

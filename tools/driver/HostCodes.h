@@ -3,9 +3,9 @@
 
 #include "trx/platform.h"
 
-namespace icfexport {
+namespace icfdriver {
 
 // "TRXERR_NOITEM", "memory exhausted", ... or "unknown code".
 const char* hostCodeName(TRXERR code);
 
-} // namespace icfexport
+} // namespace icfdriver

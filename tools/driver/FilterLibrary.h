@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace icfexport {
+namespace icfdriver {
 
 // The filter could not be found, loaded or started; what() says why.
 class FilterError : public std::runtime_error {
@@ -44,4 +44,4 @@ private:
 // build tree and the install tree both put the filter. Throws FilterError.
 std::string defaultFilterPath();
 
-} // namespace icfexport
+} // namespace icfdriver

@@ -1,6 +1,6 @@
-#include "HostCodes.h"
+#include "driver/HostCodes.h"
 
-namespace icfexport {
+namespace icfdriver {
 
 namespace {
 
@@ -35,4 +35,4 @@ const char* hostCodeName(TRXERR code)
     }
 }
 
-} // namespace icfexport
+} // namespace icfdriver

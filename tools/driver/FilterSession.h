@@ -3,11 +3,11 @@
 // record goes back to the filter with VwFreeProc at the end.
 #pragma once
 
-#include "FilterLibrary.h"
+#include "driver/FilterLibrary.h"
 
 #include <string>
 
-namespace icfexport {
+namespace icfdriver {
 
 class FilterSession {
 public:
@@ -26,4 +26,4 @@ private:
     SExportProc* record_;
 };
 
-} // namespace icfexport
+} // namespace icfdriver

@@ -1,11 +1,11 @@
-#include "FilterLibrary.h"
+#include "driver/FilterLibrary.h"
 
 #include <dlfcn.h>
 
 #include <filesystem>
 #include <system_error>
 
-namespace icfexport {
+namespace icfdriver {
 
 namespace {
 
@@ -70,4 +70,4 @@ std::string defaultFilterPath()
     return (program.parent_path().parent_path() / "lib" / "libicffilter.so.1").string();
 }
 
-} // namespace icfexport
+} // namespace icfdriver

@@ -1,0 +1,28 @@
+# The filter's layers, bottom up: core; model on core; chunker and icf on
+# model, never on each other; filter on all of them.
+#
+# A layer's sources include headers as "<folder>/<file>.h". Each layer
+# compiles against a view of the tree (a folder of links in the build tree)
+# that holds only its own folder and the folders below it, so that an
+# include that reaches upwards or sideways does not build.
+function(icf_layer_view target)
+  set(view ${PROJECT_BINARY_DIR}/layers/${target})
+  file(MAKE_DIRECTORY ${view})
+  foreach(folder IN LISTS ARGN)
+    if(NOT EXISTS ${view}/${folder})
+      file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${view}/${folder} SYMBOLIC)
+    endif()
+  endforeach()
+  target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${view}>)
+endfunction()
+
+# icf_layer(<target> FOLDER <folder> [BELOW <folder>...] [LIBS <target>...])
+# A static library of <folder>/*.cpp that may include the headers of the
+# BELOW folders and links the LIBS privately.
+function(icf_layer target)
+  cmake_parse_arguments(LAYER "" "FOLDER" "BELOW;LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${LAYER_FOLDER}/*.cpp)
+  add_library(${target} STATIC ${sources})
+  icf_layer_view(${target} ${LAYER_FOLDER} ${LAYER_BELOW})
+  target_link_libraries(${target} PRIVATE ${LAYER_LIBS})
+endfunction()
