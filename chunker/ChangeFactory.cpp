@@ -37,6 +37,11 @@ CChange& CChangeFactory::getChangeHandler(uint32_t type)
     return type < kTableSize ? *m_table[type] : m_defaultHandler;
 }
 
+bool CChangeFactory::hasChangeHandler(uint32_t type) const
+{
+    return type < kTableSize && m_table[type] != &m_defaultHandler;
+}
+
 template <class Handler>
 void CChangeFactory::registerNew(uint32_t type)
 {

@@ -20,6 +20,8 @@ public:
 
     void registerChangeHandler(uint32_t type, CChange* handler);
     CChange& getChangeHandler(uint32_t type);
+    // False for the types that go to the default handler.
+    bool hasChangeHandler(uint32_t type) const;
 
 private:
     template <class Handler>

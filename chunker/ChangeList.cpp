@@ -1,6 +1,24 @@
 #include "chunker/ChangeList.h"
 
 #include "chunker/ChangeFactory.h"
+#include "core/UnhandledChanges.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// Changes that other handlers read ahead from their own copy of the list
+// (counter references, object properties): that the main loop finds no
+// handler for them is expected, so they are not counted as unhandled.
+constexpr uint32_t kReadAheadTypes[] = {31, 193, 194, 195};
+
+bool isReadAhead(uint32_t type)
+{
+    return std::find(std::begin(kReadAheadTypes), std::end(kReadAheadTypes), type) != std::end(kReadAheadTypes);
+}
+
+} // namespace
 
 CChangeList::CChangeList()
 {
@@ -31,6 +49,8 @@ CChangeListProcess::~CChangeListProcess() = default;
 
 uint32_t CChangeListProcess::processNextElement(INode*& current)
 {
+    if (m_unhandled && !m_factory->hasChangeHandler(m_type) && !isReadAhead(m_type))
+        m_unhandled->count(m_type);
     CChange& handler = m_factory->getChangeHandler(m_type);
     handler.setChange(m_type, m_value1, m_value2, m_value3);
     return handler.process(current);

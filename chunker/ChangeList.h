@@ -7,6 +7,7 @@
 #include <memory>
 
 class CChangeFactory;
+class CUnhandledChanges;
 
 class CChangeList : public CChange {
 public:
@@ -24,7 +25,10 @@ public:
     // Hands the current change to the handler registered for its type.
     uint32_t processNextElement(INode*& current);
     CChangeFactory& getChangeFactory() { return *m_factory; }
+    // Counts there every change that reaches no handler; null counts none.
+    void setUnhandledChanges(CUnhandledChanges* unhandled) { m_unhandled = unhandled; }
 
 private:
     std::unique_ptr<CChangeFactory> m_factory;
+    CUnhandledChanges* m_unhandled = nullptr;
 };

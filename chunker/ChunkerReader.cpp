@@ -53,6 +53,11 @@ void CChunkerReader::setHExport(uintptr_t hExport)
     CChunkerList::setHExport(hExport);
 }
 
+void CChunkerReader::setUnhandledChanges(CUnhandledChanges* unhandled)
+{
+    m_changes.setUnhandledChanges(unhandled);
+}
+
 unsigned CChunkerReader::read(EbrToConvert)
 {
     m_changes.moveTo1stElement();

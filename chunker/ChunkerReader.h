@@ -16,6 +16,7 @@ public:
     IbrReaderOptions* getOptions() override { return this; }
     bool isStreamRecognized(IbrStream*) override { return false; }
     void setHExport(uintptr_t hExport) override;
+    void setUnhandledChanges(CUnhandledChanges* unhandled) override;
 
 private:
     // The document, its first section and paragraph, the font and style

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+class CUnhandledChanges;
 class IbrStream;
 class INodeRegistrar;
 class INodeFactory;
@@ -18,6 +19,8 @@ class IbrChunkerReaderOptions : public IbrReaderOptions {
 public:
     // The host's handle of the export being read.
     virtual void setHExport(uintptr_t hExport) = 0;
+    // Where to count the changes that reach no handler; null counts none.
+    virtual void setUnhandledChanges(CUnhandledChanges* unhandled) = 0;
 };
 
 class CReader {

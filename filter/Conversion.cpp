@@ -17,9 +17,7 @@ CConversion::CConversion()
 
 CConversion::~CConversion()
 {
-    m_reader.reset();
-    m_writer.reset();
-    closeReferenceListFile();
+    finish();
     setCurrentCharacterMapper(nullptr);
 }
 
@@ -187,17 +185,25 @@ short CConversion::getReportingLevel()
     return m_reportingLevel;
 }
 
-void CConversion::adoptReferenceListStream(std::unique_ptr<IbrStream> stream)
+void CConversion::adoptReferenceListStream(std::unique_ptr<CQDExportStream> stream)
 {
     m_referenceListStream = std::move(stream);
 }
 
-void CConversion::closeReferenceListFile()
+bool CConversion::finish()
 {
+    m_reader.reset();
+    m_writer.reset();
+    bool complete = !m_referenceListStream || m_referenceListStream->flush();
     m_referenceListStream.reset();
     if (m_referenceListFile == kNoReferenceListFile)
-        return;
+        return complete;
     HIOFILE file = reinterpret_cast<HIOFILE>(m_referenceListFile);
-    file->rtns.close(file);
     m_referenceListFile = kNoReferenceListFile;
+    return file->rtns.close(file) == TRXERR_OK && complete;
+}
+
+void CConversion::adoptDiagnostics(std::unique_ptr<CDiagnosticsLog> log)
+{
+    m_diagnostics = std::move(log);
 }

@@ -5,6 +5,8 @@
 #include "core/ConversionInterfaces.h"
 #include "core/Reader.h"
 #include "core/Writer.h"
+#include "filter/DiagnosticsLog.h"
+#include "filter/QDExportStream.h"
 #include "model/NodeFactory.h"
 
 #include <cstdint>
@@ -52,11 +54,17 @@ public:
 
     // Takes the stream over the reference-list file; it is flushed and
     // destroyed before that file is closed.
-    void adoptReferenceListStream(std::unique_ptr<IbrStream> stream);
+    void adoptReferenceListStream(std::unique_ptr<CQDExportStream> stream);
+    // Destroys the reader and the writer, then flushes and closes the
+    // reference-list file, as the destructor does; false when the host
+    // refused the list's last bytes or its close.
+    bool finish();
+
+    // The diagnostics file the host asked for, or null.
+    void adoptDiagnostics(std::unique_ptr<CDiagnosticsLog> log);
+    CDiagnosticsLog* getDiagnostics() { return m_diagnostics.get(); }
 
 private:
-    void closeReferenceListFile();
-
     uintptr_t m_referenceListFile = kNoReferenceListFile;
     short m_reportingLevel = 0;
     std::unique_ptr<CReader> m_reader;
@@ -64,7 +72,8 @@ private:
     IbrStream* m_sourceStream = nullptr;
     IbrStream* m_targetStream = nullptr;
     CNodeFactory m_nodeFactory;
-    std::unique_ptr<IbrStream> m_referenceListStream;
+    std::unique_ptr<CQDExportStream> m_referenceListStream;
+    std::unique_ptr<CDiagnosticsLog> m_diagnostics;
     // The model's strings map their characters through the host while the
     // conversion lives.
     CHostCharacterMapper m_characterMapper;

@@ -1,5 +1,6 @@
 // The filter's exported entry points: the routine table, the per-export
 // record and the three export calls that drive one session.
+#include "core/Exceptions.h"
 #include "filter/ExportMacro.h"
 #include "filter/ExportSession.h"
 #include "icf/filter.h"
@@ -184,9 +185,12 @@ TRXERR VwExportClose(uintptr_t, SExportProc* record)
 {
     if (!record)
         return TRXERR_BADPARAM;
-    const TRXERR code = g_QDExportClose(conversionSlot(record));
+    TRXERR code = g_QDExportClose(conversionSlot(record));
     if (HIOFILE file = outputFile(record)) {
-        file->rtns.close(file);
+        // A host that cannot close the output fails the export like any
+        // other write failure.
+        if (file->rtns.close(file) != TRXERR_OK && code == TRXERR_OK)
+            code = kFilterFailure;
         record->words[VWPROC_OUTPUT_FILE] = 0;
     }
     return code;

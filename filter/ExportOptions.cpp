@@ -1,6 +1,8 @@
 #include "filter/ExportOptions.h"
 
+#include "core/Reader.h"
 #include "filter/Conversion.h"
+#include "filter/DiagnosticsLog.h"
 #include "filter/QDExportStream.h"
 
 #include <cstring>
@@ -113,10 +115,25 @@ void applyReferencedFileList(CConversion& conversion, IbrICFWriterOptions& optio
     conversion.adoptReferenceListStream(std::move(stream));
 }
 
+// Creates the diagnostics file the option names and has the reader count
+// into it the changes that reach no handler.
+void applyDiagnosticsFile(CConversion& conversion, HEXPORT hExport)
+{
+    const ListOption path = fetchList(hExport, DAOPT_DIAGNOSTICS_FILE);
+    if (!path.bytes || !path.set)
+        return;
+    auto log = std::make_unique<CDiagnosticsLog>(path.bytes.get());
+    if (auto* reader = dynamic_cast<IbrChunkerReaderOptions*>(conversion.getReaderOptions()))
+        reader->setUnhandledChanges(&log->getUnhandledChanges());
+    conversion.adoptDiagnostics(std::move(log));
+}
+
 } // namespace
 
 void applyExportOptions(CConversion& conversion, HEXPORT hExport)
 {
+    // First, so that the file also hears of failures in the steps after it.
+    applyDiagnosticsFile(conversion, hExport);
     applyReportingLevel(conversion, hExport);
     IbrICFWriterOptions* options = dynamic_cast<IbrICFWriterOptions*>(conversion.getWriterOptions());
     if (!options)

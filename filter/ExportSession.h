@@ -11,7 +11,8 @@ extern "C" {
 ICF_EXPORT TRXERR g_QDExportOpen(void** slot, HEXPORT hExport, HCHUNKER hChunker, HIOFILE hFile);
 // Applies the host's export options and runs the whole conversion.
 ICF_EXPORT TRXERR g_QDExportWrite(void* conversion, HEXPORT hExport);
-// Destroys the output stream (flushing it) and the conversion in *slot.
+// Destroys the output stream (flushing it) and the conversion in *slot; a
+// host that refuses the last bytes fails the export with 18.
 ICF_EXPORT TRXERR g_QDExportClose(void** slot);
 
 } // extern "C"

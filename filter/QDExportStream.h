@@ -14,7 +14,8 @@ public:
 
     CQDExportStream() = default;
     explicit CQDExportStream(HIOFILE file) : m_file(file) {}
-    // Flushes what is left; the host file stays open.
+    // Flushes what is left, without telling whether the host took it (call
+    // flush() first to know); the host file stays open.
     ~CQDExportStream() override;
     CQDExportStream(const CQDExportStream&) = delete;
     CQDExportStream& operator=(const CQDExportStream&) = delete;
@@ -24,9 +25,12 @@ public:
     unsigned setCurrentPosition(unsigned long offset, EbrStreamOffset origin) override;
     unsigned long getCurrentPosition() override;
 
-private:
-    // Each returns whether the host took every byte.
+    // Writes the buffered bytes to the host file; the buffer is empty
+    // afterwards. Returns whether the host took every byte.
     bool flush();
+
+private:
+    // Whether the host took every byte.
     bool writeToFile(const void* data, uint32_t size);
     void append(const void* data, unsigned size);
 

@@ -111,6 +111,15 @@ typedef struct DAEMBEDDEDSPECtag {
 #define DAOPT_DISABLE_GRAPHICS 46
 #define DAOPT_DISABLE_GRAPHICS_RECTS 47
 #define DAOPT_REFERENCED_FILE_LIST 54
+/* Project-defined, outside the host's own option ids: the path (a string
+ * option ending in a zero byte) of a diagnostics file that the filter
+ * creates with IOCreate. Every failure of the export adds the line
+ * "failure CODE REASON": CODE is the host code the export call returns,
+ * REASON the failure's message with its line breaks turned into blanks.
+ * When the export closes, a line "unhandled TYPE COUNT" follows for every
+ * change type that reached no handler, in increasing type order. A host that
+ * does not set the option gets no diagnostics file. */
+#define DAOPT_DIAGNOSTICS_FILE 1000
 #define DAOPT_NUMERIC_SIZE 4
 #define DAOPT_LIST_SIZE 1024
 

@@ -1,6 +1,7 @@
 // The routine table, the information items and the per-export record, seen
 // through the entry points exactly as a host calls them.
 #include "filter/ExportSession.h"
+#include "filter/RecordingHostFile.h"
 #include "icf/filter.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,17 @@ TEST(ExportRecord, UserValuesAndClosedRecords)
     VwFreeProc(record);
     VwFreeProc(nullptr);
     EXPECT_EQ(VwExportClose(0, nullptr), TRXERR_BADPARAM);
+}
+
+TEST(ExportRecord, OutputFileThatCannotBeClosedFailsTheExport)
+{
+    RecordingHostFile output;
+    output.closeCode = 7;
+    SExportProc record = {};
+    record.words[VWPROC_OUTPUT_FILE] = reinterpret_cast<uintptr_t>(output.handle());
+    EXPECT_EQ(VwExportClose(0, &record), 18);
+    EXPECT_EQ(output.closes, 1);
+    EXPECT_EQ(record.words[VWPROC_OUTPUT_FILE], 0u);
 }
 
 TEST(SessionFunctions, CloseOfAnEmptySlotDoesNothing)

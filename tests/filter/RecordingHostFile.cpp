@@ -13,7 +13,7 @@ RecordingHostFile& self(HIOFILE h)
 TRXERR recordClose(HIOFILE h)
 {
     ++self(h).closes;
-    return TRXERR_OK;
+    return self(h).closeCode;
 }
 
 TRXERR recordRead(HIOFILE h, void* buffer, uint32_t size, uint32_t* bytesRead)

@@ -1,5 +1,6 @@
 // A host file that records what reaches it, for tests of code that writes
-// through host file routines. It can be told to take fewer bytes than asked.
+// through host file routines. It can be told to take fewer bytes than asked
+// and to refuse its close.
 #pragma once
 
 #include "trx/platform.h"
@@ -15,6 +16,7 @@ struct RecordingHostFile {
     uint32_t position = 0;
     bool shortWrites = false;
     int closes = 0;
+    TRXERR closeCode = TRXERR_OK;
 
     RecordingHostFile();
     HIOFILE handle() { return &header; }

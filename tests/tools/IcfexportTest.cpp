@@ -174,7 +174,45 @@ INSTANTIATE_TEST_SUITE_P(
                       InjectedFailure{"IOCreate code 15", "code 15 (TRXERR_BADPARAM)"},
                       InjectedFailure{"DAGetHChunker code 45", "code 45 (export or chunker handle missing)"},
                       InjectedFailure{"CHGetItemId code -5", "code -5 (no such file)"},
-                      InjectedFailure{"CHGetItemId code 99", "code 99 (unknown code)"}));
+                      InjectedFailure{"CHGetItemId code 99", "code 99 (unknown code)"},
+                      InjectedFailure{"CHGetItem list 0 item 1 code 77",
+                                      "code 77 (unknown code): REQUIRE_1: locErr == TRXERR_OK || "
+                                      "locErr == TRXERR_NOITEM File: ChChList  ln(70)"}));
+
+// Below the filter's 512-byte buffer only the flush at close meets the full
+// device; the sample's output is larger and fails while it is written.
+TEST_F(IcfexportTest, OutputThatRefusesWritesFailsTheExport)
+{
+    write("small.lst", kGoodListing);
+    fs::copy_file(fs::path(ICF_SOURCE_DIR) / "samples" / "sample.lst", path("large.lst"));
+    const std::string failure = ": export failed with code 18 (filter failure): ";
+
+    const ProgramRun small = run({path("small.lst"), "-o", "/dev/full"});
+    EXPECT_EQ(small.status, 4);
+    EXPECT_EQ(small.err, "icfexport: " + path("small.lst") + failure + "REQUIRE_1: output.flush() File: ExportSession\n");
+
+    const ProgramRun large = run({path("large.lst"), "-o", "/dev/full"});
+    EXPECT_EQ(large.status, 4);
+    EXPECT_NE(large.err.find(failure + "REQUIRE: bytesWritten"), std::string::npos) << large.err;
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+TEST_F(IcfexportTest, UnhandledChangeTypesWarnOrFailWithStrict)
+{
+    // 31 and 193 are read ahead by other handlers, so they are not reported.
+    write("doc.lst", "change 2\nchange 300\nchange 2\nchange 31\nchange 193\n" + kGoodListing);
+
+    const ProgramRun lenient = run({path("doc.lst")});
+    EXPECT_EQ(lenient.status, 0);
+    EXPECT_EQ(lenient.err, "icfexport: " + path("doc.lst") +
+                               ": warning: change types that no handler reads: 2 (2 times), 300 (1 time)\n");
+
+    fs::remove(path("doc.icf"));
+    const ProgramRun strict = run({"--strict", path("doc.lst")});
+    EXPECT_EQ(strict.status, 6);
+    EXPECT_EQ(strict.err.find("warning"), std::string::npos) << strict.err;
+    EXPECT_EQ(files(), (std::set<std::string>{"doc.lst"}));
+}
 
 TEST_F(IcfexportTest, FailedExportKeepsThePreviousOutput)
 {

@@ -207,6 +207,11 @@ void setReferencedFileList(ParseState& state, const std::string& flag, const std
     state.result.listOptions[DAOPT_REFERENCED_FILE_LIST] = std::move(bytes);
 }
 
+void setStrict(ParseState& state, const std::string&, const std::string&)
+{
+    state.result.strict = true;
+}
+
 void askForHelp(ParseState& state, const std::string&, const std::string&)
 {
     state.result.action = CommandLine::Action::Help;
@@ -243,6 +248,8 @@ const std::vector<Flag>& flags()
         {"--referenced-file-list", nullptr, "PATH",
          "list referenced files into PATH (option 54)", setReferencedFileList},
         {"--reporting-level", nullptr, "N", "reporting level, -32768 to 32767 (option 32)", setReportingLevel},
+        {"--strict", nullptr, nullptr,
+         "fail an input whose document has changes\nof a type that no handler reads (status 6)", setStrict},
         {"--help", "-h", nullptr, "print this help and exit", askForHelp},
         {"--version", nullptr, nullptr, "print the version and exit", askForVersion},
     };
@@ -373,6 +380,9 @@ std::string helpText()
             "Every listing is read before anything is converted. An output is written\n"
             "under a temporary name and renamed into place only when its export succeeds;\n"
             "a failed export leaves no output and the other inputs are still converted.\n"
+            "An output that is a device or a pipe is written in place.\n"
+            "A failure is reported with the filter's code and reason; changes of types\n"
+            "that no handler reads, with a one-line warning (a failure with --strict).\n"
             "\n"
             "Flags (a value follows the flag or, for long flags, an '='):\n";
     for (const Flag& flag : flags()) {
@@ -391,6 +401,7 @@ std::string helpText()
             "  3  the filter could not be loaded or started (nothing is converted)\n"
             "  4  the filter returned a host error code for an input\n"
             "  5  an output file could not be written or renamed into place\n"
+            "  6  --strict: a document has changes of a type that no handler reads\n"
             "When several inputs fail, the status is that of the first failure.\n";
     return text.str();
 }

@@ -25,6 +25,8 @@ struct CommandLine {
     std::vector<Job> jobs;
     // Empty: the filter installed beside the program.
     std::string filterPath;
+    // Whether a change type that reached no handler fails the input.
+    bool strict = false;
     // The two values handed to the filter with VwSetUser.
     uintptr_t user1 = 0;
     uintptr_t user2 = 0;

@@ -1,11 +1,13 @@
 #include "DocumentConversion.h"
 
+#include "DiagnosticsFile.h"
 #include "driver/HostCodes.h"
 #include "PendingOutput.h"
 #include "Report.h"
 #include "trxhost/Export.h"
 
 #include <cstring>
+#include <system_error>
 
 namespace icfexport {
 
@@ -19,25 +21,56 @@ void applyOptions(const CommandLine& commandLine, trxhost::Export& hostExport)
         hostExport.setOption(id, bytes);
 }
 
+ExitStatus reportFailure(const Job& job, TRXERR code, const Diagnostics& diagnostics)
+{
+    reportError() << job.input << ": export failed with code " << code << " (" << icfdriver::hostCodeName(code) << ")"
+                  << (diagnostics.failures.empty() ? "" : ": " + diagnostics.failures.front()) << '\n';
+    return ExitStatus::ExportFailed;
+}
+
+// A warning, or with --strict a failure of the input.
+ExitStatus reportUnhandledChanges(const Job& job, const Diagnostics& diagnostics, bool strict)
+{
+    if (diagnostics.unhandledChanges.empty())
+        return ExitStatus::Ok;
+    reportError() << job.input << (strict ? ": " : ": warning: ") << "change types that no handler reads: "
+                  << describeUnhandledChanges(diagnostics.unhandledChanges) << '\n';
+    return strict ? ExitStatus::Unhandled : ExitStatus::Ok;
+}
+
+ExitStatus convert(icfdriver::FilterSession& session, const trxhost::Document& document, const Job& job,
+                   const CommandLine& commandLine)
+{
+    trxhost::Export hostExport(document);
+    applyOptions(commandLine, hostExport);
+    const DiagnosticsFile diagnosticsFile;
+    hostExport.setOption(DAOPT_DIAGNOSTICS_FILE, diagnosticsFile.optionValue());
+    PendingOutput output(job.output);
+    const TRXERR code = session.exportDocument(hostExport.handle(), output.pathToWrite());
+    const Diagnostics diagnostics = diagnosticsFile.read();
+    if (code != TRXERR_OK)
+        return reportFailure(job, code, diagnostics);
+    if (const ExitStatus status = reportUnhandledChanges(job, diagnostics, commandLine.strict); status != ExitStatus::Ok)
+        return status;
+    if (const int error = output.commit()) {
+        reportError() << job.output << ": cannot rename " << output.pathToWrite() << " into place: "
+                      << std::strerror(error) << '\n';
+        return ExitStatus::Output;
+    }
+    return ExitStatus::Ok;
+}
+
 } // namespace
 
 ExitStatus convertDocument(icfdriver::FilterSession& session, const trxhost::Document& document, const Job& job,
                            const CommandLine& commandLine)
 {
-    trxhost::Export hostExport(document);
-    applyOptions(commandLine, hostExport);
-    PendingOutput output(job.output);
-    const TRXERR code = session.exportDocument(hostExport.handle(), output.temporaryPath());
-    if (code != TRXERR_OK) {
-        reportError() << job.input << ": export failed with code " << code << " (" << icfdriver::hostCodeName(code) << ")\n";
-        return ExitStatus::ExportFailed;
-    }
-    if (const int error = output.commit()) {
-        reportError() << job.output << ": cannot rename " << output.temporaryPath() << " into place: "
-                      << std::strerror(error) << '\n';
+    try {
+        return convert(session, document, job, commandLine);
+    } catch (const std::system_error& error) {
+        reportError() << job.input << ": " << error.what() << '\n';
         return ExitStatus::Output;
     }
-    return ExitStatus::Ok;
 }
 
 } // namespace icfexport

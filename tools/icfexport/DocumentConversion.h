@@ -1,6 +1,7 @@
 // Converts one loaded listing: an export of the document with the command
-// line's options, run by the filter into a temporary file that is renamed
-// into place on success. Failures are reported on standard error.
+// line's options and a diagnostics file, run by the filter into a temporary
+// file that is renamed into place on success. Failures, with the filter's
+// reasons, and changes that no handler read are reported on standard error.
 #pragma once
 
 #include "CommandLine.h"

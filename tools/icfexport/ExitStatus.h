@@ -10,6 +10,7 @@ enum class ExitStatus : int {
     Filter = 3,       // the filter could not be loaded or started
     ExportFailed = 4, // the filter returned a host error code
     Output = 5,       // an output file could not be written or renamed into place
+    Unhandled = 6,    // --strict: a change type reached no handler
 };
 
 } // namespace icfexport

@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "DocumentConversion.h"
 #include "ExitStatus.h"
+#include "PendingOutput.h"
 #include "driver/FilterLibrary.h"
 #include "driver/FilterSession.h"
 #include "Report.h"
@@ -39,10 +40,13 @@ bool loadListings(const std::vector<Job>& jobs, Documents& documents)
     return allLoaded;
 }
 
-// Checks that each output's directory takes new files, before converting.
+// Checks that each output's directory takes new files, before converting;
+// an output written in place needs no new file.
 bool outputDirectoriesWritable(const std::vector<Job>& jobs)
 {
     for (const Job& job : jobs) {
+        if (PendingOutput::writesInPlace(job.output))
+            continue;
         const std::filesystem::path directory = std::filesystem::path(job.output).parent_path();
         const std::string name = directory.empty() ? "." : directory.string();
         if (access(name.c_str(), W_OK) != 0) {
