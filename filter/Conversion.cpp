@@ -1,6 +1,7 @@
 #include "filter/Conversion.h"
 
 #include "chunker/ChunkerReader.h"
+#include "chunker/UTCharMap.h"
 #include "chunker/XlatorManager.h"
 #include "core/Stream.h"
 #include "icf/ICFWriter.h"
@@ -10,9 +11,10 @@ namespace {
 const CbrFileLocator kNoFile;
 }
 
+// The model's strings map their characters through the host's maps.
 CConversion::CConversion()
 {
-    setCurrentCharacterMapper(&m_characterMapper);
+    m_context.setCharacterMapper(std::make_unique<CHostCharacterMapper>());
 }
 
 CConversion::~CConversion()
@@ -20,7 +22,6 @@ CConversion::~CConversion()
     m_reader.reset();
     m_writer.reset();
     closeReferenceListFile();
-    setCurrentCharacterMapper(nullptr);
 }
 
 unsigned CConversion::setSourceFile(const CbrFileLocator*)
