@@ -54,6 +54,10 @@ constexpr std::size_t kCellMergeFlags = 20;
 constexpr std::size_t kCellShading = 24;
 constexpr std::size_t kCellVerticalAlignment = 44;
 constexpr SBorderOffsets kCellBorders { 88, 48, 108, 68 };
+static_assert(holdsField(CHRECORD_SIZE_CELL_FORMAT, kCellVerticalAlignment)
+                  && holdsField(CHRECORD_SIZE_CELL_FORMAT, kCellShading, CChunkerShade::kRecordSize)
+                  && holdsBorders(CHRECORD_SIZE_CELL_FORMAT, kCellBorders),
+              "the cell format fields lie in the host's cell format record");
 
 constexpr uint32_t kMergeFlagBefore = 0x01;
 constexpr uint32_t kMergeFlagAfter = 0x02;
@@ -155,9 +159,10 @@ void CChangeBreak::endParagraph(INode*& cursor)
     CWordParagraphNode& paragraph = wordParagraph(cursor);
     CPendingNode next(cursor->clone(INode::kCloneNodeOnly));
     INode* marker = cursor->getNodeFactory()->createNode(kEndOfParagraphCSNode);
+    // The paragraph's properties own the mark from here on.
+    paragraph.setEndMarker(&dynamic_cast<IEndOfParagraphCSContent&>(*marker->getIContent()));
     useAsianFontForNumbers(paragraph);
     paragraph.giveRunningFormat(dynamic_cast<IStrandContent&>(*marker->getIContent()));
-    paragraph.setEndMarker(&dynamic_cast<IEndOfParagraphCSContent&>(*marker->getIContent()));
     cursor->done();
     parent->attachNode(next.get());
     cursor = next.take();

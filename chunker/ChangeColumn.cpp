@@ -32,6 +32,7 @@ constexpr std::size_t kColumnFlags = 0;
 constexpr std::size_t kColumnLeftOffset = 4;
 constexpr std::size_t kColumnCount = 8;
 constexpr std::size_t kColumnSpacing = 12;
+static_assert(holdsField(kColumnRecordSize, kColumnSpacing), "the column fields lie in their record");
 constexpr uint32_t kBalancedColumns = 0x04;
 constexpr uint32_t kEqualColumns = 0x20;
 // A record with more equal columns than this is taken as damaged and gets
@@ -42,6 +43,8 @@ constexpr uint32_t kMaxEqualColumns = 4096;
 constexpr std::size_t kColumnDefinitionSize = 16;
 constexpr std::size_t kColumnDefinitionWidth = 4;
 constexpr std::size_t kColumnDefinitionGutter = 8;
+static_assert(holdsField(kColumnDefinitionSize, kColumnDefinitionGutter),
+              "the column definition fields lie in their record");
 
 uint32_t marginValue(const CPageProperties& page, CDimension& (CPageProperties::*get)(CDimension&) const)
 {
@@ -115,11 +118,10 @@ void CChangeColumn::readColumnLayout(CChunkerColumnNode& group)
     const auto record = readDataRecord<kColumnRecordSize>(*this, getValue1());
     const uint32_t flags = readBigEndian32(record.data(), kColumnFlags);
     const uint32_t count = readBigEndian32(record.data(), kColumnCount);
-    TCountedReference<CColumnProperties> columns;
-    columns.adopt(new CColumnProperties);
-    columns.get()->setLeftOffset(
+    auto columns = makeCounted<CColumnProperties>();
+    columns->setLeftOffset(
         COffset(kOffsetFromLeftMargin, static_cast<int32_t>(readBigEndian32(record.data(), kColumnLeftOffset))));
-    columns.get()->setBalanced((flags & kBalancedColumns) != 0);
+    columns->setBalanced((flags & kBalancedColumns) != 0);
     CPageProperties* page = pagePropertiesAbove(&group);
     if ((flags & kEqualColumns) && count >= 1 && count <= kMaxEqualColumns && page)
         addEqualColumns(*columns.get(), *page, count, readBigEndian32(record.data(), kColumnSpacing));

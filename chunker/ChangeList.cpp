@@ -28,6 +28,7 @@ CChangeList::CChangeList()
 TRXERR CChangeList::getNextElement()
 {
     static const TRXERR kAccepted[] = {TRXERR_OK, TRXERR_NOITEM};
+    static_assert(CHRECORD_SIZE_CHANGE == 4 * sizeof(uint32_t), "a change item is its type and three values");
     uint32_t record[CHRECORD_SIZE_CHANGE / 4] = {};
     const TRXERR code = readItem(record, kAccepted, 2,
                                  "REQUIRE_1: locErr == TRXERR_OK || locErr == TRXERR_NOITEM\n\tFile: ChChList  ln(70)");

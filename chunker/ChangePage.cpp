@@ -35,6 +35,11 @@ constexpr std::size_t kNoteAreaRecordSize = 36;
 constexpr std::size_t kNoteAreaHotZone = 0;
 constexpr std::size_t kNoteAreaHeight = 4;
 constexpr std::size_t kNoteAreaLocation = 16;
+static_assert(holdsBorders(kPageBorderRecordSize, kPageBorderOffsets), "the page borders lie in their record");
+static_assert(holdsField(kBindingRecordSize, kBindingWidthField), "the binding width lies in its record");
+static_assert(holdsField(kNoteAreaRecordSize, kNoteAreaHotZone) && holdsField(kNoteAreaRecordSize, kNoteAreaHeight)
+                  && holdsField(kNoteAreaRecordSize, kNoteAreaLocation),
+              "the note area fields lie in their record");
 
 // Value 2 of a note area change.
 constexpr uint32_t kFootnoteArea = 1;

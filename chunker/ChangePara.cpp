@@ -4,6 +4,7 @@
 #include "chunker/WordParagraphNode.h"
 #include "model/Borders.h"
 #include "model/CharacterString.h"
+#include "model/CountedReference.h"
 #include "model/Shading.h"
 #include "model/TabDefinitions.h"
 
@@ -42,6 +43,11 @@ constexpr unsigned kTopBorderOffset = 4;
 constexpr unsigned kLeftBorderOffset = 24;
 constexpr unsigned kBottomBorderOffset = 44;
 constexpr unsigned kRightBorderOffset = 64;
+static_assert(holdsBorders(CChangePara::kBorderRecordSize,
+                           {kTopBorderOffset, kLeftBorderOffset, kBottomBorderOffset, kRightBorderOffset}),
+              "the paragraph borders lie in their record");
+static_assert(holdsField(CChangePara::kShadingRecordSize, 0, CChunkerShade::kRecordSize),
+              "the paragraph shading lies in its record");
 
 int32_t signedValue(uint32_t value)
 {
@@ -154,19 +160,15 @@ void CChangePara::setLineSpacing(CWordParagraphNode& paragraph)
 
 void CChangePara::clearTabs(CWordParagraphNode& paragraph)
 {
-    auto* tabs = new CTabDefinitions;
+    auto tabs = makeCounted<CTabDefinitions>();
     tabs->setOffsetType(kOffsetFromLeftMargin);
-    paragraph.setTabs(tabs);
-    tabs->releaseRef();
+    paragraph.setTabs(tabs.get());
 }
 
 CTabDefinitions* CChangePara::tabsOf(CWordParagraphNode& paragraph)
 {
-    if (!paragraph.getTabs()) {
-        auto* tabs = new CTabDefinitions;
-        paragraph.setTabs(tabs);
-        tabs->releaseRef();
-    }
+    if (!paragraph.getTabs())
+        paragraph.setTabs(makeCounted<CTabDefinitions>().get());
     return paragraph.getTabs();
 }
 

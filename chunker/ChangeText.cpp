@@ -1,9 +1,11 @@
 #include "chunker/ChangeText.h"
 
+#include "chunker/NodeEditing.h"
 #include "chunker/WordParagraphNode.h"
 #include "chunker/WordTextStrandNode.h"
 #include "core/Exceptions.h"
 #include "model/CharacterString.h"
+#include "model/CountedReference.h"
 #include "model/NodeFactory.h"
 
 #include <vector>
@@ -36,21 +38,18 @@ uint32_t CChangeText::process(INode*& pNodeParent)
     text.setString(buffer.data(), count, paragraph->getCharset());
     text.setWideStringDefaultCharacterSet(paragraph->getWideStringDefaultCharacterSet());
 
-    INode* node = paragraph->getNodeFactory()->createNode(kWordTextStrandNode);
-    auto* strand = dynamic_cast<CWordTextStrandNode*>(node);
-    if (!strand) {
-        if (node)
-            node->release();
+    // Released again unless it joins the paragraph.
+    CPendingNode node(paragraph->getNodeFactory()->createNode(kWordTextStrandNode));
+    auto* strand = dynamic_cast<CWordTextStrandNode*>(node.get());
+    if (!strand)
         return 0;
-    }
     strand->setText(text);
     if (IStrandStyleContent* style = paragraph->getStrandStyle())
         strand->setStyle(style);
-    auto* properties = new CWordStrandProperties(*paragraph->getStrandProperties());
-    strand->setWordProperties(properties);
-    properties->releaseRef();
+    strand->setWordProperties(makeCounted<CWordStrandProperties>(*paragraph->getStrandProperties()).get());
 
     paragraph->attachNode(strand);
+    node.take();
     strand->done();
     return 0;
 }

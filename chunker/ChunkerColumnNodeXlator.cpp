@@ -88,11 +88,10 @@ void CChunkerColumnNodeXlator::openForwardingSection()
 void CChunkerColumnNodeXlator::giveForwardingSectionItsProperties()
 {
     auto* enclosing = dynamic_cast<CSectionProperties*>(sectionPropertiesOf(m_section));
-    TCountedReference<ISectionProperties> properties;
-    properties.adopt(enclosing ? new CSectionProperties(*enclosing) : new CSectionProperties);
-    properties.get()->setColumnProperties(dynamic_cast<CChunkerColumnNode&>(*getNode()).getColumnProperties());
+    auto properties = enclosing ? makeCounted<CSectionProperties>(*enclosing) : makeCounted<CSectionProperties>();
+    properties->setColumnProperties(dynamic_cast<CChunkerColumnNode&>(*getNode()).getColumnProperties());
     if (!m_sectionXlator || !m_sectionXlator->claimSectionStart())
-        properties.get()->setSectionStartOn(kSectionStartContinuous);
+        properties->setSectionStartOn(kSectionStartContinuous);
     dynamic_cast<ISectionContent&>(*m_forwardingSection->getIContent()).setProperties(properties.get());
 }
 

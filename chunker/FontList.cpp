@@ -2,6 +2,7 @@
 
 #include "core/Exceptions.h"
 #include "model/CharacterString.h"
+#include "model/CountedReference.h"
 #include "model/FontDefinition.h"
 #include "model/FontDefinitionTableNode.h"
 
@@ -34,8 +35,6 @@ uint32_t CFontList::processNextElement(IFontDefinitionTableContent& fontTable, u
     CCharacterString name;
     name.setString(units.data(), m_item.nameLength, m_item.charSet);
     name.setWideStringDefaultCharacterSet(defaultCharSet);
-    CFontDefinition* font = new CFontDefinition(m_item.id, name);
-    fontTable.addFont(font);
-    font->releaseRef();
+    fontTable.addFont(makeCounted<CFontDefinition>(m_item.id, name).get());
     return 0;
 }

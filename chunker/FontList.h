@@ -14,6 +14,7 @@ struct SFontItem {
     uint32_t nameLength;
     uint32_t charSet;
 };
+static_assert(sizeof(SFontItem) == CHRECORD_SIZE_FONT, "the host copies a whole font item");
 
 class CFontList : public CChunkerList {
 public:

@@ -3,6 +3,7 @@
 // element id, and the lengths and border sets they hold.
 #pragma once
 
+#include "chunker/ChunkerBorder.h"
 #include "chunker/ItemLists.h"
 #include "model/Dimension.h"
 
@@ -11,7 +12,6 @@
 #include <cstdint>
 #include <cstring>
 
-class CChunkerBorder;
 class CRectangularBorders;
 
 // Reads the `Size`-byte record with element id `id` from `list`.
@@ -37,6 +37,23 @@ struct SBorderOffsets {
     std::size_t bottom;
     std::size_t right;
 };
+
+// Whether a record of `recordSize` bytes holds a field of `fieldSize` bytes
+// (a 32-bit word unless said otherwise) at `offset`. The records are read by
+// offset, so each reader checks its offsets against its record's size.
+constexpr bool holdsField(std::size_t recordSize, std::size_t offset, std::size_t fieldSize = 4)
+{
+    return offset + fieldSize <= recordSize;
+}
+
+// Whether a record of `recordSize` bytes holds the border set at `offsets`.
+constexpr bool holdsBorders(std::size_t recordSize, const SBorderOffsets& offsets)
+{
+    return holdsField(recordSize, offsets.top, CChunkerBorder::kRecordSize)
+        && holdsField(recordSize, offsets.left, CChunkerBorder::kRecordSize)
+        && holdsField(recordSize, offsets.bottom, CChunkerBorder::kRecordSize)
+        && holdsField(recordSize, offsets.right, CChunkerBorder::kRecordSize);
+}
 
 // The four borders of `record`, each converted from a fresh border.
 CRectangularBorders convertBorders(

@@ -1,9 +1,7 @@
 #include "chunker/ItemLists.h"
 
+#include "chunker/ChunkerExportState.h"
 #include "core/Exceptions.h"
-
-HEXPORT CChunkerList::s_hExport = 0;
-HCHUNKER CChunkerList::s_hChunker = 0;
 
 namespace {
 
@@ -43,20 +41,27 @@ void CChunkerList::getNextElements(uint32_t count, uint16_t* buffer)
 
 void CChunkerList::setHExport(HEXPORT hExport)
 {
-    s_hExport = hExport;
-    s_hChunker = 0;
+    SChunkerExportState& state = SChunkerExportState::current();
+    state.hExport = hExport;
+    state.hChunker = 0;
+}
+
+HEXPORT CChunkerList::getHExport()
+{
+    return SChunkerExportState::current().hExport;
 }
 
 HCHUNKER CChunkerList::getHChunker()
 {
-    if (s_hChunker)
-        return s_hChunker;
-    if (!s_hExport)
+    SChunkerExportState& state = SChunkerExportState::current();
+    if (state.hChunker)
+        return state.hChunker;
+    if (!state.hExport)
         throw ExChunkerFailed("REQUIRE_1: hExport\n\tFile: ChIList  ln(114)", kFilterMissingHandle);
-    DAGetHChunker(s_hExport, &s_hChunker);
-    if (!s_hChunker)
+    DAGetHChunker(state.hExport, &state.hChunker);
+    if (!state.hChunker)
         throw ExChunkerFailed("REQUIRE_1: hChunker\n\tFile: ChIList  ln(116)", kFilterMissingHandle);
-    return s_hChunker;
+    return state.hChunker;
 }
 
 TRXERR CChunkerList::readItem(void* record, const TRXERR* accepted, unsigned acceptedCount, const char* message)

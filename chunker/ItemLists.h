@@ -1,6 +1,6 @@
 // The host's item lists as the reader walks them. Every list keeps its own
-// position; the export and chunker handles are shared by all lists of the
-// process and set afresh for each export.
+// position; the export and chunker handles are shared by all lists and kept
+// in the running export's context.
 #pragma once
 
 #include "trx/platform.h"
@@ -25,7 +25,7 @@ public:
     // The export being read; setting it forgets the chunker handle of the
     // previous export.
     static void setHExport(HEXPORT hExport);
-    static HEXPORT getHExport() { return s_hExport; }
+    static HEXPORT getHExport();
     // The chunker handle, fetched from the host on first use.
     static HCHUNKER getHChunker();
 
@@ -38,9 +38,6 @@ protected:
 private:
     uint32_t m_position = 0;
     uint32_t m_type;
-
-    static HEXPORT s_hExport;
-    static HCHUNKER s_hChunker;
 };
 
 // The chunk's data records, read raw by element id.
@@ -93,6 +90,7 @@ struct STagTrack {
     uint32_t key2;
     uint32_t key1;
 };
+static_assert(sizeof(STagTrack) == CHRECORD_SIZE_TAG_TRACK, "the host copies a whole tag track item");
 
 class CTagTrackList : public CChunkerList {
 public:

@@ -1,5 +1,6 @@
 #include "chunker/UTCharMap.h"
 
+#include "chunker/ChunkerExportState.h"
 #include "core/Exceptions.h"
 
 #include <algorithm>
@@ -18,8 +19,7 @@ void require(TRXERR err, const char* message)
 
 CUTCharMap& CUTCharMap::getInstance()
 {
-    static CUTCharMap instance;
-    return instance;
+    return SChunkerExportState::current().charMap;
 }
 
 CUTCharMap::~CUTCharMap()

@@ -1,7 +1,7 @@
-// The process-wide maker of host character maps. Every map the filter uses
-// is made and released here: CUTCharMap keeps one host map of its own for the
-// request most recently made, so that the host always holds a live map for
-// it, and turns host mapping failures into ExChunkerFailed.
+// The maker of host character maps, one per export. Every map the filter
+// uses is made and released here: CUTCharMap keeps one host map of its own
+// for the request most recently made, so that the host always holds a live
+// map for it, and turns host mapping failures into ExChunkerFailed.
 //
 // CScopedCharMap is one map made through it, used for one conversion;
 // CHostCharacterMapper gives the model its maps this way.
@@ -14,10 +14,12 @@
 
 class CUTCharMap {
 public:
-    // The single instance, made on first use and destroyed when the process
-    // ends (or the filter is unloaded).
+    // The running export's instance, kept in its context: made on first use
+    // and destroyed with the context, which releases the cached map.
     static CUTCharMap& getInstance();
 
+    CUTCharMap() = default;
+    ~CUTCharMap();
     CUTCharMap(const CUTCharMap&) = delete;
     CUTCharMap& operator=(const CUTCharMap&) = delete;
 
@@ -30,9 +32,6 @@ public:
     void mapCharacter(CMAPtag* map, uint16_t character, uint16_t out[2]);
 
 private:
-    CUTCharMap() = default;
-    ~CUTCharMap();
-
     void dropCachedMap();
     void createCachedMap(CMAPtag* map, const CMINPUTtag* request);
     bool isCachedRequest(const CMINPUTtag* request) const;

@@ -1,56 +1,45 @@
 #include "chunker/WordNodeCreators.h"
 
+#include "model/CountedReference.h"
 #include "model/NoteAreaProperties.h"
 #include "model/PageProperties.h"
 #include "model/SectionProperties.h"
 
-// Each new property object starts with its creator's reference; the node or
-// object it is handed to takes one of its own, so the creator's is dropped.
+#include <memory>
+
+// Each node and property object is held until it is handed on: the node or
+// object that receives a property object takes a reference of its own, and a
+// failure midway releases whatever was made.
 
 CContentNode* CWordParagraphNodeCreator::create()
 {
-    auto* paragraph = new CWordParagraphNode;
-    auto* properties = new CParagraphProperties;
-    paragraph->setProperties(properties);
-    properties->releaseRef();
-    return paragraph;
+    auto paragraph = std::make_unique<CWordParagraphNode>();
+    paragraph->setProperties(makeCounted<CParagraphProperties>().get());
+    return paragraph.release();
 }
 
 CContentNode* CWordSectionNodeCreator::create()
 {
-    auto* section = new CWordSectionNode;
-    auto* properties = new CSectionProperties;
-    auto* page = new CPageProperties;
-    auto* footnotes = new CNoteAreaProperties;
-    auto* endnotes = new CNoteAreaProperties;
-    properties->setPageProperties(page);
-    page->releaseRef();
-    properties->setFootnoteProperties(footnotes);
-    footnotes->releaseRef();
-    properties->setEndnoteProperties(endnotes);
-    endnotes->releaseRef();
-    section->setProperties(properties);
-    properties->releaseRef();
-    return section;
+    auto section = std::make_unique<CWordSectionNode>();
+    auto properties = makeCounted<CSectionProperties>();
+    properties->setPageProperties(makeCounted<CPageProperties>().get());
+    properties->setFootnoteProperties(makeCounted<CNoteAreaProperties>().get());
+    properties->setEndnoteProperties(makeCounted<CNoteAreaProperties>().get());
+    section->setProperties(properties.get());
+    return section.release();
 }
 
 CContentNode* CWordParagraphStyleNodeCreator::create()
 {
-    auto* style = new CWordParagraphStyleNode;
-    auto* strandProperties = new CWordStrandProperties;
-    auto* paragraphProperties = new CParagraphProperties;
-    style->setStrandProperties(strandProperties);
-    strandProperties->releaseRef();
-    style->setParagraphProperties(paragraphProperties);
-    paragraphProperties->releaseRef();
-    return style;
+    auto style = std::make_unique<CWordParagraphStyleNode>();
+    style->setStrandProperties(makeCounted<CWordStrandProperties>().get());
+    style->setParagraphProperties(makeCounted<CParagraphProperties>().get());
+    return style.release();
 }
 
 CContentNode* CWordStrandStyleNodeCreator::create()
 {
-    auto* style = new CWordStrandStyleNode;
-    auto* properties = new CWordStrandProperties;
-    style->setProperties(properties);
-    properties->releaseRef();
-    return style;
+    auto style = std::make_unique<CWordStrandStyleNode>();
+    style->setProperties(makeCounted<CWordStrandProperties>().get());
+    return style.release();
 }

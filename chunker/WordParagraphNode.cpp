@@ -1,5 +1,7 @@
 #include "chunker/WordParagraphNode.h"
 
+#include "chunker/NodeEditing.h"
+#include "model/CountedReference.h"
 #include "model/NodeCast.h"
 #include "model/StyleContent.h"
 
@@ -319,15 +321,15 @@ void CWordParagraphNode::giveRunningFormat(IStrandContent& strand)
 {
     if (m_strandStyle)
         strand.setStyle(m_strandStyle);
-    auto* copy = new CWordStrandProperties(m_current);
-    strand.setProperties(copy);
-    copy->releaseRef();
+    strand.setProperties(makeCounted<CWordStrandProperties>(m_current).get());
 }
 
 void CWordParagraphNode::appendStrand(INode& strand)
 {
+    CPendingNode pending(&strand);
     if (auto* content = dynamic_cast<IStrandContent*>(strand.getIContent()))
         giveRunningFormat(*content);
     attachNode(&strand);
+    pending.take();
     strand.done();
 }

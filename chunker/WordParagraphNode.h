@@ -34,7 +34,8 @@ public:
     // Gives a strand made for the paragraph the current character style and
     // its own copy of the running character formatting.
     void giveRunningFormat(IStrandContent& strand);
-    // The same for a content strand node, which is then attached and done.
+    // The same for a content strand node, which is then attached and done;
+    // it is released when that fails.
     void appendStrand(INode& strand);
 
     // Saves the current character state, one level deep, around tagged

@@ -4,6 +4,7 @@
 #include "chunker/WordTextStrandNode.h"
 #include "model/CharacterSets.h"
 #include "model/CharacterString.h"
+#include "model/CountedReference.h"
 #include "model/FontDefinition.h"
 #include "model/NodeFactory.h"
 
@@ -73,9 +74,7 @@ void appendPiece(CWordTextStrandNode& strand, INode& parent, const CScriptFonts&
         if (last) {
             content->setProperties(properties);
         } else {
-            auto* copy = new CWordStrandProperties(*properties);
-            content->setProperties(copy);
-            copy->releaseRef();
+            content->setProperties(makeCounted<CWordStrandProperties>(*properties).get());
         }
     }
     parent.attachNode(piece);

@@ -1,7 +1,8 @@
 // Character mapping as the document model sees it: a map turns 16-bit
 // characters of one character set into codes of the first of several target
 // sets that holds each character. The reader side implements it over the
-// host's character maps; the model reaches it only through this interface.
+// host's character maps; the model reaches it only through this interface,
+// and finds the running export's mapper in the export context.
 #pragma once
 
 #include <cstdint>
@@ -37,8 +38,3 @@ public:
     virtual ~ICharacterMapper() = default;
     virtual std::unique_ptr<ICharacterMap> createMap(const SCharMapRequest& request) = 0;
 };
-
-// The mapper that the model's strings use: the one the running conversion
-// installed. Using it with none installed raises ExAssertionFailed.
-ICharacterMapper& currentCharacterMapper();
-void setCurrentCharacterMapper(ICharacterMapper* mapper);

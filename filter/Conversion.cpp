@@ -1,6 +1,7 @@
 #include "filter/Conversion.h"
 
 #include "chunker/ChunkerReader.h"
+#include "chunker/UTCharMap.h"
 #include "chunker/XlatorManager.h"
 #include "core/Stream.h"
 #include "icf/ICFWriter.h"
@@ -10,15 +11,15 @@ namespace {
 const CbrFileLocator kNoFile;
 }
 
+// The model's strings map their characters through the host's maps.
 CConversion::CConversion()
 {
-    setCurrentCharacterMapper(&m_characterMapper);
+    m_context.setCharacterMapper(std::make_unique<CHostCharacterMapper>());
 }
 
 CConversion::~CConversion()
 {
     finish();
-    setCurrentCharacterMapper(nullptr);
 }
 
 unsigned CConversion::setSourceFile(const CbrFileLocator*)

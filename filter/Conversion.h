@@ -1,8 +1,10 @@
-// A conversion binds one reader to one writer and runs them once.
+// A conversion binds one reader to one writer and runs them once. It owns
+// the context of its export: one conversion at a time can exist in a
+// process, and making a second one raises ExAssertionFailed.
 #pragma once
 
-#include "chunker/UTCharMap.h"
 #include "core/ConversionInterfaces.h"
+#include "core/ExportContext.h"
 #include "core/Reader.h"
 #include "core/Writer.h"
 #include "filter/DiagnosticsLog.h"
@@ -65,6 +67,8 @@ public:
     CDiagnosticsLog* getDiagnostics() { return m_diagnostics.get(); }
 
 private:
+    // First made and last destroyed: everything below may use it.
+    CExportContext m_context;
     uintptr_t m_referenceListFile = kNoReferenceListFile;
     short m_reportingLevel = 0;
     std::unique_ptr<CReader> m_reader;
@@ -74,7 +78,4 @@ private:
     CNodeFactory m_nodeFactory;
     std::unique_ptr<CQDExportStream> m_referenceListStream;
     std::unique_ptr<CDiagnosticsLog> m_diagnostics;
-    // The model's strings map their characters through the host while the
-    // conversion lives.
-    CHostCharacterMapper m_characterMapper;
 };

@@ -1,6 +1,7 @@
 #include "icf/ICFCommandWriter.h"
 
 #include "core/Exceptions.h"
+#include "icf/ICFExportState.h"
 #include "icf/ICFParameter.h"
 #include "icf/ICFSyntax.h"
 #include "icf/ICFWriter.h"
@@ -95,10 +96,21 @@ void CICFCommandWriter::releaseNestedICFCommandWriter()
     m_nested.reset();
 }
 
+void CICFCommandWriter::disable()
+{
+    ++SICFExportState::current().commandDisableCount;
+}
+
 void CICFCommandWriter::enable()
 {
-    if (s_disableCount > 0)
-        --s_disableCount;
+    uint32_t& count = SICFExportState::current().commandDisableCount;
+    if (count > 0)
+        --count;
+}
+
+bool CICFCommandWriter::isEnabled()
+{
+    return SICFExportState::current().commandDisableCount == 0;
 }
 
 void CICFCommandWriter::closeCommand()

@@ -3,10 +3,10 @@
 // command end at done. Commands written through a nested writer land inside
 // the open command, after the parameters written so far.
 //
-// Command writers can be disabled class-wide (the count is shared by all,
-// for one export at a time): a command begun while they are disabled is
-// swallowed whole, with anything written onto the CICFWriter before its
-// done().
+// Command writers can be disabled class-wide (the count is shared by all
+// and kept in the running export's context): a command begun while they are
+// disabled is swallowed whole, with anything written onto the CICFWriter
+// before its done().
 #pragma once
 
 #include <cstdint>
@@ -65,9 +65,9 @@ public:
     void writeNoParamCmd(const std::string& name);
     bool isDone() const { return !m_open; }
 
-    static void disable() { ++s_disableCount; }
+    static void disable();
     static void enable();
-    static bool isEnabled() { return s_disableCount == 0; }
+    static bool isEnabled();
 
 private:
     void closeCommand();
@@ -79,6 +79,4 @@ private:
     bool m_suppressing = false;
     std::unique_ptr<CICFCommandWriter> m_nested;
     CICFWriter* m_writer = nullptr; // not owned
-
-    static inline uint32_t s_disableCount = 0;
 };

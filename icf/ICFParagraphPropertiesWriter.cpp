@@ -96,7 +96,7 @@ int32_t sectionRightMargin(INode* node)
 
 void CICFParagraphPropertiesWriter::setBaseProperties(IParagraphProperties* properties)
 {
-    m_base.adopt(cloneOf(properties));
+    m_base = cloneOf(properties);
 }
 
 void CICFParagraphPropertiesWriter::writeProperties(CICFWriter* writer, IParagraphProperties* properties, INode* node,
@@ -104,7 +104,7 @@ void CICFParagraphPropertiesWriter::writeProperties(CICFWriter* writer, IParagra
 {
     if (!writer || !properties)
         return;
-    m_properties.adopt(properties->clone());
+    m_properties = cloneOf(properties);
     m_node = node;
     m_state = state;
     setWriter(writer);

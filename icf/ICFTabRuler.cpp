@@ -66,7 +66,7 @@ void writeHexBytes(CICFCommandWriter& command, const std::array<unsigned char, N
 CICFTabRuler::CICFTabRuler(CTabDefinitions* tabs)
 {
     if (tabs)
-        m_tabs.adopt(new CTabDefinitions(*tabs));
+        m_tabs = makeCounted<CTabDefinitions>(*tabs);
 }
 
 void CICFTabRuler::write(CICFWriter* writer)

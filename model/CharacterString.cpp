@@ -1,6 +1,6 @@
 #include "model/CharacterString.h"
 
-#include "core/CharacterMapping.h"
+#include "core/ExportContext.h"
 #include "model/StringUtil.h"
 
 #include <algorithm>
@@ -174,7 +174,7 @@ void CCharacterString::getString(uint16_t* buffer, uint32_t size, uint32_t targe
         for (uint32_t i = 0; i < count; ++i)
             buffer[i] = getCharacterAt(i);
     } else if (count > 0) {
-        const std::unique_ptr<ICharacterMap> map = currentCharacterMapper().createMap(
+        const std::unique_ptr<ICharacterMap> map = CExportContext::current().characterMapper().createMap(
             singleTargetRequest(sourceCharSet(), targetCharSet ? targetCharSet : kCharSetUnicode));
         for (uint32_t i = 0; i < count; ++i)
             buffer[i] = map->map(getCharacterAt(i)).code;
@@ -219,7 +219,7 @@ std::string CCharacterString::mapToBytes(uint32_t targetCharSet, uint32_t limit)
     if (count == 0 || limit == 0)
         return bytes;
     const std::unique_ptr<ICharacterMap> map =
-        currentCharacterMapper().createMap(singleTargetRequest(sourceCharSet(), targetCharSet));
+        CExportContext::current().characterMapper().createMap(singleTargetRequest(sourceCharSet(), targetCharSet));
     for (uint32_t i = 0; i < count; ++i) {
         const uint16_t code = map->map(getCharacterAt(i)).code;
         if (bytes.size() + CStringUtil::codeSize(code) > limit)

@@ -4,7 +4,7 @@
 #include "model/NodeWriter.h"
 #include "model/NodeXlator.h"
 
-NodeList CContentNode::emptyList;
+const NodeList CContentNode::emptyList;
 
 CContentNode::CContentNode() = default;
 

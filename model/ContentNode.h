@@ -12,8 +12,9 @@ class CNodeWriter;
 
 class CContentNode : public INode {
 public:
-    // The children of every leaf: always empty.
-    static NodeList emptyList;
+    // The children of every leaf. It never changes, so one list serves every
+    // export in the process and is no export's state.
+    static const NodeList emptyList;
 
     CContentNode();
     ~CContentNode() override;

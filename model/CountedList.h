@@ -15,13 +15,15 @@ public:
     TCountedList(const TCountedList&) = delete;
     TCountedList& operator=(const TCountedList&) = delete;
 
-    // Appends the object with a reference of its own; null is ignored.
+    // Appends the object with a reference of its own; null is ignored. The
+    // reference is taken once the list holds the object, so that a failure
+    // to grow the list leaves the count as it was.
     void add(T* object)
     {
         if (!object)
             return;
-        object->addRef();
         m_objects.push_back(object);
+        object->addRef();
     }
 
     // Removes the first entry of the object and drops its reference.

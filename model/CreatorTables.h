@@ -12,7 +12,12 @@
 template <class Creator>
 class TCreatorTable {
 public:
-    void put(EContentInterfaceID id, Creator* creator) { m_creators[id].reset(creator); }
+    // Owns `creator` from the call on, also when the table fails to grow.
+    void put(EContentInterfaceID id, Creator* creator)
+    {
+        std::unique_ptr<Creator> owned(creator);
+        m_creators[id] = std::move(owned);
+    }
     Creator* find(EContentInterfaceID id) const
     {
         auto it = m_creators.find(id);

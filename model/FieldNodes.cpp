@@ -22,8 +22,8 @@ void CDateTimeCSNode::addDateTimeFormat(CDateTimeFormat* format)
 {
     if (!format)
         return;
-    format->addRef();
     m_formats.push_back(format);
+    format->addRef();
 }
 
 void CDateTimeCSNode::releaseFormatList()

@@ -15,8 +15,10 @@ void CFontDefinitionTableNode::addFont(CFontDefinition* font)
 {
     if (!font)
         return;
-    font->addRef();
+    // Counted once the table holds it, so that a failure to grow the table
+    // leaves the count as it was.
     m_fonts.push_back(font);
+    font->addRef();
 }
 
 void CFontDefinitionTableNode::removeFont(CFontDefinition* font)

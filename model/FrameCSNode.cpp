@@ -17,5 +17,5 @@ INode* CFrameCSNode::clone(ECloneContent mode)
 
 void CFrameCSNode::setFrameProperties(const CFrameProperties* properties)
 {
-    m_properties.adopt(properties ? properties->clone() : nullptr);
+    m_properties = cloneOf(properties);
 }

@@ -14,5 +14,5 @@ CFrameProperties::CFrameProperties(const CFrameProperties& other)
 
 void CFrameProperties::setPosition(const CFramePosition* position)
 {
-    m_position.adopt(position ? position->clone() : nullptr);
+    m_position = cloneOf(position);
 }

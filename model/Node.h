@@ -38,7 +38,9 @@ public:
 };
 
 using NodeList = std::list<INode*>;
-using ChildIterator = NodeList::iterator;
+// Walks the children in order; the list itself is changed only through the
+// node (attachNode, detachNode).
+using ChildIterator = NodeList::const_iterator;
 
 class INode {
 public:

@@ -31,7 +31,8 @@ public:
     virtual EContentInterfaceID getDestInterfaceID() = 0;
 };
 
-// Registration hands the creator over: the registrar owns it from then on.
+// Registration hands the creator over: the registrar owns it from the call
+// on, even when registering fails.
 class INodeRegistrar {
 public:
     virtual ~INodeRegistrar() = default;

@@ -10,7 +10,7 @@ void CParagraphNode::setStyle(IParagraphStyleContent* style)
     if (!style || m_properties.get())
         return;
     if (IParagraphProperties* styleProperties = style->getParagraphProperties())
-        m_properties.adopt(styleProperties->clone());
+        m_properties = cloneOf(styleProperties);
 }
 
 void CParagraphNode::setStyle(const CCharacterString& name, IStyleTableContent* table)
@@ -81,11 +81,8 @@ void CParagraphNode::updateStrandPropertiesFromStyle(IStrandContent* strand)
 {
     if (strand->getProperties() || !m_style)
         return;
-    if (IStrandProperties* styleProperties = m_style->getStrandProperties()) {
-        IStrandProperties* copy = styleProperties->clone();
-        strand->setProperties(copy);
-        copy->releaseRef();
-    }
+    if (IStrandProperties* styleProperties = m_style->getStrandProperties())
+        strand->setProperties(cloneOf(styleProperties).get());
 }
 
 INode* CParagraphNode::clone(ECloneContent mode)
@@ -93,7 +90,7 @@ INode* CParagraphNode::clone(ECloneContent mode)
     INode* copy = CBranchNode::clone(mode);
     if (auto* paragraph = dynamic_cast<CParagraphNode*>(copy)) {
         paragraph->m_style = m_style;
-        paragraph->m_properties.adopt(cloneOf(m_properties.get()));
+        paragraph->m_properties = cloneOf(m_properties.get());
     }
     return copy;
 }

@@ -4,10 +4,14 @@ void CParagraphStyleNode::copyPropertiesFrom(const IParagraphStyleContent* sourc
 {
     // The copies are made before the old properties are dropped, so that a
     // style given itself as source keeps its own.
-    IParagraphProperties* paragraphProperties = source ? cloneOf(source->getParagraphProperties()) : nullptr;
-    IStrandProperties* strandProperties = source ? cloneOf(source->getStrandProperties()) : nullptr;
-    m_paragraphProperties.adopt(paragraphProperties);
-    m_strandProperties.adopt(strandProperties);
+    TCountedReference<IParagraphProperties> paragraphProperties;
+    TCountedReference<IStrandProperties> strandProperties;
+    if (source) {
+        paragraphProperties = cloneOf(source->getParagraphProperties());
+        strandProperties = cloneOf(source->getStrandProperties());
+    }
+    m_paragraphProperties = std::move(paragraphProperties);
+    m_strandProperties = std::move(strandProperties);
 }
 
 void CParagraphStyleNode::setBasedOnStyle(IParagraphStyleContent* style)

@@ -41,11 +41,3 @@ protected:
 private:
     uint32_t m_count = 1;
 };
-
-// A new copy of a counted object, made by its clone and holding the
-// caller's reference; null for null.
-template <class T>
-auto cloneOf(const T* object) -> decltype(object->clone())
-{
-    return object ? object->clone() : nullptr;
-}

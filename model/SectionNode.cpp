@@ -21,7 +21,7 @@ INode* CSectionNode::clone(ECloneContent mode)
     auto& section = nodeAs<CSectionNode>(copy);
     // CSectionProperties is the one implementation of the interface.
     if (auto* properties = dynamic_cast<CSectionProperties*>(m_properties.get()))
-        section.m_properties.adopt(new CSectionProperties(*properties));
+        section.m_properties = makeCounted<CSectionProperties>(*properties);
     return copy;
 }
 

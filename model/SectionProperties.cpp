@@ -7,12 +7,12 @@
 
 namespace {
 
-// A new copy of a shared property object, or null for none. The copy's
-// initial reference is handed to the caller.
+// A new copy of a shared property object, held with its initial
+// reference; empty for none.
 template <class T>
-T* copyOf(const T* properties)
+TCountedReference<T> copyOf(const T* properties)
 {
-    return properties ? new T(*properties) : nullptr;
+    return properties ? makeCounted<T>(*properties) : TCountedReference<T>();
 }
 
 } // namespace
@@ -22,10 +22,10 @@ CSectionProperties::CSectionProperties() = default;
 CSectionProperties::CSectionProperties(const CSectionProperties& other)
     : ISectionProperties(), CReferenceTracking(), m_sectionStart(other.m_sectionStart)
 {
-    m_pageProperties.adopt(copyOf(other.m_pageProperties.get()));
-    m_columnProperties.adopt(copyOf(other.m_columnProperties.get()));
-    m_footnoteProperties.adopt(copyOf(other.m_footnoteProperties.get()));
-    m_endnoteProperties.adopt(copyOf(other.m_endnoteProperties.get()));
+    m_pageProperties = copyOf(other.m_pageProperties.get());
+    m_columnProperties = copyOf(other.m_columnProperties.get());
+    m_footnoteProperties = copyOf(other.m_footnoteProperties.get());
+    m_endnoteProperties = copyOf(other.m_endnoteProperties.get());
     cloneInto(other.m_headers, &CSectionProperties::addHeader);
     cloneInto(other.m_footers, &CSectionProperties::addFooter);
 }

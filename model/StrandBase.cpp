@@ -15,7 +15,7 @@ void CStrandBase::setStyle(IStrandStyleContent* style)
     if (!style || m_properties.get())
         return;
     if (IStrandProperties* styleProperties = style->getProperties())
-        m_properties.adopt(styleProperties->clone());
+        m_properties = cloneOf(styleProperties);
 }
 
 void CStrandBase::setStyle(const CCharacterString& name, IStyleTableContent* table)

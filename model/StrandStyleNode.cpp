@@ -17,7 +17,7 @@ INode* CStrandStyleNode::clone(ECloneContent mode)
     INode* copy = CStyleNode::clone(mode);
     if (auto* style = dynamic_cast<CStrandStyleNode*>(copy)) {
         style->m_basedOn = m_basedOn;
-        style->m_properties.adopt(cloneOf(m_properties.get()));
+        style->m_properties = cloneOf(m_properties.get());
     }
     return copy;
 }

@@ -1,5 +1,7 @@
 #include "model/StringUtil.h"
 
+#include "core/ExportContext.h"
+
 #include <charconv>
 
 namespace {
@@ -39,7 +41,7 @@ void CStringUtil::mapWideString(const CCharacterString& wide, std::list<CCharact
     SCharMapRequest request;
     request.sourceCharSet = wide.getCharacterSet() != 0 ? wide.getCharacterSet() : kCharSetUnicode;
     wide.setUpOutputCharSets(request.targetCount, request.targetCharSets, withMultibyte);
-    const std::unique_ptr<ICharacterMap> map = currentCharacterMapper().createMap(request);
+    const std::unique_ptr<ICharacterMap> map = CExportContext::current().characterMapper().createMap(request);
     const uint32_t end = wide.getLength() * kWideUnitSize;
     uint32_t position = 0;
     while (position < end) {

@@ -1,20 +1,27 @@
-// Unit tests of the model and the writer map characters through the host's
-// maps, as a conversion does: the stand-in serves them.
+// Unit tests of the model, the reader and the writer run inside one export
+// context, as a conversion's objects do: the item lists keep their handles
+// there and the strings map their characters through the host's maps, which
+// the stand-in serves.
 #include "chunker/UTCharMap.h"
+#include "core/ExportContext.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class HostCharacterMapping : public testing::Environment {
+class HostExportContext : public testing::Environment {
 public:
-    void SetUp() override { setCurrentCharacterMapper(&m_mapper); }
-    void TearDown() override { setCurrentCharacterMapper(nullptr); }
+    void SetUp() override
+    {
+        m_context = std::make_unique<CExportContext>();
+        m_context->setCharacterMapper(std::make_unique<CHostCharacterMapper>());
+    }
+    void TearDown() override { m_context.reset(); }
 
 private:
-    CHostCharacterMapper m_mapper;
+    std::unique_ptr<CExportContext> m_context;
 };
 
-const testing::Environment* const s_environment = testing::AddGlobalTestEnvironment(new HostCharacterMapping);
+const testing::Environment* const s_environment = testing::AddGlobalTestEnvironment(new HostExportContext);
 
 } // namespace

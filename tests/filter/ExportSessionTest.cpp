@@ -12,6 +12,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <thread>
 #include <unistd.h>
 
 extern "C" {
@@ -104,6 +105,27 @@ TEST_F(ExportSession, HostFailureWhileReadingReturnsItsCodeFromWrite)
     ASSERT_EQ(open("change 2\nchange 2\nfail CHGetItem list 0 item 1 code 77\n"), TRXERR_OK);
     EXPECT_EQ(VwExportWrite(0, &record), 77);
     EXPECT_EQ(VwExportClose(0, &record), TRXERR_OK);
+}
+
+TEST_F(ExportSession, SecondExportIsRefusedWhileOneIsOpen)
+{
+    ASSERT_EQ(open("paragraph end\n"), TRXERR_OK);
+    const std::string secondOutput = output + ".second";
+    SExportProc second;
+    auto openSecond = [&] {
+        return VwExportOpen(IOTYPE_PATH, secondOutput.c_str(), 0, hostExport->handle(), 0, 0, &second);
+    };
+    TRXERR refused = TRXERR_OK;
+    std::thread([&] { refused = openSecond(); }).join();
+    EXPECT_EQ(refused, 18);
+    EXPECT_EQ(second.words[VWPROC_CONVERSION], 0u);
+    EXPECT_EQ(second.words[VWPROC_OUTPUT_FILE], 0u);
+    EXPECT_EQ(VwExportWrite(0, &record), TRXERR_OK) << "the open export runs on";
+    EXPECT_EQ(VwExportClose(0, &record), TRXERR_OK);
+
+    EXPECT_EQ(openSecond(), TRXERR_OK) << "the next export is accepted once the first has closed";
+    EXPECT_EQ(VwExportClose(0, &second), TRXERR_OK);
+    std::remove(secondOutput.c_str());
 }
 
 TEST_F(ExportSession, MissingChunkerWhileReadingReturns45)

@@ -1,0 +1,20 @@
+// What the reader keeps for the whole of one export, in the export's
+// context: the export and chunker handles that every item list reads
+// through, and the maker of the host's character maps with its cached map.
+#pragma once
+
+#include "chunker/UTCharMap.h"
+#include "core/ExportContext.h"
+#include "trx/platform.h"
+
+struct SChunkerExportState : IExportLayerState {
+    static constexpr EExportStateSlot kSlot = kReaderStateSlot;
+
+    // The state of the running export.
+    static SChunkerExportState& current() { return CExportContext::current().state<SChunkerExportState>(); }
+
+    HEXPORT hExport = 0;
+    // Fetched from the host on first use.
+    HCHUNKER hChunker = 0;
+    CUTCharMap charMap;
+};
