@@ -13,18 +13,10 @@
 #include "model/NumberingLevelDefinition.h"
 #include "model/ParagraphNumbering.h"
 #include "model/TableNodes.h"
+#include "trx/changes.h"
 #include "trx/platform.h"
 
 namespace {
-
-// Value 1 of a break change: the kind of break.
-constexpr uint32_t kParagraphEnd = 1;
-constexpr uint32_t kDocumentEnd = 2;
-constexpr uint32_t kRowEnd = 19;
-constexpr uint32_t kCellEnd = 20;
-constexpr uint32_t kColumnBreakCharacter = 21;
-constexpr uint32_t kSectionBreak = 22;
-constexpr uint32_t kDocumentPropertiesComplete = 254;
 
 constexpr const char* kParagraphOutsideTree = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(59)";
 constexpr const char* kRowEndOutsideCell = "REQUIRE: pNodeCell != NULL\n\tFile: ChCBreak  ln(150)";
@@ -125,24 +117,24 @@ void rejectSubDocument(INode& node)
 uint32_t CChangeBreak::process(INode*& current)
 {
     switch (getValue1()) {
-    case kParagraphEnd:
+    case CHBREAK_PARAGRAPH_END:
         endParagraph(current);
         break;
-    case kColumnBreakCharacter:
+    case CHBREAK_COLUMN:
         addColumnBreak(current);
         break;
-    case kCellEnd:
+    case CHBREAK_CELL_END:
         endCell(current);
         break;
-    case kRowEnd:
+    case CHBREAK_ROW_END:
         endRow(current);
         break;
-    case kSectionBreak:
+    case CHBREAK_SECTION:
         endSection(current);
         break;
-    case kDocumentEnd:
+    case CHBREAK_DOCUMENT_END:
         return endDocument(current);
-    case kDocumentPropertiesComplete:
+    case CHBREAK_DOCUMENT_PROPERTIES_DONE:
         completeDocumentProperties(current);
         break;
     default:

@@ -1,30 +1,17 @@
 #include "chunker/ChangeChar.h"
 
 #include "chunker/ChunkerShade.h"
+#include "chunker/HostAttributeCodes.h"
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
 #include "model/DocumentNode.h"
 #include "model/FontDefinitionTableNode.h"
 #include "model/NodeUtilities.h"
+#include "trx/changes.h"
 
 const bool CChangeChar::bCharState[2] = {false, true};
 
 namespace {
-
-enum EChangeType : uint32_t {
-    kAttribute = 8,
-    kFontSize = 9,
-    kFont = 10,
-    kCharacterSet = 25,
-    kTextColor = 60,
-    kBackgroundColor = 61,
-    kWidthAdjustment = 62,
-    kPairKerning = 64,
-    kLanguage = 65,
-    kBaselineShift = 94,
-    kAdditionalFont = 119,
-    kWideStringCharacterSet = 123,
-};
 
 // Value 2 of an additional font change: which slot the font fills.
 constexpr uint32_t kAsianFont = 1;
@@ -42,11 +29,6 @@ int32_t signedAmount(uint32_t value, bool negative)
 void underline(CWordParagraphNode& paragraph, bool on, ELineTypes line, EUnderliningModes mode = kUnderlineContinuous)
 {
     paragraph.setUnderline(CUnderlining(on ? line : kLineNone, mode));
-}
-
-void caseModifier(CWordParagraphNode& paragraph, bool on, ECaseModifierTypes modifier)
-{
-    paragraph.setCaseModifier(on ? modifier : kCaseNone);
 }
 
 void scripting(CWordParagraphNode& paragraph, bool on, EScriptingTypes scripting)
@@ -72,45 +54,45 @@ uint32_t CChangeChar::process(INode*& pNodeParent)
         return 0;
 
     switch (getChangeType()) {
-    case kAttribute:
+    case CHCHANGE_ATTRIBUTE:
         setAttribute(*paragraph);
         break;
-    case kFontSize:
+    case CHCHANGE_FONT_SIZE:
         paragraph->setFontSize(getValue1());
         break;
-    case kFont:
+    case CHCHANGE_FONT:
         setFont(*paragraph, kNoDocumentForFont);
         break;
-    case kAdditionalFont:
+    case CHCHANGE_ADDITIONAL_FONT:
         setFont(*paragraph, kNoDocumentForAdditionalFont);
         break;
-    case kCharacterSet:
+    case CHCHANGE_CHARACTER_SET:
         paragraph->setCharset(getValue1());
         break;
-    case kWideStringCharacterSet:
+    case CHCHANGE_WIDE_CHARACTER_SET:
         paragraph->setWideStringDefaultCharacterSet(getValue1());
         break;
-    case kTextColor:
+    case CHCHANGE_TEXT_COLOR:
         setColor(*paragraph, true);
         break;
-    case kBackgroundColor:
+    case CHCHANGE_BACKGROUND_COLOR:
         setColor(*paragraph, false);
         break;
-    case kWidthAdjustment:
+    case CHCHANGE_WIDTH_ADJUSTMENT:
         // A flag of 1 widens: the amount is positive.
         paragraph->setCharacterWidthAdjustment(CFixed(signedAmount(getValue2(), getValue1() != 1)));
         break;
-    case kPairKerning:
+    case CHCHANGE_PAIR_KERNING:
         paragraph->setStartPairKerningAt(getValue1() == 1 ? getValue2() : 0);
         break;
-    case kLanguage: {
+    case CHCHANGE_LANGUAGE: {
         CLanguage language;
         language.setLanguage(static_cast<uint16_t>(getValue1() & 0x3FF));
         language.setSublanguage(static_cast<uint16_t>((getValue1() >> 10) & 0x3F));
         paragraph->setLanguage(language);
         break;
     }
-    case kBaselineShift:
+    case CHCHANGE_BASELINE_SHIFT:
         // The opposite convention of the width adjustment: a non-zero flag
         // lowers, the amount is negative.
         paragraph->setBaselineShift(signedAmount(getValue2(), getValue1() != 0));
@@ -125,37 +107,33 @@ void CChangeChar::setAttribute(CWordParagraphNode& paragraph)
 {
     const uint32_t state = getValue2() > 1 ? 0 : getValue2();
     const bool on = bCharState[state];
-    switch (getValue1()) {
-    case 2: paragraph.setBold(on); break;
-    case 3: paragraph.setItalic(on); break;
-    case 4: underline(paragraph, on, kLineSingle); break;
-    case 5: underline(paragraph, on, kLineDouble); break;
-    case 6: caseModifier(paragraph, on, kCaseSmallCapitals); break;
-    case 7: paragraph.setOutline(on); break;
-    case 8: paragraph.setShadow(on); break;
-    case 9: caseModifier(paragraph, on, kCaseAllCapitals); break;
-    case 10: scripting(paragraph, on, kScriptingSubscript); break;
-    case 11: scripting(paragraph, on, kScriptingSuperscript); break;
-    case 12: strikeOut(paragraph, on, kStrikeOutSingle, kStrikeOutDouble); break;
-    case 13: underline(paragraph, on, kLineSingle, kUnderlineWordsOnly); break;
-    case 14: underline(paragraph, on, kLineDotted); break;
-    case 15: paragraph.setHidden(on); break;
-    case 16: caseModifier(paragraph, on, kCaseLower); break;
-    case 17: caseModifier(paragraph, on, kCaseTitle); break;
-    case 18: paragraph.setProtected(on); break;
-    case 19: paragraph.setRevisionAdd(on); break;
-    case 20: paragraph.setRevisionDelete(on); break;
-    case 21: paragraph.setFlashing(on); break;
-    case 22: paragraph.setReverse(on); break;
-    case 38: paragraph.setEmbossed(on); break;
-    case 39: paragraph.setEngraved(on); break;
-    case 40: strikeOut(paragraph, on, kStrikeOutDouble, kStrikeOutSingle); break;
-    case 42: underline(paragraph, on, kLineThick); break;
-    case 43: underline(paragraph, on, kLineDashed); break;
-    case 44: underline(paragraph, on, kLineDotDash); break;
-    case 45: underline(paragraph, on, kLineDotDotDash); break;
-    case 46: underline(paragraph, on, kLineWave); break;
-    default: break; // 23 to 37, 41, and anything below 2 or above 46
+    const uint32_t code = getValue1();
+    ECaseModifierTypes modifier;
+    if (const SHostFlagCode* flag = flagOfHostCode(code))
+        setFlag(*paragraph.getStrandProperties(), flag->flag, on);
+    else if (caseOfHostCode(code, modifier))
+        paragraph.setCaseModifier(on ? modifier : kCaseNone);
+    else
+        setManyValuedAttribute(paragraph, code, on);
+}
+
+void CChangeChar::setManyValuedAttribute(CWordParagraphNode& paragraph, uint32_t code, bool on)
+{
+    switch (code) {
+    case CHATTR_UNDERLINE: underline(paragraph, on, kLineSingle); break;
+    case CHATTR_DOUBLE_UNDERLINE: underline(paragraph, on, kLineDouble); break;
+    case CHATTR_WORD_UNDERLINE: underline(paragraph, on, kLineSingle, kUnderlineWordsOnly); break;
+    case CHATTR_DOTTED_UNDERLINE: underline(paragraph, on, kLineDotted); break;
+    case CHATTR_THICK_UNDERLINE: underline(paragraph, on, kLineThick); break;
+    case CHATTR_DASH_UNDERLINE: underline(paragraph, on, kLineDashed); break;
+    case CHATTR_DOT_DASH_UNDERLINE: underline(paragraph, on, kLineDotDash); break;
+    case CHATTR_DOT_DOT_DASH_UNDERLINE: underline(paragraph, on, kLineDotDotDash); break;
+    case CHATTR_WAVE_UNDERLINE: underline(paragraph, on, kLineWave); break;
+    case CHATTR_SUBSCRIPT: scripting(paragraph, on, kScriptingSubscript); break;
+    case CHATTR_SUPERSCRIPT: scripting(paragraph, on, kScriptingSuperscript); break;
+    case CHATTR_STRIKEOUT: strikeOut(paragraph, on, kStrikeOutSingle, kStrikeOutDouble); break;
+    case CHATTR_DOUBLE_STRIKEOUT: strikeOut(paragraph, on, kStrikeOutDouble, kStrikeOutSingle); break;
+    default: break; // codes that name an attribute only in a style relation, and unknown codes
     }
 }
 
@@ -182,7 +160,7 @@ void CChangeChar::setFont(CWordParagraphNode& paragraph, const char* noDocument)
     IFontDefinitionTableContent* fonts = documentContent ? documentContent->getFontTable() : nullptr;
     CFontDefinition* font = fonts ? fonts->findFont(getValue1()) : nullptr;
 
-    if (getChangeType() == kFont)
+    if (getChangeType() == CHCHANGE_FONT)
         paragraph.setFontName(font);
     else if (getValue2() == kAsianFont)
         paragraph.setFontNameAsian(font);

@@ -1,6 +1,7 @@
-// Character changes (types 8, 9, 10, 25, 60, 61, 62, 64, 65, 94, 119 and
-// 123) update the running character state of the current paragraph, which
-// every later strand of the paragraph copies.
+// Character changes (attributes, font and size, character sets, colours,
+// width adjustment, kerning, language and baseline shift) update the running
+// character state of the current paragraph, which every later strand of the
+// paragraph copies.
 #pragma once
 
 #include "chunker/Change.h"
@@ -18,10 +19,13 @@ public:
     uint32_t process(INode*& pNodeParent) override;
 
 private:
-    // Type 8: attribute code (value 1) on or off (value 2).
+    // An attribute change: attribute code (value 1) on or off (value 2).
     void setAttribute(CWordParagraphNode& paragraph);
-    // Types 60 and 61: one side of the strand colour.
+    // Underline, scripting and strike-out codes: each stands for one value
+    // of an attribute that has several.
+    static void setManyValuedAttribute(CWordParagraphNode& paragraph, uint32_t code, bool on);
+    // A text or background colour change: one side of the strand colour.
     void setColor(CWordParagraphNode& paragraph, bool foreground);
-    // Types 10 and 119.
+    // A font or additional font change.
     void setFont(CWordParagraphNode& paragraph, const char* noDocument);
 };

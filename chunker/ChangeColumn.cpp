@@ -10,6 +10,7 @@
 #include "model/NodeUtilities.h"
 #include "model/PageProperties.h"
 #include "model/SectionProperties.h"
+#include "trx/changes.h"
 
 namespace {
 
@@ -18,12 +19,6 @@ constexpr const char* kNoParentAbove = "REQUIRE: pNodeParent != NULL\n\tFile: Ch
 constexpr const char* kNoSection = "REQUIRE: pNodeSection != NULL\n\tFile: ChCColum  ln(94)";
 constexpr const char* kNoColumnToAdd = "REQUIRE: pNodeColumn != NULL\n\tFile: ChCColum  ln(170)";
 constexpr const char* kNoColumnToComplete = "REQUIRE: pNodeColumn != NULL\n\tFile: ChCColum  ln(197)";
-
-// Change types.
-constexpr uint32_t kCloseGroup = 50;
-constexpr uint32_t kOpenGroup = 51;
-constexpr uint32_t kAddColumn = 52;
-constexpr uint32_t kColumnsComplete = 53;
 
 // The host's column record: flags, left offset, number of columns and the
 // spacing between them.
@@ -81,16 +76,16 @@ void acceptAnyNode(INode&)
 uint32_t CChangeColumn::process(INode*& current)
 {
     switch (getChangeType()) {
-    case kOpenGroup:
+    case CHCHANGE_BEGIN_COLUMNS:
         openGroup(current);
         break;
-    case kAddColumn:
+    case CHCHANGE_ADD_COLUMN:
         addColumn(current);
         break;
-    case kColumnsComplete:
+    case CHCHANGE_COLUMNS_DONE:
         completeColumns(current);
         break;
-    case kCloseGroup:
+    case CHCHANGE_END_COLUMNS:
         closeGroup(current);
         break;
     default:

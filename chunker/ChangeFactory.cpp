@@ -16,6 +16,7 @@
 #include "chunker/ChangeTable.h"
 #include "chunker/ChangeTags.h"
 #include "chunker/ChangeText.h"
+#include "trx/changes.h"
 
 CChangeFactory::CChangeFactory()
 {
@@ -52,31 +53,43 @@ void CChangeFactory::registerNew(uint32_t type)
 // Every type gets its own handler object, constructed in this order.
 void CChangeFactory::registerHandlers()
 {
-    registerNew<CChangeText>(7);
-    registerNew<CChangeBreak>(0);
-    registerNew<CChangeSpecialChar>(24);
-    registerNew<CChangeGraphic>(26);
-    for (uint32_t type : {28, 95})
+    registerNew<CChangeText>(CHCHANGE_TEXT);
+    registerNew<CChangeBreak>(CHCHANGE_BREAK);
+    registerNew<CChangeSpecialChar>(CHCHANGE_SPECIAL_CHARACTER);
+    registerNew<CChangeGraphic>(CHCHANGE_EMBEDDED_OBJECT);
+    for (uint32_t type : {CHCHANGE_APPLY_STYLE, CHCHANGE_STYLE_RELATION})
         registerNew<CChangeStyle>(type);
-    for (uint32_t type : {29, 30, 93})
+    for (uint32_t type : {CHCHANGE_DEFINE_COUNTER, CHCHANGE_RESTART_COUNTER, CHCHANGE_APPLY_COUNTER})
         registerNew<CChangeCounter>(type);
-    for (uint32_t type : {8, 9, 10, 25, 60, 61, 62, 64, 65, 94, 119, 123})
+    for (uint32_t type : {CHCHANGE_ATTRIBUTE, CHCHANGE_FONT_SIZE, CHCHANGE_FONT, CHCHANGE_CHARACTER_SET,
+                          CHCHANGE_TEXT_COLOR, CHCHANGE_BACKGROUND_COLOR, CHCHANGE_WIDTH_ADJUSTMENT,
+                          CHCHANGE_PAIR_KERNING, CHCHANGE_LANGUAGE, CHCHANGE_BASELINE_SHIFT, CHCHANGE_ADDITIONAL_FONT,
+                          CHCHANGE_WIDE_CHARACTER_SET})
         registerNew<CChangeChar>(type);
-    for (uint32_t type : {12, 97, 13, 98, 99, 14, 56, 57, 58, 59, 21, 100, 22, 102, 23, 101, 88, 129, 132})
+    for (uint32_t type : {CHCHANGE_ALIGNMENT, CHCHANGE_ONE_INDENT, CHCHANGE_INDENTS, CHCHANGE_SPACE_BEFORE,
+                          CHCHANGE_SPACE_AFTER, CHCHANGE_LINE_SPACING, CHCHANGE_HYPHENATION_ZONE, CHCHANGE_KEEP,
+                          CHCHANGE_PARAGRAPH_BORDERS, CHCHANGE_PARAGRAPH_SHADING, CHCHANGE_CLEAR_TABS,
+                          CHCHANGE_PARAGRAPH_UNUSED_2, CHCHANGE_ADD_TAB, CHCHANGE_REMOVE_TABS,
+                          CHCHANGE_PARAGRAPH_UNUSED_1, CHCHANGE_PARAGRAPH_UNUSED_3, CHCHANGE_DEFAULT_TAB_WIDTH,
+                          CHCHANGE_WIDOW_CONTROL, CHCHANGE_ORPHAN_CONTROL})
         registerNew<CChangePara>(type);
-    registerNew<CChangeBeginTable>(16);
-    registerNew<CChangeEndTable>(17);
-    registerNew<CChangeRowFormat>(18);
-    registerNew<CChangeCellFormat>(19);
-    for (uint32_t type : {49, 50, 51, 52, 53, 55})
+    registerNew<CChangeBeginTable>(CHCHANGE_BEGIN_TABLE);
+    registerNew<CChangeEndTable>(CHCHANGE_END_TABLE);
+    registerNew<CChangeRowFormat>(CHCHANGE_ROW_FORMAT);
+    registerNew<CChangeCellFormat>(CHCHANGE_CELL_FORMAT);
+    for (uint32_t type : {CHCHANGE_COLUMN_UNUSED_1, CHCHANGE_END_COLUMNS, CHCHANGE_BEGIN_COLUMNS, CHCHANGE_ADD_COLUMN,
+                          CHCHANGE_COLUMNS_DONE, CHCHANGE_COLUMN_UNUSED_2})
         registerNew<CChangeColumn>(type);
-    for (uint32_t type : {20, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 47, 48})
+    for (uint32_t type : {CHCHANGE_SIDE_MARGINS, CHCHANGE_PAGE_BORDERS, CHCHANGE_BINDING_WIDTH, CHCHANGE_PAGE_SIZE,
+                          CHCHANGE_ORIENTATION, CHCHANGE_DOUBLE_SIDED, CHCHANGE_TOP_BOTTOM_MARGINS,
+                          CHCHANGE_PAGE_UNUSED_1, CHCHANGE_SECTION_START, CHCHANGE_PAGE_UNUSED_2, CHCHANGE_BINDING_TYPE,
+                          CHCHANGE_SUBDOCUMENT_SLOT, CHCHANGE_NOTE_AREA})
         registerNew<CChangePage>(type);
-    for (uint32_t type : {43, 46})
+    for (uint32_t type : {CHCHANGE_HEADER_FOOTER, CHCHANGE_HEADER_UNUSED})
         registerNew<CChangeHeader>(type);
-    registerNew<CChangeNote>(44);
-    registerNew<CChangeFrame>(45);
-    registerNew<CChangeSection>(1);
-    registerNew<CChangeBeginTag>(67);
-    registerNew<CChangeEndTag>(68);
+    registerNew<CChangeNote>(CHCHANGE_NOTE);
+    registerNew<CChangeFrame>(CHCHANGE_FRAME);
+    registerNew<CChangeSection>(CHCHANGE_SECTION);
+    registerNew<CChangeBeginTag>(CHCHANGE_BEGIN_TAG);
+    registerNew<CChangeEndTag>(CHCHANGE_END_TAG);
 }

@@ -8,23 +8,11 @@
 #include "model/NoteAreaProperties.h"
 #include "model/PageProperties.h"
 #include "model/SectionProperties.h"
+#include "trx/changes.h"
 
 namespace {
 
 constexpr const char* kNoSection = "REQUIRE: pNodeParent != NULL\n\tFile: ChCPage  ln(42)";
-
-// Change types.
-constexpr uint32_t kSideMargins = 20;
-constexpr uint32_t kPageBorders = 32;
-constexpr uint32_t kBindingWidth = 33;
-constexpr uint32_t kPageSize = 34;
-constexpr uint32_t kOrientation = 35;
-constexpr uint32_t kDoubleSided = 36;
-constexpr uint32_t kTopBottomMargins = 37;
-constexpr uint32_t kSectionStart = 39;
-constexpr uint32_t kBindingType = 41;
-constexpr uint32_t kSubDocumentSlot = 47;
-constexpr uint32_t kNoteArea = 48;
 
 // Host data records: their sizes and the fields read.
 constexpr std::size_t kPageBorderRecordSize = 80;
@@ -106,40 +94,40 @@ uint32_t CChangePage::process(INode*& current)
     if (!page)
         return 0;
     switch (getChangeType()) {
-    case kSideMargins:
+    case CHCHANGE_SIDE_MARGINS:
         page->setLeftMargin(hostLength(kDimensionExact, getValue1()));
         page->setRightMargin(hostLength(kDimensionExact, getValue2()));
         break;
-    case kPageBorders:
+    case CHCHANGE_PAGE_BORDERS:
         setPageBorders(*page);
         break;
-    case kBindingWidth:
+    case CHCHANGE_BINDING_WIDTH:
         setBindingWidth(*page);
         break;
-    case kPageSize:
+    case CHCHANGE_PAGE_SIZE:
         page->setWidth(getValue2());
         page->setHeight(getValue1());
         break;
-    case kOrientation:
+    case CHCHANGE_ORIENTATION:
         page->setPageOrientation(getValue1() == 1 ? kLandscape : kPortrait);
         break;
-    case kDoubleSided:
+    case CHCHANGE_DOUBLE_SIDED:
         editBinding(*page, [this](CBinding& binding) { binding.setDoubleSided(getValue1() == 1); });
         break;
-    case kTopBottomMargins:
+    case CHCHANGE_TOP_BOTTOM_MARGINS:
         page->setTopMargin(hostLength(kDimensionAtLeast, getValue1()));
         page->setBottomMargin(hostLength(kDimensionAtLeast, getValue2()));
         break;
-    case kSectionStart:
+    case CHCHANGE_SECTION_START:
         properties->setSectionStartOn(getValue1() == 1 ? kSectionStartNewOddPage : kSectionStartNewPage);
         break;
-    case kBindingType:
+    case CHCHANGE_BINDING_TYPE:
         setBindingType(*page);
         break;
-    case kSubDocumentSlot:
+    case CHCHANGE_SUBDOCUMENT_SLOT:
         setSlot(section);
         break;
-    case kNoteArea:
+    case CHCHANGE_NOTE_AREA:
         setNoteArea(*properties);
         break;
     default:

@@ -7,28 +7,9 @@
 #include "model/CountedReference.h"
 #include "model/Shading.h"
 #include "model/TabDefinitions.h"
-
+#include "trx/changes.h"
 
 namespace {
-
-enum EChangeType : uint32_t {
-    kAlignment = 12,
-    kIndents = 13,
-    kLineSpacing = 14,
-    kClearTabs = 21,
-    kAddTab = 22,
-    kHyphenationZone = 56,
-    kKeep = 57,
-    kBorders = 58,
-    kShading = 59,
-    kDefaultTabWidth = 88,
-    kOneIndent = 97,
-    kSpaceBefore = 98,
-    kSpaceAfter = 99,
-    kRemoveTabs = 102,
-    kWidowControl = 129,
-    kOrphanControl = 132,
-};
 
 // The host's alignment and tab kinds 0 to 4 as alignments and tab types.
 constexpr EHorizontalAlignment kAlignmentOfIndex[] = {kAlignLeft, kAlignLeft, kAlignRight, kAlignCenter,
@@ -71,54 +52,54 @@ uint32_t CChangePara::process(INode*& pNodeParent)
         return 0;
 
     switch (getChangeType()) {
-    case kAlignment:
+    case CHCHANGE_ALIGNMENT:
         paragraph->setHorizontalAlignment(kAlignmentOfIndex[getValue1() <= kLastKind ? getValue1() : 1]);
         break;
-    case kIndents:
+    case CHCHANGE_INDENTS:
         setIndents(*paragraph);
         break;
-    case kLineSpacing:
+    case CHCHANGE_LINE_SPACING:
         setLineSpacing(*paragraph);
         break;
-    case kClearTabs:
+    case CHCHANGE_CLEAR_TABS:
         clearTabs(*paragraph);
         break;
-    case kAddTab:
+    case CHCHANGE_ADD_TAB:
         addTab(*paragraph);
         break;
-    case kHyphenationZone:
+    case CHCHANGE_HYPHENATION_ZONE:
         setHyphenationZone(*paragraph);
         break;
-    case kKeep:
+    case CHCHANGE_KEEP:
         paragraph->setKeepTogether((getValue1() & 1) != 0);
         paragraph->setKeepWith((getValue1() & 2) != 0 ? kKeepWithNext : kKeepWithNone);
         break;
-    case kBorders:
+    case CHCHANGE_PARAGRAPH_BORDERS:
         setBorders(*paragraph);
         break;
-    case kShading:
+    case CHCHANGE_PARAGRAPH_SHADING:
         setShading(*paragraph);
         break;
-    case kDefaultTabWidth:
+    case CHCHANGE_DEFAULT_TAB_WIDTH:
         setDefaultTabWidth(*paragraph);
         break;
-    case kOneIndent:
+    case CHCHANGE_ONE_INDENT:
         setOneIndent(*paragraph);
         break;
-    case kSpaceBefore:
+    case CHCHANGE_SPACE_BEFORE:
         paragraph->setSpaceBefore(CDimension(kDimensionExact, signedValue(getValue2())));
         break;
-    case kSpaceAfter:
+    case CHCHANGE_SPACE_AFTER:
         paragraph->setSpaceAfter(CDimension(kDimensionExact, signedValue(getValue2())));
         break;
-    case kRemoveTabs:
+    case CHCHANGE_REMOVE_TABS:
         removeTabs(*paragraph);
         break;
-    case kWidowControl:
-    case kOrphanControl:
+    case CHCHANGE_WIDOW_CONTROL:
+    case CHCHANGE_ORPHAN_CONTROL:
         setWidowOrphan(*paragraph);
         break;
-    default: // 23, 100, 101 and anything else
+    default: // the unused paragraph changes and anything else
         break;
     }
     return 0;
@@ -141,7 +122,7 @@ void CChangePara::setOneIndent(CWordParagraphNode& paragraph)
     switch (getValue1()) {
     case 0: indents.setLeftOffset(COffset(kOffsetFromLeftMargin, value)); break;
     case 1: indents.setRightOffset(COffset(kOffsetFromRightMargin, value)); break;
-    // Unlike type 13, the first line is measured from the left indent.
+    // Unlike the indents change, the first line is measured from the left indent.
     case 2: indents.setFirstLineOffset(COffset(kOffsetFromLeftIndent, value)); break;
     default: break;
     }

@@ -1,6 +1,6 @@
-// Paragraph formatting changes (types 12, 13, 14, 21, 22, 23, 56, 57, 58,
-// 59, 88, 97, 98, 99, 100, 101, 102, 129 and 132) reach the properties of
-// the current paragraph.
+// Paragraph formatting changes (alignment, indents, spacing, tabs,
+// hyphenation, keeps, borders, shading, widow and orphan control) reach the
+// properties of the current paragraph.
 #pragma once
 
 #include "chunker/Change.h"

@@ -4,11 +4,9 @@
 #include "core/Exceptions.h"
 #include "model/IndexNodes.h"
 #include "model/NodeFactory.h"
+#include "trx/changes.h"
 
 namespace {
-
-constexpr uint32_t kIndexEntry = 312;
-constexpr uint32_t kIndexSubentry = 313;
 
 constexpr const char* kNoParentForIndexEntry = "REQUIRE: pNodeParent != NULL\n\tFile: ChCSpec  ln(51)";
 
@@ -17,17 +15,17 @@ constexpr const char* kNoParentForIndexEntry = "REQUIRE: pNodeParent != NULL\n\t
 EContentInterfaceID nodeOfCode(uint32_t code)
 {
     switch (code) {
-    case 1: return kTabCSNode;
-    case 3: return kSoftHyphenCSNode;
-    case 4: return kPageBreakCSNode;
-    case 5: return kNewlineCSNode;
-    case 6: return kNonbreakingSpaceCSNode;
-    case 7: return kHardHyphenCSNode;
-    case 8: return kCurrentPageNumberCSNode;
-    case 9:
-    case 10: return kDateTimeCSNode;
-    case kIndexEntry:
-    case kIndexSubentry: return kIndexEntryNode;
+    case CHSPECIAL_TAB: return kTabCSNode;
+    case CHSPECIAL_SOFT_HYPHEN: return kSoftHyphenCSNode;
+    case CHSPECIAL_PAGE_BREAK: return kPageBreakCSNode;
+    case CHSPECIAL_LINE_BREAK: return kNewlineCSNode;
+    case CHSPECIAL_NONBREAKING_SPACE: return kNonbreakingSpaceCSNode;
+    case CHSPECIAL_HARD_HYPHEN: return kHardHyphenCSNode;
+    case CHSPECIAL_PAGE_NUMBER: return kCurrentPageNumberCSNode;
+    case CHSPECIAL_DATE:
+    case CHSPECIAL_TIME: return kDateTimeCSNode;
+    case CHSPECIAL_INDEX_ENTRY:
+    case CHSPECIAL_INDEX_SUBENTRY: return kIndexEntryNode;
     default: return kNullInterface;
     }
 }

@@ -1,6 +1,6 @@
-// Special characters (change type 24) become content strands of the current
-// paragraph; an index entry mark (codes 312 and 313) turns the paragraph's
-// text so far into an index entry of the enclosing index bookmark.
+// Special characters become content strands of the current paragraph; an
+// index entry mark turns the paragraph's text so far into an index entry of
+// the enclosing index bookmark.
 #pragma once
 
 #include "chunker/Change.h"

@@ -1,4 +1,4 @@
-// A run of characters (change type 7) becomes a text strand of the current
+// A run of characters (a text change) becomes a text strand of the current
 // paragraph, carrying a copy of the paragraph's running character state.
 #pragma once
 

@@ -1,8 +1,10 @@
 #include "chunker/WordParagraphNode.h"
 
+#include "chunker/HostAttributeCodes.h"
 #include "chunker/NodeEditing.h"
 #include "model/CountedReference.h"
 #include "model/NodeCast.h"
+#include "model/StrandFlags.h"
 #include "model/StyleContent.h"
 
 #include <optional>
@@ -48,20 +50,12 @@ std::optional<T> styleValue(T (*get)(const IStrandProperties&), const IStrandPro
 // Copies the one attribute `which` from `from` into `to`.
 void copyAttribute(const IStrandProperties& from, ESameAsStrandProperties which, IStrandProperties& to)
 {
+    if (const SStrandFlag* flag = flagOfRelation(which)) {
+        copyFlag(from, flag->flag, to);
+        return;
+    }
     switch (which) {
-    case kSameAsBold: to.setBold(from.isBold()); break;
-    case kSameAsItalic: to.setItalic(from.isItalic()); break;
     case kSameAsStrikeOut: to.setStrikeOut(from.getStrikeOut()); break;
-    case kSameAsHidden: to.setHidden(from.isHidden()); break;
-    case kSameAsRevisionDeleted: to.setRevisionDeleted(from.isRevisionDeleted()); break;
-    case kSameAsRevisionAdded: to.setRevisionAdded(from.isRevisionAdded()); break;
-    case kSameAsOutline: to.setOutline(from.isOutline()); break;
-    case kSameAsReverse: to.setReverse(from.isReverse()); break;
-    case kSameAsShadow: to.setShadow(from.isShadow()); break;
-    case kSameAsFlashing: to.setFlashing(from.isFlashing()); break;
-    case kSameAsProtected: to.setProtected(from.isProtected()); break;
-    case kSameAsEmbossed: to.setEmbossed(from.isEmbossed()); break;
-    case kSameAsEngraved: to.setEngraved(from.isEngraved()); break;
     case kSameAsUnderline: {
         CUnderlining underline;
         to.setUnderline(from.getUnderline(underline));
@@ -83,27 +77,15 @@ void copyAttribute(const IStrandProperties& from, ESameAsStrandProperties which,
     case kSameAsFontName: to.setFontName(from.getFontName()); break;
     case kSameAsFontSize: to.setFontSize(from.getFontSize()); break;
     case kSameAsCharacterWidthAdjustment: to.setCharacterWidthAdjustment(from.getCharacterWidthAdjustment()); break;
+    default: break; // the on/off attributes, copied above
     }
 }
 
-// The attributes a character style always imposes on the text.
+// The attributes a character style imposes on the text besides the on/off
+// ones, which it imposes all.
 constexpr ESameAsStrandProperties kStyleAttributes[] = {
-    kSameAsBold, kSameAsItalic, kSameAsStrikeOut, kSameAsHidden, kSameAsRevisionDeleted, kSameAsRevisionAdded,
-    kSameAsOutline, kSameAsReverse, kSameAsShadow, kSameAsFlashing, kSameAsEmbossed, kSameAsEngraved,
-    kSameAsUnderline, kSameAsCaseModifier, kSameAsProtected, kSameAsScripting, kSameAsColor,
-    kSameAsCharacterWidthAdjustment, kSameAsPairKerningStart, kSameAsLanguage,
-};
-
-// The host's case attribute codes and the case each one stands for.
-struct SCaseCode {
-    uint32_t code;
-    ECaseModifierTypes modifier;
-};
-constexpr SCaseCode kCaseCodes[] = {
-    {6, kCaseSmallCapitals},
-    {9, kCaseAllCapitals},
-    {16, kCaseLower},
-    {17, kCaseTitle},
+    kSameAsStrikeOut, kSameAsUnderline, kSameAsCaseModifier, kSameAsScripting,
+    kSameAsColor, kSameAsCharacterWidthAdjustment, kSameAsPairKerningStart, kSameAsLanguage,
 };
 
 } // namespace
@@ -158,6 +140,8 @@ void CWordParagraphNode::setStrandStyle(IStrandStyleContent* style)
     const IStrandProperties* source = style ? style->getProperties() : paragraphStyleStrandProperties();
     if (!source)
         return;
+    for (const SStrandFlag& flag : kStrandFlags)
+        copyFlag(*source, flag.flag, m_current);
     for (ESameAsStrandProperties attribute : kStyleAttributes)
         copyAttribute(*source, attribute, m_current);
     applyStyleFonts(*source);
@@ -176,20 +160,10 @@ void CWordParagraphNode::setPropertyOppositeOfStyle(EOppositeOfStrandProperties 
     const CStrandProperties defaults;
     const IStrandProperties* found = styleSource();
     const IStrandProperties& source = found ? *found : defaults;
-    switch (which) {
-    case kOppositeOfBold: m_current.setBold(!source.isBold()); break;
-    case kOppositeOfItalic: m_current.setItalic(!source.isItalic()); break;
-    case kOppositeOfStrikeOut:
+    if (const SStrandFlag* flag = flagOfRelation(which))
+        setFlag(m_current, flag->flag, !isFlagSet(source, flag->flag));
+    else if (which == kOppositeOfStrikeOut)
         m_current.setStrikeOut(source.getStrikeOut() != kStrikeOutNone ? kStrikeOutNone : kStrikeOutSingle);
-        break;
-    case kOppositeOfHidden: m_current.setHidden(!source.isHidden()); break;
-    case kOppositeOfRevisionDeleted: m_current.setRevisionDeleted(!source.isRevisionDeleted()); break;
-    case kOppositeOfRevisionAdded: m_current.setRevisionAdded(!source.isRevisionAdded()); break;
-    case kOppositeOfOutline: m_current.setOutline(!source.isOutline()); break;
-    case kOppositeOfShadow: m_current.setShadow(!source.isShadow()); break;
-    case kOppositeOfEmbossed: m_current.setEmbossed(!source.isEmbossed()); break;
-    case kOppositeOfEngraved: m_current.setEngraved(!source.isEngraved()); break;
-    }
 }
 
 void CWordParagraphNode::setCaseOppositeOfStyle(uint32_t code)
@@ -197,10 +171,9 @@ void CWordParagraphNode::setCaseOppositeOfStyle(uint32_t code)
     const CWordStrandProperties defaults;
     const IStrandProperties* found = styleSource();
     const IStrandProperties& source = found ? *found : defaults;
-    for (const SCaseCode& entry : kCaseCodes) {
-        if (entry.code == code)
-            m_current.setCaseModifier(source.getCaseModifier() != kCaseNone ? kCaseNone : entry.modifier);
-    }
+    ECaseModifierTypes modifier;
+    if (caseOfHostCode(code, modifier))
+        m_current.setCaseModifier(source.getCaseModifier() != kCaseNone ? kCaseNone : modifier);
 }
 
 void CWordParagraphNode::setHorizontalAlignment(EHorizontalAlignment alignment)

@@ -3,6 +3,7 @@
 // values it fixes and the values it takes as arguments, in argument order.
 #pragma once
 
+#include "trx/changes.h"
 #include "trx/platform.h"
 
 #include <array>
@@ -39,12 +40,5 @@ TRX_API const ChangeForm* findChangeForm(const std::string& name);
 // The form that writes the record with the fewest arguments, or null when
 // no form fits and the record is written raw.
 TRX_API const ChangeForm* bestChangeForm(const std::array<uint32_t, 4>& change);
-
-// Change type of a property text: value 1 is the id of its first unit in the
-// property text list, value 3 its length in units.
-constexpr uint32_t kPropertyTextChange = 192;
-// Change type of a text run: value 1 is the id of its first unit in the text
-// list, value 2 its length in units.
-constexpr uint32_t kTextChange = 7;
 
 } // namespace trxhost

@@ -184,14 +184,14 @@ private:
     {
         const std::vector<uint16_t> units = unitsOf(in);
         const uint32_t id = appendUnits(CHLIST_TEXT, units);
-        return document_->appendChange(kTextChange, id, static_cast<uint32_t>(units.size()), 0);
+        return document_->appendChange(CHCHANGE_TEXT, id, static_cast<uint32_t>(units.size()), 0);
     }
 
     std::optional<uint32_t> parsePropertyText(StatementReader& in)
     {
         const std::vector<uint16_t> units = unitsOf(in);
         const uint32_t id = appendUnits(CHLIST_PROPERTY_TEXT, units);
-        return document_->appendChange(kPropertyTextChange, id, 0, static_cast<uint32_t>(units.size()));
+        return document_->appendChange(CHCHANGE_PROPERTY_TEXT, id, 0, static_cast<uint32_t>(units.size()));
     }
 
     // --- side lists ----------------------------------------------------------

@@ -158,9 +158,9 @@ private:
 
     std::string statementFor(const std::array<uint32_t, 4>& change)
     {
-        if (change[0] == kTextChange && change[3] == 0 && takeItems(CHLIST_TEXT, change[1], change[2]))
+        if (change[0] == CHCHANGE_TEXT && change[3] == 0 && takeItems(CHLIST_TEXT, change[1], change[2]))
             return "text " + quoted(CHLIST_TEXT, change[1], change[2]);
-        if (change[0] == kPropertyTextChange && change[2] == 0 &&
+        if (change[0] == CHCHANGE_PROPERTY_TEXT && change[2] == 0 &&
             takeItems(CHLIST_PROPERTY_TEXT, change[1], change[3]))
             return "property text " + quoted(CHLIST_PROPERTY_TEXT, change[1], change[3]);
         const ChangeForm* form = bestChangeForm(change);

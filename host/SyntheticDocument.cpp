@@ -1,5 +1,7 @@
 #include "trxhost/SyntheticDocument.h"
 
+#include "trx/changes.h"
+
 #include <array>
 #include <cstring>
 #include <stdexcept>
@@ -20,25 +22,20 @@ struct ChangeRecord {
     uint32_t value3;
 };
 
-constexpr uint32_t kText = 7;
-constexpr uint32_t kAttribute = 8;
-constexpr uint32_t kBold = 2;
-constexpr uint32_t kItalic = 3;
-
 // Before the paragraphs: the document's properties are complete, then the
 // section's page and the text's character set, font and size.
 constexpr std::array<ChangeRecord, 8> kOpening = {{
-    {0, 254, 0, 0},           // document properties done
-    {34, 15840, 12240, 0},    // page size: height, width
-    {35, 0, 0, 0},            // portrait
-    {20, 1440, 1440, 0},      // left and right margins
-    {37, 1440, 1440, 0},      // top and bottom margins
-    {25, kUnicode, 0, 0},     // character set of the text
-    {10, 1, 0, 0},            // font 1
-    {9, 24, 0, 0},            // font size
+    {CHCHANGE_BREAK, CHBREAK_DOCUMENT_PROPERTIES_DONE, 0, 0},
+    {CHCHANGE_PAGE_SIZE, 15840, 12240, 0}, // height, width
+    {CHCHANGE_ORIENTATION, 0, 0, 0},       // portrait
+    {CHCHANGE_SIDE_MARGINS, 1440, 1440, 0},
+    {CHCHANGE_TOP_BOTTOM_MARGINS, 1440, 1440, 0},
+    {CHCHANGE_CHARACTER_SET, kUnicode, 0, 0},
+    {CHCHANGE_FONT, 1, 0, 0},
+    {CHCHANGE_FONT_SIZE, 24, 0, 0},
 }};
-constexpr ChangeRecord kParagraphEnd = {0, 1, 0, 0};
-constexpr ChangeRecord kDocumentEnd = {0, 2, 0, 0};
+constexpr ChangeRecord kParagraphEnd = {CHCHANGE_BREAK, CHBREAK_PARAGRAPH_END, 0, 0};
+constexpr ChangeRecord kDocumentEnd = {CHCHANGE_BREAK, CHBREAK_DOCUMENT_END, 0, 0};
 
 // The text runs of every paragraph, in order, each with the character
 // attribute it is in (0: none).
@@ -49,9 +46,9 @@ struct Run {
 
 constexpr Run kRuns[] = {
     {u"A generated paragraph with ", 0},
-    {u"bold", kBold},
+    {u"bold", CHATTR_BOLD},
     {u" and ", 0},
-    {u"italic", kItalic},
+    {u"italic", CHATTR_ITALIC},
     {u" words, written again and again to make a document as long as asked for.", 0},
 };
 
@@ -69,11 +66,11 @@ const ParagraphShape& paragraphShape()
         for (const Run& run : kRuns) {
             const std::u16string text = run.text;
             if (run.attribute)
-                paragraph.changes.push_back({kAttribute, run.attribute, 1, 0});
+                paragraph.changes.push_back({CHCHANGE_ATTRIBUTE, run.attribute, 1, 0});
             paragraph.changes.push_back(
-                {kText, static_cast<uint32_t>(paragraph.text.size()), static_cast<uint32_t>(text.size()), 0});
+                {CHCHANGE_TEXT, static_cast<uint32_t>(paragraph.text.size()), static_cast<uint32_t>(text.size()), 0});
             if (run.attribute)
-                paragraph.changes.push_back({kAttribute, run.attribute, 0, 0});
+                paragraph.changes.push_back({CHCHANGE_ATTRIBUTE, run.attribute, 0, 0});
             paragraph.text += text;
         }
         paragraph.changes.push_back(kParagraphEnd);
@@ -119,7 +116,7 @@ private:
         if (paragraph == paragraphs_)
             return kDocumentEnd;
         ChangeRecord record = paragraphShape().changes[index % changesPerParagraph()];
-        if (record.type == kText)
+        if (record.type == CHCHANGE_TEXT)
             record.value1 += paragraph * unitsPerParagraph();
         return record;
     }

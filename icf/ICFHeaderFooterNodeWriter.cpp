@@ -4,10 +4,9 @@
 #include "icf/ICFParameter.h"
 #include "icf/ICFVocabulary.h"
 #include "model/HeaderFooterNode.h"
+#include "model/Units.h"
 
 namespace {
-
-constexpr unsigned long kTwipsPerColumn = 144;
 
 // "HFX" codes: a base by the pages the header or footer appears on, plus 2
 // for a footer, plus 1 for any occurrence but the first.

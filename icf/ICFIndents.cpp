@@ -6,11 +6,11 @@
 #include "icf/ICFParameter.h"
 #include "icf/ICFTabRuler.h"
 #include "icf/ICFVocabulary.h"
+#include "model/Units.h"
 
 
 namespace {
 
-constexpr int32_t kTwipsPerColumn = CICFTabRuler::kTwipsPerColumn;
 // The parameter of a "TAB" that moves the first line to the next stop.
 constexpr unsigned long kTabToNextStop = 1;
 

@@ -1,15 +1,17 @@
 #include "icf/ICFLineSpacing.h"
 
+#include "model/Units.h"
+
 namespace {
 
-constexpr uint32_t kTwipsPerHalfLine = CVerticalDimension::kTwipsPerLine / 2;
+constexpr uint32_t kTwipsPerHalfLine = kTwipsPerLine / 2;
 
 } // namespace
 
 uint32_t CICFLineSpacing::getHeightTwips() const
 {
     const auto height = static_cast<uint32_t>(getValue());
-    return getUnits() == kHeightUnitsLines ? height * CVerticalDimension::kTwipsPerLine : height;
+    return getUnits() == kHeightUnitsLines ? height * kTwipsPerLine : height;
 }
 
 uint32_t CICFLineSpacing::getHeightHalfLines() const

@@ -12,6 +12,7 @@
 #include "model/PageProperties.h"
 #include "model/SectionNode.h"
 #include "model/SectionProperties.h"
+#include "model/Units.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -62,7 +63,7 @@ void writeSpacing(CICFWriter* writer, const char* name, bool on, const CDimensio
 {
     const int32_t twips = on ? space.getValue() : 0;
     CICFCommandWriter::writeDecimalCmd(writer, name,
-                 {static_cast<uint32_t>(twips), static_cast<uint32_t>(twips / CVerticalDimension::kTwipsPerLine)});
+                 {static_cast<uint32_t>(twips), static_cast<uint32_t>(twips / kTwipsPerLine)});
 }
 
 bool isSpaceSet(const CDimension& space)

@@ -14,15 +14,13 @@
 #include "model/NumberingStyle.h"
 #include "model/PageProperties.h"
 #include "model/SectionNode.h"
+#include "model/Units.h"
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace {
-
-constexpr uint32_t kTwipsPerColumn = 144;
-constexpr uint32_t kTwipsPerLine = 240;
 
 // Page numbers restart only below this value; at it they run on.
 constexpr uint16_t kPageNumbersRunOn = 0xFFFF;

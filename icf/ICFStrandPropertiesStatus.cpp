@@ -3,4 +3,5 @@
 void CICFStrandPropertiesStatus::reset()
 {
     m_written.fill(kOnOffOff);
+    m_flags.fill(kOnOffOff);
 }

@@ -4,23 +4,15 @@
 #pragma once
 
 #include "icf/ICFPropertiesWriter.h"
+#include "model/StrandFlags.h"
 
 #include <array>
 #include <cstddef>
 
-// The ICF toggles whose state is recorded.
+// The toggles whose state is recorded besides the on/off attributes.
 enum EStrandToggle : std::size_t {
-    kToggleBold,
     kToggleSuperscript,
     kToggleSubscript,
-    kToggleFlashing,
-    kToggleHidden,
-    kToggleItalic,
-    kToggleOutline,
-    kToggleBlockProtect,
-    kToggleReverse,
-    kToggleRevisionAdded,
-    kToggleShadow,
     kToggleSmallCase,
     kToggleUpperCase,
     kToggleStrikeOut,
@@ -42,6 +34,7 @@ public:
 
     EOnOffType get(EStrandToggle toggle) const { return m_written[toggle]; }
     void set(EStrandToggle toggle, EOnOffType onOff) { m_written[toggle] = onOff; }
+    void set(EStrandFlag flag, EOnOffType onOff) { m_flags[flag] = onOff; }
 
     EOnOffType getSuperscriptSPS() const { return get(kToggleSuperscript); }
     void setSuperscriptSPS(EOnOffType onOff) { set(kToggleSuperscript, onOff); }
@@ -54,4 +47,5 @@ public:
 
 private:
     std::array<EOnOffType, kToggleCount> m_written{};
+    std::array<EOnOffType, kStrandFlagCount> m_flags{};
 };

@@ -15,9 +15,6 @@ namespace {
 
 // The "SPF" parameters that precede the font id twice.
 constexpr uint32_t kFontIdTag = 10;
-// "BKP" parameters: block protection on or off, then a fixed 0.
-constexpr uint32_t kProtectOn = 0;
-constexpr uint32_t kProtectOff = 1;
 // The default-amount flag of "SPS"/"SBS".
 constexpr uint32_t kDefaultAmount = 0;
 constexpr uint32_t kExplicitAmount = 1;
@@ -53,21 +50,55 @@ Value readValue(const IStrandProperties& properties, Get get)
 
 const auto kEqual = [](const auto& a, const auto& b) { return a == b; };
 
+// The ICF commands of each on/off attribute, one row per attribute. Most
+// have a command for each state; block protection is one command whose
+// parameters give the state. A row without commands is an attribute that
+// ICF has no command for.
+struct SFlagCommands {
+    EStrandFlag flag;
+    const char* on;
+    const char* off;
+    bool stateInParameters = false;
+};
+
+constexpr SFlagCommands kFlagCommands[] = {
+    {kFlagBold, kCmdBoldOn, kCmdBoldOff},
+    {kFlagEmbossed, nullptr, nullptr},
+    {kFlagEngraved, nullptr, nullptr},
+    {kFlagFlashing, kCmdFlashingOn, kCmdFlashingOff},
+    {kFlagHidden, kCmdHiddenOn, kCmdHiddenOff},
+    {kFlagItalic, kCmdItalicOn, kCmdItalicOff},
+    {kFlagOutline, kCmdOutlineOn, kCmdOutlineOff},
+    {kFlagProtected, kCmdBlockProtect, kCmdBlockProtect, true},
+    {kFlagReverse, kCmdReverseOn, kCmdReverseOff},
+    {kFlagRevisionAdded, kCmdRevisionAddedOn, kCmdRevisionAddedOff},
+    // The strand writer puts deleted text inside a deleted-text command.
+    {kFlagRevisionDeleted, nullptr, nullptr},
+    {kFlagShadow, kCmdShadowOn, kCmdShadowOff},
+};
+
+static_assert(coversEveryFlag(kFlagCommands), "one row of ICF commands per on/off attribute");
+
+// The parameters of a command that gives the state: 0 on, 1 off, then a
+// fixed 0.
+constexpr uint32_t kStateOn = 0;
+constexpr uint32_t kStateOff = 1;
+
 // The properties writes in the order they reach the output.
 using PropertyWrite = void (CICFStrandPropertiesWriter::*)(EPropertiesState);
 constexpr PropertyWrite kPropertyWrites[] = {
-    &CICFStrandPropertiesWriter::writeBold,
+    &CICFStrandPropertiesWriter::writeFlag<kFlagBold>,
     &CICFStrandPropertiesWriter::writeFont,
     &CICFStrandPropertiesWriter::writeBaselineShift,
     &CICFStrandPropertiesWriter::writeScripting,
-    &CICFStrandPropertiesWriter::writeFlashing,
-    &CICFStrandPropertiesWriter::writeHidden,
-    &CICFStrandPropertiesWriter::writeItalic,
-    &CICFStrandPropertiesWriter::writeOutline,
-    &CICFStrandPropertiesWriter::writeProtected,
-    &CICFStrandPropertiesWriter::writeReverse,
-    &CICFStrandPropertiesWriter::writeRevisionAdded,
-    &CICFStrandPropertiesWriter::writeShadow,
+    &CICFStrandPropertiesWriter::writeFlag<kFlagFlashing>,
+    &CICFStrandPropertiesWriter::writeFlag<kFlagHidden>,
+    &CICFStrandPropertiesWriter::writeFlag<kFlagItalic>,
+    &CICFStrandPropertiesWriter::writeFlag<kFlagOutline>,
+    &CICFStrandPropertiesWriter::writeFlag<kFlagProtected>,
+    &CICFStrandPropertiesWriter::writeFlag<kFlagReverse>,
+    &CICFStrandPropertiesWriter::writeFlag<kFlagRevisionAdded>,
+    &CICFStrandPropertiesWriter::writeFlag<kFlagShadow>,
     &CICFStrandPropertiesWriter::writeCaseModifier,
     &CICFStrandPropertiesWriter::writeStrikeOut,
     &CICFStrandPropertiesWriter::writeCharacterWidthAdjustment,
@@ -138,9 +169,9 @@ void CICFStrandPropertiesWriter::writeProperty(EPropertiesState state, Read read
 }
 
 // writeProperty for the properties whose written state the status records.
-template <class Read, class Classify, class Same, class Emit>
-void CICFStrandPropertiesWriter::writeRecorded(EPropertiesState state, EStrandToggle toggle, Read read,
-                                               Classify classify, Same same, Emit emit)
+template <class Toggle, class Read, class Classify, class Same, class Emit>
+void CICFStrandPropertiesWriter::writeRecorded(EPropertiesState state, Toggle toggle, Read read, Classify classify,
+                                               Same same, Emit emit)
 {
     writeProperty(state, read, classify, same, [this, toggle, &emit](EOnOffType out, const auto& value) {
         emit(out, value);
@@ -148,63 +179,19 @@ void CICFStrandPropertiesWriter::writeRecorded(EPropertiesState state, EStrandTo
     });
 }
 
-void CICFStrandPropertiesWriter::writeToggle(EPropertiesState state, bool (IStrandProperties::*isOn)() const,
-                                             EStrandToggle toggle, const char* onCommand, const char* offCommand)
+void CICFStrandPropertiesWriter::writeFlagCommands(EPropertiesState state, EStrandFlag flag)
 {
+    const SFlagCommands& commands = kFlagCommands[flag];
+    if (!commands.on)
+        return;
     writeRecorded(
-        state, toggle, [isOn](const IStrandProperties& p) { return (p.*isOn)(); }, onOff, kEqual,
-        [this, onCommand, offCommand](EOnOffType out, bool) {
-            CICFCommandWriter::writeDecimalCmd(getWriter(), out == kOnOffOn ? onCommand : offCommand, {});
-        });
-}
-
-void CICFStrandPropertiesWriter::writeBold(EPropertiesState state)
-{
-    writeToggle(state, &IStrandProperties::isBold, kToggleBold, kCmdBoldOn, kCmdBoldOff);
-}
-
-void CICFStrandPropertiesWriter::writeFlashing(EPropertiesState state)
-{
-    writeToggle(state, &IStrandProperties::isFlashing, kToggleFlashing, kCmdFlashingOn, kCmdFlashingOff);
-}
-
-void CICFStrandPropertiesWriter::writeHidden(EPropertiesState state)
-{
-    writeToggle(state, &IStrandProperties::isHidden, kToggleHidden, kCmdHiddenOn, kCmdHiddenOff);
-}
-
-void CICFStrandPropertiesWriter::writeItalic(EPropertiesState state)
-{
-    writeToggle(state, &IStrandProperties::isItalic, kToggleItalic, kCmdItalicOn, kCmdItalicOff);
-}
-
-void CICFStrandPropertiesWriter::writeOutline(EPropertiesState state)
-{
-    writeToggle(state, &IStrandProperties::isOutline, kToggleOutline, kCmdOutlineOn, kCmdOutlineOff);
-}
-
-void CICFStrandPropertiesWriter::writeReverse(EPropertiesState state)
-{
-    writeToggle(state, &IStrandProperties::isReverse, kToggleReverse, kCmdReverseOn, kCmdReverseOff);
-}
-
-void CICFStrandPropertiesWriter::writeRevisionAdded(EPropertiesState state)
-{
-    writeToggle(state, &IStrandProperties::isRevisionAdded, kToggleRevisionAdded, kCmdRevisionAddedOn,
-                kCmdRevisionAddedOff);
-}
-
-void CICFStrandPropertiesWriter::writeShadow(EPropertiesState state)
-{
-    writeToggle(state, &IStrandProperties::isShadow, kToggleShadow, kCmdShadowOn, kCmdShadowOff);
-}
-
-void CICFStrandPropertiesWriter::writeProtected(EPropertiesState state)
-{
-    writeRecorded(
-        state, kToggleBlockProtect, [](const IStrandProperties& p) { return p.isProtected(); }, onOff, kEqual,
-        [this](EOnOffType out, bool) {
-            CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdBlockProtect, {out == kOnOffOn ? kProtectOn : kProtectOff, 0});
+        state, flag, [flag](const IStrandProperties& p) { return isFlagSet(p, flag); }, onOff, kEqual,
+        [this, &commands](EOnOffType out, bool) {
+            if (commands.stateInParameters)
+                CICFCommandWriter::writeDecimalCmd(getWriter(), commands.on,
+                                                   {out == kOnOffOn ? kStateOn : kStateOff, 0});
+            else
+                CICFCommandWriter::writeDecimalCmd(getWriter(), out == kOnOffOn ? commands.on : commands.off, {});
         });
 }
 

@@ -9,6 +9,7 @@
 
 #include "icf/ICFPropertiesWriter.h"
 #include "icf/ICFStrandPropertiesStatus.h"
+#include "model/StrandFlags.h"
 
 #include <cstdint>
 
@@ -45,19 +46,10 @@ public:
     void writeProperties(CICFWriter* writer, EPropertiesState state);
 
     // One operation per property, writing it in `state` against the current
-    // comparison base.
-    void writeBold(EPropertiesState state);
+    // comparison base; the on/off attributes are written by writeFlag.
     void writeFont(EPropertiesState state);
     void writeBaselineShift(EPropertiesState state);
     void writeScripting(EPropertiesState state);
-    void writeFlashing(EPropertiesState state);
-    void writeHidden(EPropertiesState state);
-    void writeItalic(EPropertiesState state);
-    void writeOutline(EPropertiesState state);
-    void writeProtected(EPropertiesState state);
-    void writeReverse(EPropertiesState state);
-    void writeRevisionAdded(EPropertiesState state);
-    void writeShadow(EPropertiesState state);
     void writeCaseModifier(EPropertiesState state);
     void writeStrikeOut(EPropertiesState state);
     void writeCharacterWidthAdjustment(EPropertiesState state);
@@ -67,10 +59,15 @@ public:
     void writeColor(EPropertiesState state);
     void writeUnderline(EPropertiesState state);
     // ICF has no command for these.
-    void writeEmbossed(EPropertiesState) {}
-    void writeEngraved(EPropertiesState) {}
     void writePairKerningStart(EPropertiesState) {}
     void writeScaling(EPropertiesState) {}
+    // An on/off attribute, with the commands of its row in the ICF table; a
+    // template so that the write order can name each attribute.
+    template <EStrandFlag flag>
+    void writeFlag(EPropertiesState state)
+    {
+        writeFlagCommands(state, flag);
+    }
 
     // "SPS"/"SBS" (type 1 / 2) with the amount and the default flag when
     // on, "EPS"/"EBS" when off.
@@ -85,11 +82,9 @@ private:
     bool chooseComparisonBase();
     template <class Read, class Classify, class Same, class Emit>
     void writeProperty(EPropertiesState state, Read read, Classify classify, Same same, Emit emit);
-    template <class Read, class Classify, class Same, class Emit>
-    void writeRecorded(EPropertiesState state, EStrandToggle toggle, Read read, Classify classify, Same same,
-                       Emit emit);
-    void writeToggle(EPropertiesState state, bool (IStrandProperties::*isOn)() const, EStrandToggle toggle,
-                     const char* onCommand, const char* offCommand);
+    template <class Toggle, class Read, class Classify, class Same, class Emit>
+    void writeRecorded(EPropertiesState state, Toggle toggle, Read read, Classify classify, Same same, Emit emit);
+    void writeFlagCommands(EPropertiesState state, EStrandFlag flag);
     bool closeOpenScripting();
 
     CICFStrandPropertiesStatus m_status;

@@ -4,6 +4,7 @@
 #include "icf/ICFParameter.h"
 #include "icf/ICFVocabulary.h"
 #include "model/CharacterSets.h"
+#include "model/Units.h"
 
 #include <algorithm>
 #include <array>

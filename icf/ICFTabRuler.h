@@ -26,8 +26,6 @@ class CICFTabRuler {
 public:
     // The number of stops "NTB" describes, and that default stops fill a set up to.
     static constexpr size_t kMaxTabs = 40;
-    // The width of a character column of the column-based parameters.
-    static constexpr uint32_t kTwipsPerColumn = 144;
 
     // A ruler without a tab set writes nothing.
     explicit CICFTabRuler(CTabDefinitions* tabs);

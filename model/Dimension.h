@@ -2,6 +2,8 @@
 // also knows whether it counts twips or 240-twip lines).
 #pragma once
 
+#include "model/Units.h"
+
 #include <cstdint>
 
 // How a length is to be taken; the reader picks the type when it stores a
@@ -47,8 +49,6 @@ private:
 
 class CVerticalDimension : public CDimension {
 public:
-    static constexpr int32_t kTwipsPerLine = 240;
-
     CVerticalDimension() = default;
 
     void setUnits(EHeightUnits units) { m_units = units; }

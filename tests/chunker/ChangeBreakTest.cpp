@@ -50,7 +50,7 @@ protected:
 
 TEST_F(ChangeBreakTest, ParagraphEndsKeepEmptyParagraphsAndCarryTheFormattingForward)
 {
-    paragraph().setBold(true);
+    running().setBold(true);
     addText("a");
     change(kBreak, 1);
     change(kBreak, 1);

@@ -14,7 +14,7 @@ class ChangeSpecialCharTest : public ChangeHandlerFixture {};
 
 TEST_F(ChangeSpecialCharTest, EachCodeAddsItsContentStrand)
 {
-    paragraph().setBold(true);
+    running().setBold(true);
     for (uint32_t code : {1u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u})
         change(24, code);
     EXPECT_EQ(kindsOf(cursor),

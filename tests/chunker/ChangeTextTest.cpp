@@ -17,7 +17,7 @@ protected:
 
 TEST_F(ChangeTextTest, ARunBecomesADoneTextStrandOfTheParagraph)
 {
-    paragraph().setBold(true);
+    running().setBold(true);
     change(7, 0, 5);
     change(7, 7, 5);
     ASSERT_EQ(kindsOf(cursor), (std::vector<EContentInterfaceID>{kWordTextStrandNode, kWordTextStrandNode}));
@@ -53,7 +53,7 @@ TEST_F(ChangeTextTest, TheParagraphsStrandStyleIsSetOnTheStrand)
     IStrandStyleContent* style = newStrandStyle();
     style->getProperties()->setItalic(true);
     paragraph().setStrandStyle(style);
-    paragraph().setBold(true);
+    running().setBold(true);
     change(7, 0, 5);
     auto& strand = dynamic_cast<CWordTextStrandNode&>(*childrenOf(cursor)[0]);
     EXPECT_EQ(strand.getStyle(), style);

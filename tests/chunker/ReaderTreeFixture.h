@@ -22,6 +22,7 @@
 #include "model/PageProperties.h"
 #include "model/SectionNode.h"
 #include "model/SectionProperties.h"
+#include "model/StrandFlags.h"
 #include "model/StrandStyleNode.h"
 #include "model/TextStrandNode.h"
 
@@ -147,10 +148,8 @@ inline std::string describe(const IStrandProperties& p)
     p.getLanguage(language);
     auto font = [](const CFontDefinition* f) { return f ? std::to_string(f->getID()) : std::string("-"); };
     std::string text;
-    for (bool flag : {p.isBold(), p.isItalic(), p.isOutline(), p.isShadow(), p.isHidden(), p.isProtected(),
-                      p.isFlashing(), p.isReverse(), p.isEmbossed(), p.isEngraved(), p.isRevisionAdded(),
-                      p.isRevisionDeleted()})
-        text += flag ? '1' : '0';
+    for (const SStrandFlag& flag : kStrandFlags)
+        text += isFlagSet(p, flag.flag) ? '1' : '0';
     for (long value : {long(p.getFontSize()), long(p.getPairKerningStart()), long(p.getCaseModifier()),
                        long(p.getScripting()), long(p.getStrikeOut()), long(p.getCharacterWidthAdjustment()),
                        long(p.getBaselineShift()), long(underline.getLineType()), long(underline.getUnderlineMode()),

@@ -1,4 +1,5 @@
 #include "ReaderTreeFixture.h"
+#include "trx/changes.h"
 
 namespace {
 
@@ -26,10 +27,10 @@ TEST_F(WordParagraph, CloneCopiesTheRunningStateButNotTheSavedStateOrParenthood)
 {
     CWordStrandStyleNode* style = make<CWordStrandStyleNode>(kStrandStyleNode);
     paragraph->setStrandStyle(style);
-    paragraph->setItalic(true);
+    paragraph->getStrandProperties()->setItalic(true);
     paragraph->pushStrandProperties();
-    paragraph->setItalic(false);
-    paragraph->setBold(true);
+    paragraph->getStrandProperties()->setItalic(false);
+    paragraph->getStrandProperties()->setBold(true);
     paragraph->setCharset(7);
     paragraph->setWideStringDefaultCharacterSet(9);
     paragraph->attachNode(factory.createNode(kWordTextStrandNode));
@@ -100,7 +101,7 @@ TEST_F(WordParagraph, StrandStyleImposesItsFormattingAndFallsBackToTheParagraphS
 
 TEST_F(WordParagraph, WithoutAnyStyleTheStrandStyleLeavesTheStateAlone)
 {
-    paragraph->setBold(true);
+    paragraph->getStrandProperties()->setBold(true);
     paragraph->setStrandStyle(nullptr);
     EXPECT_TRUE(paragraph->getStrandProperties()->isBold());
 
@@ -114,7 +115,7 @@ TEST_F(WordParagraph, WithoutAnyStyleTheStrandStyleLeavesTheStateAlone)
 
 TEST_F(WordParagraph, SameAsAndOppositeOfStyleUseTheNearestStyleOrTheDefaults)
 {
-    paragraph->setBold(true);
+    paragraph->getStrandProperties()->setBold(true);
     paragraph->setStrikeOut(kStrikeOutDouble);
     paragraph->setPropertySameAsStyle(kSameAsBold);
     paragraph->setPropertyOppositeOfStyle(kOppositeOfStrikeOut);
@@ -128,12 +129,12 @@ TEST_F(WordParagraph, SameAsAndOppositeOfStyleUseTheNearestStyleOrTheDefaults)
     EXPECT_EQ(paragraph->getStrandProperties()->getFontName(), fonts[0]);
 
     paragraphStyle->getStrandProperties()->setCaseModifier(kCaseAllCapitals);
-    paragraph->setCaseOppositeOfStyle(9);
+    paragraph->setCaseOppositeOfStyle(CHATTR_ALL_CAPS);
     EXPECT_EQ(paragraph->getStrandProperties()->getCaseModifier(), kCaseNone);
     paragraphStyle->getStrandProperties()->setCaseModifier(kCaseNone);
-    paragraph->setCaseOppositeOfStyle(17);
+    paragraph->setCaseOppositeOfStyle(CHATTR_TITLE_CASE);
     EXPECT_EQ(paragraph->getStrandProperties()->getCaseModifier(), kCaseTitle);
-    paragraph->setCaseOppositeOfStyle(5);
+    paragraph->setCaseOppositeOfStyle(CHATTR_DOUBLE_UNDERLINE);
     EXPECT_EQ(paragraph->getStrandProperties()->getCaseModifier(), kCaseTitle);
 }
 

@@ -1,5 +1,6 @@
 #include "fuzz/FuzzDocument.h"
 
+#include "trx/changes.h"
 #include "trxhost/ItemList.h"
 
 #include <algorithm>
@@ -16,14 +17,83 @@ using trxhost::Document;
 // The change types the reader has handlers for; a type byte below
 // kRawTypeByte picks one of these, so that most changes reach a handler.
 constexpr uint32_t kHandledTypes[] = {
-    0,  1,  7,  8,  9,  10, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,  26,  28,  29,  30,  32,  33,  34,
-    35, 36, 37, 38, 39, 40, 41, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 55,  56,  57,  58,  59,  60,  61,  62,
-    64, 65, 67, 68, 88, 93, 94, 95, 97, 98, 99, 100, 101, 102, 119, 123, 129, 132,
+    CHCHANGE_BREAK,
+    CHCHANGE_SECTION,
+    CHCHANGE_TEXT,
+    CHCHANGE_ATTRIBUTE,
+    CHCHANGE_FONT_SIZE,
+    CHCHANGE_FONT,
+    CHCHANGE_ALIGNMENT,
+    CHCHANGE_INDENTS,
+    CHCHANGE_LINE_SPACING,
+    CHCHANGE_BEGIN_TABLE,
+    CHCHANGE_END_TABLE,
+    CHCHANGE_ROW_FORMAT,
+    CHCHANGE_CELL_FORMAT,
+    CHCHANGE_SIDE_MARGINS,
+    CHCHANGE_CLEAR_TABS,
+    CHCHANGE_ADD_TAB,
+    CHCHANGE_PARAGRAPH_UNUSED_1,
+    CHCHANGE_SPECIAL_CHARACTER,
+    CHCHANGE_CHARACTER_SET,
+    CHCHANGE_EMBEDDED_OBJECT,
+    CHCHANGE_APPLY_STYLE,
+    CHCHANGE_DEFINE_COUNTER,
+    CHCHANGE_RESTART_COUNTER,
+    CHCHANGE_PAGE_BORDERS,
+    CHCHANGE_BINDING_WIDTH,
+    CHCHANGE_PAGE_SIZE,
+    CHCHANGE_ORIENTATION,
+    CHCHANGE_DOUBLE_SIDED,
+    CHCHANGE_TOP_BOTTOM_MARGINS,
+    CHCHANGE_PAGE_UNUSED_1,
+    CHCHANGE_SECTION_START,
+    CHCHANGE_PAGE_UNUSED_2,
+    CHCHANGE_BINDING_TYPE,
+    CHCHANGE_HEADER_FOOTER,
+    CHCHANGE_NOTE,
+    CHCHANGE_FRAME,
+    CHCHANGE_HEADER_UNUSED,
+    CHCHANGE_SUBDOCUMENT_SLOT,
+    CHCHANGE_NOTE_AREA,
+    CHCHANGE_COLUMN_UNUSED_1,
+    CHCHANGE_END_COLUMNS,
+    CHCHANGE_BEGIN_COLUMNS,
+    CHCHANGE_ADD_COLUMN,
+    CHCHANGE_COLUMNS_DONE,
+    CHCHANGE_COLUMN_UNUSED_2,
+    CHCHANGE_HYPHENATION_ZONE,
+    CHCHANGE_KEEP,
+    CHCHANGE_PARAGRAPH_BORDERS,
+    CHCHANGE_PARAGRAPH_SHADING,
+    CHCHANGE_TEXT_COLOR,
+    CHCHANGE_BACKGROUND_COLOR,
+    CHCHANGE_WIDTH_ADJUSTMENT,
+    CHCHANGE_PAIR_KERNING,
+    CHCHANGE_LANGUAGE,
+    CHCHANGE_BEGIN_TAG,
+    CHCHANGE_END_TAG,
+    CHCHANGE_DEFAULT_TAB_WIDTH,
+    CHCHANGE_APPLY_COUNTER,
+    CHCHANGE_BASELINE_SHIFT,
+    CHCHANGE_STYLE_RELATION,
+    CHCHANGE_ONE_INDENT,
+    CHCHANGE_SPACE_BEFORE,
+    CHCHANGE_SPACE_AFTER,
+    CHCHANGE_PARAGRAPH_UNUSED_2,
+    CHCHANGE_PARAGRAPH_UNUSED_3,
+    CHCHANGE_REMOVE_TABS,
+    CHCHANGE_ADDITIONAL_FONT,
+    CHCHANGE_WIDE_CHARACTER_SET,
+    CHCHANGE_WIDOW_CONTROL,
+    CHCHANGE_ORPHAN_CONTROL,
 };
 constexpr std::size_t kHandledTypeCount = std::size(kHandledTypes);
 // From this byte on, the type is one that has no handler (or no table slot).
 constexpr uint8_t kRawTypeByte = 0xF0;
-constexpr uint32_t kRawTypes[] = {2, 3, 4, 5, 6, 11, 15, 27, 31, 42, 54, 63, 66, 192, 254, 0xFFFFFFFF};
+constexpr uint32_t kRawTypes[] = {
+    2, 3, 4, 5, 6, 11, 15, 27, CHCHANGE_COUNTER_REFERENCE, 42, 54, 63, 66, CHCHANGE_PROPERTY_TEXT, 254, 0xFFFFFFFF,
+};
 
 // Word bytes: below kScaledByte the number itself, then multiples of
 // kTwipStep, then ids of data records, then boundary values.
@@ -60,7 +130,19 @@ constexpr TRXERR kFailureCodes[] = {77, TRXERR_NOITEM, TRXERR_BADPARAM, -5};
 // Export options by byte (none below kOptionByte), the numeric ones the
 // filter reads; a value byte below the table's size picks a code page.
 constexpr uint8_t kOptionByte = 0xC0;
-constexpr uint32_t kOptions[] = {32, 36, 38, 39, 40, 41, 42, 44, 45, 46, 47};
+constexpr uint32_t kOptions[] = {
+    DAOPT_REPORTING_LEVEL,
+    DAOPT_DEFAULT_CODE_PAGE,
+    DAOPT_ENABLE_GRAPHICS,
+    DAOPT_KEEP_GRAPHIC_TEMP_FILES,
+    DAOPT_EMBEDDED_GRAPHICS_CONVERT,
+    DAOPT_REFERENCED_GRAPHICS_KEEP,
+    DAOPT_REFERENCED_GRAPHICS_CONVERT,
+    DAOPT_CONVERT_ALL_GRAPHICS,
+    DAOPT_CONVERT_ALL_GRAPHICS_CHECKED,
+    DAOPT_DISABLE_GRAPHICS,
+    DAOPT_DISABLE_GRAPHICS_RECTS,
+};
 constexpr uint32_t kCodePages[] = {1252, 1250, 932, 936, 949, 950, 437, 850, 852, 720, 0, 9998, 9999, 65001};
 
 // The sizes of the data records the handlers read.
@@ -74,8 +156,11 @@ struct RecordReader {
 const std::map<uint32_t, RecordReader>& recordReaders()
 {
     static const std::map<uint32_t, RecordReader> readers = {
-        {29, {3, 36}}, {32, {1, 80}}, {33, {1, 16}}, {47, {1, 84}}, {48, {1, 36}},
-        {51, {1, 20}}, {52, {1, 16}}, {58, {2, 104}}, {59, {2, 20}},
+        {CHCHANGE_DEFINE_COUNTER, {3, 36}},    {CHCHANGE_PAGE_BORDERS, {1, 80}},
+        {CHCHANGE_BINDING_WIDTH, {1, 16}},     {CHCHANGE_SUBDOCUMENT_SLOT, {1, 84}},
+        {CHCHANGE_NOTE_AREA, {1, 36}},         {CHCHANGE_BEGIN_COLUMNS, {1, 20}},
+        {CHCHANGE_ADD_COLUMN, {1, 16}},        {CHCHANGE_PARAGRAPH_BORDERS, {2, 104}},
+        {CHCHANGE_PARAGRAPH_SHADING, {2, 20}},
     };
     return readers;
 }
