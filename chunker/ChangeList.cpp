@@ -2,6 +2,7 @@
 
 #include "chunker/ChangeFactory.h"
 #include "core/UnhandledChanges.h"
+#include "trx/changes.h"
 
 #include <algorithm>
 #include <iterator>
@@ -11,7 +12,8 @@ namespace {
 // Changes that other handlers read ahead from their own copy of the list
 // (counter references, object properties): that the main loop finds no
 // handler for them is expected, so they are not counted as unhandled.
-constexpr uint32_t kReadAheadTypes[] = {31, 193, 194, 195};
+constexpr uint32_t kReadAheadTypes[] = {CHCHANGE_COUNTER_REFERENCE, CHCHANGE_PROPERTY, CHCHANGE_END_PROPERTIES,
+                                        CHCHANGE_PROPERTY_RESERVED};
 
 bool isReadAhead(uint32_t type)
 {

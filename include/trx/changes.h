@@ -107,6 +107,7 @@
 #define CHCHANGE_PROPERTY_TEXT 192         /* value 1: first unit id in CHLIST_PROPERTY_TEXT, value 3: unit count */
 #define CHCHANGE_PROPERTY 193              /* value 1: kind, value 2: id of the change holding its text */
 #define CHCHANGE_END_PROPERTIES 194
+#define CHCHANGE_PROPERTY_RESERVED 195    /* among an object's properties; read with them, never on its own */
 
 /* Break kinds: value 1 of CHCHANGE_BREAK. */
 #define CHBREAK_PARAGRAPH_END 1
