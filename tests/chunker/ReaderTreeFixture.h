@@ -22,7 +22,6 @@
 #include "model/PageProperties.h"
 #include "model/SectionNode.h"
 #include "model/SectionProperties.h"
-#include "model/StrandStyleNode.h"
 #include "model/TextStrandNode.h"
 
 #include <gtest/gtest.h>
@@ -224,12 +223,6 @@ protected:
         return definition;
     }
 
-    // A strand style, released after the tree.
-    IStrandStyleContent* newStrandStyle()
-    {
-        return dynamic_cast<IStrandStyleContent*>(own(factory.createNode(kStrandStyleNode))->getIContent());
-    }
-
     // A text strand in the cursor paragraph, as a text change leaves it.
     void addText(const char* text)
     {
@@ -251,14 +244,6 @@ protected:
     uint32_t change(uint32_t type, uint32_t value1 = 0, uint32_t value2 = 0, uint32_t value3 = 0)
     {
         return handler(type, value1, value2, value3).process(cursor);
-    }
-
-    // Every change of the listing, in order, through the handler table.
-    void runListing()
-    {
-        changes.moveTo1stElement();
-        while (changes.getNextElement() == TRXERR_OK)
-            ASSERT_EQ(changes.processNextElement(cursor), 0u);
     }
 
     std::unique_ptr<trxhost::Document> hostDocument;
