@@ -50,10 +50,10 @@ std::vector<std::vector<std::string>> commandsOf(const std::string& bytes)
 {
     std::vector<std::vector<std::string>> commands;
     for (size_t start = bytes.find(CI); start != std::string::npos; start = bytes.find(CI, start)) {
-        const size_t end = bytes.find(CE, start);
+        const size_t end = bytes.find(CE[0], start);
         std::vector<std::string> command{bytes.substr(start + 2, 3)};
         for (size_t at = start + 5; at < end;) {
-            const size_t next = bytes.find(PE, at);
+            const size_t next = bytes.find(PE[0], at);
             command.push_back(bytes.substr(at, next - at));
             at = next + 1;
         }
