@@ -3,10 +3,8 @@
 #include "FailureOf.h"
 #include "ReaderTreeFixture.h"
 
-#include "chunker/WordTableRowNode.h"
 #include "core/Exceptions.h"
 #include "model/EndOfParagraphCSNode.h"
-#include "model/TableNodes.h"
 
 namespace {
 
@@ -14,37 +12,19 @@ using namespace readertest;
 
 constexpr uint32_t kBreak = 0;
 
-// A host cell format record with the fields a row end reads.
-std::vector<unsigned char> cellRecord(uint32_t width, uint32_t mergeFlags, uint32_t alignment, uint32_t topBorderStyle)
-{
-    std::vector<unsigned char> record(CHRECORD_SIZE_CELL_FORMAT);
-    auto put = [&record](std::size_t offset, uint32_t word) {
-        for (std::size_t i = 0; i < 4; ++i)
-            record[offset + i] = static_cast<unsigned char>(word >> (24 - 8 * i));
-    };
-    put(8, 30);
-    put(12, 40);
-    put(16, width);
-    put(20, mergeFlags);
-    put(44, alignment << 16);
-    put(88 + 8, topBorderStyle);
-    return record;
-}
-
 class ChangeBreakTest : public LayoutChangeFixture {
 protected:
     // Wraps the cursor paragraph into a table, as a begin-table change does.
-    CWordTableRowNode* putCursorInTable()
+    void putCursorInTable()
     {
         INode* table = factory.createNode(kTableNode);
-        auto* row = dynamic_cast<CWordTableRowNode*>(factory.createNode(kTableRowNode));
+        INode* row = factory.createNode(kTableRowNode);
         INode* cell = factory.createNode(kTableCellNode);
         section->detachNode(cursor);
         section->attachNode(table);
         table->attachNode(row);
         row->attachNode(cell);
         cell->attachNode(cursor);
-        return row;
     }
 };
 
@@ -70,50 +50,6 @@ TEST_F(ChangeBreakTest, ParagraphEndsKeepEmptyParagraphsAndCarryTheFormattingFor
     ASSERT_NE(marker, nullptr);
     EXPECT_TRUE(marker->getProperties()->isBold());
     EXPECT_NE(marker->getProperties(), ended.getStrandProperties()) << "the mark has a copy";
-}
-
-TEST_F(ChangeBreakTest, RowEndGivesTheCellsTheirFormatsAndOpensTheNextRow)
-{
-    CWordTableRowNode* row = putCursorInTable();
-    INode* table = row->getParentNode();
-    row->setNumberCells(3);
-    for (const auto& record :
-        { cellRecord(1000, 0x03, 3, 2), cellRecord(2000, 0x04, 1, 0), cellRecord(3000, 0x0A, 2, 0) })
-        row->setNextCellInfo(record.data());
-
-    addText("a");
-    change(kBreak, 20);
-    change(kBreak, 20);
-    addText("c");
-    change(kBreak, 20);
-    change(kBreak, 19);
-
-    const auto rows = childrenOf(table);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_TRUE(row->isDone());
-    const auto cells = childrenOf(row);
-    ASSERT_EQ(cells.size(), 3u) << "the cell opened by the last cell end goes";
-    EXPECT_TRUE(cells[1]->isEmpty()) << "an empty paragraph goes at a cell end";
-    const EMergeHorizontal horizontal[] = { kMergedWithCellsBeforeAndAfter, kNoHorizontalMerge, kMergedWithCellAfter };
-    const EMergeVertical vertical[] = { kNoVerticalMerge, kMergedWithCellAbove, kMergedWithCellBelow };
-    const EVerticalAlignment alignment[] = { kVerticalAlignBottom, kVerticalAlignTop, kVerticalAlignCenter };
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        auto& cell = dynamic_cast<ITableCellContent&>(*cells[i]->getIContent());
-        CDimension length;
-        EXPECT_EQ(cell.getWidth(length), CDimension(kDimensionExact, 1000 * static_cast<int32_t>(i + 1)));
-        EXPECT_EQ(cell.getRightGutter(length), CDimension(kDimensionExact, 40));
-        EXPECT_EQ(cell.getMergeHorizontal(), horizontal[i]) << i;
-        EXPECT_EQ(cell.getMergeVertical(), vertical[i]) << i;
-        EXPECT_EQ(cell.getVerticalAlignment(), alignment[i]) << i;
-    }
-    CRectangularBorders borders;
-    CBorder top;
-    dynamic_cast<ITableCellContent&>(*cells[0]->getIContent()).getBorders(borders).getTop(top);
-    EXPECT_EQ(top.getLineType(), kLineDouble);
-
-    const auto nextCells = childrenOf(rows[1]);
-    ASSERT_EQ(nextCells.size(), 1u);
-    EXPECT_EQ(childrenOf(nextCells[0]), std::vector<INode*> { cursor });
 }
 
 TEST_F(ChangeBreakTest, SectionBreakInsideATableRowFails)

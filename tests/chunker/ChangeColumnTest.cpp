@@ -2,8 +2,6 @@
 // each group is written as a section of its own in its place.
 #include "ReaderTreeFixture.h"
 
-#include "chunker/ChunkerColumnNode.h"
-
 #include <algorithm>
 
 namespace {
@@ -11,14 +9,8 @@ namespace {
 using namespace readertest;
 
 // Data records, by unit id: three balanced equal columns 720 apart from
-// 360 on at 0, one column definition (width 1000, gutter 200) at 10.
-const std::string kRecords = "record 3 0x24 360 3 720 0\n"
-                             "record 3 0 1000 200 0\n";
-
-CDimension exact(int32_t value)
-{
-    return CDimension(kDimensionExact, value);
-}
+// 360 on at 0.
+const std::string kRecords = "record 3 0x24 360 3 720 0\n";
 
 class ChangeColumnTest : public LayoutChangeFixture {
 protected:
@@ -48,29 +40,6 @@ protected:
         return output;
     }
 };
-
-TEST_F(ChangeColumnTest, OpeningAGroupMovesTheParagraphIntoItAndSharesTheTextWidth)
-{
-    change(34, 15840, 12240);
-    change(20, 1800, 1800);
-    INode* paragraphBefore = cursor;
-    change(51, 0);
-
-    ASSERT_EQ(childrenOf(section).size(), 1u);
-    INode* column = childrenOf(section)[0];
-    ASSERT_EQ(column->getContentInterfaceID(), kChunkerColumnNode);
-    EXPECT_EQ(cursor, paragraphBefore);
-    EXPECT_EQ(childrenOf(column), std::vector<INode*> { cursor });
-    CColumnProperties& columns = *dynamic_cast<CChunkerColumnNode&>(*column).getColumnProperties();
-
-    change(52, 10);
-    const ColumnDefinitionList expected = { { exact(2400), exact(720) }, { exact(2400), exact(720) },
-        { exact(2400), exact(0) }, { exact(1000), exact(200) } };
-    EXPECT_EQ(columns.getColumnDefinitionList(), expected);
-    EXPECT_FALSE(column->arePropertiesDone());
-    change(53);
-    EXPECT_TRUE(column->arePropertiesDone());
-}
 
 TEST_F(ChangeColumnTest, ClosingOutsideAGroupDoesNothing)
 {

@@ -1,6 +1,5 @@
 // Text changes: each run of the host's text list becomes a finished text
-// strand of the paragraph, with the paragraph's strand style and a copy of
-// its running character state.
+// strand of the paragraph, with a copy of its running character state.
 #include "FailureOf.h"
 #include "ReaderTreeFixture.h"
 
@@ -34,32 +33,13 @@ TEST_F(ChangeTextTest, ARunBecomesADoneTextStrandOfTheParagraph)
     EXPECT_EQ(static_cast<IStrandProperties*>(strand.getWordProperties()), strand.getProperties());
     EXPECT_NE(strand.getWordProperties(), &running()) << "a copy, not the running state";
     EXPECT_EQ(describe(*strand.getWordProperties()), describe(running()));
-    EXPECT_EQ(strand.getStyle(), nullptr);
     // Without a split the strand's events reach its writer once, at done.
     EXPECT_EQ(log, (Log{"P 47", "C 47", "D 47", "P 47", "C 47", "D 47"}));
-}
 
-TEST_F(ChangeTextTest, AnEmptyRunIsAnEmptyStrandAttachedAndDone)
-{
     change(7, 3, 0);
-    ASSERT_EQ(kindsOf(cursor), std::vector<EContentInterfaceID>{kWordTextStrandNode});
-    INode* strand = childrenOf(cursor)[0];
-    EXPECT_EQ(textOf(strand), u"");
-    EXPECT_TRUE(strand->isDone());
-}
-
-TEST_F(ChangeTextTest, TheParagraphsStrandStyleIsSetOnTheStrand)
-{
-    IStrandStyleContent* style = newStrandStyle();
-    style->getProperties()->setItalic(true);
-    paragraph().setStrandStyle(style);
-    running().setBold(true);
-    change(7, 0, 5);
-    auto& strand = dynamic_cast<CWordTextStrandNode&>(*childrenOf(cursor)[0]);
-    EXPECT_EQ(strand.getStyle(), style);
-    EXPECT_TRUE(strand.getProperties()->isItalic()) << "taken into the running state by setStrandStyle";
-    EXPECT_TRUE(strand.getProperties()->isBold());
-    EXPECT_NE(strand.getProperties(), style->getProperties()) << "the running state's copy, not the style's";
+    ASSERT_EQ(childrenOf(cursor).size(), 3u);
+    EXPECT_EQ(textOf(childrenOf(cursor)[2]), u"") << "an empty run is an empty strand";
+    EXPECT_TRUE(childrenOf(cursor)[2]->isDone());
 }
 
 TEST_F(ChangeTextTest, ATextIdOutsideTheListFailsWithTheHostsCode)

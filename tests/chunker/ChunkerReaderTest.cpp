@@ -3,11 +3,9 @@
 #include "FailureOf.h"
 #include "ReaderTreeFixture.h"
 
-#include "chunker/ChunkerBorder.h"
 #include "chunker/ChunkerReader.h"
 #include "chunker/ChunkerShade.h"
 #include "core/Exceptions.h"
-#include "model/Borders.h"
 #include "model/Shading.h"
 
 namespace {
@@ -133,17 +131,6 @@ TEST(ChangeDispatch, EachTypeHasItsOwnHandlerHoldingItsOwnValues)
     EXPECT_EQ(italic.getValue3(), 6u);
 }
 
-TEST(TagTrackList, MissingKeysFailWithNoItem)
-{
-    ReaderRun run("record 16 5 20 10\nrecord 16 6 21 11\n");
-    CTagTrackList tracks;
-    EXPECT_EQ(tracks.findChangeId(11, 21), 6u);
-    const auto failure = failureOf<ExChunkerFailed>([&] { tracks.findChangeId(12, 22); });
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->getTrxErrNumber(), static_cast<uint32_t>(TRXERR_NOITEM));
-    EXPECT_STREQ(failure->getErrorString(), "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChTgList  ln(69)");
-}
-
 std::vector<unsigned char> bigEndianWords(std::initializer_list<uint32_t> words)
 {
     std::vector<unsigned char> bytes;
@@ -154,7 +141,7 @@ std::vector<unsigned char> bigEndianWords(std::initializer_list<uint32_t> words)
     return bytes;
 }
 
-TEST(RecordConversion, ShadingPatternIndexesAtTheEndOfTheTable)
+TEST(ShadingRecord, APatternIndexPastTheTableLeavesTheType)
 {
     CShading shading;
     CChunkerShade shade;
@@ -162,30 +149,6 @@ TEST(RecordConversion, ShadingPatternIndexesAtTheEndOfTheTable)
     EXPECT_EQ(shading.getType(), kShadingSolid);
     shade.transfer(bigEndianWords({14, 0, 0, 0}).data(), shading);
     EXPECT_EQ(shading.getType(), kShadingSolid) << "index 14 leaves the type as it was";
-}
-
-TEST(RecordConversion, BorderStyleCodesAndPriority)
-{
-    CChunkerBorder converter;
-    CBorder border;
-    converter.transfer(bigEndianWords({15, 0x000000FF, 0x40 | 2, 4, 5}).data(), border);
-    EXPECT_EQ(border.getLineType(), kLineDouble);
-    EXPECT_TRUE(border.getPriority());
-    CDimension length;
-    EXPECT_EQ(border.getThickness(length), CDimension(kDimensionExact, 15));
-    EXPECT_EQ(border.getInsideSpacing(length), CDimension(kDimensionExact, 4));
-    EXPECT_EQ(border.getOutsideSpacing(length), CDimension(kDimensionExact, 5));
-    CColor color;
-    border.getLineColor(color);
-    EXPECT_EQ(color, CColor(0xFF, 0, 0));
-
-    converter.transfer(bigEndianWords({0, 0, 0, 0, 0}).data(), border);
-    EXPECT_EQ(border.getLineType(), kLineSingle);
-    EXPECT_FALSE(border.getPriority());
-    converter.transfer(bigEndianWords({0, 0, 3, 0, 0}).data(), border);
-    EXPECT_EQ(border.getLineType(), kLineSingle) << "an unknown code leaves the line type";
-    converter.transfer(bigEndianWords({0, 0, 1, 0, 0}).data(), border);
-    EXPECT_EQ(border.getLineType(), kLineNone);
 }
 
 } // namespace

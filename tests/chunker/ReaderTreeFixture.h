@@ -23,7 +23,6 @@
 #include "model/SectionNode.h"
 #include "model/SectionProperties.h"
 #include "model/StrandFlags.h"
-#include "model/StrandStyleNode.h"
 #include "model/TextStrandNode.h"
 
 #include <gtest/gtest.h>
@@ -223,12 +222,6 @@ protected:
         return definition;
     }
 
-    // A strand style, released after the tree.
-    IStrandStyleContent* newStrandStyle()
-    {
-        return dynamic_cast<IStrandStyleContent*>(own(factory.createNode(kStrandStyleNode))->getIContent());
-    }
-
     // A text strand in the cursor paragraph, as a text change leaves it.
     void addText(const char* text)
     {
@@ -250,14 +243,6 @@ protected:
     uint32_t change(uint32_t type, uint32_t value1 = 0, uint32_t value2 = 0, uint32_t value3 = 0)
     {
         return handler(type, value1, value2, value3).process(cursor);
-    }
-
-    // Every change of the listing, in order, through the handler table.
-    void runListing()
-    {
-        changes.moveTo1stElement();
-        while (changes.getNextElement() == TRXERR_OK)
-            ASSERT_EQ(changes.processNextElement(cursor), 0u);
     }
 
     std::unique_ptr<trxhost::Document> hostDocument;

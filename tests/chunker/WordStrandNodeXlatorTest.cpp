@@ -95,15 +95,6 @@ TEST_F(StrandSplit, AnEmptyTextGivesOneEmptyStrandWithTheMainFont)
     EXPECT_EQ(fontIds(), std::vector<uint32_t>{1});
 }
 
-TEST_F(StrandSplit, ThePiecesKeepTheStrandStyle)
-{
-    IStrandStyleContent* style = newStrandStyle();
-    paragraph().setStrandStyle(style);
-    change(7, 0, 6);
-    for (INode* piece : childrenOf(cursor))
-        EXPECT_EQ(dynamic_cast<IStrandContent&>(*piece->getIContent()).getStyle(), style);
-}
-
 TEST_F(StrandSplit, NoSplitWithoutThreeFontsWithTwoIdsOrForNonUnicodeText)
 {
     // A missing font.

@@ -39,7 +39,7 @@ TEST(DocumentOptions, AreDeliveredWithinTheBufferAndOverriddenByTheExport)
 
     TRXERR code;
     EXPECT_EQ(optionText(hostExport.handle(), DAOPT_REFERENCED_FILE_LIST, DAOPT_LIST_SIZE, &code),
-              std::string("refs.txt", 9));
+              std::string("refs.txt\0", 9));
     EXPECT_EQ(optionText(hostExport.handle(), DAOPT_REFERENCED_FILE_LIST, 3, &code), "ref");
     EXPECT_EQ(optionText(hostExport.handle(), DAOPT_NEVER_CONVERT_LIST, DAOPT_LIST_SIZE, &code).size(), 12u);
     EXPECT_EQ(optionText(hostExport.handle(), DAOPT_REFERENCED_FILE_LIST, 0, &code), "");

@@ -1,13 +1,22 @@
 // Character properties around strands: the on/off decision, the commands and
-// their parameters, the comparison with character and paragraph styles, and
-// the text strand's own output.
+// parameters the golden cases do not use, and the text strand's own output.
 #include "icf/ICFColor.h"
 #include "icf/ICFStrandPropertiesWriter.h"
 
-#include "ICFBytes.h"
-#include "StrandWriterFixture.h"
+#include "icf/ICFStrandNodeWriter.h"
 
+#include "ICFBytes.h"
+#include "ICFOutputFixture.h"
+
+#include "model/CharacterSets.h"
 #include "model/FontDefinition.h"
+#include "model/NodeCast.h"
+#include "model/StrandProperties.h"
+#include "model/TextStrandNode.h"
+
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -24,7 +33,7 @@ struct SDecisionCase {
     EOnOffType out; // only checked when the answer is not no
 };
 
-TEST(ShouldPropWriteTest, DecidesEveryStateAsSpecified)
+TEST(ShouldPropWriteTest, AnswersForEachStateAndStyleValue)
 {
     const SDecisionCase cases[] = {
         // Own and opposite values: always written.
@@ -82,13 +91,63 @@ TEST(ICFColorTest, CompositeCodesBackgroundHighAndForegroundLow)
     EXPECT_EQ(CICFColorUtilities::getComposite(CColor(), CColor(255, 255, 255)), 0xF0);
 }
 
-class StrandWritersTest : public StrandWriterFixture {
+// Text strands without a parent, pulled by their writers; the output is
+// captured byte by byte.
+class StrandWritersTest : public ICFOutputFixture {
 protected:
-    IStrandProperties* bold() { return properties([](IStrandProperties& p) { p.setBold(true); }); }
-    IStrandProperties* plain() { return properties([](IStrandProperties&) {}); }
+    StrandWritersTest()
+    {
+        makeNodes<CTextStrandNode>();
+        writer.initialize(&stream, registrar());
+    }
 
-    // "STY"/"STF" of character style 5, "Strong".
-    static std::string styleSwitch(const char* name) { return std::string(CI) + name + "Strong" PE "5" PE "1" PE CE; }
+    ~StrandWritersTest() override
+    {
+        for (INode* strand : strands)
+            strand->release();
+    }
+
+    // New strand properties, set up by `set`, held by the fixture.
+    template <class Set>
+    IStrandProperties* properties(Set set)
+    {
+        auto* made = new CStrandProperties;
+        set(*made);
+        held.emplace_back(made);
+        return made;
+    }
+
+    // A text strand with the given properties and text, released by the fixture.
+    INode* textStrand(IStrandProperties* strandProperties, const char* text)
+    {
+        auto& strand = nodeAs<CTextStrandNode>(factory.createNode(kTextStrandNode));
+        strand.setProperties(strandProperties);
+        strand.setText(CCharacterString(text, kCharSetCp1252));
+        strands.push_back(&strand);
+        return &strand;
+    }
+
+    // The output of a pull write of `strand`.
+    std::string written(INode* strand)
+    {
+        dynamic_cast<CICFStrandNodeWriter&>(*strand->getNodeWriter()).write();
+        return output();
+    }
+
+    // The output so far, which is then forgotten.
+    std::string output()
+    {
+        std::string bytes;
+        bytes.swap(stream.bytes);
+        return bytes;
+    }
+
+private:
+    struct SRelease {
+        void operator()(IStrandProperties* p) const { p->releaseRef(); }
+    };
+    std::vector<std::unique_ptr<IStrandProperties, SRelease>> held;
+    std::vector<INode*> strands;
 };
 
 TEST_F(StrandWritersTest, ValuePropertiesWriteTheirParameters)
@@ -122,57 +181,20 @@ TEST_F(StrandWritersTest, ValuePropertiesWriteTheirParameters)
                             CI "BCL" "0" PE "0" PE "0" PE "0" PE CE CI "EUL" CE);
 }
 
-TEST_F(StrandWritersTest, BoldStrandInBoldStyleWritesOnlyTheStyle)
-{
-    IStrandStyleContent* style = characterStyle(5, "Strong", bold());
-    EXPECT_EQ(written(strand(kTextStrandNode, bold(), style, "x")),
-              styleSwitch("STY") + CI "BBT" CE CI "STE" CE "x" + styleSwitch("STF") + CI "EBT" CE CI "STE" CE);
-}
-
-TEST_F(StrandWritersTest, PlainStrandInBoldStyleSwitchesBoldOffAndBack)
-{
-    IStrandStyleContent* style = characterStyle(5, "Strong", bold());
-    EXPECT_EQ(written(strand(kTextStrandNode, plain(), style, "x")),
-              styleSwitch("STY") + CI "BBT" CE CI "STE" CE CI "EBT" CE "x" CI "BBT" CE + styleSwitch("STF") +
-                  CI "EBT" CE CI "STE" CE);
-}
-
-TEST_F(StrandWritersTest, StrandEndRestoresTheParagraphStylesToggles)
-{
-    writer.getStrandPropertiesWriter()->setParagraphStyleProperties(bold());
-    IStrandProperties* italic = properties([](IStrandProperties& p) { p.setItalic(true); });
-    EXPECT_EQ(written(strand(kTextStrandNode, italic, nullptr, "x")),
-              CI "EBT" CE CI "ITO" CE "x" CI "BBT" CE CI "ITF" CE);
-}
-
-TEST_F(StrandWritersTest, StyleDefinitionsLeaveNoComparisonBaseBehind)
-{
-    auto& table = dynamic_cast<IStyleTableContent&>(*root(kStyleTableNode)->getIContent());
-    auto* style = dynamic_cast<IStrandStyleContent*>(factory.createNode(kStrandStyleNode));
-    style->setID(5);
-    style->setName(CCharacterString("Strong", kCharSetCp1252));
-    style->setProperties(bold());
-    table.addStyle(style);
-    table.getINode()->getNodeWriter()->write();
-    output();
-    // Against the style's bold nothing would be written.
-    EXPECT_EQ(written(strand(kTextStrandNode, bold(), nullptr, "x")), CI "BBT" CE "x" CI "BBT" CE);
-}
-
 TEST_F(StrandWritersTest, SubscriptAfterSuperscriptClosesTheSuperscriptFirst)
 {
     IStrandProperties* superscript = properties([](IStrandProperties& p) { p.setScripting(kScriptingSuperscript); });
     IStrandProperties* subscript = properties([](IStrandProperties& p) { p.setScripting(kScriptingSubscript); });
-    EXPECT_EQ(written(strand(kTextStrandNode, superscript, nullptr, "a")),
+    EXPECT_EQ(written(textStrand(superscript, "a")),
               CI "SPS" CE "a" CI "EPS" CE CI "SPS" CE);
-    EXPECT_EQ(written(strand(kTextStrandNode, subscript, nullptr, "b")),
+    EXPECT_EQ(written(textStrand(subscript, "b")),
               CI "EPS" CE CI "SBS" CE "b" CI "EBS" CE CI "SBS" CE);
 }
 
 TEST_F(StrandWritersTest, RevisionDeletedTextIsInsideDTX)
 {
     IStrandProperties* deleted = properties([](IStrandProperties& p) { p.setRevisionDeleted(true); });
-    EXPECT_EQ(written(strand(kTextStrandNode, deleted, nullptr, "gone")), CI "DTX" "gone" CE);
+    EXPECT_EQ(written(textStrand(deleted, "gone")), CI "DTX" "gone" CE);
 }
 
 TEST_F(StrandWritersTest, SymbolFontTextIsWrittenAsSymbolCharacters)
@@ -180,7 +202,7 @@ TEST_F(StrandWritersTest, SymbolFontTextIsWrittenAsSymbolCharacters)
     auto* font = new CFontDefinition(2, CCharacterString("SyMbOl", kCharSetCp1252));
     IStrandProperties* symbol = properties([font](IStrandProperties& p) { p.setFontName(font); });
     font->releaseRef();
-    INode* node = strand(kTextStrandNode, symbol, nullptr, "ab");
+    INode* node = textStrand(symbol, "ab");
     // Done before it may be written: nothing yet, the text is marked.
     node->done();
     EXPECT_EQ(output(), "");

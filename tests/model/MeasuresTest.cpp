@@ -1,7 +1,5 @@
-#include "model/Color.h"
 #include "model/Dimension.h"
 #include "model/Fixed.h"
-#include "model/Language.h"
 #include "model/Rectangle.h"
 
 #include <gtest/gtest.h>
@@ -10,17 +8,6 @@
 #include <limits>
 
 namespace {
-
-TEST(Dimension, EqualityNeedsTypeAndValueWhileOrderingLooksAtValuesOnly)
-{
-    const CDimension exact10(kDimensionExact, 10);
-    EXPECT_TRUE(exact10 < CDimension(kDimensionAuto, 20));
-    EXPECT_NE(exact10, CDimension(kDimensionAuto, 20));
-    const CDimension atLeast10(kDimensionAtLeast, 10);
-    EXPECT_TRUE(exact10 <= atLeast10 && exact10 >= atLeast10 && !(exact10 < atLeast10));
-    EXPECT_NE(exact10, atLeast10);
-    EXPECT_TRUE(CDimension(kDimensionExact, -5) < CDimension(kDimensionExact, 0));
-}
 
 TEST(VerticalDimension, ConvertsBetweenLinesAndTwipsWithoutChangingItself)
 {
@@ -83,24 +70,6 @@ TEST(Rectangle, DamagedEdgesWrapAroundInsteadOfOverflowing)
 {
     EXPECT_EQ(CRectangle(std::numeric_limits<int32_t>::min(), 0, std::numeric_limits<int32_t>::max(), 0).getHeight(),
               -1);
-}
-
-TEST(Language, WindowsCompositeIsTruncatedTo16Bits)
-{
-    EXPECT_EQ(CLanguage(9, 1).getMSWinComposite(), 0x0409);
-    EXPECT_EQ(CLanguage(0x01, 0x41).getMSWinComposite(), 0x0401);
-}
-
-TEST(Color, EveryFieldTakesPartInEquality)
-{
-    const CColor color(0x12, 0x34, 0xFF);
-    CColor other = color;
-    other.setAuto(true);
-    EXPECT_NE(other, color);
-    CStrandColor strand;
-    CStrandColor changed = strand;
-    changed.setBackgroundTransparency(CFixed(0));
-    EXPECT_NE(changed, strand); // the background starts at 100
 }
 
 } // namespace

@@ -27,7 +27,7 @@ protected:
     CNodeFactory factory;
 };
 
-TEST_F(NodeTree, DoneSendsEachEventOnceInOrder)
+TEST_F(NodeTree, DoneSendsEachMissingEventOnceInOrder)
 {
     INode* strand = recorded(kTextStrandNode, "s");
     strand->done();
@@ -38,31 +38,16 @@ TEST_F(NodeTree, DoneSendsEachEventOnceInOrder)
     strand->contentDone();
     EXPECT_TRUE(log.empty());
     EXPECT_TRUE(strand->isDone());
-    strand->setNodeNotify(nullptr);
-    strand->release();
-}
 
-TEST_F(NodeTree, DoneAfterPropertiesDoneSendsTheRest)
-{
-    INode* strand = recorded(kTextStrandNode, "s");
-    strand->propertiesDone();
+    INode* other = recorded(kTextStrandNode, "o");
+    other->propertiesDone();
     log.clear();
-    strand->done();
-    EXPECT_EQ(log, (Log{"s:onContentDone", "s:onDone"}));
-    strand->setNodeNotify(nullptr);
-    strand->release();
-}
-
-TEST_F(NodeTree, NodeWithoutNotifyStillKeepsItsFlags)
-{
-    INode* strand = factory.createNode(kTextStrandNode);
-    strand->setNodeNotify(nullptr);
-    strand->contentDone();
-    EXPECT_TRUE(strand->isContentDone());
-    EXPECT_FALSE(strand->isDone());
-    strand->propertiesDone();
-    EXPECT_TRUE(strand->isDone());
-    strand->release();
+    other->done();
+    EXPECT_EQ(log, (Log{"o:onContentDone", "o:onDone"}));
+    for (INode* node : {strand, other}) {
+        node->setNodeNotify(nullptr);
+        node->release();
+    }
 }
 
 TEST_F(NodeTree, AttachDetachAndReleaseNotifyBothSides)
@@ -132,16 +117,6 @@ TEST_F(NodeTree, CloneAndMorphOfABranch)
 
     for (INode* node : {table, deep, shallow, same, cell})
         node->release();
-}
-
-TEST_F(NodeTree, LeafMorphsToAFreshNodeOfTheOtherKind)
-{
-    INode* strand = factory.createNode(kTextStrandNode);
-    INode* row = strand->morph(kTableRowNode, INode::kCloneWithChildren);
-    EXPECT_EQ(row->getContentInterfaceID(), kTableRowNode);
-    EXPECT_TRUE(strand->isEmpty());
-    strand->release();
-    row->release();
 }
 
 TEST_F(NodeTree, RenotifyReplaysCompletedStatesOfDirectChildrenOnly)

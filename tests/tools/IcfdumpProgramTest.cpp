@@ -25,7 +25,7 @@ protected:
 
     std::string write(const std::string& name, const std::string& bytes) const
     {
-        const std::string path = (scratch_ / name).string();
+        std::string path = (scratch_ / name).string();
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }

@@ -1,15 +1,14 @@
 #include "DisplayText.h"
 
+#include "HexDigit.h"
+
 namespace icfdump {
 
 namespace {
 
 void appendHexEscape(std::string& text, unsigned char byte)
 {
-    static const char kDigits[] = "0123456789abcdef";
-    text += "\\x";
-    text += kDigits[byte >> 4];
-    text += kDigits[byte & 0xF];
+    text += "\\x" + twoHexDigits(byte);
 }
 
 void appendUtf8(std::string& text, char32_t c)

@@ -56,11 +56,6 @@ std::vector<Line> splitLines(std::string_view listing)
     return lines;
 }
 
-bool isHexDigits(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return hexValue(c) >= 0; });
-}
-
 bool isDecimalDigits(std::string_view text)
 {
     if (!text.empty() && text.front() == '-')
@@ -80,9 +75,7 @@ bool isSyntaxByte(char c)
 
 std::string byteName(char c)
 {
-    static const char kDigits[] = "0123456789abcdef";
-    const auto byte = static_cast<unsigned char>(c);
-    return std::string("0x") + kDigits[byte >> 4] + kDigits[byte & 0xF];
+    return "0x" + twoHexDigits(static_cast<unsigned char>(c));
 }
 
 // Reads the tokens of one line: names, quoted strings and parameters.

@@ -31,7 +31,7 @@ std::string icfDifference(std::string_view expected, std::string_view actual)
 {
     if (expected == actual)
         return "";
-    const std::string difference = lineDifference(listingOf(expected), listingOf(actual));
+    std::string difference = lineDifference(listingOf(expected), listingOf(actual));
     if (!difference.empty())
         return difference;
     return "the listings agree up to the syntax fault, but the bytes differ from offset " +

@@ -1,6 +1,7 @@
 #include "ParameterForms.h"
 
 #include "DisplayText.h"
+#include "HexDigit.h"
 
 #include <algorithm>
 #include <charconv>
@@ -48,19 +49,9 @@ const std::vector<HexPositions>& hexPositions()
     return table;
 }
 
-bool isHexDigit(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-bool isHexDigits(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), isHexDigit);
 }
 
 bool isDecimal(std::string_view text)
@@ -75,8 +66,11 @@ bool isDecimal(std::string_view text)
 bool isPaddedHex(std::string_view text)
 {
     const bool paddedWidth = text.size() == 2 || text.size() == 4 || text.size() == 8;
-    return paddedWidth &&
-           std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || (c >= 'a' && c <= 'f'); });
+    // Lower-case digits only, as the writer writes them.
+    return paddedWidth && std::all_of(text.begin(), text.end(), [](char c) {
+               const int value = hexValue(c);
+               return value >= 0 && hexDigit(static_cast<unsigned>(value)) == c;
+           });
 }
 
 // The cell count of a "BRO" command, or 0 when its first parameter is not one.
