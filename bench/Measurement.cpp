@@ -1,9 +1,9 @@
 #include "Measurement.h"
 
-#include "trxhost/Export.h"
-#include "trxhost/SyntheticDocument.h"
 #include "driver/FilterSession.h"
 #include "driver/HostCodes.h"
+#include "trxhost/Export.h"
+#include "trxhost/SyntheticDocument.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -55,8 +55,8 @@ int exportDocument(uint32_t paragraphs, const std::string& filterPath, const std
                       << ")\n";
             return 1;
         }
-        const ChildReport report{document->list(CHLIST_CHANGES)->length(),
-                                 std::filesystem::file_size(outputPath), elapsed.count(), cpuSeconds};
+        const ChildReport report{document->list(CHLIST_CHANGES)->length(), std::filesystem::file_size(outputPath),
+                                 elapsed.count(), cpuSeconds};
         return write(reportFd, &report, sizeof report) == sizeof report ? 0 : 1;
     } catch (const std::exception& error) {
         std::cerr << "icfbench: " << error.what() << '\n';
@@ -114,8 +114,8 @@ Measurement measureExport(uint32_t paragraphs, const std::string& filterPath, co
     if (!reported || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw MeasurementError("the export of " + std::to_string(paragraphs) + " paragraphs " + describeEnd(status));
     // ru_maxrss is in kilobytes.
-    return {paragraphs, report.changeRecords, report.icfBytes, report.seconds, report.cpuSeconds,
-            static_cast<uint64_t>(usage.ru_maxrss) * 1024};
+    return {paragraphs,     report.changeRecords, report.icfBytes,
+            report.seconds, report.cpuSeconds,    static_cast<uint64_t>(usage.ru_maxrss) * 1024};
 }
 
 } // namespace icfbench

@@ -70,8 +70,8 @@ private:
 void printHeader()
 {
     std::cout << std::setw(12) << "paragraphs" << std::setw(16) << "change records" << std::setw(10) << "seconds"
-              << std::setw(10) << "CPU s" << std::setw(12) << "records/s" << std::setw(10) << "ICF MB"
-              << std::setw(10) << "ICF MB/s" << std::setw(13) << "peak RSS MB" << '\n';
+              << std::setw(10) << "CPU s" << std::setw(12) << "records/s" << std::setw(10) << "ICF MB" << std::setw(10)
+              << "ICF MB/s" << std::setw(13) << "peak RSS MB" << '\n';
 }
 
 // The rates are per second of wall time; a CPU time well below it tells of
@@ -80,11 +80,11 @@ void printMeasurement(const Measurement& measurement)
 {
     const double seconds = std::max(measurement.seconds, 1e-9);
     std::cout << std::fixed << std::setw(12) << measurement.paragraphs << std::setw(16) << measurement.changeRecords
-              << std::setprecision(3) << std::setw(10) << measurement.seconds << std::setw(10)
-              << measurement.cpuSeconds << std::setprecision(0) << std::setw(12)
-              << measurement.changeRecords / seconds << std::setprecision(2) << std::setw(10)
-              << measurement.icfBytes / kMega << std::setw(10) << measurement.icfBytes / kMega / seconds
-              << std::setprecision(1) << std::setw(13) << measurement.peakResidentBytes / kMega << std::endl;
+              << std::setprecision(3) << std::setw(10) << measurement.seconds << std::setw(10) << measurement.cpuSeconds
+              << std::setprecision(0) << std::setw(12) << measurement.changeRecords / seconds << std::setprecision(2)
+              << std::setw(10) << measurement.icfBytes / kMega << std::setw(10)
+              << measurement.icfBytes / kMega / seconds << std::setprecision(1) << std::setw(13)
+              << measurement.peakResidentBytes / kMega << std::endl;
 }
 
 ExitStatus measureAll(const CommandLine& commandLine)

@@ -26,15 +26,15 @@ constexpr const char* kCellEndOutsideCell = "REQUIRE: pNodeCell != NULL\n\tFile:
 constexpr const char* kCellEndOutsideRow = "REQUIRE: pNodeRow != NULL\n\tFile: ChCBreak  ln(279)";
 constexpr const char* kSectionBreakOutsideTree = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(386)";
 constexpr const char* kSectionBreakOutsideSection = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(398)";
-constexpr const char* kSectionBreakInRow
-    = "REQUIRE: pNodeParent->getContentInterfaceID() != kTableRowNode\n\tFile: ChCBreak  ln(399)";
+constexpr const char* kSectionBreakInRow =
+    "REQUIRE: pNodeParent->getContentInterfaceID() != kTableRowNode\n\tFile: ChCBreak  ln(399)";
 constexpr const char* kSectionWithoutParent = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(415)";
 constexpr const char* kNoDocumentForProperties = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(443)";
 constexpr const char* kDocumentEndOutsideTree = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(455)";
-constexpr const char* kDocumentEndInHeaderFooter
-    = "REQUIRE: pNodeParent->getContentInterfaceID() != kHeaderFooterNode\n\tFile: ChCBreak  ln(469)";
-constexpr const char* kDocumentEndInNote
-    = "REQUIRE: pNodeParent->getContentInterfaceID() != kNoteCSNode\n\tFile: ChCBreak  ln(470)";
+constexpr const char* kDocumentEndInHeaderFooter =
+    "REQUIRE: pNodeParent->getContentInterfaceID() != kHeaderFooterNode\n\tFile: ChCBreak  ln(469)";
+constexpr const char* kDocumentEndInNote =
+    "REQUIRE: pNodeParent->getContentInterfaceID() != kNoteCSNode\n\tFile: ChCBreak  ln(470)";
 constexpr const char* kDocumentEndOutsideDocument = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(473)";
 
 // The host's cell format record: lengths, merge flags, shading, vertical
@@ -45,10 +45,10 @@ constexpr std::size_t kCellWidth = 16;
 constexpr std::size_t kCellMergeFlags = 20;
 constexpr std::size_t kCellShading = 24;
 constexpr std::size_t kCellVerticalAlignment = 44;
-constexpr SBorderOffsets kCellBorders { 88, 48, 108, 68 };
-static_assert(holdsField(CHRECORD_SIZE_CELL_FORMAT, kCellVerticalAlignment)
-                  && holdsField(CHRECORD_SIZE_CELL_FORMAT, kCellShading, CChunkerShade::kRecordSize)
-                  && holdsBorders(CHRECORD_SIZE_CELL_FORMAT, kCellBorders),
+constexpr SBorderOffsets kCellBorders{88, 48, 108, 68};
+static_assert(holdsField(CHRECORD_SIZE_CELL_FORMAT, kCellVerticalAlignment) &&
+                  holdsField(CHRECORD_SIZE_CELL_FORMAT, kCellShading, CChunkerShade::kRecordSize) &&
+                  holdsBorders(CHRECORD_SIZE_CELL_FORMAT, kCellBorders),
               "the cell format fields lie in the host's cell format record");
 
 constexpr uint32_t kMergeFlagBefore = 0x01;

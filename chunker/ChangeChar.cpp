@@ -120,20 +120,47 @@ void CChangeChar::setAttribute(CWordParagraphNode& paragraph)
 void CChangeChar::setManyValuedAttribute(CWordParagraphNode& paragraph, uint32_t code, bool on)
 {
     switch (code) {
-    case CHATTR_UNDERLINE: underline(paragraph, on, kLineSingle); break;
-    case CHATTR_DOUBLE_UNDERLINE: underline(paragraph, on, kLineDouble); break;
-    case CHATTR_WORD_UNDERLINE: underline(paragraph, on, kLineSingle, kUnderlineWordsOnly); break;
-    case CHATTR_DOTTED_UNDERLINE: underline(paragraph, on, kLineDotted); break;
-    case CHATTR_THICK_UNDERLINE: underline(paragraph, on, kLineThick); break;
-    case CHATTR_DASH_UNDERLINE: underline(paragraph, on, kLineDashed); break;
-    case CHATTR_DOT_DASH_UNDERLINE: underline(paragraph, on, kLineDotDash); break;
-    case CHATTR_DOT_DOT_DASH_UNDERLINE: underline(paragraph, on, kLineDotDotDash); break;
-    case CHATTR_WAVE_UNDERLINE: underline(paragraph, on, kLineWave); break;
-    case CHATTR_SUBSCRIPT: scripting(paragraph, on, kScriptingSubscript); break;
-    case CHATTR_SUPERSCRIPT: scripting(paragraph, on, kScriptingSuperscript); break;
-    case CHATTR_STRIKEOUT: strikeOut(paragraph, on, kStrikeOutSingle, kStrikeOutDouble); break;
-    case CHATTR_DOUBLE_STRIKEOUT: strikeOut(paragraph, on, kStrikeOutDouble, kStrikeOutSingle); break;
-    default: break; // codes that name an attribute only in a style relation, and unknown codes
+    case CHATTR_UNDERLINE:
+        underline(paragraph, on, kLineSingle);
+        break;
+    case CHATTR_DOUBLE_UNDERLINE:
+        underline(paragraph, on, kLineDouble);
+        break;
+    case CHATTR_WORD_UNDERLINE:
+        underline(paragraph, on, kLineSingle, kUnderlineWordsOnly);
+        break;
+    case CHATTR_DOTTED_UNDERLINE:
+        underline(paragraph, on, kLineDotted);
+        break;
+    case CHATTR_THICK_UNDERLINE:
+        underline(paragraph, on, kLineThick);
+        break;
+    case CHATTR_DASH_UNDERLINE:
+        underline(paragraph, on, kLineDashed);
+        break;
+    case CHATTR_DOT_DASH_UNDERLINE:
+        underline(paragraph, on, kLineDotDash);
+        break;
+    case CHATTR_DOT_DOT_DASH_UNDERLINE:
+        underline(paragraph, on, kLineDotDotDash);
+        break;
+    case CHATTR_WAVE_UNDERLINE:
+        underline(paragraph, on, kLineWave);
+        break;
+    case CHATTR_SUBSCRIPT:
+        scripting(paragraph, on, kScriptingSubscript);
+        break;
+    case CHATTR_SUPERSCRIPT:
+        scripting(paragraph, on, kScriptingSuperscript);
+        break;
+    case CHATTR_STRIKEOUT:
+        strikeOut(paragraph, on, kStrikeOutSingle, kStrikeOutDouble);
+        break;
+    case CHATTR_DOUBLE_STRIKEOUT:
+        strikeOut(paragraph, on, kStrikeOutDouble, kStrikeOutSingle);
+        break;
+    default:
+        break; // codes that name an attribute only in a style relation, and unknown codes
     }
 }
 

@@ -51,8 +51,8 @@ uint32_t marginValue(const CPageProperties& page, CDimension& (CPageProperties::
 // apart; the arithmetic is the host's, in unsigned 32 bits.
 void addEqualColumns(CColumnProperties& columns, const CPageProperties& page, uint32_t count, uint32_t spacing)
 {
-    const uint32_t textWidth = page.getWidth() - marginValue(page, &CPageProperties::getLeftMargin)
-        - marginValue(page, &CPageProperties::getRightMargin);
+    const uint32_t textWidth = page.getWidth() - marginValue(page, &CPageProperties::getLeftMargin) -
+                               marginValue(page, &CPageProperties::getRightMargin);
     const CDimension width = hostLength(kDimensionExact, (textWidth - (count - 1) * spacing) / count);
     for (uint32_t column = 1; column <= count; ++column) {
         const uint32_t gutter = column < count ? spacing : 0;

@@ -16,7 +16,7 @@ constexpr const char* kNoSection = "REQUIRE: pNodeParent != NULL\n\tFile: ChCPag
 
 // Host data records: their sizes and the fields read.
 constexpr std::size_t kPageBorderRecordSize = 80;
-constexpr SBorderOffsets kPageBorderOffsets { 0, 20, 40, 60 };
+constexpr SBorderOffsets kPageBorderOffsets{0, 20, 40, 60};
 constexpr std::size_t kBindingRecordSize = 16;
 constexpr std::size_t kBindingWidthField = 0;
 constexpr std::size_t kNoteAreaRecordSize = 36;
@@ -25,8 +25,8 @@ constexpr std::size_t kNoteAreaHeight = 4;
 constexpr std::size_t kNoteAreaLocation = 16;
 static_assert(holdsBorders(kPageBorderRecordSize, kPageBorderOffsets), "the page borders lie in their record");
 static_assert(holdsField(kBindingRecordSize, kBindingWidthField), "the binding width lies in its record");
-static_assert(holdsField(kNoteAreaRecordSize, kNoteAreaHotZone) && holdsField(kNoteAreaRecordSize, kNoteAreaHeight)
-                  && holdsField(kNoteAreaRecordSize, kNoteAreaLocation),
+static_assert(holdsField(kNoteAreaRecordSize, kNoteAreaHotZone) && holdsField(kNoteAreaRecordSize, kNoteAreaHeight) &&
+                  holdsField(kNoteAreaRecordSize, kNoteAreaLocation),
               "the note area fields lie in their record");
 
 // Value 2 of a note area change.

@@ -12,8 +12,7 @@
 namespace {
 
 // The host's alignment and tab kinds 0 to 4 as alignments and tab types.
-constexpr EHorizontalAlignment kAlignmentOfIndex[] = {kAlignLeft, kAlignLeft, kAlignRight, kAlignCenter,
-                                                      kAlignJustify};
+constexpr EHorizontalAlignment kAlignmentOfIndex[] = {kAlignLeft, kAlignLeft, kAlignRight, kAlignCenter, kAlignJustify};
 constexpr ETabTypes kTabTypeOfKind[] = {kTabLeft, kTabLeft, kTabRight, kTabCenter, kTabDecimal};
 constexpr uint32_t kLastKind = 4;
 constexpr uint32_t kDecimalKind = 4;
@@ -120,11 +119,18 @@ void CChangePara::setOneIndent(CWordParagraphNode& paragraph)
     paragraph.getIndents(indents);
     const int32_t value = signedValue(getValue3());
     switch (getValue1()) {
-    case 0: indents.setLeftOffset(COffset(kOffsetFromLeftMargin, value)); break;
-    case 1: indents.setRightOffset(COffset(kOffsetFromRightMargin, value)); break;
+    case 0:
+        indents.setLeftOffset(COffset(kOffsetFromLeftMargin, value));
+        break;
+    case 1:
+        indents.setRightOffset(COffset(kOffsetFromRightMargin, value));
+        break;
     // Unlike the indents change, the first line is measured from the left indent.
-    case 2: indents.setFirstLineOffset(COffset(kOffsetFromLeftIndent, value)); break;
-    default: break;
+    case 2:
+        indents.setFirstLineOffset(COffset(kOffsetFromLeftIndent, value));
+        break;
+    default:
+        break;
     }
     paragraph.setIndents(indents);
 }

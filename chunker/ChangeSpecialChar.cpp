@@ -15,18 +15,28 @@ constexpr const char* kNoParentForIndexEntry = "REQUIRE: pNodeParent != NULL\n\t
 EContentInterfaceID nodeOfCode(uint32_t code)
 {
     switch (code) {
-    case CHSPECIAL_TAB: return kTabCSNode;
-    case CHSPECIAL_SOFT_HYPHEN: return kSoftHyphenCSNode;
-    case CHSPECIAL_PAGE_BREAK: return kPageBreakCSNode;
-    case CHSPECIAL_LINE_BREAK: return kNewlineCSNode;
-    case CHSPECIAL_NONBREAKING_SPACE: return kNonbreakingSpaceCSNode;
-    case CHSPECIAL_HARD_HYPHEN: return kHardHyphenCSNode;
-    case CHSPECIAL_PAGE_NUMBER: return kCurrentPageNumberCSNode;
+    case CHSPECIAL_TAB:
+        return kTabCSNode;
+    case CHSPECIAL_SOFT_HYPHEN:
+        return kSoftHyphenCSNode;
+    case CHSPECIAL_PAGE_BREAK:
+        return kPageBreakCSNode;
+    case CHSPECIAL_LINE_BREAK:
+        return kNewlineCSNode;
+    case CHSPECIAL_NONBREAKING_SPACE:
+        return kNonbreakingSpaceCSNode;
+    case CHSPECIAL_HARD_HYPHEN:
+        return kHardHyphenCSNode;
+    case CHSPECIAL_PAGE_NUMBER:
+        return kCurrentPageNumberCSNode;
     case CHSPECIAL_DATE:
-    case CHSPECIAL_TIME: return kDateTimeCSNode;
+    case CHSPECIAL_TIME:
+        return kDateTimeCSNode;
     case CHSPECIAL_INDEX_ENTRY:
-    case CHSPECIAL_INDEX_SUBENTRY: return kIndexEntryNode;
-    default: return kNullInterface;
+    case CHSPECIAL_INDEX_SUBENTRY:
+        return kIndexEntryNode;
+    default:
+        return kNullInterface;
     }
 }
 

@@ -15,10 +15,21 @@ struct StyleLine {
 
 // The line type of each host style code; other codes leave it as it was.
 const StyleLine kLineOfStyle[] = {
-    {0, kLineSingle},           {1, kLineNone},           {2, kLineDouble},         {4, kLineBorderStyle7},
-    {8, kLineThick},            {16, kLineBorderStyle8},  {32, kLineDotted},        {128, kLineDashed},
-    {256, kLineDotDash},        {512, kLineDotDotDash},   {1024, kLineBorderStyle13}, {2048, kLineBorderStyle14},
-    {4096, kLineBorderStyle15}, {8192, kLineBorderStyle16}, {16384, kLineBorderStyle17},
+    {0, kLineSingle},
+    {1, kLineNone},
+    {2, kLineDouble},
+    {4, kLineBorderStyle7},
+    {8, kLineThick},
+    {16, kLineBorderStyle8},
+    {32, kLineDotted},
+    {128, kLineDashed},
+    {256, kLineDotDash},
+    {512, kLineDotDotDash},
+    {1024, kLineBorderStyle13},
+    {2048, kLineBorderStyle14},
+    {4096, kLineBorderStyle15},
+    {8192, kLineBorderStyle16},
+    {16384, kLineBorderStyle17},
 };
 
 CDimension exactLength(uint32_t value)

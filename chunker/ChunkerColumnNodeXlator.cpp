@@ -72,8 +72,8 @@ void CChunkerColumnNodeXlator::onDestroy()
 void CChunkerColumnNodeXlator::openForwardingSection()
 {
     INode* column = getNode();
-    if (m_opened || !m_section || !column->arePropertiesDone() || !m_section->arePropertiesDone()
-        || !m_forwardingSection->isOkToWrite())
+    if (m_opened || !m_section || !column->arePropertiesDone() || !m_section->arePropertiesDone() ||
+        !m_forwardingSection->isOkToWrite())
         return;
     m_opened = true;
     giveForwardingSectionItsProperties();

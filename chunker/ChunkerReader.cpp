@@ -127,6 +127,7 @@ bool CChunkerReader::processChanges(INode* current)
         }
     }
     if (code != TRXERR_NOITEM)
-        throw ExChunkerFailed("REQUIRE_1: locErr == TRXERR_NOITEM\n\tFile: ChReader  ln(237)", static_cast<uint32_t>(code));
+        throw ExChunkerFailed("REQUIRE_1: locErr == TRXERR_NOITEM\n\tFile: ChReader  ln(237)",
+                              static_cast<uint32_t>(code));
     return documentEnded;
 }

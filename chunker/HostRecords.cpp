@@ -19,8 +19,8 @@ CDimension hostLength(EDimensionTypes type, uint32_t value)
     return CDimension(type, static_cast<int32_t>(value));
 }
 
-CRectangularBorders convertBorders(
-    const CChunkerBorder& converter, const unsigned char* record, const SBorderOffsets& offsets)
+CRectangularBorders convertBorders(const CChunkerBorder& converter, const unsigned char* record,
+                                   const SBorderOffsets& offsets)
 {
     CRectangularBorders borders;
     borders.setTop(convertBorder(converter, record + offsets.top));

@@ -19,7 +19,7 @@ template <std::size_t Size>
 std::array<unsigned char, Size> readDataRecord(CBinaryList& list, uint32_t id)
 {
     static_assert(Size % 2 == 0, "the data list is read in 16-bit units");
-    std::array<uint16_t, Size / 2> units {};
+    std::array<uint16_t, Size / 2> units{};
     list.moveToElementById(id);
     list.getNextElements(Size / 2, units.data());
     std::array<unsigned char, Size> record;
@@ -49,12 +49,12 @@ constexpr bool holdsField(std::size_t recordSize, std::size_t offset, std::size_
 // Whether a record of `recordSize` bytes holds the border set at `offsets`.
 constexpr bool holdsBorders(std::size_t recordSize, const SBorderOffsets& offsets)
 {
-    return holdsField(recordSize, offsets.top, CChunkerBorder::kRecordSize)
-        && holdsField(recordSize, offsets.left, CChunkerBorder::kRecordSize)
-        && holdsField(recordSize, offsets.bottom, CChunkerBorder::kRecordSize)
-        && holdsField(recordSize, offsets.right, CChunkerBorder::kRecordSize);
+    return holdsField(recordSize, offsets.top, CChunkerBorder::kRecordSize) &&
+           holdsField(recordSize, offsets.left, CChunkerBorder::kRecordSize) &&
+           holdsField(recordSize, offsets.bottom, CChunkerBorder::kRecordSize) &&
+           holdsField(recordSize, offsets.right, CChunkerBorder::kRecordSize);
 }
 
 // The four borders of `record`, each converted from a fresh border.
-CRectangularBorders convertBorders(
-    const CChunkerBorder& converter, const unsigned char* record, const SBorderOffsets& offsets);
+CRectangularBorders convertBorders(const CChunkerBorder& converter, const unsigned char* record,
+                                   const SBorderOffsets& offsets);

@@ -42,10 +42,7 @@ ISectionProperties* sectionPropertiesOf(INode* section);
 // handler fails before handing it on.
 class CPendingNode {
 public:
-    explicit CPendingNode(INode* node)
-        : m_node(node)
-    {
-    }
+    explicit CPendingNode(INode* node) : m_node(node) {}
     ~CPendingNode();
     CPendingNode(const CPendingNode&) = delete;
     CPendingNode& operator=(const CPendingNode&) = delete;

@@ -55,37 +55,53 @@ void copyAttribute(const IStrandProperties& from, ESameAsStrandProperties which,
         return;
     }
     switch (which) {
-    case kSameAsStrikeOut: to.setStrikeOut(from.getStrikeOut()); break;
+    case kSameAsStrikeOut:
+        to.setStrikeOut(from.getStrikeOut());
+        break;
     case kSameAsUnderline: {
         CUnderlining underline;
         to.setUnderline(from.getUnderline(underline));
         break;
     }
-    case kSameAsCaseModifier: to.setCaseModifier(from.getCaseModifier()); break;
-    case kSameAsScripting: to.setScripting(from.getScripting()); break;
+    case kSameAsCaseModifier:
+        to.setCaseModifier(from.getCaseModifier());
+        break;
+    case kSameAsScripting:
+        to.setScripting(from.getScripting());
+        break;
     case kSameAsLanguage: {
         CLanguage language;
         to.setLanguage(from.getLanguage(language));
         break;
     }
-    case kSameAsPairKerningStart: to.setPairKerningStart(from.getPairKerningStart()); break;
+    case kSameAsPairKerningStart:
+        to.setPairKerningStart(from.getPairKerningStart());
+        break;
     case kSameAsColor: {
         CStrandColor color;
         to.setColor(from.getColor(color));
         break;
     }
-    case kSameAsFontName: to.setFontName(from.getFontName()); break;
-    case kSameAsFontSize: to.setFontSize(from.getFontSize()); break;
-    case kSameAsCharacterWidthAdjustment: to.setCharacterWidthAdjustment(from.getCharacterWidthAdjustment()); break;
-    default: break; // the on/off attributes, copied above
+    case kSameAsFontName:
+        to.setFontName(from.getFontName());
+        break;
+    case kSameAsFontSize:
+        to.setFontSize(from.getFontSize());
+        break;
+    case kSameAsCharacterWidthAdjustment:
+        to.setCharacterWidthAdjustment(from.getCharacterWidthAdjustment());
+        break;
+    default:
+        break; // the on/off attributes, copied above
     }
 }
 
 // The attributes a character style imposes on the text besides the on/off
 // ones, which it imposes all.
 constexpr ESameAsStrandProperties kStyleAttributes[] = {
-    kSameAsStrikeOut, kSameAsUnderline, kSameAsCaseModifier, kSameAsScripting,
-    kSameAsColor, kSameAsCharacterWidthAdjustment, kSameAsPairKerningStart, kSameAsLanguage,
+    kSameAsStrikeOut,        kSameAsUnderline, kSameAsCaseModifier,
+    kSameAsScripting,        kSameAsColor,     kSameAsCharacterWidthAdjustment,
+    kSameAsPairKerningStart, kSameAsLanguage,
 };
 
 } // namespace

@@ -63,7 +63,10 @@ public:
     void setStartPairKerningAt(uint32_t size) { m_current.setPairKerningStart(size); }
     void setCaseModifier(ECaseModifierTypes modifier) { m_current.setCaseModifier(modifier); }
     void setScripting(EScriptingTypes scripting) { m_current.setScripting(scripting); }
-    void setCharacterWidthAdjustment(const CFixed& adjustment) { m_current.setCharacterWidthAdjustment(static_cast<int32_t>(adjustment)); }
+    void setCharacterWidthAdjustment(const CFixed& adjustment)
+    {
+        m_current.setCharacterWidthAdjustment(static_cast<int32_t>(adjustment));
+    }
     void setScaling(const CFixed& scaling) { m_current.setScaling(scaling); }
     void setBaselineShift(int32_t shift) { m_current.setBaselineShift(shift); }
     void setFontName(CFontDefinition* font) { m_current.setFontName(font); }

@@ -42,9 +42,12 @@ public:
     CFontDefinition* of(EScript script) const
     {
         switch (script) {
-        case EScript::kLow: return m_lowRange;
-        case EScript::kAsian: return m_asian;
-        default: return m_main;
+        case EScript::kLow:
+            return m_lowRange;
+        case EScript::kAsian:
+            return m_asian;
+        default:
+            return m_main;
         }
     }
 

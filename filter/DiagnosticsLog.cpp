@@ -25,7 +25,9 @@ HIOFILE createFile(const char* path)
 
 } // namespace
 
-CDiagnosticsLog::CDiagnosticsLog(const char* path) : m_file(createFile(path)), m_stream(m_file) {}
+CDiagnosticsLog::CDiagnosticsLog(const char* path) : m_file(createFile(path)), m_stream(m_file)
+{
+}
 
 CDiagnosticsLog::~CDiagnosticsLog()
 {

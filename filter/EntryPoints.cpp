@@ -40,19 +40,13 @@ struct InfoItem {
 };
 
 const InfoItem kInfoItems[] = {
-    {1, InfoKind::kShort, 0, nullptr},
-    {2, InfoKind::kShort, 24, nullptr},
-    {3, InfoKind::kShort, 4, nullptr},
-    {4, InfoKind::kShort, 400, nullptr},
-    {5, InfoKind::kShort, 440, nullptr},
-    {6, InfoKind::kShort, 1, nullptr},
+    {1, InfoKind::kShort, 0, nullptr},          {2, InfoKind::kShort, 24, nullptr},
+    {3, InfoKind::kShort, 4, nullptr},          {4, InfoKind::kShort, 400, nullptr},
+    {5, InfoKind::kShort, 440, nullptr},        {6, InfoKind::kShort, 1, nullptr},
     {7, InfoKind::kShort, 0, nullptr}, // the overlay id, read when asked
-    {8, InfoKind::kText, 0, "Dec  8 1999"},
-    {9, InfoKind::kText, 0, "16:35:35"},
-    {10, InfoKind::kShort, 0, nullptr},
-    {11, InfoKind::kShort, 0, nullptr},
-    {12, InfoKind::kLong, 0x12345678, nullptr},
-    {13, InfoKind::kLong, 1, nullptr},
+    {8, InfoKind::kText, 0, "Dec  8 1999"},     {9, InfoKind::kText, 0, "16:35:35"},
+    {10, InfoKind::kShort, 0, nullptr},         {11, InfoKind::kShort, 0, nullptr},
+    {12, InfoKind::kLong, 0x12345678, nullptr}, {13, InfoKind::kLong, 1, nullptr},
 };
 constexpr uint16_t kOverlayIdItem = 7;
 
@@ -139,11 +133,17 @@ void VwSetUser(uintptr_t first, uintptr_t second, SExportProc* record)
     record->words[VWPROC_USER2] = second;
 }
 
-void VwLocalUp(uintptr_t, uintptr_t, uintptr_t) {}
+void VwLocalUp(uintptr_t, uintptr_t, uintptr_t)
+{
+}
 
-void VwLocalDown(uintptr_t, uintptr_t, uintptr_t) {}
+void VwLocalDown(uintptr_t, uintptr_t, uintptr_t)
+{
+}
 
-void SODummy(void) {}
+void SODummy(void)
+{
+}
 
 TRXERR VwExportOpen(uint32_t specType, const void* spec, uintptr_t kept, HEXPORT hExport, uintptr_t, uintptr_t,
                     SExportProc* record)

@@ -2,9 +2,9 @@
 
 #include "filter/Conversion.h"
 #include "filter/DiagnosticsLog.h"
-#include "filter/SessionGuard.h"
 #include "filter/ExportOptions.h"
 #include "filter/QDExportStream.h"
+#include "filter/SessionGuard.h"
 
 #include <memory>
 

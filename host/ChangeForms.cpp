@@ -6,10 +6,22 @@
 namespace trxhost {
 namespace {
 
-ChangeArgument number(int value) { return {value, ArgumentStyle::Number}; }
-ChangeArgument hex(int value) { return {value, ArgumentStyle::Hex}; }
-ChangeArgument length(int value) { return {value, ArgumentStyle::Signed}; }
-ChangeArgument onOff(int value) { return {value, ArgumentStyle::Switch}; }
+ChangeArgument number(int value)
+{
+    return {value, ArgumentStyle::Number};
+}
+ChangeArgument hex(int value)
+{
+    return {value, ArgumentStyle::Hex};
+}
+ChangeArgument length(int value)
+{
+    return {value, ArgumentStyle::Signed};
+}
+ChangeArgument onOff(int value)
+{
+    return {value, ArgumentStyle::Switch};
+}
 
 struct Named {
     const char* name;
@@ -97,7 +109,10 @@ std::vector<ChangeForm> buildForms()
         {"cell end", CHCHANGE_BREAK, {CHBREAK_CELL_END, 0, 0}, {}, "ends a table cell"},
         {"column break", CHCHANGE_BREAK, {CHBREAK_COLUMN, 0, 0}, {}, "column break in the text"},
         {"section break", CHCHANGE_BREAK, {CHBREAK_SECTION, 0, 0}, {}, "ends the section"},
-        {"document properties done", CHCHANGE_BREAK, {CHBREAK_DOCUMENT_PROPERTIES_DONE, 0, 0}, {},
+        {"document properties done",
+         CHCHANGE_BREAK,
+         {CHBREAK_DOCUMENT_PROPERTIES_DONE, 0, 0},
+         {},
          "the document's properties are complete"},
         {"break", CHCHANGE_BREAK, {0, 0, 0}, {number(1)}, "a break of any kind"},
         {"section change", CHCHANGE_SECTION, {0, 0, 0}, {number(1)}, "non-zero fails the export with 50"},
@@ -108,20 +123,29 @@ std::vector<ChangeForm> buildForms()
         {"select low range font", CHCHANGE_ADDITIONAL_FONT, {0, 2, 0}, {number(1)}, "font for characters below 0x100"},
         {"additional font", CHCHANGE_ADDITIONAL_FONT, {0, 0, 0}, {number(1), number(2)}, "font id, slot"},
         {"character set", CHCHANGE_CHARACTER_SET, {0, 0, 0}, {hex(1)}, "character set of the text that follows"},
-        {"wide character set", CHCHANGE_WIDE_CHARACTER_SET, {0, 0, 0}, {hex(1)},
+        {"wide character set",
+         CHCHANGE_WIDE_CHARACTER_SET,
+         {0, 0, 0},
+         {hex(1)},
          "default character set of wide strings"},
         {"text color", CHCHANGE_TEXT_COLOR, {0, 0, 0}, {hex(2)}, "text colour 0x00BBGGRR"},
         {"text color auto", CHCHANGE_TEXT_COLOR, {1, 0, 0}, {}, "automatic text colour"},
         {"background color", CHCHANGE_BACKGROUND_COLOR, {0, 0, 0}, {hex(2)}, "background colour 0x00BBGGRR"},
         {"background color auto", CHCHANGE_BACKGROUND_COLOR, {1, 0, 0}, {}, "automatic background colour"},
         {"widen characters", CHCHANGE_WIDTH_ADJUSTMENT, {1, 0, 0}, {number(2)}, "character width adjustment, positive"},
-        {"narrow characters", CHCHANGE_WIDTH_ADJUSTMENT, {0, 0, 0}, {number(2)},
+        {"narrow characters",
+         CHCHANGE_WIDTH_ADJUSTMENT,
+         {0, 0, 0},
+         {number(2)},
          "character width adjustment, negative"},
         {"kerning", CHCHANGE_PAIR_KERNING, {0, 0, 0}, {onOff(1), number(2)}, "pair kerning, from the size given"},
         {"language", CHCHANGE_LANGUAGE, {0, 0, 0}, {hex(1)}, "language identifier"},
         {"raise baseline", CHCHANGE_BASELINE_SHIFT, {0, 0, 0}, {number(2)}, "baseline shift up"},
         {"lower baseline", CHCHANGE_BASELINE_SHIFT, {1, 0, 0}, {number(2)}, "baseline shift down"},
-        {"special", CHCHANGE_SPECIAL_CHARACTER, {0, 0, 0}, {hex(1)},
+        {"special",
+         CHCHANGE_SPECIAL_CHARACTER,
+         {0, 0, 0},
+         {hex(1)},
          "any special character (date codes 0x120 to 0x133)"},
         {"align left", CHCHANGE_ALIGNMENT, {1, 0, 0}, {}, "left-aligned paragraph"},
         {"align right", CHCHANGE_ALIGNMENT, {2, 0, 0}, {}, "right-aligned paragraph"},
@@ -135,7 +159,10 @@ std::vector<ChangeForm> buildForms()
         {"indent", CHCHANGE_ONE_INDENT, {0, 0, 0}, {number(1), length(3)}, "which indent, value"},
         {"line spacing at least", CHCHANGE_LINE_SPACING, {2, 0, 0}, {number(2)}, "lines at least this high"},
         {"line spacing exact", CHCHANGE_LINE_SPACING, {3, 0, 0}, {number(2)}, "lines exactly this high"},
-        {"line spacing", CHCHANGE_LINE_SPACING, {0, 0, 0}, {hex(1), number(2)},
+        {"line spacing",
+         CHCHANGE_LINE_SPACING,
+         {0, 0, 0},
+         {hex(1), number(2)},
          "kind (2 or 3 in the low byte), height"},
         {"clear tabs", CHCHANGE_CLEAR_TABS, {0, 0, 0}, {}, "removes every tab stop"},
         {"tab stop left", CHCHANGE_ADD_TAB, {1, 0, 0}, {number(3)}, "left tab stop at a position"},
@@ -143,7 +170,10 @@ std::vector<ChangeForm> buildForms()
         {"tab stop center", CHCHANGE_ADD_TAB, {3, 0, 0}, {number(3)}, "centred tab stop"},
         {"tab stop decimal", CHCHANGE_ADD_TAB, {4, 0x2E, 0}, {number(3)}, "decimal tab stop on '.'"},
         {"tab stop bar", CHCHANGE_ADD_TAB, {0x201, 0, 0}, {number(3)}, "bar tab stop"},
-        {"tab stop", CHCHANGE_ADD_TAB, {0, 0, 0}, {hex(1), hex(2), number(3)},
+        {"tab stop",
+         CHCHANGE_ADD_TAB,
+         {0, 0, 0},
+         {hex(1), hex(2), number(3)},
          "kind and flags, leader (high 16 bits) and decimal character, position"},
         {"remove tabs", CHCHANGE_REMOVE_TABS, {0, 0, 0}, {number(1), number(2)}, "position, tolerance"},
         {"default tab width", CHCHANGE_DEFAULT_TAB_WIDTH, {0, 0, 0}, {number(1)}, "default tab width"},
@@ -164,7 +194,10 @@ std::vector<ChangeForm> buildForms()
         {"row format", CHCHANGE_ROW_FORMAT, {0, 0, 0}, {number(1)}, "row format id (list 10)"},
         {"cell format", CHCHANGE_CELL_FORMAT, {0, 0, 0}, {number(1)}, "cell format id (list 11)"},
         {"left right margins", CHCHANGE_SIDE_MARGINS, {0, 0, 0}, {number(1), number(2)}, "left, right page margins"},
-        {"top bottom margins", CHCHANGE_TOP_BOTTOM_MARGINS, {0, 0, 0}, {number(1), number(2)},
+        {"top bottom margins",
+         CHCHANGE_TOP_BOTTOM_MARGINS,
+         {0, 0, 0},
+         {number(1), number(2)},
          "top, bottom page margins"},
         {"page size", CHCHANGE_PAGE_SIZE, {0, 0, 0}, {number(2), number(1)}, "width, height"},
         {"portrait", CHCHANGE_ORIENTATION, {0, 0, 0}, {}, "portrait orientation"},
@@ -175,7 +208,10 @@ std::vector<ChangeForm> buildForms()
         {"double sided", CHCHANGE_DOUBLE_SIDED, {0, 0, 0}, {onOff(1)}, "double-sided pages"},
         {"section start", CHCHANGE_SECTION_START, {0, 0, 0}, {number(1)}, "section start code"},
         {"binding type", CHCHANGE_BINDING_TYPE, {0, 0, 0}, {number(1)}, "binding code 1, 2, 4 or 8"},
-        {"subdocument slot", CHCHANGE_SUBDOCUMENT_SLOT, {0, 0, 0}, {number(1), hex(2), hex(3)},
+        {"subdocument slot",
+         CHCHANGE_SUBDOCUMENT_SLOT,
+         {0, 0, 0},
+         {number(1), hex(2), hex(3)},
          "84-byte format data record id, flags, slot id"},
         {"footnote area", CHCHANGE_NOTE_AREA, {0, 1, 0}, {number(1)}, "36-byte note area data record id"},
         {"endnote area", CHCHANGE_NOTE_AREA, {0, 2, 0}, {number(1)}, "36-byte note area data record id"},
@@ -186,28 +222,49 @@ std::vector<ChangeForm> buildForms()
         {"end columns", CHCHANGE_END_COLUMNS, {0, 0, 0}, {}, "ends the column group"},
         {"graphic", CHCHANGE_EMBEDDED_OBJECT, {0, 0, 0}, {number(1)}, "embedded object record id (list 13)"},
         {"apply style", CHCHANGE_APPLY_STYLE, {0, 0, 0}, {number(2)}, "style id"},
-        {"same as style", CHCHANGE_STYLE_RELATION, {0, 0, CHRELATION_SAME_AS_STYLE}, {number(1)},
+        {"same as style",
+         CHCHANGE_STYLE_RELATION,
+         {0, 0, CHRELATION_SAME_AS_STYLE},
+         {number(1)},
          "attribute code taken from the style"},
-        {"opposite of style", CHCHANGE_STYLE_RELATION, {0, 0, CHRELATION_OPPOSITE_OF_STYLE}, {number(1)},
+        {"opposite of style",
+         CHCHANGE_STYLE_RELATION,
+         {0, 0, CHRELATION_OPPOSITE_OF_STYLE},
+         {number(1)},
          "attribute code opposite to the style"},
         {"style relation", CHCHANGE_STYLE_RELATION, {0, 0, 0}, {number(1), number(3)}, "attribute code, relation"},
         {"define page counter", CHCHANGE_DEFINE_COUNTER, {6, 0, 0}, {number(3)}, "36-byte counter data record id"},
         {"define footnote counter", CHCHANGE_DEFINE_COUNTER, {7, 0, 0}, {number(3)}, "36-byte counter data record id"},
         {"define endnote counter", CHCHANGE_DEFINE_COUNTER, {14, 0, 0}, {number(3)}, "36-byte counter data record id"},
-        {"define list counter", CHCHANGE_DEFINE_COUNTER, {10, 0, 0}, {number(2), number(3)},
+        {"define list counter",
+         CHCHANGE_DEFINE_COUNTER,
+         {10, 0, 0},
+         {number(2), number(3)},
          "level from 0, counter data record id"},
-        {"define counter", CHCHANGE_DEFINE_COUNTER, {0, 0, 0}, {number(1), number(2), number(3)},
+        {"define counter",
+         CHCHANGE_DEFINE_COUNTER,
+         {0, 0, 0},
+         {number(1), number(2), number(3)},
          "kind, level, data record id"},
-        {"restart list counter", CHCHANGE_RESTART_COUNTER, {10, 0, 0}, {number(2), number(3)},
+        {"restart list counter",
+         CHCHANGE_RESTART_COUNTER,
+         {10, 0, 0},
+         {number(2), number(3)},
          "level, restart value (0: the start)"},
-        {"restart counter", CHCHANGE_RESTART_COUNTER, {0, 0, 0}, {number(1), number(2), number(3)},
+        {"restart counter",
+         CHCHANGE_RESTART_COUNTER,
+         {0, 0, 0},
+         {number(1), number(2), number(3)},
          "kind, level, value"},
         {"apply list counter", CHCHANGE_APPLY_COUNTER, {10, 0, 1}, {number(2)}, "numbers the paragraph at a level"},
         {"remove list numbering", CHCHANGE_APPLY_COUNTER, {10, 0, 0}, {}, "the paragraph loses its numbering"},
         {"apply footnote counter", CHCHANGE_APPLY_COUNTER, {7, 0, 0}, {}, "the note is numbered automatically"},
         {"apply endnote counter", CHCHANGE_APPLY_COUNTER, {14, 0, 0}, {}, "the note is numbered automatically"},
         {"apply counter", CHCHANGE_APPLY_COUNTER, {0, 0, 0}, {number(1), number(2), number(3)}, "kind, level, value"},
-        {"counter reference", CHCHANGE_COUNTER_REFERENCE, {0, 0, 0}, {number(1), number(2), number(3)},
+        {"counter reference",
+         CHCHANGE_COUNTER_REFERENCE,
+         {0, 0, 0},
+         {number(1), number(2), number(3)},
          "a number inside a list number's text"},
         {"header footer", CHCHANGE_HEADER_FOOTER, {0, 0, 0}, {hex(3)}, "opens a header or footer: slot id"},
         {"footnote", CHCHANGE_NOTE, {1, 0, 0}, {}, "opens a footnote"},
@@ -215,7 +272,10 @@ std::vector<ChangeForm> buildForms()
         {"comment", CHCHANGE_NOTE, {3, 0, 0}, {}, "opens a comment"},
         {"note", CHCHANGE_NOTE, {0, 0, 0}, {number(1)}, "opens a note of a kind"},
         {"frame", CHCHANGE_FRAME, {0, 0, 0}, {number(3)}, "188-byte frame data record id"},
-        {"begin tag", CHCHANGE_BEGIN_TAG, {0, 0, 0}, {hex(1), number(2), number(3)},
+        {"begin tag",
+         CHCHANGE_BEGIN_TAG,
+         {0, 0, 0},
+         {hex(1), number(2), number(3)},
          "tag type, tag id, data record id"},
         {"end tag", CHCHANGE_END_TAG, {0, 0, 0}, {hex(1), number(2), number(3)}, "tag type, tag id, value 3"},
         {"property file name", CHCHANGE_PROPERTY, {2, 0, 0}, {number(2)}, "id of the change holding the text"},
@@ -229,7 +289,10 @@ std::vector<ChangeForm> buildForms()
     for (const Named& special : kSpecialCharacters)
         forms.push_back({special.name, CHCHANGE_SPECIAL_CHARACTER, {special.code, 0, 0}, {}, special.meaning});
     for (const Named& tag : kTags) {
-        forms.push_back({std::string("begin ") + tag.name, CHCHANGE_BEGIN_TAG, {tag.code, 0, 0}, {number(2), number(3)},
+        forms.push_back({std::string("begin ") + tag.name,
+                         CHCHANGE_BEGIN_TAG,
+                         {tag.code, 0, 0},
+                         {number(2), number(3)},
                          std::string(tag.meaning) + "; tag id, data record id"});
         forms.push_back({std::string("end ") + tag.name, CHCHANGE_END_TAG, {tag.code, 0, 0}, {number(2)}, "tag id"});
     }

@@ -82,8 +82,7 @@ std::unique_ptr<CharacterSet> fromLibrary(const Definition& definition)
     if (!converter.isOpen())
         return nullptr;
     std::vector<uint16_t> toUnicode(
-        definition.doubleByte ? CharacterSet::kTableSize : CharacterSet::kSingleByteTableSize,
-        CharacterSet::kNoCode);
+        definition.doubleByte ? CharacterSet::kTableSize : CharacterSet::kSingleByteTableSize, CharacterSet::kNoCode);
     for (size_t code = 0; code < toUnicode.size(); ++code) {
         const bool reachable = code < CharacterSet::kSingleByteTableSize || code >= kDoubleByteStart;
         if (reachable)
@@ -181,7 +180,9 @@ const CharacterSet* CharacterSet::forId(uint32_t id)
     return set.get();
 }
 
-CharacterSet::CharacterSet() : unicode_(true) {}
+CharacterSet::CharacterSet() : unicode_(true)
+{
+}
 
 CharacterSet::CharacterSet(std::vector<uint16_t> toUnicode, std::vector<uint16_t> fromUnicode)
     : unicode_(false), toUnicode_(std::move(toUnicode)), fromUnicode_(std::move(fromUnicode))

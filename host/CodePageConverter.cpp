@@ -14,8 +14,7 @@ constexpr size_t kMaxCodeBytes = 2;
 
 // Converts one unit of input and insists that all of it went into exactly
 // `outSize` bytes without any approximation.
-bool convertExactly(iconv_t converter, char* in, size_t inSize, char* out, size_t outCapacity,
-                    size_t* outSize)
+bool convertExactly(iconv_t converter, char* in, size_t inSize, char* out, size_t outCapacity, size_t* outSize)
 {
     iconv(converter, nullptr, nullptr, nullptr, nullptr); // back to the initial state
     size_t inLeft = inSize;
@@ -58,8 +57,8 @@ std::optional<uint16_t> CodePageConverter::decode(uint16_t code) const
     wchar_t characters[2];
     size_t outSize = 0;
     if (!convertExactly(decoder_, singleByte ? bytes + 1 : bytes, singleByte ? 1 : 2,
-                        reinterpret_cast<char*>(characters), sizeof characters, &outSize)
-        || outSize != sizeof(wchar_t))
+                        reinterpret_cast<char*>(characters), sizeof characters, &outSize) ||
+        outSize != sizeof(wchar_t))
         return std::nullopt;
     const wchar_t character = characters[0];
     if (character < 0 || character > 0xFFFF || (character >= 0xD800 && character <= 0xDFFF))
@@ -72,8 +71,8 @@ std::optional<uint16_t> CodePageConverter::encode(uint16_t character) const
     wchar_t wide = character;
     unsigned char bytes[kMaxCodeBytes + 2];
     size_t outSize = 0;
-    if (!convertExactly(encoder_, reinterpret_cast<char*>(&wide), sizeof wide,
-                        reinterpret_cast<char*>(bytes), sizeof bytes, &outSize))
+    if (!convertExactly(encoder_, reinterpret_cast<char*>(&wide), sizeof wide, reinterpret_cast<char*>(bytes),
+                        sizeof bytes, &outSize))
         return std::nullopt;
     if (outSize == 1)
         return bytes[0];

@@ -7,6 +7,8 @@ namespace trxhost {
 // puts Arabic letters and harakat in the other places. The eight codes it
 // leaves unassigned (0x80, 0x81, 0x84, 0x86, 0x8D to 0x90) stand for the C1
 // control characters of the same number, as in the page's published table.
+// Eight codes a row, as code charts show them.
+// clang-format off
 const uint16_t kCp720UpperHalf[kCp720UpperCodeCount] = {
     // 0x80
     0x0080, 0x0081, 0x00E9, 0x00E2, 0x0084, 0x00E0, 0x0086, 0x00E7,
@@ -33,5 +35,6 @@ const uint16_t kCp720UpperHalf[kCp720UpperCodeCount] = {
     0x2261, 0x064B, 0x064C, 0x064D, 0x064E, 0x064F, 0x0650, 0x2248,
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
+// clang-format on
 
 } // namespace trxhost

@@ -17,8 +17,8 @@ bool InjectedFailure::operator==(const InjectedFailure& other) const
 const std::vector<std::string>& failureServices()
 {
     static const std::vector<std::string> services = {
-        "DAGetHChunker", "DAGetOption", "DARetrieveDocHandle", "DAOpenDocument", "DAGetHIOFile",
-        "CHGetItemId",   "CHNextItemId", "CHGetItem",          "CHGetItems",     "IOCreate",
+        "DAGetHChunker", "DAGetOption",  "DARetrieveDocHandle", "DAOpenDocument", "DAGetHIOFile",
+        "CHGetItemId",   "CHNextItemId", "CHGetItem",           "CHGetItems",     "IOCreate",
         "IOOpen",        "UTCreateMap",  "UTMapCharRtn",
     };
     return services;

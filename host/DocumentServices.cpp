@@ -2,9 +2,9 @@
 // embedded objects of the active export's document. Every call checks its
 // handles and out-pointers first, then the document's injected failures,
 // and only then does its work; a failing call writes nothing.
+#include "host/HostFile.h"
 #include "trxhost/Document.h"
 #include "trxhost/Export.h"
-#include "host/HostFile.h"
 
 #include <algorithm>
 #include <cstring>

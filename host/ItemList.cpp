@@ -26,8 +26,8 @@ const std::vector<ListLayout>& listLayouts()
 const ListLayout* findListLayout(uint32_t type)
 {
     const auto& layouts = listLayouts();
-    const auto found = std::find_if(layouts.begin(), layouts.end(),
-                                    [type](const ListLayout& layout) { return layout.type == type; });
+    const auto found =
+        std::find_if(layouts.begin(), layouts.end(), [type](const ListLayout& layout) { return layout.type == type; });
     return found == layouts.end() ? nullptr : &*found;
 }
 

@@ -1,6 +1,6 @@
 #include "host/ListingLexer.h"
-#include "trxhost/Listing.h"
 #include "host/ListingText.h"
+#include "trxhost/Listing.h"
 
 namespace trxhost {
 namespace {
@@ -10,8 +10,14 @@ constexpr char32_t kMaxCodePoint = 0x10FFFF;
 // Hex digits an escape may have: enough for kMaxCodePoint.
 constexpr size_t kMaxEscapeDigits = 6;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
-bool endsAtom(char c) { return isBlank(c) || c == '"' || c == '#'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+bool endsAtom(char c)
+{
+    return isBlank(c) || c == '"' || c == '#';
+}
 
 int hexValue(char c)
 {

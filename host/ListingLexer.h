@@ -14,13 +14,13 @@ struct Token {
     std::string text;     // an atom as written
     std::u32string value; // a string's code points, escapes resolved
     unsigned line;
-    unsigned column;      // 1-based, in characters
+    unsigned column; // 1-based, in characters
 };
 
 struct Statement {
     std::vector<Token> tokens;
-    unsigned endLine;     // where the statement's last token ends,
-    unsigned endColumn;   // for reporting what is missing
+    unsigned endLine;   // where the statement's last token ends,
+    unsigned endColumn; // for reporting what is missing
 };
 
 // Throws ListingError, positioned in `file`.

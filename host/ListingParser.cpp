@@ -1,12 +1,12 @@
 // Reads a listing into a new document; the first fault throws ListingError
 // and the half-built document is dropped.
 #include "host/ChangeForms.h"
-#include "trxhost/Document.h"
-#include "trxhost/Listing.h"
 #include "host/ListingLexer.h"
 #include "host/ListingStatementReader.h"
 #include "host/ListingText.h"
 #include "host/RecordFieldParser.h"
+#include "trxhost/Document.h"
+#include "trxhost/Listing.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -45,7 +45,10 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
     return bytes;
 }
 
-bool isHex(const Token& token) { return token.kind == Token::Kind::Atom && token.text == "hex"; }
+bool isHex(const Token& token)
+{
+    return token.kind == Token::Kind::Atom && token.text == "hex";
+}
 
 std::optional<int64_t> parseInteger(const std::string& text)
 {
@@ -58,7 +61,7 @@ std::optional<int64_t> parseInteger(const std::string& text)
     int64_t value = 0;
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
-        const int digit = c >= '0' && c <= '9' ? c - '0'
+        const int digit = c >= '0' && c <= '9'          ? c - '0'
                           : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
                           : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
                                                         : -1;
@@ -73,8 +76,7 @@ std::optional<int64_t> parseInteger(const std::string& text)
 
 class ListingParser {
 public:
-    explicit ListingParser(const std::string& name)
-        : file_(name), directory_(std::filesystem::path(name).parent_path())
+    explicit ListingParser(const std::string& name) : file_(name), directory_(std::filesystem::path(name).parent_path())
     {
     }
 
@@ -151,8 +153,8 @@ private:
         std::array<uint32_t, 3> values = form.fixed;
         for (const ChangeArgument& argument : form.arguments) {
             const Token& token = in.take("a value for '" + form.name + "'");
-            values[argument.value - 1] = argument.style == ArgumentStyle::Switch ? switchValue(in, token)
-                                                                                  : number(in, token);
+            values[argument.value - 1] =
+                argument.style == ArgumentStyle::Switch ? switchValue(in, token) : number(in, token);
         }
         in.expectEnd();
         return document_->appendChange(form.type, values[0], values[1], values[2]);
@@ -298,8 +300,8 @@ private:
             in.failAtEnd("expected 'file \"name\"' or 'hex' and the object's bytes");
         }
         if (!document_->addObject(key, std::move(bytes)))
-            in.fail(firstToken, "object " + std::to_string(key.first) + " " + std::to_string(key.second) +
-                                    " is already defined");
+            in.fail(firstToken,
+                    "object " + std::to_string(key.first) + " " + std::to_string(key.second) + " is already defined");
         return std::nullopt;
     }
 

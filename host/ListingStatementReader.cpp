@@ -4,7 +4,10 @@
 namespace trxhost {
 namespace {
 
-bool isNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+bool isNameStart(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
 
 } // namespace
 
@@ -19,7 +22,10 @@ bool isName(const std::string& text)
     return true;
 }
 
-bool isWord(const Token& token) { return token.kind == Token::Kind::Atom && isName(token.text); }
+bool isWord(const Token& token)
+{
+    return token.kind == Token::Kind::Atom && isName(token.text);
+}
 
 std::string describe(const Token& token)
 {

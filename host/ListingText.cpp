@@ -5,7 +5,10 @@
 namespace trxhost {
 namespace {
 
-bool isSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+bool isSurrogate(char32_t c)
+{
+    return c >= 0xD800 && c <= 0xDFFF;
+}
 
 void appendQuoted(std::string& out, char32_t c)
 {
@@ -109,8 +112,8 @@ std::string quoteUnits(const uint16_t* units, size_t count)
     std::string out = "\"";
     for (size_t i = 0; i < count; ++i) {
         const char32_t c = units[i];
-        const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < count && units[i + 1] >= 0xDC00 &&
-                          units[i + 1] <= 0xDFFF;
+        const bool pair =
+            c >= 0xD800 && c <= 0xDBFF && i + 1 < count && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF;
         if (pair) {
             appendQuoted(out, 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00));
             ++i;

@@ -1,10 +1,10 @@
 // Writes a document as a listing that parses back to an equal document:
 // symbolic statements where a record has a form, raw records otherwise.
 #include "host/ChangeForms.h"
-#include "trxhost/Document.h"
-#include "trxhost/Listing.h"
 #include "host/ListingText.h"
 #include "host/RecordFieldWriter.h"
+#include "trxhost/Document.h"
+#include "trxhost/Listing.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,7 +19,10 @@ namespace {
 constexpr size_t kHexBytesPerLine = 32;
 constexpr size_t kUnitsPerStatement = 64;
 
-std::string number(uint32_t value) { return formatNumber(value, ArgumentStyle::Number); }
+std::string number(uint32_t value)
+{
+    return formatNumber(value, ArgumentStyle::Number);
+}
 
 std::string hexData(const std::vector<uint8_t>& bytes)
 {
@@ -197,10 +200,9 @@ private:
 
     static ArgumentStyle styleOf(const ChangeForm& form, const RecordArgument& argument)
     {
-        const auto found = std::find_if(form.arguments.begin(), form.arguments.end(),
-                                        [&argument](const ChangeArgument& candidate) {
-                                            return candidate.value == argument.value;
-                                        });
+        const auto found =
+            std::find_if(form.arguments.begin(), form.arguments.end(),
+                         [&argument](const ChangeArgument& candidate) { return candidate.value == argument.value; });
         return found == form.arguments.end() ? ArgumentStyle::Number : found->style;
     }
 

@@ -68,9 +68,8 @@ TRXERR getInfoRoutine(HIOFILE handle, uint32_t item, void* value)
 
 HIOFILE publishFile(std::unique_ptr<OpenFile> file)
 {
-    auto* record = new FileRecord{
-        {closeRoutine, readRoutine, writeRoutine, seekRoutine, tellRoutine, getInfoRoutine},
-        file.release()};
+    auto* record = new FileRecord{{closeRoutine, readRoutine, writeRoutine, seekRoutine, tellRoutine, getInfoRoutine},
+                                  file.release()};
     return &record->io;
 }
 

@@ -4,7 +4,10 @@
 namespace trxhost {
 namespace {
 
-std::string hexNumber(uint32_t value) { return formatNumber(value, ArgumentStyle::Hex); }
+std::string hexNumber(uint32_t value)
+{
+    return formatNumber(value, ArgumentStyle::Hex);
+}
 
 // The words that start the fields: their names and the value names that
 // stand for them.
@@ -155,8 +158,8 @@ uint32_t RecordFieldParser::readValue(const RecordField& field)
         value = number_(in_.take(what));
     }
     if (!fieldHolds(field, value))
-        in_.fail(token, "'" + field.name + "' takes the bits " + hexNumber(field.mask) + " of its word: " +
-                            hexNumber(value) + " does not fit");
+        in_.fail(token, "'" + field.name + "' takes the bits " + hexNumber(field.mask) +
+                            " of its word: " + hexNumber(value) + " does not fit");
     return value;
 }
 
@@ -169,8 +172,8 @@ bool RecordFieldParser::takeWordField(const Token& first)
     const Token& offsetToken = in_.take("a word offset after 'at'");
     const uint32_t offset = number_(offsetToken);
     if (offset % 4 != 0 || offset >= form_->size)
-        in_.fail(offsetToken, "'at' takes the offset of a word of the record: a multiple of 4 below " +
-                                  std::to_string(form_->size));
+        in_.fail(offsetToken,
+                 "'at' takes the offset of a word of the record: a multiple of 4 below " + std::to_string(form_->size));
     once(offset, kWordField, first, "'at " + std::to_string(offset) + "'");
     orWord(record_, offset, number_(in_.take("a value for 'at'")));
     return true;

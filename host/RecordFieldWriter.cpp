@@ -1,6 +1,6 @@
 #include "host/RecordFieldWriter.h"
-#include "trxhost/ItemList.h"
 #include "host/ListingText.h"
+#include "trxhost/ItemList.h"
 
 namespace trxhost {
 namespace {

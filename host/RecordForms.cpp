@@ -15,14 +15,14 @@ constexpr uint32_t kNoLineStyle = 1;
 
 // Host line style codes (other codes are written as numbers).
 const ValueNames kLineStyles = {
-    {"single", 0}, {"none", kNoLineStyle}, {"double", 2}, {"thick", 8},
+    {"single", 0},  {"none", kNoLineStyle}, {"double", 2},     {"thick", 8},
     {"dotted", 32}, {"dashed", 128},        {"dot dash", 256}, {"dot dot dash", 512},
 };
 
 // Colours 0x00BBGGRR.
 const ValueNames kColors = {
-    {"black", 0x000000}, {"white", 0xFFFFFF}, {"red", 0x0000FF},     {"green", 0x00FF00},
-    {"blue", 0xFF0000},  {"yellow", 0x00FFFF}, {"cyan", 0xFFFF00},   {"magenta", 0xFF00FF},
+    {"black", 0x000000}, {"white", 0xFFFFFF},  {"red", 0x0000FF},  {"green", 0x00FF00},
+    {"blue", 0xFF0000},  {"yellow", 0x00FFFF}, {"cyan", 0xFFFF00}, {"magenta", 0xFF00FF},
 };
 
 // Shading pattern indexes: 0 is no shading, 13 solid, 1 to 12 patterns.
@@ -30,8 +30,7 @@ const ValueNames kPatterns = {{"solid", 13}};
 const ValueNames kHeightTypes = {{"at least", 2}, {"exact", 3}};
 const ValueNames kRowAlignments = {{"left", 1}, {"center", 2}, {"right", 3}};
 const ValueNames kVerticalAlignments = {{"top", 1}, {"center", 2}, {"bottom", 3}};
-const ValueNames kNoteLocations = {
-    {"page bottom", 1}, {"below text", 2}, {"section end", 4}, {"document end", 8}};
+const ValueNames kNoteLocations = {{"page bottom", 1}, {"below text", 2}, {"section end", 4}, {"document end", 8}};
 
 RecordField value(const char* name, uint32_t offset, ArgumentStyle style = ArgumentStyle::Number)
 {
@@ -78,8 +77,8 @@ std::vector<RecordForm> buildForms()
         {"columns",
          CHLIST_DATA,
          20,
-         {flag("balanced", 0, 0x04), flag("equal", 0, 0x20), value("left", 4, ArgumentStyle::Signed),
-          value("count", 8), value("spacing", 12)},
+         {flag("balanced", 0, 0x04), flag("equal", 0, 0x20), value("left", 4, ArgumentStyle::Signed), value("count", 8),
+          value("spacing", 12)},
          {}},
         {"column", CHLIST_DATA, 16, {value("width", 4), value("gutter", 8)}, {}},
         {"note area",
@@ -107,8 +106,7 @@ std::vector<RecordForm> buildForms()
 
 std::vector<RecordChange> buildChanges()
 {
-    const auto change = [](const char* name, const char* record, int idValue,
-                           std::vector<RecordArgument> others = {}) {
+    const auto change = [](const char* name, const char* record, int idValue, std::vector<RecordArgument> others = {}) {
         return RecordChange{name, findRecordForm(record), idValue, std::move(others)};
     };
     return {

@@ -25,13 +25,13 @@ using ValueNames = std::vector<NamedValue>;
 // for the value 1 and takes no value. The fields of a record OR their bits
 // together, so the order they are given in does not matter.
 struct RecordField {
-    std::string name;                      // its words
+    std::string name; // its words
     uint32_t offset;
     uint32_t mask;
     bool flag;
-    ArgumentStyle style;                   // how the writer writes the value
-    const ValueNames* names;               // names the value may be given by, or null
-    bool bare;                             // a value name alone stands for the field
+    ArgumentStyle style;     // how the writer writes the value
+    const ValueNames* names; // names the value may be given by, or null
+    bool bare;               // a value name alone stands for the field
 };
 
 // A place where the record holds a 20-byte border record.
@@ -42,25 +42,25 @@ struct RecordSide {
 
 struct RecordForm {
     std::string name;
-    uint32_t listType;                     // the list the record goes to
+    uint32_t listType; // the list the record goes to
     uint32_t size;
     std::vector<RecordField> fields;
-    std::vector<RecordSide> sides;         // each with the fields of borderFields()
+    std::vector<RecordSide> sides; // each with the fields of borderFields()
 };
 
 // An argument of a change form other than the record id, given by name in
 // the structured form of the change.
 struct RecordArgument {
     std::string name;
-    int value;                             // the change value it fills
+    int value; // the change value it fills
 };
 
 // A change form whose argument is a record's id: its structured form gives
 // the record's fields in place of the id.
 struct RecordChange {
-    std::string change;                    // the change form's name
+    std::string change; // the change form's name
     const RecordForm* record;
-    int idValue;                           // the change value that holds the record id
+    int idValue; // the change value that holds the record id
     std::vector<RecordArgument> others;
 };
 

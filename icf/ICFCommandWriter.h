@@ -60,7 +60,8 @@ public:
     // are disabled.
     void writeNoParamCmd(CICFWriter* writer, const std::string& name);
     // Writes the whole command `name` with one decimal parameter per value.
-    static void writeDecimalCmd(CICFWriter* writer, const std::string& name, std::initializer_list<SDecimalValue> values);
+    static void writeDecimalCmd(CICFWriter* writer, const std::string& name,
+                                std::initializer_list<SDecimalValue> values);
     // The same on the writer this one already has.
     void writeNoParamCmd(const std::string& name);
     bool isDone() const { return !m_open; }

@@ -8,7 +8,6 @@
 #include "icf/ICFVocabulary.h"
 #include "model/Units.h"
 
-
 namespace {
 
 // The parameter of a "TAB" that moves the first line to the next stop.
@@ -18,7 +17,9 @@ constexpr unsigned long kTabToNextStop = 1;
 
 CICFIndents::CICFIndents() = default;
 
-CICFIndents::CICFIndents(const CIndents& indents) : CIndents(indents) {}
+CICFIndents::CICFIndents(const CIndents& indents) : CIndents(indents)
+{
+}
 
 CICFIndents::~CICFIndents() = default;
 
@@ -75,8 +76,9 @@ void CICFIndents::setTabs(CTabDefinitions* tabs)
 void CICFIndents::writeIPS()
 {
     CICFCommandWriter::writeDecimalCmd(m_writer, kCmdIndents,
-                  {m_leftRelative / kTwipsPerColumn, m_firstRelative / kTwipsPerColumn, m_leftAbsolute,
-                   m_firstAbsolute, m_rightAbsolute, m_leftRelative, m_firstRelative, m_rightRelative});
+                                       {m_leftRelative / kTwipsPerColumn, m_firstRelative / kTwipsPerColumn,
+                                        m_leftAbsolute, m_firstAbsolute, m_rightAbsolute, m_leftRelative,
+                                        m_firstRelative, m_rightRelative});
 }
 
 void CICFIndents::writeRMI()
@@ -86,7 +88,8 @@ void CICFIndents::writeRMI()
 
 void CICFIndents::writeSTM()
 {
-    CICFCommandWriter::writeDecimalCmd(m_writer, kCmdLeftMargin, {0, m_leftAbsolute / kTwipsPerColumn, 0, m_leftAbsolute});
+    CICFCommandWriter::writeDecimalCmd(m_writer, kCmdLeftMargin,
+                                       {0, m_leftAbsolute / kTwipsPerColumn, 0, m_leftAbsolute});
 }
 
 void CICFIndents::writeLMR()
@@ -95,7 +98,8 @@ void CICFIndents::writeLMR()
         writeFirstLineTabs();
     } else if (m_firstAbsolute < m_leftAbsolute) {
         const int32_t hanging = m_leftAbsolute - m_firstAbsolute;
-        CICFCommandWriter::writeDecimalCmd(m_writer, kCmdHangingIndent, {hanging / kTwipsPerColumn, hanging, m_firstAbsolute});
+        CICFCommandWriter::writeDecimalCmd(m_writer, kCmdHangingIndent,
+                                           {hanging / kTwipsPerColumn, hanging, m_firstAbsolute});
     }
 }
 

@@ -31,6 +31,7 @@ CICFWriter* CICFNodeWriter::getICFWriter()
 
 void CICFNodeWriter::renotifyCompletedChildren()
 {
-    constexpr auto kCompleted = static_cast<INode::ENodeNotifications>(INode::kNotifyDone | INode::kNotifyPropertiesDone);
+    constexpr auto kCompleted =
+        static_cast<INode::ENodeNotifications>(INode::kNotifyDone | INode::kNotifyPropertiesDone);
     getNode()->renotifyChildren(kCompleted);
 }

@@ -12,9 +12,9 @@ class CICFWriter;
 
 // The interfaces an ICF node writer answers to in queryInterface.
 enum EICFInterfaceID : int32_t {
-    kICFNodeWriterInterface = 0,      // the writer itself
-    kICFPageAttributesInterface = 1,  // the page margins and container size (IICFPageAttributes)
-    kICFParagraphContentInterface = 2, // the paragraph content
+    kICFNodeWriterInterface = 0,          // the writer itself
+    kICFPageAttributesInterface = 1,      // the page margins and container size (IICFPageAttributes)
+    kICFParagraphContentInterface = 2,    // the paragraph content
     kICFParagraphPropertiesInterface = 3, // the paragraph properties
 };
 

@@ -31,8 +31,8 @@ void CICFNoteCSNodeWriter::write()
     if (m_hasMark) {
         IStrandProperties* properties = nullptr;
         IStrandStyleContent* style = nullptr;
-        m_customMark = static_cast<unsigned char>(
-            CICFStrandUtilities::extractFirstCharacter(markers, &properties, &style));
+        m_customMark =
+            static_cast<unsigned char>(CICFStrandUtilities::extractFirstCharacter(markers, &properties, &style));
         TCountedReference<IStrandProperties> markProperties;
         markProperties.adopt(properties);
         note.setProperties(properties);

@@ -63,7 +63,7 @@ void writeSpacing(CICFWriter* writer, const char* name, bool on, const CDimensio
 {
     const int32_t twips = on ? space.getValue() : 0;
     CICFCommandWriter::writeDecimalCmd(writer, name,
-                 {static_cast<uint32_t>(twips), static_cast<uint32_t>(twips / kTwipsPerLine)});
+                                       {static_cast<uint32_t>(twips), static_cast<uint32_t>(twips / kTwipsPerLine)});
 }
 
 bool isSpaceSet(const CDimension& space)
@@ -218,8 +218,8 @@ void CICFParagraphPropertiesWriter::writeHotZones(const CHyphenation& hyphenatio
         return static_cast<uint32_t>(static_cast<uint64_t>(zone) * kPercent / margin);
     };
     CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdHyphenationZone,
-                 {kReserved, kReserved, percentOfMargin(hyphenation.getLeftHotZone()),
-                  percentOfMargin(hyphenation.getRightHotZone())});
+                                       {kReserved, kReserved, percentOfMargin(hyphenation.getLeftHotZone()),
+                                        percentOfMargin(hyphenation.getRightHotZone())});
 }
 
 void CICFParagraphPropertiesWriter::writeShading()
@@ -261,8 +261,9 @@ void CICFParagraphPropertiesWriter::writeLineSpacing()
     else if (spacing.getICFLineSpacingType() == 0)
         CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdLineHeight, {spacing.getHeightTwips()});
     else
-        CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdLineSpacing,
-                     {kReserved, spacing.getHeightHalfLines(), spacing.getHeightTwips(), kReserved});
+        CICFCommandWriter::writeDecimalCmd(
+            getWriter(), kCmdLineSpacing,
+            {kReserved, spacing.getHeightHalfLines(), spacing.getHeightTwips(), kReserved});
 }
 
 void CICFParagraphPropertiesWriter::writeWidowOrphan()

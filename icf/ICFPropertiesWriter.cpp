@@ -26,8 +26,7 @@ EPropWriteAnswer styleDefinitionAnswer(EOnOffType node, EOnOffType style, EOnOff
 
 // A strand's start switches on what differs from the style; its end puts
 // the style's setting back.
-EPropWriteAnswer strandAnswer(EOnOffType node, EOnOffType style, EPropertiesState state, EOnOffType& out,
-                              bool differs)
+EPropWriteAnswer strandAnswer(EOnOffType node, EOnOffType style, EPropertiesState state, EOnOffType& out, bool differs)
 {
     if (style == kOnOffUndefined)
         return writeWhenOn(node, out);

@@ -37,8 +37,8 @@ public:
     // value `node` and its style's `style`; `differs` tells that both are on
     // with different values (two fonts, two colours). On a yes, `out` is the
     // on/off form of the command to write.
-    static EPropWriteAnswer shouldPropWrite(EOnOffType node, EOnOffType style, EPropertiesState state,
-                                            EOnOffType& out, bool differs);
+    static EPropWriteAnswer shouldPropWrite(EOnOffType node, EOnOffType style, EPropertiesState state, EOnOffType& out,
+                                            bool differs);
 
     static EOnOffType onOff(bool on) { return on ? kOnOffOn : kOnOffOff; }
 

@@ -73,7 +73,7 @@ void writeSideMargins(CICFWriter* writer, const CPageProperties& page)
     const uint32_t width = page.getWidth();
     const uint32_t textRight = right < width ? width - right : 0;
     CICFCommandWriter::writeDecimalCmd(writer, kCmdSideMargins,
-                  {0, 0, left / kTwipsPerLine, textRight / kTwipsPerLine, left, textRight});
+                                       {0, 0, left / kTwipsPerLine, textRight / kTwipsPerLine, left, textRight});
 }
 
 void writeBinding(CICFWriter* writer, const CPageProperties& page)
@@ -91,7 +91,8 @@ void writePageNumberStart(CICFWriter* writer, uint16_t start)
     if (start == kPageNumbersRunOn)
         return;
     const unsigned long highByte = start >> 8;
-    CICFCommandWriter::writeDecimalCmd(writer, kCmdPageNumberStart, {0, 0, highByte != 0 ? 1UL : 0UL, start & 0xFFUL, 0});
+    CICFCommandWriter::writeDecimalCmd(writer, kCmdPageNumberStart,
+                                       {0, 0, highByte != 0 ? 1UL : 0UL, start & 0xFFUL, 0});
 }
 
 void writePageBorders(CICFWriter* writer, const CPageProperties& page)
@@ -238,7 +239,8 @@ void CICFSectionNodeWriter::writePageProperties()
     writeSideMargins(writer, *page);
     writeBinding(writer, *page);
     writePageNumberStart(writer, static_cast<uint16_t>(page->getPageNumberStart()));
-    CICFCommandWriter::writeDecimalCmd(writer, kCmdPageOrientation, {page->getPageOrientation() != kPortrait ? 1UL : 0UL});
+    CICFCommandWriter::writeDecimalCmd(writer, kCmdPageOrientation,
+                                       {page->getPageOrientation() != kPortrait ? 1UL : 0UL});
     writePageBorders(writer, *page);
 }
 

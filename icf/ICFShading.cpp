@@ -24,7 +24,7 @@ unsigned long clientCode(EShadingClient client)
 
 // The ICF pattern code of each shading type, by type; types past the end
 // have none (0).
-constexpr std::array<unsigned long, 24> kPatternCodes = {0, 0, 1, 2,  3,  4,  5,  8,  6,  7,  3,  4,
+constexpr std::array<unsigned long, 24> kPatternCodes = {0, 0, 1, 2, 3,  4,  5,  8,  6,  7,  3,  4,
                                                          5, 8, 8, 9, 10, 11, 12, 14, 13, 15, 16, 17};
 
 unsigned long patternCode(EShadingTypes type)

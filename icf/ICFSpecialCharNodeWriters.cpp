@@ -26,9 +26,12 @@ void CICFSpecialCharNodeWriter::writeContent()
     CICFCommandWriter().writeNoParamCmd(getICFWriter(), m_command);
 }
 
-CICFTabCSNodeWriter::CICFTabCSNodeWriter() : CICFSpecialCharNodeWriter(kCmdTab, kSpecialCharAlways) {}
+CICFTabCSNodeWriter::CICFTabCSNodeWriter() : CICFSpecialCharNodeWriter(kCmdTab, kSpecialCharAlways)
+{
+}
 
-CICFColumnBreakCSNodeWriter::CICFColumnBreakCSNodeWriter() : CICFSpecialCharNodeWriter(kCmdColumnBreak, kSpecialCharAlways)
+CICFColumnBreakCSNodeWriter::CICFColumnBreakCSNodeWriter()
+    : CICFSpecialCharNodeWriter(kCmdColumnBreak, kSpecialCharAlways)
 {
 }
 
@@ -57,7 +60,8 @@ CICFNonbreakingSpaceCSNodeWriter::CICFNonbreakingSpaceCSNodeWriter()
 {
 }
 
-CICFPageBreakCSNodeWriter::CICFPageBreakCSNodeWriter() : CICFSpecialCharNodeWriter(kCmdNewPage, kSpecialCharWhenOkToWrite)
+CICFPageBreakCSNodeWriter::CICFPageBreakCSNodeWriter()
+    : CICFSpecialCharNodeWriter(kCmdNewPage, kSpecialCharWhenOkToWrite)
 {
 }
 

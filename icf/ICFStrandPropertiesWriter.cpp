@@ -227,10 +227,12 @@ void CICFStrandPropertiesWriter::writeCharacterWidthAdjustment(EPropertiesState 
 {
     writeRecorded(
         state, kToggleWidthAdjustment, [](const IStrandProperties& p) { return p.getCharacterWidthAdjustment(); },
-        onWhenNonZero, kEqual, [this](EOnOffType out, int32_t adjustment) {
+        onWhenNonZero, kEqual,
+        [this](EOnOffType out, int32_t adjustment) {
             if (out == kOnOffOn)
-                CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdWidthAdjustmentOn,
-                             {adjustment >= 0 ? 1u : 0u, static_cast<uint32_t>(std::labs(adjustment))});
+                CICFCommandWriter::writeDecimalCmd(
+                    getWriter(), kCmdWidthAdjustmentOn,
+                    {adjustment >= 0 ? 1u : 0u, static_cast<uint32_t>(std::labs(adjustment))});
             else
                 CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdWidthAdjustmentOff, {});
         });
@@ -250,8 +252,9 @@ void CICFStrandPropertiesWriter::writeColor(EPropertiesState state)
             }
             CColor foreground;
             color.getForeground(foreground);
-            CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdColor,
-                         {compositeOf(color), foreground.getRed(), foreground.getGreen(), foreground.getBlue()});
+            CICFCommandWriter::writeDecimalCmd(
+                getWriter(), kCmdColor,
+                {compositeOf(color), foreground.getRed(), foreground.getGreen(), foreground.getBlue()});
         });
 }
 
@@ -262,7 +265,8 @@ void CICFStrandPropertiesWriter::writeLanguage(EPropertiesState state)
         [](const IStrandProperties& p) { return readValue<CLanguage>(p, &IStrandProperties::getLanguage); },
         [](const CLanguage& language) { return onWhenNonZero(language.getMSWinComposite()); }, kEqual,
         [this](EOnOffType out, const CLanguage& language) {
-            CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdLanguage, {out == kOnOffOn ? language.getMSWinComposite() : 0u});
+            CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdLanguage,
+                                               {out == kOnOffOn ? language.getMSWinComposite() : 0u});
         });
 }
 
@@ -274,8 +278,9 @@ void CICFStrandPropertiesWriter::writeUnderline(EPropertiesState state)
         [](const CUnderlining& underline) { return onWhenNonZero(underline.getLineType()); }, kEqual,
         [this](EOnOffType out, const CUnderlining& underline) {
             if (out == kOnOffOn)
-                CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdUnderlineOn, {underline.getUnderlineMode() != 0 ? 1u : 0u,
-                                               CICFBorderCodes::getICFBorderCode(underline.getLineType())});
+                CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdUnderlineOn,
+                                                   {underline.getUnderlineMode() != 0 ? 1u : 0u,
+                                                    CICFBorderCodes::getICFBorderCode(underline.getLineType())});
             else
                 CICFCommandWriter::writeDecimalCmd(getWriter(), kCmdUnderlineOff, {});
         });
@@ -286,9 +291,7 @@ void CICFStrandPropertiesWriter::writeShading(EPropertiesState state)
 {
     writeRecorded(
         state, kToggleShading,
-        [](const IStrandProperties& p) {
-            return CICFShading(readValue<CShading>(p, &IStrandProperties::getShading));
-        },
+        [](const IStrandProperties& p) { return CICFShading(readValue<CShading>(p, &IStrandProperties::getShading)); },
         [](const CICFShading& shading) { return onOff(shading.isOn()); }, kEqual,
         [this](EOnOffType out, const CICFShading&) {
             CICFShading own(readValue<CShading>(*m_properties, &IStrandProperties::getShading));
@@ -312,8 +315,8 @@ bool CICFStrandPropertiesWriter::closeOpenScripting()
 {
     bool closed = false;
     for (EScriptingTypes type : {kScriptingSuperscript, kScriptingSubscript}) {
-        const EOnOffType written = type == kScriptingSuperscript ? m_status.getSuperscriptSPS()
-                                                                 : m_status.getSubscriptSBS();
+        const EOnOffType written =
+            type == kScriptingSuperscript ? m_status.getSuperscriptSPS() : m_status.getSubscriptSBS();
         if (written == kOnOffOn) {
             writeIcfScripting(type, 0, true, kOnOffOff);
             closed = true;
@@ -384,8 +387,9 @@ void CICFStrandPropertiesWriter::writeIcfScripting(uint32_t type, int32_t amount
     if (amount == 0 && isDefault)
         CICFCommandWriter::writeDecimalCmd(getWriter(), name, {});
     else
-        CICFCommandWriter::writeDecimalCmd(getWriter(), name, {static_cast<uint32_t>(amount < 0 ? 0 : amount),
-                            isDefault ? kDefaultAmount : kExplicitAmount});
+        CICFCommandWriter::writeDecimalCmd(
+            getWriter(), name,
+            {static_cast<uint32_t>(amount < 0 ? 0 : amount), isDefault ? kDefaultAmount : kExplicitAmount});
 }
 
 void CICFStrandPropertiesWriter::writeIcfCaseModifier(uint32_t type, EOnOffType onOrOff)

@@ -1,8 +1,8 @@
 #include "icf/ICFStyleNodeWriters.h"
 
 #include "icf/ICFCommandWriter.h"
-#include "icf/ICFParameter.h"
 #include "icf/ICFParagraphPropertiesWriter.h"
+#include "icf/ICFParameter.h"
 #include "icf/ICFVocabulary.h"
 #include "icf/ICFWriter.h"
 

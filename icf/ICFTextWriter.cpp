@@ -156,8 +156,7 @@ void CICFTextWriter::openMBCCmdWriter(CICFWriter* writer, unsigned long codePage
     closeMBCCmdWriter();
     m_mbcCommand = std::make_unique<CICFCommandWriter>();
     m_mbcCommand->initialize(writer, kCmdMultibyteText);
-    m_mbcCommand->writeParameter(
-        CICFDecimalParameter(m_mbcType == kMBCEnclosed ? kMBCEnclosedMode : kMBCSwitchedMode));
+    m_mbcCommand->writeParameter(CICFDecimalParameter(m_mbcType == kMBCEnclosed ? kMBCEnclosedMode : kMBCSwitchedMode));
     m_mbcCommand->writeParameter(CICFDecimalParameter(doubleByteCodeSet(codePage)));
     m_mbcCommand->writeParameter(CICFDecimalParameter(kMBCReserved));
     if (m_mbcType == kMBCSwitched)

@@ -60,7 +60,9 @@ private:
     bool m_visible = true;
 };
 
-class CBookmarkBeginCSNode : public CStrandBase, public TBookmarkBeginContent<IBookmarkBeginCSContent>, public CLeafNode {
+class CBookmarkBeginCSNode : public CStrandBase,
+                             public TBookmarkBeginContent<IBookmarkBeginCSContent>,
+                             public CLeafNode {
 public:
     static constexpr EContentInterfaceID kInterfaceID = kBookmarkBeginCSNode;
 

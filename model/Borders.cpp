@@ -14,8 +14,7 @@ CRectangularBorders::CRectangularBorders(const CBorder& border)
 
 bool CRectangularBorders::operator==(const CRectangularBorders& other) const
 {
-    return m_top == other.m_top && m_bottom == other.m_bottom && m_left == other.m_left &&
-           m_right == other.m_right;
+    return m_top == other.m_top && m_bottom == other.m_bottom && m_left == other.m_left && m_right == other.m_right;
 }
 
 CGridBorders::CGridBorders(const CBorder& border)

@@ -21,15 +21,9 @@ struct SCodePageCharSet {
 
 // The sets setCodePage picks.
 constexpr SCodePageCharSet kCodePageCharSets[] = {
-    {kCodePageNone, kCharSetNoCodePage},
-    {kCodePage437, kCharSetCp437},
-    {kCodePage720, kCharSetCp720},
-    {kCodePage932, kCharSetCp932},
-    {kCodePage936, kCharSetCp936},
-    {kCodePage949, kCharSetCp949},
-    {kCodePage950, kCharSetCp950},
-    {kCodePageUnicode, kCharSetUnicode},
-    {kCodePage1252, kCharSetCp1252},
+    {kCodePageNone, kCharSetNoCodePage}, {kCodePage437, kCharSetCp437},       {kCodePage720, kCharSetCp720},
+    {kCodePage932, kCharSetCp932},       {kCodePage936, kCharSetCp936},       {kCodePage949, kCharSetCp949},
+    {kCodePage950, kCharSetCp950},       {kCodePageUnicode, kCharSetUnicode}, {kCodePage1252, kCharSetCp1252},
     {kCodePageSymbol, kCharSetSymbol},
 };
 
@@ -38,7 +32,7 @@ constexpr uint32_t kMultibyteCharSets[] = {kCharSetCp932, kCharSetCp936, kCharSe
 // The output sets after the preferred ones, in order.
 constexpr uint32_t kFallbackOutputCharSets[] = {
     kCharSetCp1250, kCharSetIso8859_1, kCharSetIso8859_2, kCharSetCp850,
-    kCharSetCp852, kCharSetCp437, kCharSetSymbol, kCharSetLastResort,
+    kCharSetCp852,  kCharSetCp437,     kCharSetSymbol,    kCharSetLastResort,
 };
 
 // ISO 8859 parts with their own code page number.

@@ -16,9 +16,13 @@ void CContentNode::bindCompanions(std::unique_ptr<CNodeXlator> translator, std::
     m_writer = std::move(writer);
 }
 
-void CContentNode::attachNode(INode*) {}
+void CContentNode::attachNode(INode*)
+{
+}
 
-void CContentNode::detachNode(INode*) {}
+void CContentNode::detachNode(INode*)
+{
+}
 
 void CContentNode::propertiesDone()
 {
@@ -78,9 +82,13 @@ void CContentNode::release()
     delete this;
 }
 
-void CContentNode::releaseChildren() {}
+void CContentNode::releaseChildren()
+{
+}
 
-void CContentNode::renotifyChildren(ENodeNotifications) {}
+void CContentNode::renotifyChildren(ENodeNotifications)
+{
+}
 
 bool CContentNode::isOkToWrite()
 {

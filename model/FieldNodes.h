@@ -14,8 +14,7 @@ class CDateTimeFormat;
 
 class ICurrentPageNumberCSContent : public virtual IStrandContent {};
 
-class CCurrentPageNumberCSNode
-    : public TContentStrandBranch<ICurrentPageNumberCSContent, kCurrentPageNumberCSNode> {};
+class CCurrentPageNumberCSNode : public TContentStrandBranch<ICurrentPageNumberCSContent, kCurrentPageNumberCSNode> {};
 
 using DateTimeFormatList = std::list<CDateTimeFormat*>;
 

@@ -15,7 +15,10 @@ public:
     CFixed() = default;
     // The whole number n (only whole numbers: CFixed(1.5) does not compile).
     template <typename T, IfInteger<T> = 0>
-    CFixed(T n) { assignWhole(static_cast<long>(n)); }
+    CFixed(T n)
+    {
+        assignWhole(static_cast<long>(n));
+    }
     virtual ~CFixed() = default;
     CFixed(const CFixed&) = default;
     CFixed& operator=(const CFixed&) = default;
@@ -25,14 +28,20 @@ public:
 
     // A whole number; bits above the 16 integer bits are lost.
     template <typename T, IfInteger<T> = 0>
-    CFixed& operator=(T n) { return assignWhole(static_cast<long>(n)); }
+    CFixed& operator=(T n)
+    {
+        return assignWhole(static_cast<long>(n));
+    }
     // A fraction, truncated toward zero to a multiple of 1/65536.
     CFixed& operator=(double n) { return assignFraction(n); }
 
     // To an integer type: rounded toward minus infinity, then narrowed to
     // the type's width (unsigned char keeps the low 8 bits).
     template <typename T, IfInteger<T> = 0>
-    operator T() const { return static_cast<T>(wholePart()); }
+    operator T() const
+    {
+        return static_cast<T>(wholePart());
+    }
     operator float() const { return static_cast<float>(m_raw / kOne); }
     operator double() const { return m_raw / kOne; }
 

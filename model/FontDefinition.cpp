@@ -1,6 +1,8 @@
 #include "model/FontDefinition.h"
 
-CFontDefinition::CFontDefinition(uint32_t id, const CCharacterString& name) : m_id(id), m_name(name) {}
+CFontDefinition::CFontDefinition(uint32_t id, const CCharacterString& name) : m_id(id), m_name(name)
+{
+}
 
 bool CFontDefinition::operator==(const CFontDefinition& other) const
 {

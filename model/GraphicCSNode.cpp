@@ -2,7 +2,9 @@
 
 #include "model/NodeCast.h"
 
-CGraphicCSNode::CGraphicCSNode() : m_data(std::make_unique<CGraphicData>()) {}
+CGraphicCSNode::CGraphicCSNode() : m_data(std::make_unique<CGraphicData>())
+{
+}
 
 INode* CGraphicCSNode::clone(ECloneContent mode)
 {

@@ -39,8 +39,8 @@ public:
     virtual CCharacterString& getReferencedFileName(CCharacterString& out) const = 0;
     virtual void setReferencedFileName(const CCharacterString& fileName) = 0;
     virtual void setGraphicData(uint32_t changePosition, uint32_t objectValue, uintptr_t exportRef) = 0;
-    virtual void setGraphicData(uint32_t changePosition, uint32_t objectValue, uintptr_t exportRef,
-                                bool referenced, const CCharacterString& fileName) = 0;
+    virtual void setGraphicData(uint32_t changePosition, uint32_t objectValue, uintptr_t exportRef, bool referenced,
+                                const CCharacterString& fileName) = 0;
     virtual bool convertGraphicData(std::string& fileName) = 0;
     virtual uint32_t getWFWConverterID() = 0;
     virtual bool chunkerOpenGraphicData(void** file) = 0;

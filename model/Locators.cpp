@@ -5,9 +5,13 @@ CCharacterString& CLocator::getAsString(CCharacterString& out) const
     return out = CCharacterString();
 }
 
-CURLLocator::CURLLocator(const CCharacterString& url) : CLocator(kURLLocator), m_url(url) {}
+CURLLocator::CURLLocator(const CCharacterString& url) : CLocator(kURLLocator), m_url(url)
+{
+}
 
-CFileLocator::CFileLocator(const CCharacterString& fileName) : CLocator(kFileLocator), m_fileName(fileName) {}
+CFileLocator::CFileLocator(const CCharacterString& fileName) : CLocator(kFileLocator), m_fileName(fileName)
+{
+}
 
 CBookmarkLocator::CBookmarkLocator(const CCharacterString& bookmarkName)
     : CLocator(kBookmarkLocator), m_bookmarkName(bookmarkName)
@@ -19,9 +23,13 @@ CRangeLocator::CRangeLocator(uint32_t offset, uint32_t length)
 {
 }
 
-COLEPathLocator::COLEPathLocator(const CCharacterString& path) : CLocator(kOLEPathLocator), m_path(path) {}
+COLEPathLocator::COLEPathLocator(const CCharacterString& path) : CLocator(kOLEPathLocator), m_path(path)
+{
+}
 
-CSectionLocator::CSectionLocator(uint32_t sectionNumber) : CLocator(kSectionLocator), m_sectionNumber(sectionNumber) {}
+CSectionLocator::CSectionLocator(uint32_t sectionNumber) : CLocator(kSectionLocator), m_sectionNumber(sectionNumber)
+{
+}
 
 CCompressionLocator::CCompressionLocator(ECompressionType type) : CLocator(kCompressionLocator), m_compressionType(type)
 {

@@ -56,15 +56,13 @@ IStyleContent* CStyleTableNode::findStyle(uint32_t id) const
 IStyleContent* CStyleTableNode::findStyle(const CCharacterString& name, EStyleTypes type) const
 {
     CCharacterString styleName;
-    return firstMatching([&](IStyleContent* style) {
-        return style->getType() == type && style->getName(styleName) == name;
-    });
+    return firstMatching(
+        [&](IStyleContent* style) { return style->getType() == type && style->getName(styleName) == name; });
 }
 
 IStyleContent* CStyleTableNode::findStyle(uint32_t id, EStyleTypes type) const
 {
-    return firstMatching(
-        [id, type](IStyleContent* style) { return style->getID() == id && style->getType() == type; });
+    return firstMatching([id, type](IStyleContent* style) { return style->getID() == id && style->getType() == type; });
 }
 
 void CStyleTableNode::detachNode(INode* child)

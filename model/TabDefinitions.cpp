@@ -7,6 +7,5 @@ bool CTabDefinition::operator==(const CTabDefinition& other) const
 
 bool CTabDefinitions::operator==(const CTabDefinitions& other) const
 {
-    return m_offsetType == other.m_offsetType && m_defaultTabWidth == other.m_defaultTabWidth &&
-           m_tabs == other.m_tabs;
+    return m_offsetType == other.m_offsetType && m_defaultTabWidth == other.m_defaultTabWidth && m_tabs == other.m_tabs;
 }

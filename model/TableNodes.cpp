@@ -2,7 +2,9 @@
 
 #include "model/NodeCast.h"
 
-CTableNode::CTableNode() : m_borders(CBorder(kLineTableDefault)) {}
+CTableNode::CTableNode() : m_borders(CBorder(kLineTableDefault))
+{
+}
 
 INode* CTableNode::clone(ECloneContent mode)
 {
@@ -30,7 +32,9 @@ void CTableRowNode::copyAttributes(const CTableRowNode& other)
     m_left = other.m_left;
 }
 
-CTableCellNode::CTableCellNode() : m_borders(CBorder(kLineSingle)) {}
+CTableCellNode::CTableCellNode() : m_borders(CBorder(kLineSingle))
+{
+}
 
 INode* CTableCellNode::clone(ECloneContent mode)
 {

@@ -47,8 +47,8 @@ typedef SExportProc* (*VWALLOCPROC)(void);
 typedef void (*VWFREEPROC)(SExportProc* record);
 typedef void (*VWSETUSER)(uintptr_t first, uintptr_t second, SExportProc* record);
 typedef void (*VWLOCALUPDOWN)(uintptr_t, uintptr_t, uintptr_t);
-typedef TRXERR (*VWEXPORTOPEN)(uint32_t specType, const void* spec, uintptr_t kept, HEXPORT hExport,
-                               uintptr_t unused1, uintptr_t unused2, SExportProc* record);
+typedef TRXERR (*VWEXPORTOPEN)(uint32_t specType, const void* spec, uintptr_t kept, HEXPORT hExport, uintptr_t unused1,
+                               uintptr_t unused2, SExportProc* record);
 typedef TRXERR (*VWEXPORTWRITE)(uintptr_t unused, SExportProc* record);
 typedef TRXERR (*VWEXPORTCLOSE)(uintptr_t unused, SExportProc* record);
 

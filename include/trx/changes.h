@@ -11,110 +11,110 @@
  * CHLIST_DATA unless another list is named. */
 
 /* Structure */
-#define CHCHANGE_BREAK 0                   /* value 1: the break kind (CHBREAK_*) */
-#define CHCHANGE_SECTION 1                 /* value 1 not 0: a section change the filter refuses */
+#define CHCHANGE_BREAK 0   /* value 1: the break kind (CHBREAK_*) */
+#define CHCHANGE_SECTION 1 /* value 1 not 0: a section change the filter refuses */
 
 /* Text and characters */
-#define CHCHANGE_TEXT 7                    /* value 1: first unit id in CHLIST_TEXT, value 2: unit count */
-#define CHCHANGE_ATTRIBUTE 8               /* value 1: attribute (CHATTR_*), value 2: 1 on, anything else off */
-#define CHCHANGE_FONT_SIZE 9               /* value 1: size */
-#define CHCHANGE_FONT 10                   /* value 1: font id (CHLIST_FONTS) */
-#define CHCHANGE_SPECIAL_CHARACTER 24      /* value 1: the character (CHSPECIAL_*) */
-#define CHCHANGE_CHARACTER_SET 25          /* value 1: character set of the text that follows */
-#define CHCHANGE_TEXT_COLOR 60             /* value 1: 1 automatic, value 2: colour 0x00BBGGRR */
-#define CHCHANGE_BACKGROUND_COLOR 61       /* value 1: 1 automatic, value 2: colour 0x00BBGGRR */
-#define CHCHANGE_WIDTH_ADJUSTMENT 62       /* value 1: 1 wider, else narrower; value 2: amount */
-#define CHCHANGE_PAIR_KERNING 64           /* value 1: 1 on, value 2: size kerning starts at */
-#define CHCHANGE_LANGUAGE 65               /* value 1: language identifier */
-#define CHCHANGE_BASELINE_SHIFT 94         /* value 1: 0 up, else down; value 2: amount */
-#define CHCHANGE_ADDITIONAL_FONT 119       /* value 1: font id, value 2: 1 Asian, 2 low-range font */
-#define CHCHANGE_WIDE_CHARACTER_SET 123    /* value 1: default character set of wide strings */
+#define CHCHANGE_TEXT 7                 /* value 1: first unit id in CHLIST_TEXT, value 2: unit count */
+#define CHCHANGE_ATTRIBUTE 8            /* value 1: attribute (CHATTR_*), value 2: 1 on, anything else off */
+#define CHCHANGE_FONT_SIZE 9            /* value 1: size */
+#define CHCHANGE_FONT 10                /* value 1: font id (CHLIST_FONTS) */
+#define CHCHANGE_SPECIAL_CHARACTER 24   /* value 1: the character (CHSPECIAL_*) */
+#define CHCHANGE_CHARACTER_SET 25       /* value 1: character set of the text that follows */
+#define CHCHANGE_TEXT_COLOR 60          /* value 1: 1 automatic, value 2: colour 0x00BBGGRR */
+#define CHCHANGE_BACKGROUND_COLOR 61    /* value 1: 1 automatic, value 2: colour 0x00BBGGRR */
+#define CHCHANGE_WIDTH_ADJUSTMENT 62    /* value 1: 1 wider, else narrower; value 2: amount */
+#define CHCHANGE_PAIR_KERNING 64        /* value 1: 1 on, value 2: size kerning starts at */
+#define CHCHANGE_LANGUAGE 65            /* value 1: language identifier */
+#define CHCHANGE_BASELINE_SHIFT 94      /* value 1: 0 up, else down; value 2: amount */
+#define CHCHANGE_ADDITIONAL_FONT 119    /* value 1: font id, value 2: 1 Asian, 2 low-range font */
+#define CHCHANGE_WIDE_CHARACTER_SET 123 /* value 1: default character set of wide strings */
 
 /* Paragraphs */
-#define CHCHANGE_ALIGNMENT 12              /* value 1: alignment code */
-#define CHCHANGE_INDENTS 13                /* values 1 to 3: left, right, first-line indent */
-#define CHCHANGE_LINE_SPACING 14           /* value 1: kind in the low byte, value 2: height */
+#define CHCHANGE_ALIGNMENT 12    /* value 1: alignment code */
+#define CHCHANGE_INDENTS 13      /* values 1 to 3: left, right, first-line indent */
+#define CHCHANGE_LINE_SPACING 14 /* value 1: kind in the low byte, value 2: height */
 #define CHCHANGE_CLEAR_TABS 21
 /* value 1: kind and flags, value 2: leader and decimal character, value 3: position */
 #define CHCHANGE_ADD_TAB 22
-#define CHCHANGE_PARAGRAPH_UNUSED_1 23     /* paragraph changes the filter reads past */
+#define CHCHANGE_PARAGRAPH_UNUSED_1 23 /* paragraph changes the filter reads past */
 #define CHCHANGE_PARAGRAPH_UNUSED_2 100
 #define CHCHANGE_PARAGRAPH_UNUSED_3 101
-#define CHCHANGE_HYPHENATION_ZONE 56       /* value 1: hot zone */
-#define CHCHANGE_KEEP 57                   /* value 1: flags, 1 keep together, 2 keep with next */
-#define CHCHANGE_PARAGRAPH_BORDERS 58      /* value 2: record id of the 104-byte border record */
-#define CHCHANGE_PARAGRAPH_SHADING 59      /* value 1: 1 on, value 2: record id of the 20-byte shading record */
-#define CHCHANGE_DEFAULT_TAB_WIDTH 88      /* value 1: width */
-#define CHCHANGE_ONE_INDENT 97             /* value 1: 0 left, 1 right, 2 first line; value 3: the indent */
-#define CHCHANGE_SPACE_BEFORE 98           /* value 2: space */
-#define CHCHANGE_SPACE_AFTER 99            /* value 2: space */
-#define CHCHANGE_REMOVE_TABS 102           /* value 1: position, value 2: tolerance */
-#define CHCHANGE_WIDOW_CONTROL 129         /* value 1: 1 on, value 2: lines kept together */
-#define CHCHANGE_ORPHAN_CONTROL 132        /* value 1: 1 on, value 2: lines kept together */
+#define CHCHANGE_HYPHENATION_ZONE 56  /* value 1: hot zone */
+#define CHCHANGE_KEEP 57              /* value 1: flags, 1 keep together, 2 keep with next */
+#define CHCHANGE_PARAGRAPH_BORDERS 58 /* value 2: record id of the 104-byte border record */
+#define CHCHANGE_PARAGRAPH_SHADING 59 /* value 1: 1 on, value 2: record id of the 20-byte shading record */
+#define CHCHANGE_DEFAULT_TAB_WIDTH 88 /* value 1: width */
+#define CHCHANGE_ONE_INDENT 97        /* value 1: 0 left, 1 right, 2 first line; value 3: the indent */
+#define CHCHANGE_SPACE_BEFORE 98      /* value 2: space */
+#define CHCHANGE_SPACE_AFTER 99       /* value 2: space */
+#define CHCHANGE_REMOVE_TABS 102      /* value 1: position, value 2: tolerance */
+#define CHCHANGE_WIDOW_CONTROL 129    /* value 1: 1 on, value 2: lines kept together */
+#define CHCHANGE_ORPHAN_CONTROL 132   /* value 1: 1 on, value 2: lines kept together */
 
 /* Tables */
 #define CHCHANGE_BEGIN_TABLE 16
 #define CHCHANGE_END_TABLE 17
-#define CHCHANGE_ROW_FORMAT 18             /* value 1: row format id (CHLIST_ROW_FORMATS) */
-#define CHCHANGE_CELL_FORMAT 19            /* value 1: cell format id (CHLIST_CELL_FORMATS) */
+#define CHCHANGE_ROW_FORMAT 18  /* value 1: row format id (CHLIST_ROW_FORMATS) */
+#define CHCHANGE_CELL_FORMAT 19 /* value 1: cell format id (CHLIST_CELL_FORMATS) */
 
 /* Sections, pages and columns */
-#define CHCHANGE_SIDE_MARGINS 20           /* value 1: left, value 2: right margin */
-#define CHCHANGE_PAGE_BORDERS 32           /* value 1: record id of the 80-byte page border record */
-#define CHCHANGE_BINDING_WIDTH 33          /* value 1: record id of the 16-byte binding record */
-#define CHCHANGE_PAGE_SIZE 34              /* value 1: height, value 2: width */
-#define CHCHANGE_ORIENTATION 35            /* value 1: 1 landscape */
-#define CHCHANGE_DOUBLE_SIDED 36           /* value 1: 1 on */
-#define CHCHANGE_TOP_BOTTOM_MARGINS 37     /* value 1: top, value 2: bottom margin */
-#define CHCHANGE_PAGE_UNUSED_1 38          /* page changes the filter reads past */
+#define CHCHANGE_SIDE_MARGINS 20       /* value 1: left, value 2: right margin */
+#define CHCHANGE_PAGE_BORDERS 32       /* value 1: record id of the 80-byte page border record */
+#define CHCHANGE_BINDING_WIDTH 33      /* value 1: record id of the 16-byte binding record */
+#define CHCHANGE_PAGE_SIZE 34          /* value 1: height, value 2: width */
+#define CHCHANGE_ORIENTATION 35        /* value 1: 1 landscape */
+#define CHCHANGE_DOUBLE_SIDED 36       /* value 1: 1 on */
+#define CHCHANGE_TOP_BOTTOM_MARGINS 37 /* value 1: top, value 2: bottom margin */
+#define CHCHANGE_PAGE_UNUSED_1 38      /* page changes the filter reads past */
 #define CHCHANGE_PAGE_UNUSED_2 40
-#define CHCHANGE_SECTION_START 39          /* value 1: 1 on a new odd page */
-#define CHCHANGE_BINDING_TYPE 41           /* value 1: binding code */
+#define CHCHANGE_SECTION_START 39 /* value 1: 1 on a new odd page */
+#define CHCHANGE_BINDING_TYPE 41  /* value 1: binding code */
 /* value 1: record id of the 84-byte format record, value 2: flags, value 3: slot id */
 #define CHCHANGE_SUBDOCUMENT_SLOT 47
 /* value 1: record id of the 36-byte area record, value 2: 1 footnotes, 2 endnotes */
 #define CHCHANGE_NOTE_AREA 48
-#define CHCHANGE_COLUMN_UNUSED_1 49        /* column changes the filter reads past */
+#define CHCHANGE_COLUMN_UNUSED_1 49 /* column changes the filter reads past */
 #define CHCHANGE_COLUMN_UNUSED_2 55
 #define CHCHANGE_END_COLUMNS 50
-#define CHCHANGE_BEGIN_COLUMNS 51          /* value 1: record id of the 20-byte column record */
-#define CHCHANGE_ADD_COLUMN 52             /* value 1: record id of the 16-byte column definition */
+#define CHCHANGE_BEGIN_COLUMNS 51 /* value 1: record id of the 20-byte column record */
+#define CHCHANGE_ADD_COLUMN 52    /* value 1: record id of the 16-byte column definition */
 #define CHCHANGE_COLUMNS_DONE 53
 
 /* Headers, footers and notes */
-#define CHCHANGE_HEADER_FOOTER 43          /* value 3: sub-document slot id */
-#define CHCHANGE_HEADER_UNUSED 46          /* a header change the filter reads past */
-#define CHCHANGE_NOTE 44                   /* value 1: 1 footnote, 2 endnote, 3 comment */
+#define CHCHANGE_HEADER_FOOTER 43 /* value 3: sub-document slot id */
+#define CHCHANGE_HEADER_UNUSED 46 /* a header change the filter reads past */
+#define CHCHANGE_NOTE 44          /* value 1: 1 footnote, 2 endnote, 3 comment */
 
 /* Styles */
-#define CHCHANGE_APPLY_STYLE 28            /* value 2: style id */
-#define CHCHANGE_STYLE_RELATION 95         /* value 1: attribute (CHATTR_*), value 3: relation (CHRELATION_*) */
+#define CHCHANGE_APPLY_STYLE 28    /* value 2: style id */
+#define CHCHANGE_STYLE_RELATION 95 /* value 1: attribute (CHATTR_*), value 3: relation (CHRELATION_*) */
 
 /* Counters */
 /* value 1: kind, value 2: level, value 3: record id of the 36-byte counter record */
 #define CHCHANGE_DEFINE_COUNTER 29
-#define CHCHANGE_RESTART_COUNTER 30        /* value 1: kind, value 2: level, value 3: value */
-#define CHCHANGE_COUNTER_REFERENCE 31      /* inside a list number's text: a number of a level */
-#define CHCHANGE_APPLY_COUNTER 93          /* value 1: kind, value 2: level, value 3: value */
+#define CHCHANGE_RESTART_COUNTER 30   /* value 1: kind, value 2: level, value 3: value */
+#define CHCHANGE_COUNTER_REFERENCE 31 /* inside a list number's text: a number of a level */
+#define CHCHANGE_APPLY_COUNTER 93     /* value 1: kind, value 2: level, value 3: value */
 
 /* Objects and tags */
-#define CHCHANGE_EMBEDDED_OBJECT 26        /* value 1: object id (CHLIST_EMBEDDED_OBJECTS) */
-#define CHCHANGE_FRAME 45                  /* value 3: record id of the 188-byte frame record */
-#define CHCHANGE_BEGIN_TAG 67              /* value 1: tag type (CHTAG_*), value 2: tag id, value 3: record id */
-#define CHCHANGE_END_TAG 68                /* value 1: tag type, value 2: tag id */
+#define CHCHANGE_EMBEDDED_OBJECT 26 /* value 1: object id (CHLIST_EMBEDDED_OBJECTS) */
+#define CHCHANGE_FRAME 45           /* value 3: record id of the 188-byte frame record */
+#define CHCHANGE_BEGIN_TAG 67       /* value 1: tag type (CHTAG_*), value 2: tag id, value 3: record id */
+#define CHCHANGE_END_TAG 68         /* value 1: tag type, value 2: tag id */
 
 /* Properties of an object, read by the change that announced them */
-#define CHCHANGE_PROPERTY_TEXT 192         /* value 1: first unit id in CHLIST_PROPERTY_TEXT, value 3: unit count */
-#define CHCHANGE_PROPERTY 193              /* value 1: kind, value 2: id of the change holding its text */
+#define CHCHANGE_PROPERTY_TEXT 192 /* value 1: first unit id in CHLIST_PROPERTY_TEXT, value 3: unit count */
+#define CHCHANGE_PROPERTY 193      /* value 1: kind, value 2: id of the change holding its text */
 #define CHCHANGE_END_PROPERTIES 194
-#define CHCHANGE_PROPERTY_RESERVED 195    /* among an object's properties; read with them, never on its own */
+#define CHCHANGE_PROPERTY_RESERVED 195 /* among an object's properties; read with them, never on its own */
 
 /* Break kinds: value 1 of CHCHANGE_BREAK. */
 #define CHBREAK_PARAGRAPH_END 1
 #define CHBREAK_DOCUMENT_END 2
 #define CHBREAK_ROW_END 19
 #define CHBREAK_CELL_END 20
-#define CHBREAK_COLUMN 21                  /* a column break in the text */
+#define CHBREAK_COLUMN 21 /* a column break in the text */
 #define CHBREAK_SECTION 22
 #define CHBREAK_DOCUMENT_PROPERTIES_DONE 254
 
@@ -133,7 +133,7 @@
 #define CHATTR_SUBSCRIPT 10
 #define CHATTR_SUPERSCRIPT 11
 #define CHATTR_STRIKEOUT 12
-#define CHATTR_WORD_UNDERLINE 13           /* underline of words only */
+#define CHATTR_WORD_UNDERLINE 13 /* underline of words only */
 #define CHATTR_DOTTED_UNDERLINE 14
 #define CHATTR_HIDDEN 15
 #define CHATTR_LOWER_CASE 16
@@ -176,20 +176,20 @@
 #define CHSPECIAL_PAGE_NUMBER 8
 #define CHSPECIAL_DATE 9
 #define CHSPECIAL_TIME 10
-#define CHSPECIAL_INDEX_ENTRY 312          /* the paragraph's text so far becomes an index entry */
+#define CHSPECIAL_INDEX_ENTRY 312 /* the paragraph's text so far becomes an index entry */
 #define CHSPECIAL_INDEX_SUBENTRY 313
 
 /* Tag types: value 1 of CHCHANGE_BEGIN_TAG and CHCHANGE_END_TAG. */
 #define CHTAG_BOOKMARK 0x80020008u
 #define CHTAG_REFERENCE 0x8003000Cu
 #define CHTAG_HYPERLINK 0x801D0010u
-#define CHTAG_TOC_BOOKMARK_A 0x00160008u   /* a table-of-contents bookmark */
+#define CHTAG_TOC_BOOKMARK_A 0x00160008u /* a table-of-contents bookmark */
 #define CHTAG_TOC_BOOKMARK_B 0x20160008u
 #define CHTAG_TABLE_OF_CONTENTS 0x00170000u
 #define CHTAG_INDEX 0x00180000u
-#define CHTAG_INDEX_BOOKMARK 0x200C0000u   /* the text of an index entry */
+#define CHTAG_INDEX_BOOKMARK 0x200C0000u /* the text of an index entry */
 #define CHTAG_DATE_FIELD 0x00210010u
-#define CHTAG_NOTE_MARK_A 0x80050000u      /* a note reference mark */
+#define CHTAG_NOTE_MARK_A 0x80050000u /* a note reference mark */
 #define CHTAG_NOTE_MARK_B 0x80060000u
 #define CHTAG_NOTE_MARK_C 0x80070000u
 #define CHTAG_SUMMARY_ITEM 0xA0010004u

@@ -60,11 +60,11 @@ typedef struct IOFILEtag {
 #define IOTYPE_EMBEDDED 16 /* a DAEMBEDDEDSPEC, for DAOpenDocument */
 
 /* Access values of IOCreate and IOOpen. */
-#define IOACCESS_READ 1       /* read an existing file */
-#define IOACCESS_WRITE 2      /* write to an existing file */
-#define IOACCESS_READWRITE 3  /* create (IOCreate) or open for reading and writing */
-#define IOACCESS_DELETE 5     /* open for deletion: once closed, the file is gone */
-#define IOACCESS_CHECK 6      /* open to check that a file exists and can be read */
+#define IOACCESS_READ 1      /* read an existing file */
+#define IOACCESS_WRITE 2     /* write to an existing file */
+#define IOACCESS_READWRITE 3 /* create (IOCreate) or open for reading and writing */
+#define IOACCESS_DELETE 5    /* open for deletion: once closed, the file is gone */
+#define IOACCESS_CHECK 6     /* open to check that a file exists and can be read */
 
 /* Item list types of a document. */
 #define CHLIST_CHANGES 0
@@ -80,17 +80,17 @@ typedef struct IOFILEtag {
 /* Sizes in bytes of the item records that CHGetItem copies, per list.
  * Changes, fonts and tag tracks hold native 32-bit words; row formats,
  * cell formats and embedded objects hold big-endian 32-bit fields. */
-#define CHRECORD_SIZE_CHANGE 16          /* type, value 1, value 2, value 3 */
+#define CHRECORD_SIZE_CHANGE 16 /* type, value 1, value 2, value 3 */
 #define CHRECORD_SIZE_ROW_FORMAT 32
 #define CHRECORD_SIZE_CELL_FORMAT 128
-#define CHRECORD_SIZE_FONT 20            /* id, unused, name id, name length, character set */
+#define CHRECORD_SIZE_FONT 20 /* id, unused, name id, name length, character set */
 #define CHRECORD_SIZE_EMBEDDED_OBJECT 144
-#define CHRECORD_SIZE_TAG_TRACK 12       /* change id, key 2, key 1 */
+#define CHRECORD_SIZE_TAG_TRACK 12 /* change id, key 2, key 1 */
 
 /* Specification of an embedded object for DAOpenDocument (type 16). */
 typedef struct DAEMBEDDEDSPECtag {
-    uint32_t size; /* 24: the size of the record as the filter fills it */
-    HDOC document; /* the document that holds the object */
+    uint32_t size;  /* 24: the size of the record as the filter fills it */
+    HDOC document;  /* the document that holds the object */
     uint32_t first; /* the two numbers that identify the object */
     uint32_t second;
     uint32_t reserved[2];
@@ -147,10 +147,8 @@ TRX_API TRXERR DAGetHIOFile(HDOC hDoc, HIOFILE* hFile);
 /* Chunker items (libtrx_ch.so). */
 TRX_API TRXERR CHGetItemId(HCHUNKER hChunker, uint32_t listType, uint32_t index, uint32_t* itemId);
 TRX_API TRXERR CHNextItemId(HCHUNKER hChunker, uint32_t listType, uint32_t itemId, uint32_t* nextId);
-TRX_API TRXERR CHGetItem(HCHUNKER hChunker, uint32_t listType, uint32_t itemId, void* record,
-                         uint32_t* itemIdInOut);
-TRX_API TRXERR CHGetItems(HCHUNKER hChunker, uint32_t listType, uint32_t itemId, uint32_t count,
-                          uint16_t* buffer);
+TRX_API TRXERR CHGetItem(HCHUNKER hChunker, uint32_t listType, uint32_t itemId, void* record, uint32_t* itemIdInOut);
+TRX_API TRXERR CHGetItems(HCHUNKER hChunker, uint32_t listType, uint32_t itemId, uint32_t count, uint16_t* buffer);
 
 /* Host files (libtrx_da.so). */
 TRX_API TRXERR IOCreate(HIOFILE* hFile, uint32_t specType, const void* spec, uint32_t access);

@@ -57,23 +57,23 @@ TEST_F(ChangeBreakTest, SectionBreakInsideATableRowFails)
     putCursorInTable();
     addText("a");
     EXPECT_EQ(messageOf<ExNodeParsingError>([this] { change(kBreak, 22); }),
-        "REQUIRE: pNodeParent->getContentInterfaceID() != kTableRowNode\n\tFile: ChCBreak  ln(399)");
+              "REQUIRE: pNodeParent->getContentInterfaceID() != kTableRowNode\n\tFile: ChCBreak  ln(399)");
 }
 
 TEST_F(ChangeBreakTest, DocumentEndClosesEverythingAndEndsReading)
 {
     EXPECT_EQ(change(kBreak, 2), 37u);
     EXPECT_EQ(root, nullptr) << "the finished document is written and released";
-    EXPECT_EQ(log, (Log { "S1{0 columns, start 0", "}S1" })) << "the empty last paragraph goes";
+    EXPECT_EQ(log, (Log{"S1{0 columns, start 0", "}S1"})) << "the empty last paragraph goes";
 }
 
 TEST_F(ChangeBreakTest, DocumentEndInsideANoteOrAHeaderIsMisformed)
 {
     INode* text = cursor;
     const std::pair<EContentInterfaceID, const char*> cases[] = {
-        { kNoteCSNode, "REQUIRE: pNodeParent->getContentInterfaceID() != kNoteCSNode\n\tFile: ChCBreak  ln(470)" },
-        { kHeaderFooterNode,
-            "REQUIRE: pNodeParent->getContentInterfaceID() != kHeaderFooterNode\n\tFile: ChCBreak  ln(469)" },
+        {kNoteCSNode, "REQUIRE: pNodeParent->getContentInterfaceID() != kNoteCSNode\n\tFile: ChCBreak  ln(470)"},
+        {kHeaderFooterNode,
+         "REQUIRE: pNodeParent->getContentInterfaceID() != kHeaderFooterNode\n\tFile: ChCBreak  ln(469)"},
     };
     for (const auto& [kind, message] : cases) {
         INode* holder = factory.createNode(kind);

@@ -36,7 +36,7 @@ protected:
     {
         Log output;
         std::copy_if(log.begin(), log.end(), std::back_inserter(output),
-            [](const std::string& entry) { return entry.back() != '+'; });
+                     [](const std::string& entry) { return entry.back() != '+'; });
         return output;
     }
 };
@@ -44,13 +44,13 @@ protected:
 TEST_F(ChangeColumnTest, ClosingOutsideAGroupDoesNothing)
 {
     change(50);
-    EXPECT_EQ(childrenOf(section), std::vector<INode*> { cursor });
+    EXPECT_EQ(childrenOf(section), std::vector<INode*>{cursor});
 }
 
 // The section itself writes no start: the group's section is the start of
 // the section's page, and the rest follows the group.
-const Log kSectionBeginningWithAGroup
-    = { "S2{3 columns, start 2", "P{", "a", "}P", "P{", "b", "}P", "}S2", "P{", "c", "}P" };
+const Log kSectionBeginningWithAGroup = {
+    "S2{3 columns, start 2", "P{", "a", "}P", "P{", "b", "}P", "}S2", "P{", "c", "}P"};
 
 TEST_F(ChangeColumnTest, AGroupThatBeginsTheSectionIsWrittenAsTheSection)
 {

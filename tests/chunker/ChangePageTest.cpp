@@ -19,12 +19,12 @@ std::string zeros(int count)
 
 // Data records, by unit id: padding at 0, a binding at 40, a note area at
 // 48, a sub-document format at 66.
-const std::string kRecords = "record 3" + zeros(20)
-    + "\n"
-      "record 3 360 0 0 0\n"
-      "record 3 100 2000 0 0 4 0 0 0 0\n"
-      "record 3 0xCAFE"
-    + zeros(20) + "\n";
+const std::string kRecords = "record 3" + zeros(20) +
+                             "\n"
+                             "record 3 360 0 0 0\n"
+                             "record 3 100 2000 0 0 4 0 0 0 0\n"
+                             "record 3 0xCAFE" +
+                             zeros(20) + "\n";
 
 class ChangePageTest : public LayoutChangeFixture {
 protected:
@@ -69,7 +69,7 @@ TEST_F(ChangePageTest, NoteAreasAndSlotsComeFromDataRecords)
 
     change(47, 66, 5, 9);
     uint32_t value = 0;
-    SSubDocumentFormat format {};
+    SSubDocumentFormat format{};
     ASSERT_TRUE(dynamic_cast<CWordSectionNode&>(*section).getSlotInformation(9, value, format));
     EXPECT_EQ(value, 5u);
     EXPECT_EQ(format[2], 0xCA);

@@ -10,9 +10,6 @@
 #include "chunker/WordParagraphNode.h"
 #include "chunker/WordTextStrandNode.h"
 #include "chunker/XlatorManager.h"
-#include "trxhost/Document.h"
-#include "trxhost/Export.h"
-#include "trxhost/Listing.h"
 #include "model/CharacterString.h"
 #include "model/ColumnProperties.h"
 #include "model/DocumentNode.h"
@@ -24,6 +21,9 @@
 #include "model/SectionProperties.h"
 #include "model/StrandFlags.h"
 #include "model/TextStrandNode.h"
+#include "trxhost/Document.h"
+#include "trxhost/Export.h"
+#include "trxhost/Listing.h"
 
 #include <gtest/gtest.h>
 
@@ -149,13 +149,13 @@ inline std::string describe(const IStrandProperties& p)
     std::string text;
     for (const SStrandFlag& flag : kStrandFlags)
         text += isFlagSet(p, flag.flag) ? '1' : '0';
-    for (long value : {long(p.getFontSize()), long(p.getPairKerningStart()), long(p.getCaseModifier()),
-                       long(p.getScripting()), long(p.getStrikeOut()), long(p.getCharacterWidthAdjustment()),
-                       long(p.getBaselineShift()), long(underline.getLineType()), long(underline.getUnderlineMode()),
-                       long(foreground.getRed()), long(foreground.getGreen()), long(foreground.getBlue()),
-                       long(foreground.getAuto()), long(background.getRed()), long(background.getGreen()),
-                       long(background.getBlue()), long(background.getAuto()), long(language.getLanguage()),
-                       long(language.getSublanguage())})
+    for (long value :
+         {long(p.getFontSize()), long(p.getPairKerningStart()), long(p.getCaseModifier()), long(p.getScripting()),
+          long(p.getStrikeOut()), long(p.getCharacterWidthAdjustment()), long(p.getBaselineShift()),
+          long(underline.getLineType()), long(underline.getUnderlineMode()), long(foreground.getRed()),
+          long(foreground.getGreen()), long(foreground.getBlue()), long(foreground.getAuto()),
+          long(background.getRed()), long(background.getGreen()), long(background.getBlue()),
+          long(background.getAuto()), long(language.getLanguage()), long(language.getSublanguage())})
         text += ' ' + std::to_string(value);
     text += " font " + font(p.getFontName());
     if (auto* word = dynamic_cast<const CWordStrandProperties*>(&p))
@@ -345,8 +345,8 @@ private:
     static std::string describe(ISectionProperties& properties)
     {
         CColumnProperties* columns = properties.getColumnProperties();
-        return std::to_string(columns ? columns->getColumnDefinitionList().size() : 0) + " columns, start "
-            + std::to_string(properties.getSectionStartOn());
+        return std::to_string(columns ? columns->getColumnDefinitionList().size() : 0) + " columns, start " +
+               std::to_string(properties.getSectionStartOn());
     }
 
     Log& m_log;
@@ -359,10 +359,7 @@ private:
 class DocumentRecorder : public CNodeWriter {
 public:
     explicit DocumentRecorder(INode*& root) : m_root(root) {}
-    void onPropertiesDone() override
-    {
-        getNode()->renotifyChildren(kDoneAndPropertiesDone);
-    }
+    void onPropertiesDone() override { getNode()->renotifyChildren(kDoneAndPropertiesDone); }
     void onDone() override
     {
         m_root = nullptr;

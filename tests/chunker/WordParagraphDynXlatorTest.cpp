@@ -10,7 +10,8 @@ namespace {
 class WordParagraphDynXlatorTest : public WordNodeFixture {
 protected:
     WordParagraphDynXlatorTest()
-        : section(factory.createNode(kSectionNode)), paragraph(factory.createNode(kParagraphNode)), previous(log, "previous")
+        : section(factory.createNode(kSectionNode)), paragraph(factory.createNode(kParagraphNode)),
+          previous(log, "previous")
     {
         paragraph->setNodeNotify(&previous);
     }

@@ -11,11 +11,11 @@ using namespace readertest;
 class StrandSplit : public ChangeHandlerFixture {
 protected:
     StrandSplit()
-        : ChangeHandlerFixture("record 2 \"ab\\u{4E2D}\\u{6587}cd\"\n"  // 0: Latin, Chinese, Latin
-                               "record 2 \"xy\\u{3B1}\\u{3B2}\"\n"      // 6: Latin, Greek
+        : ChangeHandlerFixture("record 2 \"ab\\u{4E2D}\\u{6587}cd\"\n" // 0: Latin, Chinese, Latin
+                               "record 2 \"xy\\u{3B1}\\u{3B2}\"\n"     // 6: Latin, Greek
                                "record 2 \"\\u{FF}\\u{100}\\u{3000}\\u{2FFF}\\u{9FFF}\\u{A000}\\u{AC00}\\u{D7A4}"
-                               "\\u{FE30}\\u{FFE8}\"\n"                  // 10: alternating at every bound
-                               "record 2 \"\\u{3000}\\u{9FFF}\\u{AC00}\\u{D7A3}\\u{FE30}\\u{FFE7}\"\n")  // 20
+                               "\\u{FE30}\\u{FFE8}\"\n" // 10: alternating at every bound
+                               "record 2 \"\\u{3000}\\u{9FFF}\\u{AC00}\\u{D7A3}\\u{FE30}\\u{FFE7}\"\n") // 20
     {
     }
 
@@ -49,8 +49,8 @@ TEST_F(StrandSplit, LatinChineseLatinBecomesThreeStrandsWithTheirFonts)
     change(24, 1);
     change(8, 2, 1);
     change(7, 0, 6);
-    EXPECT_EQ(kindsOf(cursor), (std::vector<EContentInterfaceID>{kTabCSNode, kTextStrandNode, kTextStrandNode,
-                                                                    kTextStrandNode}))
+    EXPECT_EQ(kindsOf(cursor),
+              (std::vector<EContentInterfaceID>{kTabCSNode, kTextStrandNode, kTextStrandNode, kTextStrandNode}))
         << "the pieces follow the existing children and the split strand is gone";
     EXPECT_EQ(texts(), (std::vector<std::u16string>{u"<not text>", u"ab", u"\u4E2D\u6587", u"cd"}));
     EXPECT_EQ(fontIds(), (std::vector<uint32_t>{1, 3, 2, 3})) << "the tab keeps the main font";
@@ -71,8 +71,8 @@ TEST_F(StrandSplit, LatinChineseLatinBecomesThreeStrandsWithTheirFonts)
     EXPECT_NE(propertiesOf(pieces[1]), propertiesOf(pieces[2]));
     EXPECT_NE(propertiesOf(pieces[2]), propertiesOf(pieces[3]));
     EXPECT_EQ(running().getFontName(), main) << "the paragraph's state is not touched";
-    EXPECT_EQ(log, (Log{"P 37", "C 37", "D 37", "P 41", "C 41", "D 41", "P 41", "C 41", "D 41", "P 41", "C 41",
-                        "D 41"}))
+    EXPECT_EQ(log,
+              (Log{"P 37", "C 37", "D 37", "P 41", "C 41", "D 41", "P 41", "C 41", "D 41", "P 41", "C 41", "D 41"}))
         << "the split strand itself never reaches its writer";
 }
 

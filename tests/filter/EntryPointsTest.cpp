@@ -61,7 +61,7 @@ TEST(VwGetRtns, ReservedSlotAndExportRoutinesDependOnTheCount)
 
 TEST(VwGetInfo, AnswersTheKnownItems)
 {
-    const std::pair<uint16_t, uint16_t> shorts[] = {{1, 0}, {2, 24}, {3, 4},  {4, 400}, {5, 440},
+    const std::pair<uint16_t, uint16_t> shorts[] = {{1, 0}, {2, 24},   {3, 4},  {4, 400}, {5, 440},
                                                     {6, 1}, {7, 1653}, {10, 0}, {11, 0}};
     for (const auto& [item, expected] : shorts) {
         unsigned char buffer[4] = {0xAA, 0xAA, 0xAA, 0xAA};

@@ -1,8 +1,8 @@
 // The host's export options reach the conversion and the writer in a fixed
 // order, so that later options override earlier ones.
-#include "filter/Conversion.h"
 #include "filter/ExportOptions.h"
 #include "core/Stream.h"
+#include "filter/Conversion.h"
 #include "trxhost/Document.h"
 #include "trxhost/Export.h"
 
@@ -111,10 +111,10 @@ TEST_F(ExportOptions, AppliedInTableOrderWithTheirFixedArguments)
 {
     for (uint32_t id : {32u, 36u, 38u, 39u, 40u, 41u, 42u, 44u, 45u, 46u, 47u})
         set(id, id == 36 ? 0x10000 + 1250 : id == 32 ? 0x20003 : 0);
-    EXPECT_EQ(apply(), (std::vector<std::string>{
-                           "codePage 1250", "enableGraphics", "disableGraphics 1", "tempFiles 1", "embedded 1 0 0",
-                           "referenced 0 0 0", "referenced 1 0 0", "embedded 1 1 0", "referenced 1 1 0",
-                           "embedded 1 1 1", "referenced 1 1 1", "disableGraphics 1"}));
+    EXPECT_EQ(apply(), (std::vector<std::string>{"codePage 1250", "enableGraphics", "disableGraphics 1", "tempFiles 1",
+                                                 "embedded 1 0 0", "referenced 0 0 0", "referenced 1 0 0",
+                                                 "embedded 1 1 0", "referenced 1 1 0", "embedded 1 1 1",
+                                                 "referenced 1 1 1", "disableGraphics 1"}));
     EXPECT_EQ(conversion->getReportingLevel(), 3) << "the low 16 bits";
 }
 

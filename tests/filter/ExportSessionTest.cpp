@@ -1,10 +1,10 @@
 // Whole export sessions driven through the entry points against the host
 // stand-in: what each failing host call turns into, and what the per-export
 // record holds between the calls.
+#include "icf/filter.h"
 #include "trxhost/Document.h"
 #include "trxhost/Export.h"
 #include "trxhost/Listing.h"
-#include "icf/filter.h"
 
 #include <gtest/gtest.h>
 

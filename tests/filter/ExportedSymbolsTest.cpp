@@ -28,9 +28,9 @@ std::set<std::string> definedDynamicSymbols(const std::string& library)
 TEST(ExportedSymbols, AreExactlyTheIntendedNames)
 {
     const std::set<std::string> expected = {
-        "VwGetInfo",     "VwGetRtns",     "VwAllocProc",    "VwFreeProc",     "VwSetUser",     "VwLocalUp",
-        "VwLocalDown",   "VwExportOpen",  "VwExportWrite",  "VwExportClose",  "SODummy",       "VwGenOverlayId",
-        "GenInit",       "g_QDExportOpen", "g_QDExportWrite", "g_QDExportClose",
+        "VwGetInfo",   "VwGetRtns",      "VwAllocProc",     "VwFreeProc",      "VwSetUser", "VwLocalUp",
+        "VwLocalDown", "VwExportOpen",   "VwExportWrite",   "VwExportClose",   "SODummy",   "VwGenOverlayId",
+        "GenInit",     "g_QDExportOpen", "g_QDExportWrite", "g_QDExportClose",
     };
     EXPECT_EQ(definedDynamicSymbols(ICF_FILTER_PATH), expected);
 }

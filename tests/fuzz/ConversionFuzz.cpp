@@ -3,8 +3,8 @@
 // output going to /dev/null. Any host code is an answer; the sanitizers and
 // libFuzzer catch crashes, leaks, hangs and bad memory accesses.
 #include "fuzz/FuzzDocument.h"
-#include "trxhost/Export.h"
 #include "icf/filter.h"
+#include "trxhost/Export.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -102,9 +102,9 @@ constexpr uint32_t kTwipStep = 180;
 constexpr uint8_t kRecordByte = 0xE0;
 constexpr uint8_t kSpecialByte = 0xE8;
 constexpr uint32_t kSpecialWords[] = {
-    0xFFFFFFFF, 0x80000000, 0x7FFFFFFF, 0xFFFF,     0x10000,    0x8000,     0xFFFFFE98, 0xFFFFFA60,
-    0x0000FF,   0x00FF00,   0xFF0000,   0xFFFFFF,   0x404040,   0xC0C0C0,   0x42,       0x13A40000,
-    0x200,      254,        0x14B00000, 0x14E40100, 0xFFFFFFFE, 1000000,    0x7FFF,     0x40000000,
+    0xFFFFFFFF, 0x80000000, 0x7FFFFFFF, 0xFFFF,     0x10000,    0x8000,   0xFFFFFE98, 0xFFFFFA60,
+    0x0000FF,   0x00FF00,   0xFF0000,   0xFFFFFF,   0x404040,   0xC0C0C0, 0x42,       0x13A40000,
+    0x200,      254,        0x14B00000, 0x14E40100, 0xFFFFFFFE, 1000000,  0x7FFF,     0x40000000,
 };
 static_assert(kSpecialByte + std::size(kSpecialWords) == 0x100, "every byte stands for a word");
 
@@ -318,15 +318,14 @@ public:
 private:
     uint32_t word(const trxhost::ItemList& list, uint32_t index, uint32_t at) const
     {
-        return trxhost::readWord(list.bytes().data() + index * list.layout().recordSize + at,
-                                 list.layout().order);
+        return trxhost::readWord(list.bytes().data() + index * list.layout().recordSize + at, list.layout().order);
     }
 
     uint16_t unitAt(const trxhost::ItemList& list, uint32_t index) const
     {
         const uint8_t* bytes = list.bytes().data() + index * 2;
         return list.layout().order == trxhost::WordOrder::BigEndian ? uint16_t(bytes[0] << 8 | bytes[1])
-                                                                   : uint16_t(bytes[1] << 8 | bytes[0]);
+                                                                    : uint16_t(bytes[1] << 8 | bytes[0]);
     }
 
     // The data records the changes read, in their order, at most kMaxRecords.
@@ -371,9 +370,8 @@ private:
         const trxhost::ItemList& data = *document_.list(CHLIST_DATA);
         for (uint32_t offset = 0; offset < size; offset += 4) {
             const uint32_t unit = id + offset / 2;
-            const uint32_t value = unit + 1 < data.length()
-                ? uint32_t(unitAt(data, unit)) << 16 | unitAt(data, unit + 1)
-                : 0;
+            const uint32_t value =
+                unit + 1 < data.length() ? uint32_t(unitAt(data, unit)) << 16 | unitAt(data, unit + 1) : 0;
             out_.push_back(valueByte(value));
         }
     }
@@ -396,8 +394,8 @@ private:
             const auto reader = recordReaders().find(type);
             for (unsigned value = 1; value <= 3; ++value) {
                 const uint32_t number = word(changes, i, 4 * value);
-                const bool readsRecord = reader != recordReaders().end() && reader->second.value == value
-                    && recordIndex_.count(number);
+                const bool readsRecord =
+                    reader != recordReaders().end() && reader->second.value == value && recordIndex_.count(number);
                 out_.push_back(readsRecord ? static_cast<uint8_t>(kRecordByte + recordIndex_[number])
                                            : valueByte(number));
             }

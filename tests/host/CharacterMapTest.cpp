@@ -25,8 +25,8 @@ constexpr uint32_t kLastResort = 0x80000100;
 constexpr uint32_t kNewStringDefault = 0x30100;
 
 // The order in which the filter cuts a wide string into runs of one set.
-const std::initializer_list<uint32_t> kOutputList = {
-    kCp1252, kCp1250, kLatin1, kLatin2, kCp850, kCp852, kCp437, kSymbol, kLastResort};
+const std::initializer_list<uint32_t> kOutputList = {kCp1252, kCp1250, kLatin1, kLatin2,    kCp850,
+                                                     kCp852,  kCp437,  kSymbol, kLastResort};
 
 struct Mapping {
     uint16_t target;

@@ -1,6 +1,6 @@
 #include "HostDocumentSupport.h"
-#include "trxhost/Export.h"
 #include "trx/platform.h"
+#include "trxhost/Export.h"
 
 #include <gtest/gtest.h>
 

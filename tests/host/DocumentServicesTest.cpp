@@ -1,6 +1,6 @@
 #include "HostDocumentSupport.h"
-#include "trxhost/Export.h"
 #include "trx/platform.h"
+#include "trxhost/Export.h"
 
 #include <gtest/gtest.h>
 
@@ -106,8 +106,7 @@ class EmbeddedObjects : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        directory_ = std::filesystem::temp_directory_path() /
-                     ("host-objects-" + std::to_string(::getpid()));
+        directory_ = std::filesystem::temp_directory_path() / ("host-objects-" + std::to_string(::getpid()));
         std::filesystem::create_directories(directory_);
         std::ofstream(directory_ / "pic.bin", std::ios::binary) << std::string("\x89PNG\0\x01", 6);
         document_ = listing("object 26 11 file \"pic.bin\"\n"

@@ -98,8 +98,7 @@ TEST_F(HostFileTest, MissingFilesAndBadRequestsAreRefused)
         EXPECT_EQ(file, nullptr);
     }
     HIOFILE file = nullptr;
-    EXPECT_EQ(IOCreate(&file, IOTYPE_PATH, path("no/such/dir").c_str(), IOACCESS_READWRITE),
-              TRXERR_NOFILE);
+    EXPECT_EQ(IOCreate(&file, IOTYPE_PATH, path("no/such/dir").c_str(), IOACCESS_READWRITE), TRXERR_NOFILE);
 
     // Bad requests are refused.
     writeFile(name, "x");

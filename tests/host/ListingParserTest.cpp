@@ -27,15 +27,13 @@ std::vector<Change> changesOf(const Document& document)
 
 TEST(ListingParser, TextStatementsFillTheTextListAndEmitTheirChange)
 {
-    const auto document = listing(
-        "text \"Hé\"   # a comment\n"
-        "text \"\\\"\\\\\\u{1D11E}\\u{D800}\"\n"
-        "text \"\"\n"
-        "property text \"a.png\"\n");
+    const auto document = listing("text \"Hé\"   # a comment\n"
+                                  "text \"\\\"\\\\\\u{1D11E}\\u{D800}\"\n"
+                                  "text \"\"\n"
+                                  "property text \"a.png\"\n");
     EXPECT_EQ(unitsOf(*document, CHLIST_TEXT), (std::vector<uint16_t>{'H', 0xE9, '"', '\\', 0xD834, 0xDD1E, 0xD800}));
     EXPECT_EQ(unitsOf(*document, CHLIST_PROPERTY_TEXT), (std::vector<uint16_t>{'a', '.', 'p', 'n', 'g'}));
-    EXPECT_EQ(changesOf(*document),
-              (std::vector<Change>{{7, 0, 2, 0}, {7, 2, 5, 0}, {7, 7, 0, 0}, {192, 0, 0, 5}}));
+    EXPECT_EQ(changesOf(*document), (std::vector<Change>{{7, 0, 2, 0}, {7, 2, 5, 0}, {7, 7, 0, 0}, {192, 0, 0, 5}}));
 }
 
 // The golden cases check the forms they use through the whole export; these
@@ -101,8 +99,7 @@ TEST(ListingParser, SideListRecordsKeepTheirLayout)
 
     EXPECT_EQ(unitsOf(*document, CHLIST_TEXT), (std::vector<uint16_t>{'a', 'b', 0x263A, 'x'}));
     EXPECT_EQ(document->list(CHLIST_DATA)->length(), 6u);
-    EXPECT_EQ(changesOf(*document),
-              (std::vector<Change>{{58, 0, 0, 0}, {59, 1, 2, 0}, {7, 3, 1, 0}, {193, 2, 2, 0}}));
+    EXPECT_EQ(changesOf(*document), (std::vector<Change>{{58, 0, 0, 0}, {59, 1, 2, 0}, {7, 3, 1, 0}, {193, 2, 2, 0}}));
 }
 
 // The words of a record that are not 0, by offset.
@@ -158,8 +155,24 @@ TEST(ListingParser, StructuredRecordsFillTheirLayoutAndTheChange)
     const DataRecord data[] = {
         {0, 104, {{4, 15}, {8, 0xFF}, {32, 1}, {44, 30}, {52, 0x42}, {72, 1}}},
         {52, 20, {{0, 13}, {4, 0xFFFFFFFB}, {8, 0x123456}, {12, 0xFFFFFF}}},
-        {62, 80, {{0, 10}, {8, 32}, {12, 2}, {16, 3}, {20, 10}, {28, 32}, {32, 2}, {36, 3},
-                  {40, 10}, {48, 32}, {52, 2}, {56, 3}, {60, 10}, {68, 32}, {72, 2}, {76, 3}}},
+        {62,
+         80,
+         {{0, 10},
+          {8, 32},
+          {12, 2},
+          {16, 3},
+          {20, 10},
+          {28, 32},
+          {32, 2},
+          {36, 3},
+          {40, 10},
+          {48, 32},
+          {52, 2},
+          {56, 3},
+          {60, 10},
+          {68, 32},
+          {72, 2},
+          {76, 3}}},
         {102, 16, {{0, 720}}},
         {110, 20, {{0, 0x24}, {4, 0xFFFFFF9C}, {8, 3}, {12, 720}}},
         {120, 16, {{4, 2400}, {8, 720}}},
@@ -176,9 +189,20 @@ TEST(ListingParser, StructuredRecordsFillTheirLayoutAndTheChange)
     EXPECT_EQ(wordsOf(document->list(CHLIST_ROW_FORMATS)->item(0), CHRECORD_SIZE_ROW_FORMAT),
               (Words{{0, 1}, {4, 0xFFFFFE98}, {8, 240}, {12, 2}, {20, 3}, {24, 3}, {28, 9}}));
     ASSERT_EQ(document->list(CHLIST_CELL_FORMATS)->length(), 1u);
-    EXPECT_EQ(wordsOf(document->list(CHLIST_CELL_FORMATS)->item(0), CHRECORD_SIZE_CELL_FORMAT),
-              (Words{{12, 50}, {16, 2400}, {20, 0x0A}, {24, 13}, {36, 0xFF}, {44, 0x20000}, {56, 1}, {76, 1},
-                     {88, 20}, {92, 0xFF0000}, {96, 2}, {108, 20}, {112, 0xFF0000}, {116, 2}}));
+    EXPECT_EQ(wordsOf(document->list(CHLIST_CELL_FORMATS)->item(0), CHRECORD_SIZE_CELL_FORMAT), (Words{{12, 50},
+                                                                                                       {16, 2400},
+                                                                                                       {20, 0x0A},
+                                                                                                       {24, 13},
+                                                                                                       {36, 0xFF},
+                                                                                                       {44, 0x20000},
+                                                                                                       {56, 1},
+                                                                                                       {76, 1},
+                                                                                                       {88, 20},
+                                                                                                       {92, 0xFF0000},
+                                                                                                       {96, 2},
+                                                                                                       {108, 20},
+                                                                                                       {112, 0xFF0000},
+                                                                                                       {116, 2}}));
 }
 
 // The services tests read options, objects and failures back; here only

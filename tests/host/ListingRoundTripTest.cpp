@@ -161,12 +161,12 @@ TEST(ListingRoundTrip, HostileRecordsSurvive)
                                reinterpret_cast<const uint8_t*>(loneHalves) + sizeof loneHalves);
     document.list(CHLIST_TEXT)->append(units);
     document.list(CHLIST_PROPERTY_TEXT)->append(units);
-    document.appendChange(7, 1, 3);           // text in the middle of the list
-    document.appendChange(7, 0, 5);           // text read twice
-    document.appendChange(7, 4, 2);           // past the end
-    document.appendChange(7, 0, 1, 9);        // a third value
-    document.appendChange(192, 2, 0, 3);      // property text
-    document.appendChange(8, 2, 7, 1);        // an attribute with a stray value 3
+    document.appendChange(7, 1, 3);      // text in the middle of the list
+    document.appendChange(7, 0, 5);      // text read twice
+    document.appendChange(7, 4, 2);      // past the end
+    document.appendChange(7, 0, 1, 9);   // a third value
+    document.appendChange(192, 2, 0, 3); // property text
+    document.appendChange(8, 2, 7, 1);   // an attribute with a stray value 3
     document.appendChange(0xFFFFFFFF, 0xFFFFFFFF, 0x80000000, 0);
     std::vector<uint8_t> font(CHRECORD_SIZE_FONT, 0xFF); // a name past the end of property text
     document.list(CHLIST_FONTS)->append(font);

@@ -1,8 +1,8 @@
 // The generated document: its computed lists hold exactly what the same
 // document written as a listing holds, and the services serve them.
+#include "trxhost/SyntheticDocument.h"
 #include "HostDocumentSupport.h"
 #include "trxhost/Export.h"
-#include "trxhost/SyntheticDocument.h"
 
 #include <gtest/gtest.h>
 

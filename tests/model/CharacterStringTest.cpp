@@ -86,7 +86,8 @@ TEST_F(CharacterStringMapping, BuffersGetAtMostSizeMinusOneCharacters)
 
 TEST_F(CharacterStringMapping, UnknownSetRaisesTheHostCode)
 {
-    const auto failure = failureOf<ExChunkerFailed>([] { CCharacterString("abc", 0x7FFF0000).getString(kCharSetCp1252); });
+    const auto failure =
+        failureOf<ExChunkerFailed>([] { CCharacterString("abc", 0x7FFF0000).getString(kCharSetCp1252); });
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->getTrxErrNumber(), static_cast<uint32_t>(TRXERR_BADPARAM));
     EXPECT_STREQ(failure->getErrorString(), "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(120)");

@@ -1,6 +1,6 @@
-#include "core/Exceptions.h"
 #include "FailureOf.h"
 #include "TestNodes.h"
+#include "core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "model/NodeUtilities.h"
 #include "TestNodes.h"
+#include "model/NodeUtilities.h"
 
 #include <gtest/gtest.h>
 
@@ -79,8 +79,8 @@ TEST_F(NodeTree, ReleaseChildrenReleasesFirstChildFirst)
     log.clear();
     table->releaseChildren();
     EXPECT_TRUE(table->isEmpty());
-    EXPECT_EQ(log, (Log{"a:onDestroy", "a:onDetachFromParent", "b:onDestroy", "b:onDetachFromParent",
-                        "c:onDestroy", "c:onDetachFromParent"}));
+    EXPECT_EQ(log, (Log{"a:onDestroy", "a:onDetachFromParent", "b:onDestroy", "b:onDetachFromParent", "c:onDestroy",
+                        "c:onDetachFromParent"}));
     table->release();
 }
 

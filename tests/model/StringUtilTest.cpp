@@ -1,5 +1,5 @@
-#include "model/CharacterSets.h"
 #include "model/StringUtil.h"
+#include "model/CharacterSets.h"
 
 #include "chunker/UTCharMap.h"
 #include "host/CharacterMapServices.h"
@@ -100,7 +100,8 @@ TEST_F(WideStringCutting, OnlyNonEmptyWideStringsAreCut)
 
 TEST_F(WideStringCutting, ARunStopsAtTheFirstCharacterOfAnotherSet)
 {
-    const std::u16string text = u"ab\x3042" u"c";
+    const std::u16string text = u"ab\x3042"
+                                u"c";
     CCharacterString string;
     string.setString(reinterpret_cast<const uint16_t*>(text.data()), static_cast<uint32_t>(text.size()), 0);
     SCharMapRequest request;

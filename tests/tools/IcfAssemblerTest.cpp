@@ -12,8 +12,8 @@
 #include <fstream>
 #include <random>
 
-using icfdump::AssemblyError;
 using icfdump::assembleIcf;
+using icfdump::AssemblyError;
 
 namespace {
 
@@ -98,7 +98,8 @@ private:
         const std::string commandName = name();
         const std::string introducer = "\x1b\x1d" + commandName;
         if (commandName == "XCS" || commandName == "HEX" || commandName == "MBC") // these hold no commands
-            return introducer + "819\x1f" "e9\x1f\x1e";
+            return introducer + "819\x1f"
+                                "e9\x1f\x1e";
         std::string bytes = introducer;
         for (int count = below(4); count > 0; --count)
             bytes += sequence(depth) + '\x1f';

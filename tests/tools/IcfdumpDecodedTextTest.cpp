@@ -40,19 +40,19 @@ TEST(IcfdumpDecodedTextTest, StringParametersWithEscapesBecomeOneString)
     EXPECT_EQ(decodedListing(icf("<FDT1|<MBC2|1|0|82a0>|>")), "FDT 1 \"あ\"\n");
     // A parameter with other commands in it stays a block.
     EXPECT_EQ(decodedListing(icf("<FNI00|<SPS>1<XCS819|e9|>_|>")), "FNI 0x00 #2\n"
-                                                                    "  #2:\n"
-                                                                    "    SPS\n"
-                                                                    "    \"1é\"\n");
+                                                                   "  #2:\n"
+                                                                   "    SPS\n"
+                                                                   "    \"1é\"\n");
 }
 
 TEST(IcfdumpDecodedTextTest, EscapesNotAsTheWriterPutsThemStayCommands)
 {
     EXPECT_EQ(decodedListing(icf("a<HEXzz|>b<XCS819|>c<MBC7|>")), "\"a\"\n"
-                                                                 "HEX \"zz\"\n"
-                                                                 "\"b\"\n"
-                                                                 "XCS 819\n"
-                                                                 "\"c\"\n"
-                                                                 "MBC 7\n");
+                                                                  "HEX \"zz\"\n"
+                                                                  "\"b\"\n"
+                                                                  "XCS 819\n"
+                                                                  "\"c\"\n"
+                                                                  "MBC 7\n");
 }
 
 } // namespace

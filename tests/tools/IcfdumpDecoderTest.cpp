@@ -47,21 +47,21 @@ TEST(IcfdumpDecoderTest, NestedCommandsAreIndentedUnderTheirCommand)
 {
     // Commands after the last parameter: the command's body.
     EXPECT_EQ(listing(icf("<SYTNormal|0|<SYP0|><BBT><SEP>>x")), "SYT \"Normal\" 0\n"
-                                                                  "  SYP 0\n"
-                                                                  "  BBT\n"
-                                                                  "  SEP\n"
-                                                                  "\"x\"\n");
+                                                                "  SYP 0\n"
+                                                                "  BBT\n"
+                                                                "  SEP\n"
+                                                                "\"x\"\n");
     // A parameter holding commands is shown as a numbered block.
     EXPECT_EQ(listing(icf("<FNI00|0|<SPS>a<EPS>|)|>")), "FNI 0x00 0 #3 \")\"\n"
-                                                         "  #3:\n"
-                                                         "    SPS\n"
-                                                         "    \"a\"\n"
-                                                         "    EPS\n");
+                                                        "  #3:\n"
+                                                        "    SPS\n"
+                                                        "    \"a\"\n"
+                                                        "    EPS\n");
     // The enclosed double-byte form holds its digits as its body.
     EXPECT_EQ(listing(icf("<FDT1|<MBC2|1|0|82a0>|0|>")), "FDT 1 #2 0\n"
-                                                           "  #2:\n"
-                                                           "    MBC 2 1 0\n"
-                                                           "      \"82a0\"\n");
+                                                         "  #2:\n"
+                                                         "    MBC 2 1 0\n"
+                                                         "      \"82a0\"\n");
 }
 
 TEST(IcfdumpDecoderTest, OffsetsLeadEachLine)
@@ -69,8 +69,8 @@ TEST(IcfdumpDecoderTest, OffsetsLeadEachLine)
     ListingOptions options;
     options.showOffsets = true;
     EXPECT_EQ(listing(icf("ab<SYTx|<SEP>>"), options), "       0  \"ab\"\n"
-                                                         "       2  SYT \"x\"\n"
-                                                         "       9    SEP\n");
+                                                       "       2  SYT \"x\"\n"
+                                                       "       9    SEP\n");
 }
 
 TEST(IcfdumpDecoderTest, IntroducerWhereNoCommandMayStart)
@@ -109,8 +109,14 @@ TEST(IcfdumpDecoderTest, StrayTerminators)
 
 TEST(IcfdumpDecoderTest, MalformedIntroducersNamesAndNesting)
 {
-    EXPECT_EQ(faultOf("a\x1B" "b").kind, FaultKind::BrokenIntroducer);
-    EXPECT_EQ(faultOf("a\x1B" "b").offset, 1u);
+    EXPECT_EQ(faultOf("a\x1B"
+                      "b")
+                  .kind,
+              FaultKind::BrokenIntroducer);
+    EXPECT_EQ(faultOf("a\x1B"
+                      "b")
+                  .offset,
+              1u);
     EXPECT_EQ(faultOf(icf("<BB>")).kind, FaultKind::ShortName);
     EXPECT_EQ(faultOf(icf("<BB>")).offset, 4u);
 
@@ -134,7 +140,8 @@ TEST(IcfdumpDecoderTest, TruncatedInputIsACommandNeverTerminated)
 // fault occur often.
 std::string randomBytes(std::mt19937& random)
 {
-    static const char kAlphabet[] = "\x1B\x1D\x1E\x1F" "<<|>_0129aefAZ\x01\x80\xE9\xFF";
+    static const char kAlphabet[] = "\x1B\x1D\x1E\x1F"
+                                    "<<|>_0129aefAZ\x01\x80\xE9\xFF";
     std::uniform_int_distribution<size_t> length(0, 400);
     std::uniform_int_distribution<size_t> pick(0, sizeof kAlphabet - 2);
     std::uniform_int_distribution<int> anyByte(0, 255);

@@ -27,8 +27,8 @@ TEST(IcfdumpDifferenceTest, ChangesAreShownInHunksWithContext)
     actual[4] = "five";
     actual.erase(actual.begin() + 16);
     EXPECT_EQ(lineDifference(numberedLines(20), actual), "--- expected\n+++ actual\n"
-                                                          "@@ -2,7 +2,7 @@\n 2\n 3\n 4\n-5\n+five\n 6\n 7\n 8\n"
-                                                          "@@ -14,7 +14,6 @@\n 14\n 15\n 16\n-17\n 18\n 19\n 20\n");
+                                                         "@@ -2,7 +2,7 @@\n 2\n 3\n 4\n-5\n+five\n 6\n 7\n 8\n"
+                                                         "@@ -14,7 +14,6 @@\n 14\n 15\n 16\n-17\n 18\n 19\n 20\n");
     // Changes six unchanged lines apart share a hunk.
     actual = numberedLines(12);
     actual[2] = "three";

@@ -1,6 +1,6 @@
 // Runs of the icfdump program: its command line, listing and exit statuses.
-#include "ProgramRun.h"
 #include "IcfdumpTestSupport.h"
+#include "ProgramRun.h"
 
 #include <gtest/gtest.h>
 
@@ -53,8 +53,7 @@ TEST_F(IcfdumpProgramTest, HelpAndVersion)
 
 TEST_F(IcfdumpProgramTest, WrongCommandLinesAreUsageErrors)
 {
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{}, {"--bogus", "x"}, {"a", "b"}, {""}}) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {"--bogus", "x"}, {"a", "b"}, {""}}) {
         const ProgramRun result = run(arguments);
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.out, "");

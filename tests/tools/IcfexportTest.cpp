@@ -91,22 +91,21 @@ TEST_P(UsageErrorTest, ExitsWithOneAndWritesNothing)
     EXPECT_EQ(files(), (std::set<std::string>{"a.lst", "b.lst"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CommandLines, UsageErrorTest,
-    ::testing::Values(std::vector<std::string>{}, std::vector<std::string>{"--bogus", "a.lst"},
-                      std::vector<std::string>{"a.lst", "--code-page"},
-                      std::vector<std::string>{"--code-page", "65536", "a.lst"},
-                      std::vector<std::string>{"--code-page=12x", "a.lst"},
-                      std::vector<std::string>{"--reporting-level", "-32769", "a.lst"},
-                      std::vector<std::string>{"--graphics", "maybe", "a.lst"},
-                      std::vector<std::string>{"--keep-graphic-temp-files=1", "a.lst"},
-                      std::vector<std::string>{"--never-convert", "1,,2", "a.lst"},
-                      std::vector<std::string>{"--never-convert", "0x100000000", "a.lst"},
-                      std::vector<std::string>{"--user", "1", "a.lst"},
-                      std::vector<std::string>{"-o", "out.icf", "a.lst", "b.lst"},
-                      std::vector<std::string>{"-o", "out.icf", "-d", ".", "a.lst"},
-                      std::vector<std::string>{"a.lst", "-o", "a.lst"},
-                      std::vector<std::string>{"a.lst", "a.lst"}));
+INSTANTIATE_TEST_SUITE_P(CommandLines, UsageErrorTest,
+                         ::testing::Values(std::vector<std::string>{}, std::vector<std::string>{"--bogus", "a.lst"},
+                                           std::vector<std::string>{"a.lst", "--code-page"},
+                                           std::vector<std::string>{"--code-page", "65536", "a.lst"},
+                                           std::vector<std::string>{"--code-page=12x", "a.lst"},
+                                           std::vector<std::string>{"--reporting-level", "-32769", "a.lst"},
+                                           std::vector<std::string>{"--graphics", "maybe", "a.lst"},
+                                           std::vector<std::string>{"--keep-graphic-temp-files=1", "a.lst"},
+                                           std::vector<std::string>{"--never-convert", "1,,2", "a.lst"},
+                                           std::vector<std::string>{"--never-convert", "0x100000000", "a.lst"},
+                                           std::vector<std::string>{"--user", "1", "a.lst"},
+                                           std::vector<std::string>{"-o", "out.icf", "a.lst", "b.lst"},
+                                           std::vector<std::string>{"-o", "out.icf", "-d", ".", "a.lst"},
+                                           std::vector<std::string>{"a.lst", "-o", "a.lst"},
+                                           std::vector<std::string>{"a.lst", "a.lst"}));
 
 TEST_F(IcfexportTest, NeverConvertListFitsOneOptionBuffer)
 {
@@ -122,11 +121,26 @@ TEST_F(IcfexportTest, ConvertsTheSampleNextToItsInputWithEveryOptionFlag)
 {
     fs::copy_file(fs::path(ICF_SOURCE_DIR) / "samples" / "sample.lst", path("sample.lst"));
 
-    const ProgramRun result =
-        run({"--code-page=1252", "--graphics", "off", "--graphics-rects", "off", "--keep-graphic-temp-files",
-             "--embedded-graphics", "convert", "--referenced-graphics", "keep", "--convert-all-graphics",
-             "--convert-all-graphics-checked", "--never-convert", "7,0xFFFFFFFF", "--reporting-level", "-3",
-             "--user", "1,0x2", "--", path("sample.lst")});
+    const ProgramRun result = run({"--code-page=1252",
+                                   "--graphics",
+                                   "off",
+                                   "--graphics-rects",
+                                   "off",
+                                   "--keep-graphic-temp-files",
+                                   "--embedded-graphics",
+                                   "convert",
+                                   "--referenced-graphics",
+                                   "keep",
+                                   "--convert-all-graphics",
+                                   "--convert-all-graphics-checked",
+                                   "--never-convert",
+                                   "7,0xFFFFFFFF",
+                                   "--reporting-level",
+                                   "-3",
+                                   "--user",
+                                   "1,0x2",
+                                   "--",
+                                   path("sample.lst")});
 
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
@@ -189,7 +203,8 @@ TEST_F(IcfexportTest, OutputThatRefusesWritesFailsTheExport)
 
     const ProgramRun small = run({path("small.lst"), "-o", "/dev/full"});
     EXPECT_EQ(small.status, 4);
-    EXPECT_EQ(small.err, "icfexport: " + path("small.lst") + failure + "REQUIRE_1: output.flush() File: ExportSession\n");
+    EXPECT_EQ(small.err,
+              "icfexport: " + path("small.lst") + failure + "REQUIRE_1: output.flush() File: ExportSession\n");
 
     const ProgramRun large = run({path("large.lst"), "-o", "/dev/full"});
     EXPECT_EQ(large.status, 4);

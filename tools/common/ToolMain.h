@@ -53,7 +53,8 @@ ExitStatus runTool(const std::vector<std::string>& arguments, const ToolIdentity
 // Runs the tool on the arguments after the program name; returns main()'s result.
 template <typename CommandLine, typename ExitStatus>
 int toolMain(int argc, char** argv, const ToolIdentity& tool, CommandLine (*parse)(const std::vector<std::string>&),
-             std::string (*helpText)(), ExitStatus (*work)(const CommandLine&), const MainStatuses<ExitStatus>& statuses)
+             std::string (*helpText)(), ExitStatus (*work)(const CommandLine&),
+             const MainStatuses<ExitStatus>& statuses)
 {
     try {
         const std::vector<std::string> arguments(argv + 1, argv + argc);

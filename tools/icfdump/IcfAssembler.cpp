@@ -16,8 +16,8 @@ constexpr size_t kIndentWidth = 2;
 
 // A line that holds something, without its indentation.
 struct Line {
-    size_t number;  // from 1
-    size_t depth;   // indentation steps
+    size_t number; // from 1
+    size_t depth;  // indentation steps
     std::string_view content;
 };
 
@@ -49,8 +49,7 @@ std::vector<Line> splitLines(std::string_view listing)
         const size_t indent = text.find_first_not_of(' ');
         if (indent % kIndentWidth != 0)
             throw AssemblyError(number, "indented by " + std::to_string(indent) +
-                                            " spaces; the listing indents in steps of " +
-                                            std::to_string(kIndentWidth));
+                                            " spaces; the listing indents in steps of " + std::to_string(kIndentWidth));
         lines.push_back({number, indent / kIndentWidth, text.substr(indent)});
     }
     return lines;
@@ -309,9 +308,9 @@ private:
         const std::string header = '#' + std::to_string(position) + ':';
         const Line* next = peek();
         if (next && next->depth == line.depth + 1 && isBlockHeader(*next) && next->content != header)
-            throw AssemblyError(next->number,
-                                "expected " + header + " (the blocks follow in the order of the parameters), found \"" +
-                                    std::string(next->content) + "\"");
+            throw AssemblyError(next->number, "expected " + header +
+                                                  " (the blocks follow in the order of the parameters), found \"" +
+                                                  std::string(next->content) + "\"");
         if (!next || next->depth != line.depth + 1 || next->content != header)
             throw AssemblyError(line.number, "parameter " + std::to_string(position) + " is shown as #" +
                                                  std::to_string(position) + " but no \"" + header +
@@ -387,8 +386,8 @@ std::string assembleIcf(std::string_view listing)
     // escapes, and nesting deeper than a stream may go.
     const IcfStream stream = decodeIcf(bytes);
     if (stream.fault)
-        throw AssemblyError(writer.lineAt(stream.fault->offset), "the listing shows malformed ICF: " +
-                                                                     stream.fault->message);
+        throw AssemblyError(writer.lineAt(stream.fault->offset),
+                            "the listing shows malformed ICF: " + stream.fault->message);
     return bytes;
 }
 

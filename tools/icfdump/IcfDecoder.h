@@ -12,7 +12,7 @@ namespace icfdump {
 
 // The bytes that give ICF its structure.
 constexpr char kEscape = 0x1B;
-constexpr char kGroupSeparator = 0x1D;       // follows kEscape in a command introducer
+constexpr char kGroupSeparator = 0x1D; // follows kEscape in a command introducer
 constexpr char kCommandTerminator = 0x1E;
 constexpr char kParameterTerminator = 0x1F;
 constexpr size_t kCommandNameLength = 3;
@@ -31,10 +31,10 @@ struct Segment {
 struct Item {
     enum class Kind { Text, Command };
     Kind kind = Kind::Text;
-    size_t offset = 0;              // of the run's first byte, or of the introducer
-    std::string text;               // Text: the bytes; Command: the name
+    size_t offset = 0;               // of the run's first byte, or of the introducer
+    std::string text;                // Text: the bytes; Command: the name
     std::vector<Segment> parameters; // Command only, in order
-    Segment body;                   // Command only; empty when nothing follows the last parameter
+    Segment body;                    // Command only; empty when nothing follows the last parameter
 };
 
 enum class FaultKind {

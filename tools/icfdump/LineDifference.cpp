@@ -106,8 +106,7 @@ std::string lineDifference(const Lines& expected, const Lines& actual, size_t co
         text += "@@ " + hunkRange('-', expectedBefore[start], expectedBefore[end] - expectedBefore[start]) + ' ' +
                 hunkRange('+', actualBefore[start], actualBefore[end] - actualBefore[start]) + " @@\n";
         for (size_t i = start; i < end; ++i) {
-            const std::string& line =
-                edits[i] == Edit::Add ? actual[actualBefore[i]] : expected[expectedBefore[i]];
+            const std::string& line = edits[i] == Edit::Add ? actual[actualBefore[i]] : expected[expectedBefore[i]];
             text += static_cast<char>(edits[i]) + line + '\n';
         }
         k = end;

@@ -27,24 +27,15 @@ struct HexPositions {
 const std::vector<HexPositions>& hexPositions()
 {
     static const std::vector<HexPositions> table = {
-        {"HEX", {{1, 1}}},
-        {"XCS", {{2, 2}}},
-        {"DID", {{3, 3}}},
-        {"FNI", {{1, 1}}},
-        {"FNT", {{1, 9}, {12, 12}}},
-        {"HF1", {{1, 1}}},
-        {"HF2", {{1, 1}}},
-        {"HFX", {{2, 2}}},
-        {"CDS", {{1, 1}}},
-        {"XRF", {{1, 1}}},
-        {"BMT", {{1, 1}}},
-        {"EMT", {{1, 1}}},
-        {"KEP", {{6, 6}}},
-        {"APO", {{15, 15}}},
-        {"PBC", {{1, 1}, {3, 6}}},
-        {"SHD", {{3, 5}, {7, 9}, {11, 16}}},
-        {"NTB", {{1, 92}}},
-        {"DTF", {{1, kToLast}}},
+        {"HEX", {{1, 1}}},           {"XCS", {{2, 2}}},
+        {"DID", {{3, 3}}},           {"FNI", {{1, 1}}},
+        {"FNT", {{1, 9}, {12, 12}}}, {"HF1", {{1, 1}}},
+        {"HF2", {{1, 1}}},           {"HFX", {{2, 2}}},
+        {"CDS", {{1, 1}}},           {"XRF", {{1, 1}}},
+        {"BMT", {{1, 1}}},           {"EMT", {{1, 1}}},
+        {"KEP", {{6, 6}}},           {"APO", {{15, 15}}},
+        {"PBC", {{1, 1}, {3, 6}}},   {"SHD", {{3, 5}, {7, 9}, {11, 16}}},
+        {"NTB", {{1, 92}}},          {"DTF", {{1, kToLast}}},
     };
     return table;
 }
@@ -94,8 +85,9 @@ bool isHexParameter(const Item& command, size_t index)
     for (const HexPositions& entry : hexPositions()) {
         if (command.text != entry.name)
             continue;
-        return std::any_of(entry.ranges.begin(), entry.ranges.end(),
-                           [position](const auto& range) { return position >= range.first && position <= range.second; });
+        return std::any_of(entry.ranges.begin(), entry.ranges.end(), [position](const auto& range) {
+            return position >= range.first && position <= range.second;
+        });
     }
     return false;
 }

@@ -1,9 +1,9 @@
 #include "DocumentConversion.h"
 
 #include "DiagnosticsFile.h"
-#include "driver/HostCodes.h"
 #include "PendingOutput.h"
 #include "Report.h"
+#include "driver/HostCodes.h"
 #include "trxhost/Export.h"
 
 #include <cstring>
@@ -33,8 +33,9 @@ ExitStatus reportUnhandledChanges(const Job& job, const Diagnostics& diagnostics
 {
     if (diagnostics.unhandledChanges.empty())
         return ExitStatus::Ok;
-    reportError() << job.input << (strict ? ": " : ": warning: ") << "change types that no handler reads: "
-                  << describeUnhandledChanges(diagnostics.unhandledChanges) << '\n';
+    reportError() << job.input << (strict ? ": " : ": warning: ")
+                  << "change types that no handler reads: " << describeUnhandledChanges(diagnostics.unhandledChanges)
+                  << '\n';
     return strict ? ExitStatus::Unhandled : ExitStatus::Ok;
 }
 
@@ -50,11 +51,12 @@ ExitStatus convert(icfdriver::FilterSession& session, const trxhost::Document& d
     const Diagnostics diagnostics = diagnosticsFile.read();
     if (code != TRXERR_OK)
         return reportFailure(job, code, diagnostics);
-    if (const ExitStatus status = reportUnhandledChanges(job, diagnostics, commandLine.strict); status != ExitStatus::Ok)
+    if (const ExitStatus status = reportUnhandledChanges(job, diagnostics, commandLine.strict);
+        status != ExitStatus::Ok)
         return status;
     if (const int error = output.commit()) {
-        reportError() << job.output << ": cannot rename " << output.pathToWrite() << " into place: "
-                      << std::strerror(error) << '\n';
+        reportError() << job.output << ": cannot rename " << output.pathToWrite()
+                      << " into place: " << std::strerror(error) << '\n';
         return ExitStatus::Output;
     }
     return ExitStatus::Ok;

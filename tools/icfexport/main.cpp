@@ -4,10 +4,10 @@
 #include "DocumentConversion.h"
 #include "ExitStatus.h"
 #include "PendingOutput.h"
-#include "driver/FilterLibrary.h"
-#include "driver/FilterSession.h"
 #include "Report.h"
 #include "common/ToolMain.h"
+#include "driver/FilterLibrary.h"
+#include "driver/FilterSession.h"
 #include "trxhost/Document.h"
 #include "trxhost/Listing.h"
 
@@ -77,7 +77,8 @@ ExitStatus convertAll(const CommandLine& commandLine)
     if (!outputDirectoriesWritable(commandLine.jobs))
         return ExitStatus::Output;
     try {
-        icfdriver::FilterLibrary filter(commandLine.filterPath.empty() ? icfdriver::defaultFilterPath() : commandLine.filterPath);
+        icfdriver::FilterLibrary filter(commandLine.filterPath.empty() ? icfdriver::defaultFilterPath()
+                                                                       : commandLine.filterPath);
         icfdriver::FilterSession session(filter.routines(), commandLine.user1, commandLine.user2);
         return convertEach(session, documents, commandLine);
     } catch (const icfdriver::FilterError& error) {

@@ -2,8 +2,8 @@
 // and the failures it asks the services to answer with.
 #pragma once
 
-#include "trxhost/ItemList.h"
 #include "trx/platform.h"
+#include "trxhost/ItemList.h"
 
 #include <cstdint>
 #include <map>

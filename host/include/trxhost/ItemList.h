@@ -4,8 +4,8 @@
 // it are stored.
 #pragma once
 
-#include "trxhost/ItemSource.h"
 #include "trx/platform.h"
+#include "trxhost/ItemSource.h"
 
 #include <cstdint>
 #include <memory>
@@ -16,11 +16,11 @@ namespace trxhost {
 enum class WordOrder { Native, BigEndian };
 
 struct ListLayout {
-    uint32_t type;         // CHLIST_*
-    const char* name;      // what the list holds, for messages
-    uint32_t recordSize;   // bytes per item (2 for the lists of 16-bit units)
-    uint32_t numberSize;   // bytes a number of a listing record takes: 2 (a unit) or 4 (a word)
-    WordOrder order;       // how those numbers are stored
+    uint32_t type;       // CHLIST_*
+    const char* name;    // what the list holds, for messages
+    uint32_t recordSize; // bytes per item (2 for the lists of 16-bit units)
+    uint32_t numberSize; // bytes a number of a listing record takes: 2 (a unit) or 4 (a word)
+    WordOrder order;     // how those numbers are stored
     bool units() const { return recordSize == 2; }
 };
 

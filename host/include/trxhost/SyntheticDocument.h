@@ -10,8 +10,8 @@
 // end, and finally the document end.
 #pragma once
 
-#include "trxhost/Document.h"
 #include "trx/platform.h"
+#include "trxhost/Document.h"
 
 #include <cstdint>
 #include <memory>
