@@ -2,16 +2,6 @@
 
 #include "core/Exceptions.h"
 
-#include <atomic>
-
-namespace {
-
-// The context of the running export. Claiming it is the one step that may
-// race: another thread starting an export finds it taken.
-std::atomic<CExportContext*> s_current{nullptr};
-
-} // namespace
-
 CExportContext::CExportContext()
 {
     CExportContext* none = nullptr;
@@ -29,12 +19,9 @@ CExportContext::~CExportContext()
     s_current.store(nullptr);
 }
 
-CExportContext& CExportContext::current()
+void CExportContext::throwNoExport()
 {
-    CExportContext* context = s_current.load();
-    if (!context)
-        throw ExAssertionFailed("REQUIRE: s_current != NULL\n\tFile: ExportContext  ln(36)");
-    return *context;
+    throw ExAssertionFailed("REQUIRE: s_current != NULL\n\tFile: ExportContext  ln(36)");
 }
 
 ICharacterMapper& CExportContext::characterMapper()

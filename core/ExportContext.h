@@ -9,6 +9,7 @@
 
 #include "core/CharacterMapping.h"
 
+#include <atomic>
 #include <memory>
 
 // The layers that keep state in the context; each state type names its slot.
@@ -30,8 +31,14 @@ public:
     CExportContext& operator=(const CExportContext&) = delete;
 
     // The context of the running export; raises ExAssertionFailed when no
-    // export runs.
-    static CExportContext& current();
+    // export runs. Inline: the layers ask for it on every command and map.
+    static CExportContext& current()
+    {
+        CExportContext* context = s_current.load();
+        if (!context)
+            throwNoExport();
+        return *context;
+    }
 
     // The mapper the model's strings use; raises ExAssertionFailed when none
     // was given.
@@ -50,6 +57,12 @@ public:
     }
 
 private:
+    [[noreturn]] static void throwNoExport();
+
+    // The context of the running export. Claiming it is the one step that
+    // may race: another thread starting an export finds it taken.
+    static inline std::atomic<CExportContext*> s_current{nullptr};
+
     std::unique_ptr<ICharacterMapper> m_characterMapper;
     std::unique_ptr<IExportLayerState> m_states[kExportStateSlotCount];
 };

@@ -16,12 +16,6 @@ const SStrandFlag* findFlag(Field SStrandFlag::*field, Id which)
 
 } // namespace
 
-bool isFlagSet(const IStrandProperties& properties, EStrandFlag flag)
-{
-    const SStrandFlag& row = kStrandFlags[flag];
-    return (properties.*row.is)();
-}
-
 void setFlag(IStrandProperties& properties, EStrandFlag flag, bool on)
 {
     const SStrandFlag& row = kStrandFlags[flag];

@@ -74,7 +74,12 @@ constexpr bool coversEveryFlag(const Row (&rows)[N])
 
 static_assert(coversEveryFlag(kStrandFlags), "one row per on/off attribute, in the order of EStrandFlag");
 
-bool isFlagSet(const IStrandProperties& properties, EStrandFlag flag);
+// Inline: the strand writers ask for every attribute of every strand.
+inline bool isFlagSet(const IStrandProperties& properties, EStrandFlag flag)
+{
+    const SStrandFlag& row = kStrandFlags[flag];
+    return (properties.*row.is)();
+}
 void setFlag(IStrandProperties& properties, EStrandFlag flag, bool on);
 void copyFlag(const IStrandProperties& from, EStrandFlag flag, IStrandProperties& to);
 
