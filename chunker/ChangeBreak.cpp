@@ -12,6 +12,7 @@
 #include "model/NodeUtilities.h"
 #include "model/NumberingLevelDefinition.h"
 #include "model/ParagraphNumbering.h"
+#include "model/PendingNode.h"
 #include "model/TableNodes.h"
 #include "trx/changes.h"
 #include "trx/platform.h"

@@ -9,6 +9,7 @@
 #include "model/NodeFactory.h"
 #include "model/NodeUtilities.h"
 #include "model/PageProperties.h"
+#include "model/PendingNode.h"
 #include "model/SectionProperties.h"
 #include "trx/changes.h"
 

@@ -4,6 +4,7 @@
 #include "core/Exceptions.h"
 #include "model/IndexNodes.h"
 #include "model/NodeFactory.h"
+#include "model/PendingNode.h"
 #include "trx/changes.h"
 
 namespace {
@@ -63,24 +64,24 @@ uint32_t CChangeSpecialChar::process(INode*& pNodeParent)
 
 void CChangeSpecialChar::makeIndexEntry(CWordParagraphNode& paragraph, INode& entry)
 {
+    // Nothing refers to the new entry until the bookmark takes it.
+    CPendingNode pending(&entry);
     INode* parent = paragraph.getParentNode();
-    if (!parent) {
-        // Nothing refers to the new entry yet.
-        entry.release();
+    if (!parent)
         throw ExNodeParsingError(kNoParentForIndexEntry);
-    }
     // Only an index bookmark takes entries: elsewhere the text stays where
     // it is and the entry is dropped.
     auto* bookmark = dynamic_cast<IIndexBookmarkCSContent*>(parent->getIContent());
     auto* entryContent = dynamic_cast<IIndexEntryContent*>(entry.getIContent());
-    if (!bookmark || !entryContent) {
-        entry.release();
+    if (!bookmark || !entryContent)
         return;
-    }
     while (paragraph.getFirstChild() != paragraph.getTermChild()) {
         INode* child = *paragraph.getFirstChild();
-        entry.attachNode(child->clone(INode::kCloneNodeOnly));
+        CPendingNode copy(child->clone(INode::kCloneNodeOnly));
+        entry.attachNode(copy.get());
+        copy.take();
         child->release();
     }
     bookmark->addEntry(entryContent);
+    pending.take();
 }

@@ -7,6 +7,7 @@
 #include "model/CharacterString.h"
 #include "model/CountedReference.h"
 #include "model/NodeFactory.h"
+#include "model/PendingNode.h"
 
 #include <vector>
 

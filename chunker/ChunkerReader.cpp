@@ -7,6 +7,7 @@
 #include "model/DocumentNode.h"
 #include "model/FontDefinitionTableNode.h"
 #include "model/NodeFactory.h"
+#include "model/PendingNode.h"
 #include "model/SectionNode.h"
 #include "model/SectionProperties.h"
 #include "model/StyleContent.h"
@@ -73,11 +74,13 @@ INode* CChunkerReader::buildTopOfTree(INode*& document)
     // The section and paragraph join the tree at once, so that a failure
     // while the fonts load leaves one tree to release.
     document = m_factory->createNode(kDocumentNode);
-    INode* section = m_factory->createNode(kSectionNode);
-    document->attachNode(section);
-    INode* paragraph = m_factory->createNode(kParagraphNode);
-    new CWordParagraphDynXlator(paragraph);
-    section->attachNode(paragraph);
+    CPendingNode newSection(m_factory->createNode(kSectionNode));
+    document->attachNode(newSection.get());
+    INode* section = newSection.take();
+    CPendingNode newParagraph(m_factory->createNode(kParagraphNode));
+    new CWordParagraphDynXlator(newParagraph.get());
+    section->attachNode(newParagraph.get());
+    INode* paragraph = newParagraph.take();
 
     auto& documentContent = contentOf<IDocumentContent>(document);
     INode* fontTable = m_factory->createNode(kFontDefinitionTableNode);

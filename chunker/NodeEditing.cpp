@@ -29,16 +29,3 @@ ISectionProperties* sectionPropertiesOf(INode* section)
 {
     return dynamic_cast<ISectionContent&>(*section->getIContent()).getProperties();
 }
-
-CPendingNode::~CPendingNode()
-{
-    if (m_node)
-        m_node->release();
-}
-
-INode* CPendingNode::take()
-{
-    INode* node = m_node;
-    m_node = nullptr;
-    return node;
-}

@@ -37,20 +37,3 @@ INode* closeUpTo(INode* node, EContentInterfaceID kind, const char* noParent, Ch
 
 // The properties of a section node; null when it has none.
 ISectionProperties* sectionPropertiesOf(INode* section);
-
-// A node made by a handler and not yet in the tree: it is released if the
-// handler fails before handing it on.
-class CPendingNode {
-public:
-    explicit CPendingNode(INode* node) : m_node(node) {}
-    ~CPendingNode();
-    CPendingNode(const CPendingNode&) = delete;
-    CPendingNode& operator=(const CPendingNode&) = delete;
-
-    INode* get() const { return m_node; }
-    // The node, which the caller has put into the tree.
-    INode* take();
-
-private:
-    INode* m_node;
-};

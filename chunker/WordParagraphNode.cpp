@@ -4,6 +4,7 @@
 #include "chunker/NodeEditing.h"
 #include "model/CountedReference.h"
 #include "model/NodeCast.h"
+#include "model/PendingNode.h"
 #include "model/StrandFlags.h"
 #include "model/StyleContent.h"
 
@@ -114,13 +115,13 @@ void CWordParagraphNode::attachNode(INode* child)
 
 INode* CWordParagraphNode::clone(ECloneContent mode)
 {
-    INode* copy = CParagraphNode::clone(mode);
-    auto& paragraph = nodeAs<CWordParagraphNode>(copy);
+    CPendingNode copy(CParagraphNode::clone(mode));
+    auto& paragraph = nodeAs<CWordParagraphNode>(copy.get());
     paragraph.m_current = m_current;
     paragraph.m_strandStyle = m_strandStyle;
     paragraph.m_charset = m_charset;
     paragraph.m_wideStringDefault = m_wideStringDefault;
-    return copy;
+    return copy.take();
 }
 
 IStrandProperties* CWordParagraphNode::paragraphStyleStrandProperties() const

@@ -1,6 +1,7 @@
 #include "chunker/WordSectionNode.h"
 
 #include "model/NodeCast.h"
+#include "model/PendingNode.h"
 
 #include <algorithm>
 
@@ -42,7 +43,7 @@ void CWordSectionNode::freeSlots()
 
 INode* CWordSectionNode::clone(ECloneContent mode)
 {
-    INode* copy = CSectionNode::clone(mode);
-    nodeAs<CWordSectionNode>(copy).freeSlots();
-    return copy;
+    CPendingNode copy(CSectionNode::clone(mode));
+    nodeAs<CWordSectionNode>(copy.get()).freeSlots();
+    return copy.take();
 }

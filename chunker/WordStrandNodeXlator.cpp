@@ -7,6 +7,7 @@
 #include "model/CountedReference.h"
 #include "model/FontDefinition.h"
 #include "model/NodeFactory.h"
+#include "model/PendingNode.h"
 
 #include <vector>
 
@@ -64,8 +65,8 @@ private:
 void appendPiece(CWordTextStrandNode& strand, INode& parent, const CScriptFonts& fonts, const CCharacterString& text,
                  const std::vector<uint16_t>& characters, size_t start, size_t end, EScript script, bool last)
 {
-    INode* piece = strand.getNodeFactory()->createNode(kTextStrandNode);
-    auto* content = dynamic_cast<ITextStrandContent*>(piece->getIContent());
+    CPendingNode piece(strand.getNodeFactory()->createNode(kTextStrandNode));
+    auto* content = dynamic_cast<ITextStrandContent*>(piece.get()->getIContent());
     if (content) {
         CCharacterString run;
         run.setString(characters.data() + start, static_cast<uint32_t>(end - start), text.getCharacterSet());
@@ -80,8 +81,8 @@ void appendPiece(CWordTextStrandNode& strand, INode& parent, const CScriptFonts&
             content->setProperties(makeCounted<CWordStrandProperties>(*properties).get());
         }
     }
-    parent.attachNode(piece);
-    piece->done();
+    parent.attachNode(piece.get());
+    piece.take()->done();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "chunker/WordTextStrandNode.h"
 
 #include "model/NodeCast.h"
+#include "model/PendingNode.h"
 
 void CWordTextStrandNode::setWordProperties(CWordStrandProperties* properties)
 {
@@ -10,7 +11,7 @@ void CWordTextStrandNode::setWordProperties(CWordStrandProperties* properties)
 
 INode* CWordTextStrandNode::clone(ECloneContent mode)
 {
-    INode* copy = CTextStrandNode::clone(mode);
-    nodeAs<CWordTextStrandNode>(copy).m_wordProperties.reset(m_wordProperties.get());
-    return copy;
+    CPendingNode copy(CTextStrandNode::clone(mode));
+    nodeAs<CWordTextStrandNode>(copy.get()).m_wordProperties.reset(m_wordProperties.get());
+    return copy.take();
 }

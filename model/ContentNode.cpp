@@ -3,6 +3,7 @@
 #include "model/NodeFactory.h"
 #include "model/NodeWriter.h"
 #include "model/NodeXlator.h"
+#include "model/PendingNode.h"
 
 const NodeList CContentNode::emptyList;
 
@@ -129,20 +130,14 @@ void CBranchNode::detachNode(INode* child)
 
 INode* CBranchNode::clone(ECloneContent mode)
 {
-    INode* copy = CContentNode::clone(mode);
-    if (mode == kCloneWithChildren)
-        cloneChildrenInto(copy);
-    return copy;
+    return copyAs(getContentInterfaceID(), mode);
 }
 
 INode* CBranchNode::morph(EContentInterfaceID id, ECloneContent mode)
 {
     if (id == getContentInterfaceID())
         return clone(mode);
-    INode* morphed = createSibling(id);
-    if (mode == kCloneWithChildren)
-        cloneChildrenInto(morphed);
-    return morphed;
+    return copyAs(id, mode);
 }
 
 void CBranchNode::releaseChildren()
@@ -169,8 +164,20 @@ void CBranchNode::renotifyChildren(ENodeNotifications flags)
     });
 }
 
+INode* CBranchNode::copyAs(EContentInterfaceID id, ECloneContent mode)
+{
+    CPendingNode copy(createSibling(id));
+    if (mode == kCloneWithChildren)
+        cloneChildrenInto(copy.get());
+    return copy.take();
+}
+
 void CBranchNode::cloneChildrenInto(INode* copy)
 {
-    for (INode* child : m_children)
-        copy->attachNode(child->clone(kCloneWithChildren));
+    for (INode* child : m_children) {
+        // Attaching may fail before the parent holds the child.
+        CPendingNode childCopy(child->clone(kCloneWithChildren));
+        copy->attachNode(childCopy.get());
+        childCopy.take();
+    }
 }

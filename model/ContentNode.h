@@ -82,7 +82,11 @@ public:
     ChildIterator getTermChild() override { return m_children.end(); }
 
 private:
-    // Attaches a deep clone of each child, in order, to `copy`.
+    // A fresh node of kind `id` with, for kCloneWithChildren, deep clones
+    // of this node's children. A failure midway leaves nothing behind.
+    INode* copyAs(EContentInterfaceID id, ECloneContent mode);
+    // Attaches a deep clone of each child, in order, to `copy`; a clone
+    // that fails to join `copy` is released.
     void cloneChildrenInto(INode* copy);
 
     NodeList m_children;

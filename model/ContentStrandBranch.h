@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/ContentNode.h"
+#include "model/PendingNode.h"
 #include "model/StrandBase.h"
 
 template <class Content, EContentInterfaceID Id>
@@ -18,8 +19,8 @@ public:
     // The copy shares the properties and names the same style.
     INode* clone(ECloneContent mode) override
     {
-        INode* copy = CBranchNode::clone(mode);
-        copyStrandStateTo(copy);
-        return copy;
+        CPendingNode copy(CBranchNode::clone(mode));
+        copyStrandStateTo(copy.get());
+        return copy.take();
     }
 };

@@ -1,17 +1,18 @@
 #include "model/DocumentSummary.h"
 
 #include "model/NodeCast.h"
+#include "model/PendingNode.h"
 
 #include <algorithm>
 
 INode* CDocumentSummaryNode::clone(ECloneContent mode)
 {
-    INode* copy = CBranchNode::clone(mode);
-    auto& summary = nodeAs<CDocumentSummaryNode>(copy);
+    CPendingNode copy(CBranchNode::clone(mode));
+    auto& summary = nodeAs<CDocumentSummaryNode>(copy.get());
     summary.m_predefinedType = m_predefinedType;
     summary.m_name = m_name;
     summary.m_dataType = m_dataType;
-    return copy;
+    return copy.take();
 }
 
 CDocumentSummaryTableNode::~CDocumentSummaryTableNode()

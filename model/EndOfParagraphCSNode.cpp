@@ -1,8 +1,10 @@
 #include "model/EndOfParagraphCSNode.h"
 
+#include "model/PendingNode.h"
+
 INode* CEndOfParagraphCSNode::clone(ECloneContent mode)
 {
-    INode* copy = CLeafNode::clone(mode);
-    copyStrandStateTo(copy);
-    return copy;
+    CPendingNode copy(CLeafNode::clone(mode));
+    copyStrandStateTo(copy.get());
+    return copy.take();
 }

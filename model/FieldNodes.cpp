@@ -2,6 +2,7 @@
 
 #include "model/DateTimeFormats.h"
 #include "model/NodeCast.h"
+#include "model/PendingNode.h"
 
 CDateTimeCSNode::~CDateTimeCSNode()
 {
@@ -10,12 +11,12 @@ CDateTimeCSNode::~CDateTimeCSNode()
 
 INode* CDateTimeCSNode::clone(ECloneContent mode)
 {
-    INode* copy = CBranchNode::clone(mode);
-    copyStrandStateTo(copy);
-    auto& field = nodeAs<CDateTimeCSNode>(copy);
+    CPendingNode copy(CBranchNode::clone(mode));
+    copyStrandStateTo(copy.get());
+    auto& field = nodeAs<CDateTimeCSNode>(copy.get());
     for (CDateTimeFormat* format : m_formats)
         field.addDateTimeFormat(format);
-    return copy;
+    return copy.take();
 }
 
 void CDateTimeCSNode::addDateTimeFormat(CDateTimeFormat* format)
@@ -35,8 +36,8 @@ void CDateTimeCSNode::releaseFormatList()
 
 INode* CIncludedDocumentCSNode::clone(ECloneContent mode)
 {
-    INode* copy = CBranchNode::clone(mode);
-    copyStrandStateTo(copy);
-    nodeAs<CIncludedDocumentCSNode>(copy).m_location = m_location;
-    return copy;
+    CPendingNode copy(CBranchNode::clone(mode));
+    copyStrandStateTo(copy.get());
+    nodeAs<CIncludedDocumentCSNode>(copy.get()).m_location = m_location;
+    return copy.take();
 }

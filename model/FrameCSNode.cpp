@@ -2,6 +2,7 @@
 
 #include "model/FrameProperties.h"
 #include "model/NodeCast.h"
+#include "model/PendingNode.h"
 
 CFrameCSNode::CFrameCSNode() = default;
 
@@ -9,10 +10,10 @@ CFrameCSNode::~CFrameCSNode() = default;
 
 INode* CFrameCSNode::clone(ECloneContent mode)
 {
-    INode* copy = CBranchNode::clone(mode);
-    copyStrandStateTo(copy);
-    nodeAs<CFrameCSNode>(copy).setFrameProperties(getFrameProperties());
-    return copy;
+    CPendingNode copy(CBranchNode::clone(mode));
+    copyStrandStateTo(copy.get());
+    nodeAs<CFrameCSNode>(copy.get()).setFrameProperties(getFrameProperties());
+    return copy.take();
 }
 
 void CFrameCSNode::setFrameProperties(const CFrameProperties* properties)

@@ -1,6 +1,7 @@
 #include "model/GraphicCSNode.h"
 
 #include "model/NodeCast.h"
+#include "model/PendingNode.h"
 
 CGraphicCSNode::CGraphicCSNode() : m_data(std::make_unique<CGraphicData>())
 {
@@ -8,9 +9,9 @@ CGraphicCSNode::CGraphicCSNode() : m_data(std::make_unique<CGraphicData>())
 
 INode* CGraphicCSNode::clone(ECloneContent mode)
 {
-    INode* copy = CLeafNode::clone(mode);
-    copyStrandStateTo(copy);
-    auto& graphic = nodeAs<CGraphicCSNode>(copy);
+    CPendingNode copy(CLeafNode::clone(mode));
+    copyStrandStateTo(copy.get());
+    auto& graphic = nodeAs<CGraphicCSNode>(copy.get());
     graphic.m_maintainAspectRatio = m_maintainAspectRatio;
     graphic.m_altString = m_altString;
     graphic.m_cropRegion = m_cropRegion;
@@ -19,5 +20,5 @@ INode* CGraphicCSNode::clone(ECloneContent mode)
     graphic.m_originalHeight = m_originalHeight;
     graphic.m_originalWidth = m_originalWidth;
     graphic.m_data = m_data->clone();
-    return copy;
+    return copy.take();
 }

@@ -1,6 +1,7 @@
 #include "model/IndexNodes.h"
 
 #include "model/NodeCast.h"
+#include "model/PendingNode.h"
 
 CIndexBookmarkCSNode::~CIndexBookmarkCSNode()
 {
@@ -13,16 +14,17 @@ CIndexBookmarkCSNode::~CIndexBookmarkCSNode()
 
 INode* CIndexBookmarkCSNode::clone(ECloneContent mode)
 {
-    INode* copy = CBranchNode::clone(mode);
-    copyStrandStateTo(copy);
-    auto& bookmark = nodeAs<CIndexBookmarkCSNode>(copy);
+    CPendingNode copy(CBranchNode::clone(mode));
+    copyStrandStateTo(copy.get());
+    auto& bookmark = nodeAs<CIndexBookmarkCSNode>(copy.get());
     bookmark.m_visible = m_visible;
     bookmark.m_applicationGenerated = m_applicationGenerated;
     for (IIndexEntryContent* entry : m_entries) {
-        INode* entryCopy = entry->getINode()->clone(kCloneWithChildren);
-        bookmark.addEntry(&dynamic_cast<IIndexEntryContent&>(*entryCopy->getIContent()));
+        CPendingNode entryCopy(entry->getINode()->clone(kCloneWithChildren));
+        bookmark.addEntry(&dynamic_cast<IIndexEntryContent&>(*entryCopy.get()->getIContent()));
+        entryCopy.take();
     }
-    return copy;
+    return copy.take();
 }
 
 void CIndexBookmarkCSNode::detachNode(INode* child)

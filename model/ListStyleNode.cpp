@@ -1,11 +1,13 @@
 #include "model/ListStyleNode.h"
 
+#include "model/PendingNode.h"
+
 INode* CListStyleNode::clone(ECloneContent mode)
 {
-    INode* copy = CStyleNode::clone(mode);
-    if (auto* listStyle = dynamic_cast<CListStyleNode*>(copy)) {
+    CPendingNode copy(CStyleNode::clone(mode));
+    if (auto* listStyle = dynamic_cast<CListStyleNode*>(copy.get())) {
         for (CNumberingLevelDefinition* definition : m_definitions.get())
             listStyle->addNumberingLevelDefinition(definition);
     }
-    return copy;
+    return copy.take();
 }

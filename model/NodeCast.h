@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/ContentNode.h"
+#include "model/PendingNode.h"
 
 // A node seen as the concrete class its kind stands for. Used on the fresh
 // node the factory made for a clone: the class matches unless a creator was
@@ -19,7 +20,7 @@ T& nodeAs(INode* node)
 template <class T>
 INode* cloneWithAttributes(T& node, INode::ECloneContent mode)
 {
-    INode* copy = node.CBranchNode::clone(mode);
-    nodeAs<T>(copy).copyAttributes(node);
-    return copy;
+    CPendingNode copy(node.CBranchNode::clone(mode));
+    nodeAs<T>(copy.get()).copyAttributes(node);
+    return copy.take();
 }

@@ -1,5 +1,6 @@
 #include "model/ParagraphNode.h"
 
+#include "model/PendingNode.h"
 #include "model/StrandContent.h"
 #include "model/StrandProperties.h"
 #include "model/StyleContent.h"
@@ -87,10 +88,10 @@ void CParagraphNode::updateStrandPropertiesFromStyle(IStrandContent* strand)
 
 INode* CParagraphNode::clone(ECloneContent mode)
 {
-    INode* copy = CBranchNode::clone(mode);
-    if (auto* paragraph = dynamic_cast<CParagraphNode*>(copy)) {
+    CPendingNode copy(CBranchNode::clone(mode));
+    if (auto* paragraph = dynamic_cast<CParagraphNode*>(copy.get())) {
         paragraph->m_style = m_style;
         paragraph->m_properties = cloneOf(m_properties.get());
     }
-    return copy;
+    return copy.take();
 }

@@ -1,5 +1,7 @@
 #include "model/ParagraphStyleNode.h"
 
+#include "model/PendingNode.h"
+
 void CParagraphStyleNode::copyPropertiesFrom(const IParagraphStyleContent* source)
 {
     // The copies are made before the old properties are dropped, so that a
@@ -34,11 +36,11 @@ void CParagraphStyleNode::setBasedOnStyle(uint32_t id, IStyleTableContent* table
 
 INode* CParagraphStyleNode::clone(ECloneContent mode)
 {
-    INode* copy = CStyleNode::clone(mode);
-    if (auto* style = dynamic_cast<CParagraphStyleNode*>(copy)) {
+    CPendingNode copy(CStyleNode::clone(mode));
+    if (auto* style = dynamic_cast<CParagraphStyleNode*>(copy.get())) {
         style->m_next = m_next;
         style->m_basedOn = m_basedOn;
         style->copyPropertiesFrom(this);
     }
-    return copy;
+    return copy.take();
 }

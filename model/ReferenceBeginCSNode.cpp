@@ -2,6 +2,7 @@
 
 #include "model/Locators.h"
 #include "model/NodeCast.h"
+#include "model/PendingNode.h"
 
 CReferenceBeginCSNode::CReferenceBeginCSNode() = default;
 
@@ -9,13 +10,13 @@ CReferenceBeginCSNode::~CReferenceBeginCSNode() = default;
 
 INode* CReferenceBeginCSNode::clone(ECloneContent mode)
 {
-    INode* copy = CLeafNode::clone(mode);
-    copyStrandStateTo(copy);
-    auto& reference = nodeAs<CReferenceBeginCSNode>(copy);
+    CPendingNode copy(CLeafNode::clone(mode));
+    copyStrandStateTo(copy.get());
+    auto& reference = nodeAs<CReferenceBeginCSNode>(copy.get());
     reference.m_target.reset(m_target.get());
     reference.m_name = m_name;
     reference.m_refType = m_refType;
-    return copy;
+    return copy.take();
 }
 
 void CReferenceBeginCSNode::setTarget(CLocator* target)

@@ -2,6 +2,7 @@
 
 #include "model/HeaderFooterNode.h"
 #include "model/NodeCast.h"
+#include "model/PendingNode.h"
 #include "model/SectionProperties.h"
 
 CSectionNode::CSectionNode() = default;
@@ -17,12 +18,12 @@ CSectionNode::~CSectionNode()
 
 INode* CSectionNode::clone(ECloneContent mode)
 {
-    INode* copy = CBranchNode::clone(mode);
-    auto& section = nodeAs<CSectionNode>(copy);
+    CPendingNode copy(CBranchNode::clone(mode));
+    auto& section = nodeAs<CSectionNode>(copy.get());
     // CSectionProperties is the one implementation of the interface.
     if (auto* properties = dynamic_cast<CSectionProperties*>(m_properties.get()))
         section.m_properties = makeCounted<CSectionProperties>(*properties);
-    return copy;
+    return copy.take();
 }
 
 void CSectionNode::detachNode(INode* child)

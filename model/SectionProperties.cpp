@@ -4,6 +4,7 @@
 #include "model/HeaderFooterNode.h"
 #include "model/NoteAreaProperties.h"
 #include "model/PageProperties.h"
+#include "model/PendingNode.h"
 
 namespace {
 
@@ -26,8 +27,16 @@ CSectionProperties::CSectionProperties(const CSectionProperties& other)
     m_columnProperties = copyOf(other.m_columnProperties.get());
     m_footnoteProperties = copyOf(other.m_footnoteProperties.get());
     m_endnoteProperties = copyOf(other.m_endnoteProperties.get());
-    cloneInto(other.m_headers, &CSectionProperties::addHeader);
-    cloneInto(other.m_footers, &CSectionProperties::addFooter);
+    // The destructor does not run when the constructor fails: the copies
+    // made by then are released here.
+    try {
+        cloneInto(other.m_headers, &CSectionProperties::addHeader);
+        cloneInto(other.m_footers, &CSectionProperties::addFooter);
+    } catch (...) {
+        clearHeaderList();
+        clearFooterList();
+        throw;
+    }
 }
 
 CSectionProperties::~CSectionProperties()
@@ -86,7 +95,8 @@ void CSectionProperties::clear(HeaderFooterList& list)
 void CSectionProperties::cloneInto(const HeaderFooterList& from, void (CSectionProperties::*add)(IHeaderFooterContent*))
 {
     for (IHeaderFooterContent* entry : from) {
-        INode* copy = entry->getINode()->clone(INode::kCloneWithChildren);
-        (this->*add)(&dynamic_cast<IHeaderFooterContent&>(*copy->getIContent()));
+        CPendingNode copy(entry->getINode()->clone(INode::kCloneWithChildren));
+        (this->*add)(&dynamic_cast<IHeaderFooterContent&>(*copy.get()->getIContent()));
+        copy.take();
     }
 }

@@ -1,5 +1,7 @@
 #include "model/StrandContentList.h"
 
+#include "model/PendingNode.h"
+
 CStrandContentList::~CStrandContentList()
 {
     releaseStrands();
@@ -19,13 +21,13 @@ void CStrandContentList::remove(IStrandContent* strand)
 void CStrandContentList::cloneStrands(const CStrandContentList& source)
 {
     for (IStrandContent* strand : source.m_strands) {
-        INode* copy = strand->getINode()->clone(INode::kCloneNodeOnly);
+        CPendingNode copy(strand->getINode()->clone(INode::kCloneNodeOnly));
         // A copy that is no strand (a creator registered under a foreign
         // kind) is not kept.
-        if (auto* copiedStrand = dynamic_cast<IStrandContent*>(copy->getIContent()))
+        if (auto* copiedStrand = dynamic_cast<IStrandContent*>(copy.get()->getIContent())) {
             add(copiedStrand);
-        else
-            copy->release();
+            copy.take();
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "model/StrandStyleNode.h"
 
+#include "model/PendingNode.h"
+
 void CStrandStyleNode::setBasedOnStyle(const CCharacterString& name, IStyleTableContent* table)
 {
     IStyleContent* found = table ? table->findStyle(name, kStrandStyle) : nullptr;
@@ -14,10 +16,10 @@ void CStrandStyleNode::setBasedOnStyle(uint32_t id, IStyleTableContent* table)
 
 INode* CStrandStyleNode::clone(ECloneContent mode)
 {
-    INode* copy = CStyleNode::clone(mode);
-    if (auto* style = dynamic_cast<CStrandStyleNode*>(copy)) {
+    CPendingNode copy(CStyleNode::clone(mode));
+    if (auto* style = dynamic_cast<CStrandStyleNode*>(copy.get())) {
         style->m_basedOn = m_basedOn;
         style->m_properties = cloneOf(m_properties.get());
     }
-    return copy;
+    return copy.take();
 }

@@ -1,10 +1,12 @@
 #include "model/TextStrandNode.h"
 
+#include "model/PendingNode.h"
+
 INode* CTextStrandNode::clone(ECloneContent mode)
 {
-    INode* copy = CLeafNode::clone(mode);
-    copyStrandStateTo(copy);
-    if (auto* textCopy = dynamic_cast<CTextStrandNode*>(copy))
+    CPendingNode copy(CLeafNode::clone(mode));
+    copyStrandStateTo(copy.get());
+    if (auto* textCopy = dynamic_cast<CTextStrandNode*>(copy.get()))
         textCopy->m_text = m_text;
-    return copy;
+    return copy.take();
 }

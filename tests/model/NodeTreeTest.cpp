@@ -1,7 +1,54 @@
 #include "TestNodes.h"
+#include "model/CountedReference.h"
+#include "model/HeaderFooterNode.h"
 #include "model/NodeUtilities.h"
+#include "model/NoteNodes.h"
+#include "model/ParagraphNode.h"
+#include "model/ParagraphProperties.h"
+#include "model/SectionNode.h"
+#include "model/SectionProperties.h"
+#include "model/TextStrandNode.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+// The program's operator new counts the blocks it hands out and, when
+// failingAllocation is set to n, throws std::bad_alloc at the n-th
+// allocation from then on (and then stops failing).
+long failingAllocation = 0;
+long liveAllocations = 0;
+
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    if (failingAllocation > 0 && --failingAllocation == 0)
+        throw std::bad_alloc();
+    void* block = std::malloc(size == 0 ? 1 : size);
+    if (!block)
+        throw std::bad_alloc();
+    ++liveAllocations;
+    return block;
+}
+
+// Not inlined: in a delete-expression of this file the compiler would see
+// free() given a block of operator new and take it for a mismatch.
+[[gnu::noinline]] void operator delete(void* block) noexcept
+{
+    if (!block)
+        return;
+    --liveAllocations;
+    std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept
+{
+    operator delete(block);
+}
 
 namespace {
 
@@ -182,6 +229,66 @@ TEST_F(NodeTree, FindParentWalksUpFromTheParent)
     EXPECT_FALSE(table->isOkToWrite()) << "the root has no parent";
     EXPECT_FALSE(row->isOkToWrite()) << "plain writers let no child write";
     table->release();
+}
+
+// A section with a header and a footer in its properties, and a paragraph
+// holding a text strand and a note (with a marker strand and a paragraph of
+// its own), is cloned while the n-th allocation fails, for each n until the
+// clone succeeds: every failure leaves as many blocks allocated as before.
+TEST(NodeClone, AnAllocationFailureMidwayLeavesNothingBehind)
+{
+    CNodeFactory factory;
+    INodeRegistrar* registrar = factory.getINodeRegistrar();
+    registrar->registerContentNodeCreator(new TContentNodeCreator<CSectionNode>);
+    registrar->registerContentNodeCreator(new TContentNodeCreator<CHeaderFooterNode>);
+    registrar->registerContentNodeCreator(new TContentNodeCreator<CParagraphNode>);
+    registrar->registerContentNodeCreator(new TContentNodeCreator<CTextStrandNode>);
+    registrar->registerContentNodeCreator(new TContentNodeCreator<CNoteCSNode>);
+    auto add = [&factory](EContentInterfaceID id, INode* parent) {
+        INode* node = factory.createNode(id);
+        if (parent)
+            parent->attachNode(node);
+        return node;
+    };
+    auto text = [&add](INode* parent) {
+        INode* strand = add(kTextStrandNode, parent);
+        dynamic_cast<CTextStrandNode&>(*strand).setText(CCharacterString("text", 0));
+        return strand;
+    };
+
+    INode* section = add(kSectionNode, nullptr);
+    auto properties = makeCounted<CSectionProperties>();
+    INode* header = add(kHeaderFooterNode, nullptr);
+    INode* footer = add(kHeaderFooterNode, nullptr);
+    text(add(kParagraphNode, header));
+    text(add(kParagraphNode, footer));
+    properties->addHeader(&dynamic_cast<CHeaderFooterNode&>(*header));
+    properties->addFooter(&dynamic_cast<CHeaderFooterNode&>(*footer));
+    dynamic_cast<CSectionNode&>(*section).setProperties(properties.get());
+    INode* paragraph = add(kParagraphNode, section);
+    dynamic_cast<CParagraphNode&>(*paragraph).setProperties(makeCounted<CParagraphProperties>().get());
+    text(paragraph);
+    auto& note = dynamic_cast<CNoteCSNode&>(*add(kNoteCSNode, paragraph));
+    note.addReferenceMarkerStrand(&dynamic_cast<CTextStrandNode&>(*text(nullptr)));
+    text(add(kParagraphNode, &note));
+    section->clone(INode::kCloneWithChildren)->release(); // what is made once per process is made now
+
+    for (long failing = 1;; ++failing) {
+        const long live = liveAllocations;
+        failingAllocation = failing;
+        try {
+            section->clone(INode::kCloneWithChildren)->release();
+        } catch (const std::bad_alloc&) {
+        }
+        const bool failed = failingAllocation == 0;
+        failingAllocation = 0;
+        ASSERT_EQ(liveAllocations, live) << "allocation " << failing << " failed";
+        if (!failed) {
+            EXPECT_GT(failing, 1) << "no allocation was made to fail";
+            break;
+        }
+    }
+    section->release();
 }
 
 } // namespace
