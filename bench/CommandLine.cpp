@@ -6,25 +6,26 @@ namespace icfbench {
 
 namespace {
 
-uint32_t parseSize(const std::string& text)
+uint32_t parseSize(const std::string& flag, const std::string& text)
 {
     uint32_t value = 0;
     const char* last = text.data() + text.size();
     const auto [end, error] = std::from_chars(text.data(), last, value);
     if (text.empty() || error != std::errc() || end != last || value == 0)
-        throw UsageError("--sizes: '" + text + "' is not a number of paragraphs from 1 to " +
-                         std::to_string(UINT32_MAX));
+        throw UsageError(flag + ": '" + text + "' is not a number from 1 to " + std::to_string(UINT32_MAX));
     return value;
 }
 
-// "10000,100000": the sizes in the order given.
-std::vector<uint32_t> parseSizes(const std::string& list)
+// "10000,100000": the sizes in the order given; "none": no size.
+std::vector<uint32_t> parseSizes(const std::string& flag, const std::string& list)
 {
     std::vector<uint32_t> sizes;
+    if (list == "none")
+        return sizes;
     size_t start = 0;
     for (;;) {
         const size_t comma = list.find(',', start);
-        sizes.push_back(parseSize(list.substr(start, comma - start)));
+        sizes.push_back(parseSize(flag, list.substr(start, comma - start)));
         if (comma == std::string::npos)
             return sizes;
         start = comma + 1;
@@ -51,7 +52,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
         else if (flag == "--version")
             commandLine.action = CommandLine::Action::Version;
         else if (flag == "--sizes")
-            commandLine.sizes = parseSizes(flagValue(arguments, i));
+            commandLine.sizes = parseSizes(flag, flagValue(arguments, i));
+        else if (flag == "--table-rows")
+            commandLine.tableRows = parseSizes(flag, flagValue(arguments, i));
         else if (flag == "--output-dir")
             commandLine.outputDirectory = flagValue(arguments, i);
         else if (flag == "--filter")
@@ -68,9 +71,10 @@ std::string helpText()
 {
     return "Usage: icfbench [FLAGS]\n"
            "\n"
-           "Measures the export filter on generated documents of formatted text, one\n"
-           "document per size: a section setup, then paragraphs of five text runs with\n"
-           "bold and italic words. The documents are computed while the filter reads\n"
+           "Measures the export filter on generated documents, one document per size:\n"
+           "a section setup, then paragraphs of five text runs with bold and italic\n"
+           "words, or one table of rows of four cells, each cell a short text run with\n"
+           "its cell format. The documents are computed while the filter reads\n"
            "them, so the host side holds almost nothing. Each size runs in a child\n"
            "process of its own, which loads the filter as a host does and exports the\n"
            "document to a file. For each size it reports the change records read per\n"
@@ -78,7 +82,11 @@ std::string helpText()
            "resident memory of the child.\n"
            "\n"
            "Flags:\n"
-           "  --sizes N[,N...]    paragraphs per document (default 10000,100000,1000000)\n"
+           "  --sizes N[,N...]    paragraphs per document (default 10000,100000,1000000;\n"
+           "                      'none' for no paragraph documents)\n"
+           "  --table-rows N[,N...]\n"
+           "                      rows per table document (default 100000,1000000;\n"
+           "                      'none' for no table documents)\n"
            "  --output-dir DIR    write the ICF files into DIR and keep them (default: a\n"
            "                      temporary directory, removed at the end)\n"
            "  --filter PATH       the filter to load (default: ../lib/libicffilter.so.1\n"

@@ -15,6 +15,7 @@ struct CommandLine {
     enum class Action { Measure, Help, Version };
     Action action = Action::Measure;
     std::vector<uint32_t> sizes = {10'000, 100'000, 1'000'000}; // paragraphs per document
+    std::vector<uint32_t> tableRows = {100'000, 1'000'000};     // rows of four cells per table document
     std::string outputDirectory;                                // empty: a temporary directory, removed at the end
     std::string filterPath;                                     // empty: the filter beside the program
 };

@@ -38,12 +38,13 @@ double cpuSecondsSoFar()
 
 // Runs in the child: the whole export as a host runs it, timed from open to
 // close. Failures go to standard error; the exit status tells the parent.
-int exportDocument(uint32_t paragraphs, const std::string& filterPath, const std::string& outputPath, int reportFd)
+int exportDocument(trxhost::SyntheticWorkload workload, uint32_t count, const std::string& filterPath,
+                   const std::string& outputPath, int reportFd)
 {
     try {
         const icfdriver::FilterLibrary filter(filterPath);
         icfdriver::FilterSession session(filter.routines(), 0, 0);
-        const auto document = trxhost::makeSyntheticDocument(paragraphs);
+        const auto document = trxhost::makeSyntheticDocument(count, workload);
         trxhost::Export hostExport(*document);
         const double cpuStart = cpuSecondsSoFar();
         const auto start = std::chrono::steady_clock::now();
@@ -88,7 +89,8 @@ std::string describeEnd(int status)
 
 } // namespace
 
-Measurement measureExport(uint32_t paragraphs, const std::string& filterPath, const std::string& outputPath)
+Measurement measureExport(trxhost::SyntheticWorkload workload, uint32_t count, const std::string& filterPath,
+                          const std::string& outputPath)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -100,7 +102,7 @@ Measurement measureExport(uint32_t paragraphs, const std::string& filterPath, co
         throw MeasurementError(std::string("cannot start a child process: ") + std::strerror(errno));
     if (child == 0) {
         close(fds[0]);
-        _exit(exportDocument(paragraphs, filterPath, outputPath, fds[1]));
+        _exit(exportDocument(workload, count, filterPath, outputPath, fds[1]));
     }
     close(fds[1]);
     ChildReport report{};
@@ -112,9 +114,9 @@ Measurement measureExport(uint32_t paragraphs, const std::string& filterPath, co
         if (errno != EINTR)
             throw MeasurementError(std::string("cannot wait for the child process: ") + std::strerror(errno));
     if (!reported || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw MeasurementError("the export of " + std::to_string(paragraphs) + " paragraphs " + describeEnd(status));
+        throw MeasurementError("the export of a document of size " + std::to_string(count) + " " + describeEnd(status));
     // ru_maxrss is in kilobytes.
-    return {paragraphs,     report.changeRecords, report.icfBytes,
+    return {count,          report.changeRecords, report.icfBytes,
             report.seconds, report.cpuSeconds,    static_cast<uint64_t>(usage.ru_maxrss) * 1024};
 }
 

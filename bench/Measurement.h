@@ -3,6 +3,8 @@
 // resident memory belongs to that size alone.
 #pragma once
 
+#include "trxhost/SyntheticDocument.h"
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -16,7 +18,7 @@ public:
 };
 
 struct Measurement {
-    uint32_t paragraphs = 0;
+    uint32_t count = 0;         // paragraphs or table rows
     uint64_t changeRecords = 0; // in the document, all read by the filter
     uint64_t icfBytes = 0;      // of the output file
     double seconds = 0;         // wall time of the export alone: open, write and close
@@ -24,8 +26,9 @@ struct Measurement {
     uint64_t peakResidentBytes = 0;
 };
 
-// Exports a generated document of `paragraphs` paragraphs with the filter at
-// `filterPath` into `outputPath`. Throws MeasurementError.
-Measurement measureExport(uint32_t paragraphs, const std::string& filterPath, const std::string& outputPath);
+// Exports a generated document of `count` paragraphs or table rows with the
+// filter at `filterPath` into `outputPath`. Throws MeasurementError.
+Measurement measureExport(trxhost::SyntheticWorkload workload, uint32_t count, const std::string& filterPath,
+                          const std::string& outputPath);
 
 } // namespace icfbench

@@ -50,9 +50,9 @@ public:
     OutputDirectory(const OutputDirectory&) = delete;
     OutputDirectory& operator=(const OutputDirectory&) = delete;
 
-    std::string fileFor(uint32_t paragraphs) const
+    std::string fileFor(const char* workload, uint32_t count) const
     {
-        return (path_ / ("bench-" + std::to_string(paragraphs) + ".icf")).string();
+        return (path_ / ("bench-" + std::string(workload) + "-" + std::to_string(count) + ".icf")).string();
     }
 
     // A file of the temporary directory goes as soon as it is measured.
@@ -67,9 +67,9 @@ private:
     fs::path path_;
 };
 
-void printHeader()
+void printHeader(const char* workload)
 {
-    std::cout << std::setw(12) << "paragraphs" << std::setw(16) << "change records" << std::setw(10) << "seconds"
+    std::cout << std::setw(12) << workload << std::setw(16) << "change records" << std::setw(10) << "seconds"
               << std::setw(10) << "CPU s" << std::setw(12) << "records/s" << std::setw(10) << "ICF MB" << std::setw(10)
               << "ICF MB/s" << std::setw(13) << "peak RSS MB" << '\n';
 }
@@ -79,12 +79,27 @@ void printHeader()
 void printMeasurement(const Measurement& measurement)
 {
     const double seconds = std::max(measurement.seconds, 1e-9);
-    std::cout << std::fixed << std::setw(12) << measurement.paragraphs << std::setw(16) << measurement.changeRecords
+    std::cout << std::fixed << std::setw(12) << measurement.count << std::setw(16) << measurement.changeRecords
               << std::setprecision(3) << std::setw(10) << measurement.seconds << std::setw(10) << measurement.cpuSeconds
               << std::setprecision(0) << std::setw(12) << measurement.changeRecords / seconds << std::setprecision(2)
               << std::setw(10) << measurement.icfBytes / kMega << std::setw(10)
               << measurement.icfBytes / kMega / seconds << std::setprecision(1) << std::setw(13)
               << measurement.peakResidentBytes / kMega << std::endl;
+}
+
+// One line per size, under a header naming what the size counts.
+void measureWorkload(trxhost::SyntheticWorkload workload, const char* counted, const std::vector<uint32_t>& sizes,
+                     const std::string& filterPath, const OutputDirectory& output)
+{
+    if (sizes.empty())
+        return;
+    printHeader(counted);
+    for (const uint32_t count : sizes) {
+        const std::string file =
+            output.fileFor(workload == trxhost::SyntheticWorkload::Table ? "table" : "paragraphs", count);
+        printMeasurement(measureExport(workload, count, filterPath, file));
+        output.done(file);
+    }
 }
 
 ExitStatus measureAll(const CommandLine& commandLine)
@@ -94,12 +109,8 @@ ExitStatus measureAll(const CommandLine& commandLine)
             commandLine.filterPath.empty() ? icfdriver::defaultFilterPath() : commandLine.filterPath;
         const OutputDirectory output(commandLine.outputDirectory);
         std::cout << "filter: " << filterPath << '\n';
-        printHeader();
-        for (const uint32_t paragraphs : commandLine.sizes) {
-            const std::string file = output.fileFor(paragraphs);
-            printMeasurement(measureExport(paragraphs, filterPath, file));
-            output.done(file);
-        }
+        measureWorkload(trxhost::SyntheticWorkload::Paragraphs, "paragraphs", commandLine.sizes, filterPath, output);
+        measureWorkload(trxhost::SyntheticWorkload::Table, "table rows", commandLine.tableRows, filterPath, output);
         return ExitStatus::Ok;
     } catch (const std::exception& error) {
         tools::reportError(kToolName) << error.what() << '\n';

@@ -2,8 +2,10 @@
 
 #include "trx/changes.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -37,14 +39,39 @@ constexpr std::array<ChangeRecord, 8> kOpening = {{
 constexpr ChangeRecord kParagraphEnd = {CHCHANGE_BREAK, CHBREAK_PARAGRAPH_END, 0, 0};
 constexpr ChangeRecord kDocumentEnd = {CHCHANGE_BREAK, CHBREAK_DOCUMENT_END, 0, 0};
 
-// The text runs of every paragraph, in order, each with the character
-// attribute it is in (0: none).
+// A text run and the character attribute it is in (0: none).
 struct Run {
     const char16_t* text;
     uint32_t attribute;
 };
 
-constexpr Run kRuns[] = {
+// What is repeated: its text, and its change records with the text runs
+// counted from the start of that text.
+struct RepeatedUnit {
+    std::u16string text;
+    std::vector<ChangeRecord> changes;
+
+    void addRun(const Run& run)
+    {
+        const std::u16string runText = run.text;
+        if (run.attribute)
+            changes.push_back({CHCHANGE_ATTRIBUTE, run.attribute, 1, 0});
+        changes.push_back(
+            {CHCHANGE_TEXT, static_cast<uint32_t>(text.size()), static_cast<uint32_t>(runText.size()), 0});
+        if (run.attribute)
+            changes.push_back({CHCHANGE_ATTRIBUTE, run.attribute, 0, 0});
+        text += runText;
+    }
+};
+
+// A document: the opening changes, the unit `count` times, the closing ones.
+struct DocumentShape {
+    std::vector<ChangeRecord> opening;
+    RepeatedUnit unit;
+    std::vector<ChangeRecord> closing;
+};
+
+constexpr Run kParagraphRuns[] = {
     {u"A generated paragraph with ", 0},
     {u"bold", CHATTR_BOLD},
     {u" and ", 0},
@@ -52,50 +79,51 @@ constexpr Run kRuns[] = {
     {u" words, written again and again to make a document as long as asked for.", 0},
 };
 
-// One paragraph: its text, and its change records with the text runs
-// counted from the start of the paragraph's text.
-struct ParagraphShape {
-    std::u16string text;
-    std::vector<ChangeRecord> changes;
-};
+constexpr Run kCellRuns[] = {{u"Region", 0}, {u"4 120", 0}, {u"3 980", 0}, {u"+3.5 %", 0}};
+constexpr uint32_t kCellsPerRow = std::size(kCellRuns);
+constexpr uint32_t kCellWidth = 2160;
+constexpr uint32_t kCellGutter = 108;
 
-const ParagraphShape& paragraphShape()
+const DocumentShape& paragraphsShape()
 {
-    static const ParagraphShape shape = [] {
-        ParagraphShape paragraph;
-        for (const Run& run : kRuns) {
-            const std::u16string text = run.text;
-            if (run.attribute)
-                paragraph.changes.push_back({CHCHANGE_ATTRIBUTE, run.attribute, 1, 0});
-            paragraph.changes.push_back(
-                {CHCHANGE_TEXT, static_cast<uint32_t>(paragraph.text.size()), static_cast<uint32_t>(text.size()), 0});
-            if (run.attribute)
-                paragraph.changes.push_back({CHCHANGE_ATTRIBUTE, run.attribute, 0, 0});
-            paragraph.text += text;
-        }
-        paragraph.changes.push_back(kParagraphEnd);
-        return paragraph;
+    static const DocumentShape shape = [] {
+        DocumentShape document{{kOpening.begin(), kOpening.end()}, {}, {kDocumentEnd}};
+        for (const Run& run : kParagraphRuns)
+            document.unit.addRun(run);
+        document.unit.changes.push_back(kParagraphEnd);
+        return document;
     }();
     return shape;
 }
 
-uint32_t changesPerParagraph()
+// Each row gives its row format and cell formats first, then each cell's
+// text and cell end, then the row end.
+const DocumentShape& tableShape()
 {
-    return static_cast<uint32_t>(paragraphShape().changes.size());
-}
-
-uint32_t unitsPerParagraph()
-{
-    return static_cast<uint32_t>(paragraphShape().text.size());
+    static const DocumentShape shape = [] {
+        DocumentShape document{{kOpening.begin(), kOpening.end()}, {}, {{CHCHANGE_END_TABLE, 0, 0, 0}, kDocumentEnd}};
+        document.opening.push_back({CHCHANGE_BEGIN_TABLE, 0, 0, 0});
+        RepeatedUnit& row = document.unit;
+        row.changes.push_back({CHCHANGE_ROW_FORMAT, 0, 0, 0});
+        for (uint32_t cell = 0; cell < kCellsPerRow; ++cell)
+            row.changes.push_back({CHCHANGE_CELL_FORMAT, cell, 0, 0});
+        for (const Run& run : kCellRuns) {
+            row.addRun(run);
+            row.changes.push_back({CHCHANGE_BREAK, CHBREAK_CELL_END, 0, 0});
+        }
+        row.changes.push_back({CHCHANGE_BREAK, CHBREAK_ROW_END, 0, 0});
+        return document;
+    }();
+    return shape;
 }
 
 class GeneratedChanges : public ItemSource {
 public:
-    explicit GeneratedChanges(uint32_t paragraphs) : paragraphs_(paragraphs) {}
+    GeneratedChanges(const DocumentShape& shape, uint32_t count) : shape_(shape), count_(count) {}
 
     uint32_t length() const override
     {
-        return static_cast<uint32_t>(kOpening.size()) + paragraphs_ * changesPerParagraph() + 1;
+        return static_cast<uint32_t>(shape_.opening.size() + count_ * unitChanges() + shape_.closing.size());
     }
 
     void copy(uint32_t first, uint32_t count, uint8_t* out) const override
@@ -107,39 +135,42 @@ public:
     }
 
 private:
+    uint32_t unitChanges() const { return static_cast<uint32_t>(shape_.unit.changes.size()); }
+
     ChangeRecord change(uint32_t id) const
     {
-        if (id < kOpening.size())
-            return kOpening[id];
-        const uint32_t index = id - static_cast<uint32_t>(kOpening.size());
-        const uint32_t paragraph = index / changesPerParagraph();
-        if (paragraph == paragraphs_)
-            return kDocumentEnd;
-        ChangeRecord record = paragraphShape().changes[index % changesPerParagraph()];
+        if (id < shape_.opening.size())
+            return shape_.opening[id];
+        const uint32_t index = id - static_cast<uint32_t>(shape_.opening.size());
+        const uint32_t unit = index / unitChanges();
+        if (unit >= count_)
+            return shape_.closing[index - count_ * unitChanges()];
+        ChangeRecord record = shape_.unit.changes[index % unitChanges()];
         if (record.type == CHCHANGE_TEXT)
-            record.value1 += paragraph * unitsPerParagraph();
+            record.value1 += unit * static_cast<uint32_t>(shape_.unit.text.size());
         return record;
     }
 
-    uint32_t paragraphs_;
+    const DocumentShape& shape_;
+    uint32_t count_;
 };
 
-// The paragraph's text, once per paragraph.
+// The unit's text, once per unit.
 class RepeatedText : public ItemSource {
 public:
-    explicit RepeatedText(uint32_t paragraphs) : paragraphs_(paragraphs) {}
+    RepeatedText(const std::u16string& text, uint32_t count) : text_(text), count_(count) {}
 
-    uint32_t length() const override { return paragraphs_ * unitsPerParagraph(); }
+    uint32_t length() const override { return count_ * static_cast<uint32_t>(text_.size()); }
 
     void copy(uint32_t first, uint32_t count, uint8_t* out) const override
     {
-        const std::u16string& text = paragraphShape().text;
         for (uint32_t id = first; id < first + count; ++id, out += sizeof(char16_t))
-            std::memcpy(out, &text[id % text.size()], sizeof(char16_t));
+            std::memcpy(out, &text_[id % text_.size()], sizeof(char16_t));
     }
 
 private:
-    uint32_t paragraphs_;
+    const std::u16string& text_;
+    uint32_t count_;
 };
 
 void addFont(Document& document, uint32_t id, const std::u16string& name)
@@ -154,19 +185,52 @@ void addFont(Document& document, uint32_t id, const std::u16string& name)
     document.list(CHLIST_FONTS)->append(record);
 }
 
+// A record of big-endian words, each at its offset; the rest is zero.
+std::vector<uint8_t> bigEndianRecord(std::size_t size, std::initializer_list<std::pair<std::size_t, uint32_t>> fields)
+{
+    std::vector<uint8_t> record(size);
+    for (const auto& [offset, value] : fields) {
+        std::vector<uint8_t> word;
+        appendNumber(word, value, 4, WordOrder::BigEndian);
+        std::copy(word.begin(), word.end(), record.begin() + static_cast<std::ptrdiff_t>(offset));
+    }
+    return record;
+}
+
+// Row format 0: no flags, no offset, automatic height, four cells; cell
+// formats 0 to 3: the width and gutters at the offsets the reader takes.
+void addTableFormats(Document& document)
+{
+    constexpr std::size_t kRowCellCount = 24;
+    constexpr std::size_t kLeftGutter = 8, kRightGutter = 12, kWidth = 16;
+    document.list(CHLIST_ROW_FORMATS)
+        ->append(bigEndianRecord(CHRECORD_SIZE_ROW_FORMAT, {{kRowCellCount, kCellsPerRow}}));
+    for (uint32_t cell = 0; cell < kCellsPerRow; ++cell)
+        document.list(CHLIST_CELL_FORMATS)
+            ->append(bigEndianRecord(CHRECORD_SIZE_CELL_FORMAT,
+                                     {{kLeftGutter, kCellGutter}, {kRightGutter, kCellGutter}, {kWidth, kCellWidth}}));
+}
+
 } // namespace
 
-std::unique_ptr<Document> makeSyntheticDocument(uint32_t paragraphs)
+std::unique_ptr<Document> makeSyntheticDocument(uint32_t count, SyntheticWorkload workload)
 {
-    if (paragraphs > (ItemList::kMaxLength - kOpening.size() - 1) / changesPerParagraph() ||
-        paragraphs > ItemList::kMaxLength / unitsPerParagraph())
-        throw std::length_error(std::to_string(paragraphs) + " paragraphs do not fit in the host's lists");
+    const DocumentShape& shape = workload == SyntheticWorkload::Table ? tableShape() : paragraphsShape();
+    const std::size_t fixed = shape.opening.size() + shape.closing.size();
+    if (count > (ItemList::kMaxLength - fixed) / shape.unit.changes.size() ||
+        count > ItemList::kMaxLength / shape.unit.text.size())
+        throw std::length_error(std::to_string(count) +
+                                (workload == SyntheticWorkload::Table ? " rows" : " paragraphs") +
+                                " do not fit in the host's lists");
     auto document = std::make_unique<Document>();
     addFont(*document, 1, u"Times New Roman");
     addFont(*document, 2, u"Arial");
+    if (workload == SyntheticWorkload::Table)
+        addTableFormats(*document);
     *document->list(CHLIST_CHANGES) =
-        ItemList(*findListLayout(CHLIST_CHANGES), std::make_shared<GeneratedChanges>(paragraphs));
-    *document->list(CHLIST_TEXT) = ItemList(*findListLayout(CHLIST_TEXT), std::make_shared<RepeatedText>(paragraphs));
+        ItemList(*findListLayout(CHLIST_CHANGES), std::make_shared<GeneratedChanges>(shape, count));
+    *document->list(CHLIST_TEXT) =
+        ItemList(*findListLayout(CHLIST_TEXT), std::make_shared<RepeatedText>(shape.unit.text, count));
     return document;
 }
 

@@ -1,13 +1,16 @@
-// A generated document of formatted text, as long as asked for. Its change
-// and text lists are computed item by item as they are read, so serving a
-// million paragraphs takes no more memory than serving one; the fonts are
-// stored as in any document.
+// Generated documents as long as asked for. Their change and text lists are
+// computed item by item as they are read, so serving a million paragraphs
+// or rows takes no more memory than serving one; fonts, row formats and cell
+// formats are stored as in any document.
 //
-// The document: the break that completes the document's properties, a
-// section setup (US Letter page, portrait, one-inch margins), Unicode text
-// in font 1 at font size 24, then `paragraphs` paragraphs that each hold five
-// text runs (the second bold, the fourth italic) and end with a paragraph
-// end, and finally the document end.
+// Both open with the break that completes the document's properties, a
+// section setup (US Letter page, portrait, one-inch margins) and Unicode
+// text in font 1 at font size 24, and close with the document end.
+// - Paragraphs: `count` paragraphs that each hold five text runs (the second
+//   bold, the fourth italic) and end with a paragraph end.
+// - Table: one table of `count` rows of four cells. Every row has the same
+//   row format and the same four cell formats (1.5-inch cells with 108-twip
+//   gutters), and a short text run in each cell.
 #pragma once
 
 #include "trx/platform.h"
@@ -18,7 +21,10 @@
 
 namespace trxhost {
 
+enum class SyntheticWorkload { Paragraphs, Table };
+
 // Throws std::length_error when the lists would pass ItemList::kMaxLength.
-TRX_API std::unique_ptr<Document> makeSyntheticDocument(uint32_t paragraphs);
+TRX_API std::unique_ptr<Document> makeSyntheticDocument(uint32_t count,
+                                                        SyntheticWorkload workload = SyntheticWorkload::Paragraphs);
 
 } // namespace trxhost
