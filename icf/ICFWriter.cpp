@@ -14,6 +14,7 @@
 #include "icf/ICFStyleNodeWriters.h"
 #include "icf/ICFStyleTableNodeWriter.h"
 #include "icf/ICFSummaryNodeWriters.h"
+#include "icf/ICFTableNodeWriters.h"
 #include "icf/ICFTextStrandNodeWriter.h"
 #include "model/StringUtil.h"
 
@@ -133,6 +134,9 @@ void CICFWriter::registerNodeWriters(INodeRegistrar* registrar)
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFListStyleNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFNoteCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFNoteSelfReferenceCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTableNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTableRowNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTableCellNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFEndOfParagraphCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFDocumentSummaryNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFDocumentSummaryTableNodeWriter>);
