@@ -1,12 +1,33 @@
-// Table changes open tables and give rows their row and cell formats.
+// Table changes open and close tables and give rows their row and cell
+// formats. The tree holds a table as table, rows, cells and the cells'
+// paragraphs; the cursor paragraph's parent is the current cell, its
+// grandparent the current row.
 #pragma once
 
 #include "chunker/Change.h"
 
-class CChangeBeginTable : public CChange {};
+class CChangeBeginTable : public CChange {
+public:
+    uint32_t process(INode*& current) override;
+};
 
-class CChangeEndTable : public CChange {};
+class CChangeEndTable : public CChange {
+public:
+    uint32_t process(INode*& current) override;
+};
 
-class CChangeRowFormat : public CChange {};
+class CChangeRowFormat : public CChange {
+public:
+    uint32_t process(INode*& current) override;
 
-class CChangeCellFormat : public CChange {};
+private:
+    CRowFormatList m_rowFormats;
+};
+
+class CChangeCellFormat : public CChange {
+public:
+    uint32_t process(INode*& current) override;
+
+private:
+    CCellFormatList m_cellFormats;
+};
