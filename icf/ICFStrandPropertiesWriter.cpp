@@ -13,6 +13,13 @@
 
 namespace {
 
+// -value, wrapping as the machine does: the lowest value stays itself (and
+// is then written as a negative amount) instead of overflowing.
+int32_t negated(int32_t value)
+{
+    return static_cast<int32_t>(0u - static_cast<uint32_t>(value));
+}
+
 // The "SPF" parameters that precede the font id twice.
 constexpr uint32_t kFontIdTag = 10;
 // The default-amount flag of "SPS"/"SBS".
@@ -351,7 +358,7 @@ void CICFStrandPropertiesWriter::writeBaselineShift(EPropertiesState state)
             if (shift > 0)
                 writeIcfScripting(kScriptingSuperscript, shift, false, kOnOffOn);
             else
-                writeIcfScripting(kScriptingSubscript, -shift, false, kOnOffOn);
+                writeIcfScripting(kScriptingSubscript, negated(shift), false, kOnOffOn);
         });
 }
 

@@ -14,6 +14,7 @@
 #include "model/StrandProperties.h"
 #include "model/TextStrandNode.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -189,6 +190,16 @@ TEST_F(StrandWritersTest, SubscriptAfterSuperscriptClosesTheSuperscriptFirst)
               CI "SPS" CE "a" CI "EPS" CE CI "SPS" CE);
     EXPECT_EQ(written(textStrand(subscript, "b")),
               CI "EPS" CE CI "SBS" CE "b" CI "EBS" CE CI "SBS" CE);
+}
+
+// The lowest shift has no positive counterpart: its amount is negative
+// still, and a negative amount is written as 0 (found by fuzzing, where the
+// negation overflowed).
+TEST_F(StrandWritersTest, TheLowestBaselineShiftIsASubscriptOfAmountZero)
+{
+    IStrandProperties* lowest = properties([](IStrandProperties& p) { p.setBaselineShift(INT32_MIN); });
+    EXPECT_EQ(written(textStrand(lowest, "a")),
+              CI "SBS" "0" PE "1" PE CE "a" CI "EBS" CE CI "SBS" "0" PE "1" PE CE);
 }
 
 TEST_F(StrandWritersTest, RevisionDeletedTextIsInsideDTX)
