@@ -10,10 +10,11 @@
 namespace {
 
 // Changes that other handlers read ahead from their own copy of the list
-// (counter references, object properties): that the main loop finds no
+// (counter references, object properties, the texts that name tags): that
+// the main loop finds no
 // handler for them is expected, so they are not counted as unhandled.
-constexpr uint32_t kReadAheadTypes[] = {CHCHANGE_COUNTER_REFERENCE, CHCHANGE_PROPERTY, CHCHANGE_END_PROPERTIES,
-                                        CHCHANGE_PROPERTY_RESERVED};
+constexpr uint32_t kReadAheadTypes[] = {CHCHANGE_COUNTER_REFERENCE, CHCHANGE_PROPERTY_TEXT, CHCHANGE_PROPERTY,
+                                        CHCHANGE_END_PROPERTIES, CHCHANGE_PROPERTY_RESERVED};
 
 bool isReadAhead(uint32_t type)
 {

@@ -1,11 +1,50 @@
 // Tag changes: bookmarks, references, tables of contents, index entries,
-// fields, the summary and style definitions.
+// fields, the summary and style definitions. A begin-tag change opens a
+// tagged stretch of the document and an end-tag change closes the one most
+// recently opened; the open tags are kept on a stack for the whole export.
 #pragma once
 
 #include "chunker/Change.h"
+#include "chunker/ChangeList.h"
+#include "chunker/TagStack.h"
 
-class CChangeTags : public CChange {};
+#include <cstdint>
 
-class CChangeBeginTag : public CChangeTags {};
+class CWordParagraphNode;
 
-class CChangeEndTag : public CChangeTags {};
+class CChangeTags : public CChange {
+public:
+    // The open tags and the named tags of the running export.
+    static CTagStack& tagStack();
+    static CTagList& tagList();
+
+protected:
+    // The named tag of that id and type; null when there is none.
+    static const CNameTypeIdTuple* findNamedTag(uint32_t id, uint32_t type);
+};
+
+// Value 1 is the tag type, value 2 the tag id, value 3 the id of the tag's
+// data record.
+class CChangeBeginTag : public CChangeTags {
+public:
+    uint32_t process(INode*& pNodeParent) override;
+
+    // Writes the decimal digits of `n` to `buffer`, most significant first,
+    // without leading zeros and without a terminator; returns how many were
+    // written (none for 0, at most 10).
+    static uint32_t itow7(uint16_t* buffer, uint32_t n);
+
+private:
+    void beginBookmark(CWordParagraphNode& paragraph);
+    // The text that the property-text change with id `changeId` designates,
+    // in the paragraph's character set.
+    CCharacterString readName(uint32_t changeId, const CWordParagraphNode& paragraph);
+
+    CChangeList m_changes;
+};
+
+// Value 1 is the tag type, value 2 the tag id.
+class CChangeEndTag : public CChangeTags {
+public:
+    uint32_t process(INode*& pNodeParent) override;
+};

@@ -1,8 +1,10 @@
 // What the reader keeps for the whole of one export, in the export's
 // context: the export and chunker handles that every item list reads
-// through, and the maker of the host's character maps with its cached map.
+// through, the maker of the host's character maps with its cached map, and
+// the open tags with the names of the named ones.
 #pragma once
 
+#include "chunker/TagStack.h"
 #include "chunker/UTCharMap.h"
 #include "core/ExportContext.h"
 #include "trx/platform.h"
@@ -17,4 +19,6 @@ struct SChunkerExportState : IExportLayerState {
     // Fetched from the host on first use.
     HCHUNKER hChunker = 0;
     CUTCharMap charMap;
+    CTagStack tagStack;
+    CTagList tagList;
 };

@@ -2,6 +2,7 @@
 
 #include "core/Exceptions.h"
 #include "core/Stream.h"
+#include "icf/ICFBookmarkNodeWriters.h"
 #include "icf/ICFDocumentNodeWriter.h"
 #include "icf/ICFFieldNodeWriters.h"
 #include "icf/ICFFontTableNodeWriter.h"
@@ -122,6 +123,8 @@ void CICFWriter::registerNodeWriters(INodeRegistrar* registrar)
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFStyleTableNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFParagraphStyleNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFStrandStyleNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFBookmarkBeginCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFBookmarkEndCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFCurrentPageNumberCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFDateTimeCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFHardHyphenCSNodeWriter>);
