@@ -18,7 +18,9 @@
 #include "chunker/ChangeText.h"
 #include "trx/changes.h"
 
-CChangeFactory::CChangeFactory()
+#include <utility>
+
+CChangeFactory::CChangeFactory(const CChunkerList* processor) : m_processor(processor)
 {
     for (CChange*& entry : m_table)
         entry = &m_defaultHandler;
@@ -43,10 +45,10 @@ bool CChangeFactory::hasChangeHandler(uint32_t type) const
     return type < kTableSize && m_table[type] != &m_defaultHandler;
 }
 
-template <class Handler>
-void CChangeFactory::registerNew(uint32_t type)
+template <class Handler, class... Args>
+void CChangeFactory::registerNew(uint32_t type, Args&&... args)
 {
-    m_owned.push_back(std::make_unique<Handler>());
+    m_owned.push_back(std::make_unique<Handler>(std::forward<Args>(args)...));
     registerChangeHandler(type, m_owned.back().get());
 }
 
@@ -90,6 +92,6 @@ void CChangeFactory::registerHandlers()
     registerNew<CChangeNote>(CHCHANGE_NOTE);
     registerNew<CChangeFrame>(CHCHANGE_FRAME);
     registerNew<CChangeSection>(CHCHANGE_SECTION);
-    registerNew<CChangeBeginTag>(CHCHANGE_BEGIN_TAG);
+    registerNew<CChangeBeginTag>(CHCHANGE_BEGIN_TAG, m_processor);
     registerNew<CChangeEndTag>(CHCHANGE_END_TAG);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chunker/Change.h"
+#include "chunker/ItemLists.h"
 
 #include <memory>
 #include <vector>
@@ -12,8 +13,10 @@ class CChangeFactory {
 public:
     static constexpr uint32_t kTableSize = 255;
 
-    // Builds and registers every handler.
-    CChangeFactory();
+    // Builds and registers every handler. The handlers that read the changes
+    // following their own do so from the position of `processor`, the list
+    // that dispatches to them (none: they read none).
+    explicit CChangeFactory(const CChunkerList* processor = nullptr);
     ~CChangeFactory();
     CChangeFactory(const CChangeFactory&) = delete;
     CChangeFactory& operator=(const CChangeFactory&) = delete;
@@ -24,10 +27,11 @@ public:
     bool hasChangeHandler(uint32_t type) const;
 
 private:
-    template <class Handler>
-    void registerNew(uint32_t type);
+    template <class Handler, class... Args>
+    void registerNew(uint32_t type, Args&&... args);
     void registerHandlers();
 
+    const CChunkerList* m_processor; // not owned
     CChange m_defaultHandler;
     CChange* m_table[kTableSize];
     std::vector<std::unique_ptr<CChange>> m_owned;

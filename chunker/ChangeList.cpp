@@ -47,7 +47,7 @@ void CChangeList::getChangeValues(uint32_t& value1, uint32_t& value2, uint32_t& 
     value3 = m_value3;
 }
 
-CChangeListProcess::CChangeListProcess() : m_factory(std::make_unique<CChangeFactory>())
+CChangeListProcess::CChangeListProcess() : m_factory(std::make_unique<CChangeFactory>(this))
 {
 }
 

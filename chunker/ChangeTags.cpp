@@ -5,10 +5,14 @@
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
 #include "model/BookmarkNodes.h"
+#include "model/CharacterSets.h"
+#include "model/Locators.h"
 #include "model/NodeFactory.h"
 #include "model/PendingNode.h"
+#include "model/ReferenceBeginCSNode.h"
 #include "trx/changes.h"
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -19,6 +23,24 @@ constexpr std::size_t kBookmarkRecordSize = 8;
 constexpr std::size_t kBookmarkNameChange = 4;
 static_assert(holdsField(kBookmarkRecordSize, kBookmarkNameChange), "the name's change lies in the record");
 
+// A cross-reference's data record: the word at offset 0 is its kind, 1 to 9
+// (anything else is an unknown kind, 0). A hyperlink's record says nothing
+// the reference needs; it is of kind 10.
+constexpr std::size_t kReferenceRecordSize = 16;
+constexpr std::size_t kReferenceKind = 0;
+static_assert(holdsField(kReferenceRecordSize, kReferenceKind), "the kind lies in the record");
+constexpr std::size_t kHyperlinkRecordSize = 12;
+constexpr uint32_t kLastCrossReferenceKind = 9;
+constexpr uint32_t kHyperlinkKind = 10;
+
+// The kinds of a reference's property changes that name its target.
+constexpr uint32_t kPropertyFileName = 0x2;
+constexpr uint32_t kPropertyURL = 0x80;
+constexpr uint32_t kPropertyBookmark = 0x200;
+
+// Enough for every digit of a 32-bit tag id.
+constexpr std::size_t kMaxTagIdDigits = 10;
+
 // No tag name of a sound document comes near this; the bound keeps a damaged
 // count from asking for gigabytes before the host is asked for the units.
 constexpr uint32_t kMaxNameLength = 0x10000;
@@ -26,6 +48,7 @@ constexpr uint32_t kMaxNameLength = 0x10000;
 const char kEmptyStack[] = "REQUIRE: the_CTagStackPtr->empty() == FALSE\n\tFile: ChCTag  ln(1154)";
 const char kNameChangeMissing[] = "REQUIRE: locErr == TRXERR_OK\n\tFile: ChCTag";
 const char kNameTooLong[] = "REQUIRE: nameLength <= kMaxNameLength\n\tFile: ChCTag";
+const char kPropertiesNeverEnd[] = "REQUIRE: changeType == CHCHANGE_END_PROPERTIES\n\tFile: ChCTag";
 const char kNestedWithoutParent[] = "REQUIRE: pNodeParent->getParentNode() is a paragraph\n\tFile: ChCTag";
 
 bool isNestedParagraph(uint32_t type)
@@ -56,10 +79,16 @@ void endNestedParagraph(INode*& cursor)
     cursor = parent;
 }
 
-// The end mark carries the name its begin was given; it too is done at once.
-void endBookmark(CWordParagraphNode& paragraph, const CNameTypeIdTuple* named)
+bool isReference(uint32_t type)
 {
-    CPendingNode node(paragraph.getNodeFactory()->createNode(kBookmarkEndCSNode));
+    return type == CHTAG_REFERENCE || type == CHTAG_HYPERLINK;
+}
+
+// The end mark (of a bookmark or a reference, `kind`) carries the name its
+// begin was given; it too is done at once.
+void endMark(CWordParagraphNode& paragraph, const CNameTypeIdTuple* named, EContentInterfaceID kind)
+{
+    CPendingNode node(paragraph.getNodeFactory()->createNode(kind));
     auto* end = dynamic_cast<IBookmarkEndCSContent*>(node.get());
     if (!end)
         return;
@@ -110,6 +139,8 @@ uint32_t CChangeBeginTag::process(INode*& pNodeParent)
     const uint32_t type = getValue1();
     if (type == CHTAG_BOOKMARK)
         beginBookmark(*paragraph);
+    else if (isReference(type))
+        beginReference(*paragraph);
     else if (isNestedParagraph(type))
         beginNestedParagraph(*paragraph, pNodeParent);
     else if (type == CHTAG_FORMATTING_SCOPE)
@@ -148,11 +179,7 @@ void CChangeBeginTag::beginBookmark(CWordParagraphNode& paragraph)
     const auto record = readDataRecord<kBookmarkRecordSize>(*this, getValue3());
     const CCharacterString name = readName(readBigEndian32(record.data(), kBookmarkNameChange), paragraph);
 
-    auto named = std::make_unique<CNameTypeIdTuple>();
-    named->setString(std::make_unique<CCharacterString>(name));
-    named->setTagId(getValue2());
-    named->setTagType(getValue1());
-    tagList().push_back(std::move(named));
+    recordName(name);
 
     CPendingNode node(paragraph.getNodeFactory()->createNode(kBookmarkBeginCSNode));
     auto* begin = dynamic_cast<IBookmarkBeginCSContent*>(node.get());
@@ -161,6 +188,93 @@ void CChangeBeginTag::beginBookmark(CWordParagraphNode& paragraph)
     begin->setName(name);
     begin->setApplicationGenerated(true);
     paragraph.appendStrand(*node.take());
+}
+
+void CChangeBeginTag::recordName(const CCharacterString& name)
+{
+    auto named = std::make_unique<CNameTypeIdTuple>();
+    named->setString(std::make_unique<CCharacterString>(name));
+    named->setTagId(getValue2());
+    named->setTagType(getValue1());
+    tagList().push_back(std::move(named));
+}
+
+// The reference is named after its tag id, so that its end finds it; the
+// begin mark holds no content and is done as soon as it stands in the
+// paragraph.
+void CChangeBeginTag::beginReference(CWordParagraphNode& paragraph)
+{
+    uint32_t kind = kHyperlinkKind;
+    if (getValue1() == CHTAG_REFERENCE) {
+        const auto record = readDataRecord<kReferenceRecordSize>(*this, getValue3());
+        kind = readBigEndian32(record.data(), kReferenceKind);
+        if (kind < 1 || kind > kLastCrossReferenceKind)
+            kind = 0;
+    } else {
+        readDataRecord<kHyperlinkRecordSize>(*this, getValue3());
+    }
+    const TCountedReference<CLocator> target = readTarget(paragraph);
+
+    uint16_t digits[kMaxTagIdDigits] = {};
+    CCharacterString name;
+    name.setString(digits, itow7(digits, getValue2()), kCharSetUnicode);
+    recordName(name);
+
+    CPendingNode node(paragraph.getNodeFactory()->createNode(kReferenceBeginCSNode));
+    auto* begin = dynamic_cast<IReferenceBeginCSContent*>(node.get());
+    if (!begin)
+        return;
+    begin->setRefType(static_cast<EReferenceType>(kind));
+    begin->setTarget(target.get());
+    begin->setName(name);
+    paragraph.appendStrand(*node.take());
+}
+
+// The property changes run from the change after the tag to the
+// end-properties change; other changes among them are passed over. Each
+// names the change that holds its text (the last of a kind counts). A URL
+// takes precedence over a file name; either combines with a bookmark.
+TCountedReference<CLocator> CChangeBeginTag::readTarget(const CWordParagraphNode& paragraph)
+{
+    if (!m_processor)
+        return {};
+    std::optional<uint32_t> fileName;
+    std::optional<uint32_t> url;
+    std::optional<uint32_t> bookmark;
+    m_changes.moveToElementById(m_processor->getPosition());
+    for (;;) {
+        if (m_changes.getNextElement() != TRXERR_OK)
+            throw ExMisformedChunkerDataError(kPropertiesNeverEnd);
+        const uint32_t changeType = m_changes.getChangeType();
+        if (changeType == CHCHANGE_END_PROPERTIES)
+            break;
+        if (changeType != CHCHANGE_PROPERTY)
+            continue;
+        uint32_t kind = 0;
+        uint32_t textChange = 0;
+        uint32_t unused = 0;
+        m_changes.getChangeValues(kind, textChange, unused);
+        if (kind == kPropertyFileName)
+            fileName = textChange;
+        else if (kind == kPropertyURL)
+            url = textChange;
+        else if (kind == kPropertyBookmark)
+            bookmark = textChange;
+    }
+
+    // The texts are read once the properties are known: reading one moves
+    // the list.
+    if (url && bookmark)
+        return makeCounted<CURL_BookmarkLocator>(readName(*url, paragraph), readName(*bookmark, paragraph));
+    if (url)
+        return makeCounted<CURLLocator>(readName(*url, paragraph));
+    if (fileName && bookmark)
+        return makeCounted<CFile_BookmarkLocator>(readName(*fileName, paragraph), readName(*bookmark, paragraph));
+    if (fileName)
+        return makeCounted<CFileLocator>(readName(*fileName, paragraph));
+    if (bookmark)
+        return makeCounted<CBookmarkLocator>(readName(*bookmark, paragraph));
+    return {};
 }
 
 // The popped tag names what is closed (a bookmark's name is found by its id
@@ -178,7 +292,9 @@ uint32_t CChangeEndTag::process(INode*& pNodeParent)
         return 0;
     const uint32_t type = getValue1();
     if (type == CHTAG_BOOKMARK)
-        endBookmark(*paragraph, findNamedTag(tag.getTagId(), tag.getTagType()));
+        endMark(*paragraph, findNamedTag(tag.getTagId(), tag.getTagType()), kBookmarkEndCSNode);
+    else if (isReference(type))
+        endMark(*paragraph, findNamedTag(tag.getTagId(), tag.getTagType()), kReferenceEndCSNode);
     else if (isNestedParagraph(type))
         endNestedParagraph(pNodeParent);
     else if (type == CHTAG_FORMATTING_SCOPE)

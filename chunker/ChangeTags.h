@@ -7,9 +7,11 @@
 #include "chunker/Change.h"
 #include "chunker/ChangeList.h"
 #include "chunker/TagStack.h"
+#include "model/CountedReference.h"
 
 #include <cstdint>
 
+class CLocator;
 class CWordParagraphNode;
 
 class CChangeTags : public CChange {
@@ -27,6 +29,11 @@ protected:
 // data record.
 class CChangeBeginTag : public CChangeTags {
 public:
+    // The changes that follow a tag (a reference's properties) are read from
+    // the position of `processor`, the list that dispatches the tag; without
+    // it a reference has no target.
+    explicit CChangeBeginTag(const CChunkerList* processor = nullptr) : m_processor(processor) {}
+
     uint32_t process(INode*& pNodeParent) override;
 
     // Writes the decimal digits of `n` to `buffer`, most significant first,
@@ -36,10 +43,17 @@ public:
 
 private:
     void beginBookmark(CWordParagraphNode& paragraph);
+    void beginReference(CWordParagraphNode& paragraph);
+    // The locator that the property changes following the tag describe;
+    // null when they name no target.
+    TCountedReference<CLocator> readTarget(const CWordParagraphNode& paragraph);
+    // Records `name` for the tag being opened.
+    void recordName(const CCharacterString& name);
     // The text that the property-text change with id `changeId` designates,
     // in the paragraph's character set.
     CCharacterString readName(uint32_t changeId, const CWordParagraphNode& paragraph);
 
+    const CChunkerList* m_processor; // not owned
     CChangeList m_changes;
 };
 

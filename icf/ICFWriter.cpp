@@ -10,6 +10,7 @@
 #include "icf/ICFNodeWriterCreator.h"
 #include "icf/ICFNoteNodeWriters.h"
 #include "icf/ICFParagraphNodeWriter.h"
+#include "icf/ICFReferenceNodeWriters.h"
 #include "icf/ICFSectionNodeWriter.h"
 #include "icf/ICFSpecialCharNodeWriters.h"
 #include "icf/ICFStyleNodeWriters.h"
@@ -137,6 +138,8 @@ void CICFWriter::registerNodeWriters(INodeRegistrar* registrar)
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFListStyleNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFNoteCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFNoteSelfReferenceCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFReferenceBeginCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFReferenceEndCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTableNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTableRowNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTableCellNodeWriter>);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/Writer.h"
+#include "icf/ICFReferenceMap.h"
 #include "icf/ICFStrandPropertiesWriter.h"
 
 #include <cstdint>
@@ -74,6 +75,9 @@ public:
     // The character properties writer shared by all strand and style writers.
     CICFStrandPropertiesWriter* getStrandPropertiesWriter() { return &m_strandPropertiesWriter; }
 
+    // The references begun and not yet ended, by name.
+    CICFReferenceMap& getReferenceBeginEndMap() { return m_references; }
+
     bool hasSectionBeenWritten() const { return m_sectionWritten; }
     void setSectionWritten(bool written) { m_sectionWritten = written; }
 
@@ -96,4 +100,7 @@ private:
     int32_t m_disableCount = 0;
     std::list<long> m_neverConvert;
     CICFStrandPropertiesWriter m_strandPropertiesWriter;
+    // Last, so that it goes first: the commands it keeps open finish while
+    // the rest of the writer still stands, with output already switched off.
+    CICFReferenceMap m_references;
 };

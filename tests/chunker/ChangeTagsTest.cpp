@@ -1,6 +1,6 @@
 // Tag changes where no golden case reaches: an end tag without an open tag,
-// the names generated from tag ids, and bookmark records that point outside
-// the host's lists.
+// the names generated from tag ids, bookmark records that point outside the
+// host's lists, and reference properties that never end.
 #include "FailureOf.h"
 #include "ReaderTreeFixture.h"
 
@@ -72,6 +72,33 @@ TEST_F(ChangeTagsTest, ABookmarkOutsideTheListsFailsWithoutMakingAnything)
         const auto failure = failureOf<ExChunkerFailed>([&] { change(CHCHANGE_BEGIN_TAG, CHTAG_BOOKMARK, 1, record); });
         ASSERT_TRUE(failure);
         EXPECT_NE(failure->getTrxErrNumber(), 0u);
+    }
+    EXPECT_TRUE(cursor->isEmpty());
+    EXPECT_TRUE(CChangeTags::tagList().empty());
+}
+
+// Change 0 is a URL's text; changes 1 and 2 are a reference's properties,
+// with no end-properties change before the list ends.
+class UnendedPropertiesTest : public ChangeHandlerFixture {
+protected:
+    UnendedPropertiesTest()
+        : ChangeHandlerFixture("property text \"http://example.com\"\n"
+                               "record 3 2 0 0 0\n"
+                               "property url 0\n"
+                               "property bookmark 0\n")
+    {
+        CChangeTags::tagStack().clear();
+        CChangeTags::tagList().clear();
+    }
+};
+
+TEST_F(UnendedPropertiesTest, AReferenceWhosePropertiesNeverEndIsMisformedData)
+{
+    for (uint32_t type : {CHTAG_REFERENCE, CHTAG_HYPERLINK}) {
+        // The changes after the begin tag: the properties.
+        changes.moveToElementById(1);
+        EXPECT_EQ(messageOf<ExMisformedChunkerDataError>([&] { change(CHCHANGE_BEGIN_TAG, type, 7, 0); }),
+                  "REQUIRE: changeType == CHCHANGE_END_PROPERTIES\n\tFile: ChCTag");
     }
     EXPECT_TRUE(cursor->isEmpty());
     EXPECT_TRUE(CChangeTags::tagList().empty());
