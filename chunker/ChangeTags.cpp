@@ -1,11 +1,14 @@
 #include "chunker/ChangeTags.h"
 
+#include "chunker/ChangeText.h"
 #include "chunker/ChunkerExportState.h"
 #include "chunker/HostRecords.h"
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
 #include "model/BookmarkNodes.h"
 #include "model/CharacterSets.h"
+#include "model/DateTimeFormats.h"
+#include "model/FieldNodes.h"
 #include "model/Locators.h"
 #include "model/NodeFactory.h"
 #include "model/PendingNode.h"
@@ -38,6 +41,20 @@ constexpr uint32_t kPropertyFileName = 0x2;
 constexpr uint32_t kPropertyURL = 0x80;
 constexpr uint32_t kPropertyBookmark = 0x200;
 
+// A date field's data record: the word at offset 8 is 1 for a date; any
+// other field keeps only a paragraph for its content.
+constexpr std::size_t kDateFieldRecordSize = 16;
+constexpr std::size_t kDateFieldKind = 8;
+static_assert(holdsField(kDateFieldRecordSize, kDateFieldKind), "the kind lies in the record");
+constexpr uint32_t kDateFieldIsDate = 1;
+
+// The format code of each date part character, from
+// CHSPECIAL_DATE_PART_FIRST on; 0 for the two that stand for none.
+constexpr uint32_t kDatePartCodes[] = {6, 5, 5, 3, 3, 4, 4, 1, 2, 8, 8, 9, 9, 10, 10, 11, 0, 0, 7, 6};
+static_assert(sizeof(kDatePartCodes) / sizeof(kDatePartCodes[0]) ==
+                  CHSPECIAL_DATE_PART_LAST - CHSPECIAL_DATE_PART_FIRST + 1,
+              "one code for each date part");
+
 // Enough for every digit of a 32-bit tag id.
 constexpr std::size_t kMaxTagIdDigits = 10;
 
@@ -50,22 +67,33 @@ const char kNameChangeMissing[] = "REQUIRE: locErr == TRXERR_OK\n\tFile: ChCTag"
 const char kNameTooLong[] = "REQUIRE: nameLength <= kMaxNameLength\n\tFile: ChCTag";
 const char kPropertiesNeverEnd[] = "REQUIRE: changeType == CHCHANGE_END_PROPERTIES\n\tFile: ChCTag";
 const char kNestedWithoutParent[] = "REQUIRE: pNodeParent->getParentNode() is a paragraph\n\tFile: ChCTag";
+const char kFormatNeverEnds[] = "REQUIRE: changeType == CHCHANGE_END_TAG\n\tFile: ChCTag";
+const char kDateFieldWithoutParent[] =
+    "REQUIRE: pNodeParent->getParentNode() is a date field or a paragraph\n\tFile: ChCTag";
+const char kFormatTextTooLong[] = "REQUIRE: count <= kMaxTextRunLength\n\tFile: ChCTag";
 
 bool isNestedParagraph(uint32_t type)
 {
     return type == CHTAG_NESTED_PARAGRAPH || type == CHTAG_NUMBER_TEXT;
 }
 
-// A nested paragraph of the cursor paragraph, which becomes the cursor.
-void beginNestedParagraph(CWordParagraphNode& paragraph, INode*& cursor)
+// A new paragraph inside `holder`, with the wide-string character set of
+// `paragraph`, becomes the cursor.
+void openParagraphIn(INode& holder, CWordParagraphNode& paragraph, INode*& cursor)
 {
     CPendingNode node(paragraph.getNodeFactory()->createNode(kParagraphNode));
     auto* nested = dynamic_cast<CWordParagraphNode*>(node.get());
     if (!nested)
         return;
     nested->setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
-    paragraph.attachNode(nested);
+    holder.attachNode(nested);
     cursor = node.take();
+}
+
+// A nested paragraph of the cursor paragraph, which becomes the cursor.
+void beginNestedParagraph(CWordParagraphNode& paragraph, INode*& cursor)
+{
+    openParagraphIn(paragraph, paragraph, cursor);
 }
 
 // The nested paragraph holds nothing of the document's text: it goes, with
@@ -77,6 +105,34 @@ void endNestedParagraph(INode*& cursor)
         throw ExNodeParsingError(kNestedWithoutParent);
     cursor->release();
     cursor = parent;
+}
+
+// The cursor is the field's content paragraph. A date's paragraph is
+// closed with its field, which may then be written (the field writes its
+// format; its content stays unwritten); the paragraph holding the field is
+// the cursor again. Any other field's paragraph goes like a nested one.
+void endDateField(INode*& cursor)
+{
+    INode* holder = cursor->getParentNode();
+    if (holder && dynamic_cast<CWordParagraphNode*>(holder)) {
+        endNestedParagraph(cursor);
+        return;
+    }
+    INode* outer = holder ? holder->getParentNode() : nullptr;
+    if (!holder || !dynamic_cast<IDateTimeCSContent*>(holder->getIContent()) || !outer)
+        throw ExNodeParsingError(kDateFieldWithoutParent);
+    cursor->done();
+    holder->done();
+    cursor = outer;
+}
+
+// The format code of the special character `code` within a date format; 0
+// (no code) for anything but a date part.
+uint32_t datePartCode(uint32_t code)
+{
+    if (code < CHSPECIAL_DATE_PART_FIRST || code > CHSPECIAL_DATE_PART_LAST)
+        return 0;
+    return kDatePartCodes[code - CHSPECIAL_DATE_PART_FIRST];
 }
 
 bool isReference(uint32_t type)
@@ -141,6 +197,8 @@ uint32_t CChangeBeginTag::process(INode*& pNodeParent)
         beginBookmark(*paragraph);
     else if (isReference(type))
         beginReference(*paragraph);
+    else if (type == CHTAG_DATE_FIELD)
+        beginDateField(*paragraph, pNodeParent);
     else if (isNestedParagraph(type))
         beginNestedParagraph(*paragraph, pNodeParent);
     else if (type == CHTAG_FORMATTING_SCOPE)
@@ -230,6 +288,74 @@ void CChangeBeginTag::beginReference(CWordParagraphNode& paragraph)
     paragraph.appendStrand(*node.take());
 }
 
+// A date field holds its content in a paragraph of its own, the cursor until
+// the field's end; its format is read ahead, before the field joins the
+// paragraph, so that a format that never ends leaves nothing behind.
+void CChangeBeginTag::beginDateField(CWordParagraphNode& paragraph, INode*& cursor)
+{
+    const auto record = readDataRecord<kDateFieldRecordSize>(*this, getValue3());
+    if (readBigEndian32(record.data(), kDateFieldKind) != kDateFieldIsDate) {
+        beginNestedParagraph(paragraph, cursor);
+        return;
+    }
+    CPendingNode node(paragraph.getNodeFactory()->createNode(kDateTimeCSNode));
+    auto* field = dynamic_cast<IDateTimeCSContent*>(node.get() ? node.get()->getIContent() : nullptr);
+    if (!field)
+        return;
+    readDateFormat(*field, paragraph);
+    paragraph.giveRunningFormat(*field);
+    paragraph.attachNode(node.get());
+    openParagraphIn(*node.take(), paragraph, cursor);
+}
+
+// The format is the nested paragraph that follows the tag, before the next
+// break (none without one); it runs to the first end tag, which must come
+// before the list ends. Each text change is literal text, each special
+// character a code.
+void CChangeBeginTag::readDateFormat(IDateTimeCSContent& field, const CWordParagraphNode& paragraph)
+{
+    if (!m_processor)
+        return;
+    m_changes.moveToElementById(m_processor->getPosition());
+    for (;;) {
+        if (m_changes.getNextElement() != TRXERR_OK)
+            return;
+        const uint32_t changeType = m_changes.getChangeType();
+        if (changeType == CHCHANGE_BREAK)
+            return;
+        if (changeType == CHCHANGE_BEGIN_TAG && m_changes.getValue1() == CHTAG_NESTED_PARAGRAPH)
+            break;
+    }
+    CTextList texts;
+    for (;;) {
+        if (m_changes.getNextElement() != TRXERR_OK)
+            throw ExMisformedChunkerDataError(kFormatNeverEnds);
+        const uint32_t changeType = m_changes.getChangeType();
+        if (changeType == CHCHANGE_END_TAG)
+            break;
+        if (changeType == CHCHANGE_TEXT) {
+            const uint32_t count = m_changes.getValue2();
+            if (count > kMaxTextRunLength)
+                throw ExMisformedChunkerDataError(kFormatTextTooLong);
+            // One unit more than asked, so that an empty run still hands the
+            // host a buffer.
+            std::vector<uint16_t> units(size_t{count} + 1, 0);
+            texts.moveToElementById(m_changes.getValue1());
+            texts.getNextElements(count, units.data());
+            CCharacterString text;
+            text.setString(units.data(), count, paragraph.getCharset());
+            text.setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
+            const auto characters = makeCounted<CDateTimeFormatCharacters>();
+            characters->setString(text);
+            field.addDateTimeFormat(characters.get());
+        } else if (changeType == CHCHANGE_SPECIAL_CHARACTER) {
+            const auto code = makeCounted<CDateTimeFormatCode>();
+            code->setCode(static_cast<EDateTimeFormatCode>(datePartCode(m_changes.getValue1())));
+            field.addDateTimeFormat(code.get());
+        }
+    }
+}
+
 // The property changes run from the change after the tag to the
 // end-properties change; other changes among them are passed over. Each
 // names the change that holds its text (the last of a kind counts). A URL
@@ -295,6 +421,8 @@ uint32_t CChangeEndTag::process(INode*& pNodeParent)
         endMark(*paragraph, findNamedTag(tag.getTagId(), tag.getTagType()), kBookmarkEndCSNode);
     else if (isReference(type))
         endMark(*paragraph, findNamedTag(tag.getTagId(), tag.getTagType()), kReferenceEndCSNode);
+    else if (type == CHTAG_DATE_FIELD)
+        endDateField(pNodeParent);
     else if (isNestedParagraph(type))
         endNestedParagraph(pNodeParent);
     else if (type == CHTAG_FORMATTING_SCOPE)

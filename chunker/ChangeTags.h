@@ -12,6 +12,7 @@
 #include <cstdint>
 
 class CLocator;
+class IDateTimeCSContent;
 class CWordParagraphNode;
 
 class CChangeTags : public CChange {
@@ -43,6 +44,10 @@ public:
 
 private:
     void beginBookmark(CWordParagraphNode& paragraph);
+    void beginDateField(CWordParagraphNode& paragraph, INode*& cursor);
+    // Gives `field` the format that the nested paragraph following the tag
+    // spells out: its text changes and date part codes, up to its end.
+    void readDateFormat(IDateTimeCSContent& field, const CWordParagraphNode& paragraph);
     void beginReference(CWordParagraphNode& paragraph);
     // The locator that the property changes following the tag describe;
     // null when they name no target.

@@ -11,15 +11,6 @@
 
 #include <vector>
 
-namespace {
-
-// A text run longer than this cannot come from a sound document; the bound
-// keeps a damaged count from asking for gigabytes before the host is asked
-// for the units.
-constexpr uint32_t kMaxTextRunLength = 0x100000;
-
-} // namespace
-
 uint32_t CChangeText::process(INode*& pNodeParent)
 {
     auto* paragraph = dynamic_cast<CWordParagraphNode*>(pNodeParent);

@@ -5,6 +5,13 @@
 #include "chunker/Change.h"
 #include "chunker/ItemLists.h"
 
+#include <cstdint>
+
+// A text run longer than this cannot come from a sound document; the bound
+// keeps a damaged count from asking for gigabytes before the host is asked
+// for the units.
+constexpr uint32_t kMaxTextRunLength = 0x100000;
+
 class CChangeText : public CChange {
 public:
     // Value 1 is the id of the run's first character in the text list,

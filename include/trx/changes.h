@@ -178,6 +178,10 @@
 #define CHSPECIAL_TIME 10
 #define CHSPECIAL_INDEX_ENTRY 312 /* the paragraph's text so far becomes an index entry */
 #define CHSPECIAL_INDEX_SUBENTRY 313
+/* Inside a date field's format, the parts of the date or time: from
+ * CHSPECIAL_DATE_PART_FIRST to CHSPECIAL_DATE_PART_LAST. */
+#define CHSPECIAL_DATE_PART_FIRST 0x120
+#define CHSPECIAL_DATE_PART_LAST 0x133
 
 /* Tag types: value 1 of CHCHANGE_BEGIN_TAG and CHCHANGE_END_TAG. */
 #define CHTAG_BOOKMARK 0x80020008u

@@ -1,11 +1,14 @@
 // Tag changes where no golden case reaches: an end tag without an open tag,
 // the names generated from tag ids, bookmark records that point outside the
-// host's lists, and reference properties that never end.
+// host's lists, reference properties and date formats that never end, and
+// the code of every date part.
 #include "FailureOf.h"
 #include "ReaderTreeFixture.h"
 
 #include "chunker/ChangeTags.h"
 #include "core/Exceptions.h"
+#include "model/DateTimeFormats.h"
+#include "model/FieldNodes.h"
 #include "trx/changes.h"
 
 namespace {
@@ -102,6 +105,95 @@ TEST_F(UnendedPropertiesTest, AReferenceWhosePropertiesNeverEndIsMisformedData)
     }
     EXPECT_TRUE(cursor->isEmpty());
     EXPECT_TRUE(CChangeTags::tagList().empty());
+}
+
+// Data record 0 is a date field's, record 8 another field's. Change 0 opens
+// the format; changes 1 to 22 are the special characters 0x11F to 0x134,
+// change 23 the text "-", change 24 ends the format. Change 25 is a break,
+// then a second format that never ends.
+class DateFieldTest : public ChangeHandlerFixture {
+protected:
+    DateFieldTest() : ChangeHandlerFixture(listing())
+    {
+        CChangeTags::tagStack().clear();
+        CChangeTags::tagList().clear();
+    }
+
+    static std::string listing()
+    {
+        std::string text = "record 3 0 0 1 0\nrecord 3 0 0 2 0\nbegin nested paragraph 6 0\n";
+        for (uint32_t code = 0x11F; code <= 0x134; ++code)
+            text += "special " + std::to_string(code) + "\n";
+        return text + "text \"-\"\nend nested paragraph 6\nparagraph end\nbegin nested paragraph 7 0\ntext \"x\"\n";
+    }
+
+    // Begins a date field as if the change before `next` dispatched it.
+    void beginDate(uint32_t next, uint32_t record = 0)
+    {
+        changes.moveToElementById(next);
+        ReaderTreeFixture::change(CHCHANGE_BEGIN_TAG, CHTAG_DATE_FIELD, 5, record);
+    }
+};
+
+TEST_F(DateFieldTest, EachDatePartGivesItsCodeAndTextStaysLiteral)
+{
+    INode* outer = cursor;
+    beginDate(0);
+    ASSERT_EQ(kindsOf(outer), std::vector<EContentInterfaceID>{kDateTimeCSNode});
+    INode* fieldNode = *outer->getFirstChild();
+    EXPECT_EQ(cursor->getParentNode(), fieldNode) << "the field's content paragraph is the cursor";
+    EXPECT_NE(propertiesOf(fieldNode), nullptr);
+
+    std::vector<uint32_t> codes;
+    std::string literal;
+    for (const CDateTimeFormat* item :
+         dynamic_cast<IDateTimeCSContent&>(*fieldNode->getIContent()).getDateTimeFormatList()) {
+        if (item->getType() == kDateTimeFormatCode) {
+            codes.push_back(static_cast<const CDateTimeFormatCode*>(item)->getCode());
+        } else {
+            CCharacterString text;
+            literal += static_cast<const CDateTimeFormatCharacters*>(item)->getString(text).getString();
+        }
+    }
+    // 0x11F and 0x134 lie outside the date parts, 0x130 and 0x131 stand for
+    // none: code 0.
+    EXPECT_EQ(codes, (std::vector<uint32_t>{0, 6, 5, 5, 3, 3, 4, 4, 1, 2, 8, 8, 9, 9, 10, 10, 11, 0, 0, 7, 6, 0}));
+    EXPECT_EQ(literal, "-");
+
+    ReaderTreeFixture::change(CHCHANGE_END_TAG, CHTAG_DATE_FIELD, 5);
+    EXPECT_EQ(cursor, outer);
+    EXPECT_TRUE(CChangeTags::tagStack().empty());
+    EXPECT_EQ(log.back(), "D " + std::to_string(kDateTimeCSNode));
+}
+
+TEST_F(DateFieldTest, TheFormatIsLookedForUpToABreakAndMustEndBeforeTheList)
+{
+    INode* outer = cursor;
+    // The break comes before the next format: a field without format.
+    beginDate(25);
+    ASSERT_EQ(kindsOf(outer), std::vector<EContentInterfaceID>{kDateTimeCSNode});
+    EXPECT_TRUE(
+        dynamic_cast<IDateTimeCSContent&>(*(*outer->getFirstChild())->getIContent()).getDateTimeFormatList().empty());
+    ReaderTreeFixture::change(CHCHANGE_END_TAG, CHTAG_DATE_FIELD, 5);
+    ASSERT_EQ(cursor, outer);
+
+    // A format whose end tag never comes: misformed data, and no field.
+    (*outer->getFirstChild())->release();
+    EXPECT_EQ(messageOf<ExMisformedChunkerDataError>([&] { beginDate(26); }),
+              "REQUIRE: changeType == CHCHANGE_END_TAG\n\tFile: ChCTag");
+    EXPECT_EQ(cursor, outer);
+    EXPECT_TRUE(outer->isEmpty());
+}
+
+TEST_F(DateFieldTest, AnotherFieldKeepsOnlyAParagraphThatGoesAtItsEnd)
+{
+    INode* outer = cursor;
+    beginDate(0, 8);
+    ASSERT_EQ(kindsOf(outer), std::vector<EContentInterfaceID>{kParagraphNode});
+    EXPECT_EQ(cursor->getParentNode(), outer);
+    ReaderTreeFixture::change(CHCHANGE_END_TAG, CHTAG_DATE_FIELD, 5);
+    EXPECT_EQ(cursor, outer);
+    EXPECT_TRUE(outer->isEmpty());
 }
 
 } // namespace

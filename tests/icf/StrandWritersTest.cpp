@@ -1,5 +1,6 @@
 // Character properties around strands: the on/off decision, the commands and
-// parameters the golden cases do not use, and the text strand's own output.
+// parameters the golden cases do not use, the text strand's own output and
+// the date field's codes at the ends of its table.
 #include "icf/ICFColor.h"
 #include "icf/ICFStrandPropertiesWriter.h"
 
@@ -9,6 +10,9 @@
 #include "ICFOutputFixture.h"
 
 #include "model/CharacterSets.h"
+#include "model/CountedReference.h"
+#include "model/DateTimeFormats.h"
+#include "model/FieldNodes.h"
 #include "model/FontDefinition.h"
 #include "model/NodeCast.h"
 #include "model/StrandProperties.h"
@@ -98,7 +102,7 @@ class StrandWritersTest : public ICFOutputFixture {
 protected:
     StrandWritersTest()
     {
-        makeNodes<CTextStrandNode>();
+        makeNodes<CTextStrandNode, CDateTimeCSNode>();
         writer.initialize(&stream, registrar());
     }
 
@@ -126,6 +130,18 @@ protected:
         strand.setText(CCharacterString(text, kCharSetCp1252));
         strands.push_back(&strand);
         return &strand;
+    }
+
+    // A date field with the format items given, released by the fixture.
+    INode* dateField(const std::vector<CDateTimeFormat*>& items)
+    {
+        auto& field = nodeAs<CDateTimeCSNode>(factory.createNode(kDateTimeCSNode));
+        for (CDateTimeFormat* item : items) {
+            field.addDateTimeFormat(item);
+            item->releaseRef();
+        }
+        strands.push_back(&field);
+        return &field;
     }
 
     // The output of a pull write of `strand`.
@@ -218,6 +234,23 @@ TEST_F(StrandWritersTest, SymbolFontTextIsWrittenAsSymbolCharacters)
     node->done();
     EXPECT_EQ(output(), "");
     EXPECT_EQ(written(node), CI "XCS" "9998" PE "61" PE CE "_" CI "XCS" "9998" PE "62" PE CE "_");
+}
+
+CDateTimeFormat* dateCode(uint32_t code)
+{
+    auto* item = new CDateTimeFormatCode;
+    item->setCode(static_cast<EDateTimeFormatCode>(code));
+    return item;
+}
+
+TEST_F(StrandWritersTest, DateCodesOutsideTheTableWriteNothing)
+{
+    auto* slash = new CDateTimeFormatCharacters;
+    slash->setString(CCharacterString("/", kCharSetCp1252));
+    EXPECT_EQ(written(dateField({dateCode(10), dateCode(0), slash, dateCode(12), dateCode(11)})),
+              CI "DTF" "01" PE "2f" PE "30" PE CE);
+    // Without a format: month, day and year in numbers.
+    EXPECT_EQ(written(dateField({})), CI "DTF" "32" PE "2f" PE "31" PE "2f" PE "34" PE CE);
 }
 
 } // namespace
