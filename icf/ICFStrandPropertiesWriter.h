@@ -46,7 +46,17 @@ public:
     void writeProperties(CICFWriter* writer, EPropertiesState state);
 
     // One operation per property, writing it in `state` against the current
-    // comparison base; the on/off attributes are written by writeFlag.
+    // comparison base; those of the on/off attributes write the commands of
+    // their row of the attribute table.
+    void writeBold(EPropertiesState state) { writeFlagCommands(state, kFlagBold); }
+    void writeFlashing(EPropertiesState state) { writeFlagCommands(state, kFlagFlashing); }
+    void writeHidden(EPropertiesState state) { writeFlagCommands(state, kFlagHidden); }
+    void writeItalic(EPropertiesState state) { writeFlagCommands(state, kFlagItalic); }
+    void writeOutline(EPropertiesState state) { writeFlagCommands(state, kFlagOutline); }
+    void writeProtected(EPropertiesState state) { writeFlagCommands(state, kFlagProtected); }
+    void writeReverse(EPropertiesState state) { writeFlagCommands(state, kFlagReverse); }
+    void writeRevisionAdded(EPropertiesState state) { writeFlagCommands(state, kFlagRevisionAdded); }
+    void writeShadow(EPropertiesState state) { writeFlagCommands(state, kFlagShadow); }
     void writeFont(EPropertiesState state);
     void writeBaselineShift(EPropertiesState state);
     void writeScripting(EPropertiesState state);
@@ -61,14 +71,6 @@ public:
     // ICF has no command for these.
     void writePairKerningStart(EPropertiesState) {}
     void writeScaling(EPropertiesState) {}
-    // An on/off attribute, with the commands of its row in the ICF table; a
-    // template so that the write order can name each attribute.
-    template <EStrandFlag flag>
-    void writeFlag(EPropertiesState state)
-    {
-        writeFlagCommands(state, flag);
-    }
-
     // "SPS"/"SBS" (type 1 / 2) with the amount and the default flag when
     // on, "EPS"/"EBS" when off.
     void writeIcfScripting(uint32_t type, int32_t amount, bool isDefault, EOnOffType onOrOff);
