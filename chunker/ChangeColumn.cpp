@@ -102,11 +102,15 @@ void CChangeColumn::openGroup(INode* cursor)
     INode* section = cursor->getParentNode();
     if (!section)
         throw ExNodeParsingError(kNoSection);
-    INode* column = cursor->getNodeFactory()->createNode(kChunkerColumnNode);
+    CPendingNode column(cursor->getNodeFactory()->createNode(kChunkerColumnNode));
     section->detachNode(cursor);
-    section->attachNode(column);
-    column->attachNode(cursor);
-    readColumnLayout(dynamic_cast<CChunkerColumnNode&>(*column));
+    // Owned while it is out of the tree: a failure before it is in the
+    // column releases it rather than losing it.
+    CPendingNode moved(cursor);
+    section->attachNode(column.get());
+    column.get()->attachNode(moved.get());
+    moved.take();
+    readColumnLayout(dynamic_cast<CChunkerColumnNode&>(*column.take()));
 }
 
 void CChangeColumn::readColumnLayout(CChunkerColumnNode& group)

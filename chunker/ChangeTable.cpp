@@ -95,10 +95,14 @@ uint32_t CChangeBeginTable::process(INode*& current)
     CPendingNode row(factory->createNode(kTableRowNode));
     CPendingNode cell(factory->createNode(kTableCellNode));
     parent->detachNode(current);
+    // Owned while it is out of the tree: a failure before it is in the cell
+    // releases it rather than losing it.
+    CPendingNode moved(current);
     parent->attachNode(table.get());
     table.get()->attachNode(row.get());
     row.take()->attachNode(cell.get());
-    cell.take()->attachNode(current);
+    cell.take()->attachNode(moved.get());
+    moved.take();
     table.take()->propertiesDone();
     return 0;
 }
