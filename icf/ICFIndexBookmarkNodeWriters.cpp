@@ -46,8 +46,7 @@ void CICFIndexBookmarkCSNodeWriter::writeEntries(const IIndexBookmarkCSContent& 
     m_writingEntries = false;
 }
 
-void CICFIndexBookmarkCSNodeWriter::writeEntryTexts(const IIndexBookmarkCSContent& bookmark,
-                                                    CICFCommandWriter& command)
+void CICFIndexBookmarkCSNodeWriter::writeEntryTexts(const IIndexBookmarkCSContent& bookmark, CICFCommandWriter& command)
 {
     for (IIndexEntryContent* entry : bookmark.getEntryList()) {
         std::list<CCharacterString> texts;
