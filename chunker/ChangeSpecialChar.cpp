@@ -1,10 +1,10 @@
 #include "chunker/ChangeSpecialChar.h"
 
+#include "chunker/TocIndexTags.h"
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
 #include "model/IndexNodes.h"
 #include "model/NodeFactory.h"
-#include "model/PendingNode.h"
 #include "trx/changes.h"
 
 namespace {
@@ -52,36 +52,22 @@ uint32_t CChangeSpecialChar::process(INode*& pNodeParent)
     const EContentInterfaceID id = nodeOfCode(getValue1());
     if (!factory || id == kNullInterface)
         return 0;
-    INode* node = factory->createNode(id);
-    if (!node)
+    if (id == kIndexEntryNode) {
+        makeIndexEntry(*paragraph);
         return 0;
-    if (id == kIndexEntryNode)
-        makeIndexEntry(*paragraph, *node);
-    else
+    }
+    if (INode* node = factory->createNode(id))
         paragraph->appendStrand(*node);
     return 0;
 }
 
-void CChangeSpecialChar::makeIndexEntry(CWordParagraphNode& paragraph, INode& entry)
+void CChangeSpecialChar::makeIndexEntry(CWordParagraphNode& paragraph)
 {
-    // Nothing refers to the new entry until the bookmark takes it.
-    CPendingNode pending(&entry);
     INode* parent = paragraph.getParentNode();
     if (!parent)
         throw ExNodeParsingError(kNoParentForIndexEntry);
     // Only an index bookmark takes entries: elsewhere the text stays where
-    // it is and the entry is dropped.
-    auto* bookmark = dynamic_cast<IIndexBookmarkCSContent*>(parent->getIContent());
-    auto* entryContent = dynamic_cast<IIndexEntryContent*>(entry.getIContent());
-    if (!bookmark || !entryContent)
-        return;
-    while (paragraph.getFirstChild() != paragraph.getTermChild()) {
-        INode* child = *paragraph.getFirstChild();
-        CPendingNode copy(child->clone(INode::kCloneNodeOnly));
-        entry.attachNode(copy.get());
-        copy.take();
-        child->release();
-    }
-    bookmark->addEntry(entryContent);
-    pending.take();
+    // it is.
+    if (dynamic_cast<IIndexBookmarkCSContent*>(parent->getIContent()))
+        addIndexEntry(paragraph, *parent);
 }

@@ -14,6 +14,7 @@ public:
     uint32_t process(INode*& pNodeParent) override;
 
 private:
-    // Moves the paragraph's children into a new index entry.
-    static void makeIndexEntry(CWordParagraphNode& paragraph, INode& entry);
+    // Inside an index bookmark, moves the paragraph's children into a new
+    // index entry of the bookmark.
+    static void makeIndexEntry(CWordParagraphNode& paragraph);
 };

@@ -3,6 +3,8 @@
 #include "chunker/ChangeText.h"
 #include "chunker/ChunkerExportState.h"
 #include "chunker/HostRecords.h"
+#include "chunker/NodeEditing.h"
+#include "chunker/TocIndexTags.h"
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
 #include "model/BookmarkNodes.h"
@@ -77,19 +79,6 @@ bool isNestedParagraph(uint32_t type)
     return type == CHTAG_NESTED_PARAGRAPH || type == CHTAG_NUMBER_TEXT;
 }
 
-// A new paragraph inside `holder`, with the wide-string character set of
-// `paragraph`, becomes the cursor.
-void openParagraphIn(INode& holder, CWordParagraphNode& paragraph, INode*& cursor)
-{
-    CPendingNode node(paragraph.getNodeFactory()->createNode(kParagraphNode));
-    auto* nested = dynamic_cast<CWordParagraphNode*>(node.get());
-    if (!nested)
-        return;
-    nested->setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
-    holder.attachNode(nested);
-    cursor = node.take();
-}
-
 // A nested paragraph of the cursor paragraph, which becomes the cursor.
 void beginNestedParagraph(CWordParagraphNode& paragraph, INode*& cursor)
 {
@@ -140,8 +129,8 @@ bool isReference(uint32_t type)
     return type == CHTAG_REFERENCE || type == CHTAG_HYPERLINK;
 }
 
-// The end mark (of a bookmark or a reference, `kind`) carries the name its
-// begin was given; it too is done at once.
+// The end mark (of a bookmark, a TOC bookmark or a reference, `kind`) carries
+// the name its begin was given; it too is done at once.
 void endMark(CWordParagraphNode& paragraph, const CNameTypeIdTuple* named, EContentInterfaceID kind)
 {
     CPendingNode node(paragraph.getNodeFactory()->createNode(kind));
@@ -174,6 +163,15 @@ const CNameTypeIdTuple* CChangeTags::findNamedTag(uint32_t id, uint32_t type)
     return nullptr;
 }
 
+void CChangeTags::recordNamedTag(uint32_t type, uint32_t id, const CCharacterString& name)
+{
+    auto named = std::make_unique<CNameTypeIdTuple>();
+    named->setString(std::make_unique<CCharacterString>(name));
+    named->setTagId(id);
+    named->setTagType(type);
+    tagList().push_back(std::move(named));
+}
+
 uint32_t CChangeBeginTag::itow7(uint16_t* buffer, uint32_t n)
 {
     uint32_t written = 0;
@@ -197,6 +195,14 @@ uint32_t CChangeBeginTag::process(INode*& pNodeParent)
         beginBookmark(*paragraph);
     else if (isReference(type))
         beginReference(*paragraph);
+    else if (isTocBookmark(type))
+        beginTocBookmark(*this, *paragraph);
+    else if (type == CHTAG_TABLE_OF_CONTENTS)
+        attachEmptyMark(*paragraph, kTOCBeginCSNode);
+    else if (type == CHTAG_INDEX)
+        attachEmptyMark(*paragraph, kIndexBeginCSNode);
+    else if (type == CHTAG_INDEX_BOOKMARK)
+        beginIndexBookmark(*paragraph, pNodeParent);
     else if (type == CHTAG_DATE_FIELD)
         beginDateField(*paragraph, pNodeParent);
     else if (isNestedParagraph(type))
@@ -237,7 +243,7 @@ void CChangeBeginTag::beginBookmark(CWordParagraphNode& paragraph)
     const auto record = readDataRecord<kBookmarkRecordSize>(*this, getValue3());
     const CCharacterString name = readName(readBigEndian32(record.data(), kBookmarkNameChange), paragraph);
 
-    recordName(name);
+    recordNamedTag(getValue1(), getValue2(), name);
 
     CPendingNode node(paragraph.getNodeFactory()->createNode(kBookmarkBeginCSNode));
     auto* begin = dynamic_cast<IBookmarkBeginCSContent*>(node.get());
@@ -248,13 +254,12 @@ void CChangeBeginTag::beginBookmark(CWordParagraphNode& paragraph)
     paragraph.appendStrand(*node.take());
 }
 
-void CChangeBeginTag::recordName(const CCharacterString& name)
+CCharacterString CChangeBeginTag::generatedName(uint32_t tagId)
 {
-    auto named = std::make_unique<CNameTypeIdTuple>();
-    named->setString(std::make_unique<CCharacterString>(name));
-    named->setTagId(getValue2());
-    named->setTagType(getValue1());
-    tagList().push_back(std::move(named));
+    uint16_t digits[kMaxTagIdDigits] = {};
+    CCharacterString name;
+    name.setString(digits, itow7(digits, tagId), kCharSetUnicode);
+    return name;
 }
 
 // The reference is named after its tag id, so that its end finds it; the
@@ -273,10 +278,8 @@ void CChangeBeginTag::beginReference(CWordParagraphNode& paragraph)
     }
     const TCountedReference<CLocator> target = readTarget(paragraph);
 
-    uint16_t digits[kMaxTagIdDigits] = {};
-    CCharacterString name;
-    name.setString(digits, itow7(digits, getValue2()), kCharSetUnicode);
-    recordName(name);
+    const CCharacterString name = generatedName(getValue2());
+    recordNamedTag(getValue1(), getValue2(), name);
 
     CPendingNode node(paragraph.getNodeFactory()->createNode(kReferenceBeginCSNode));
     auto* begin = dynamic_cast<IReferenceBeginCSContent*>(node.get());
@@ -421,6 +424,14 @@ uint32_t CChangeEndTag::process(INode*& pNodeParent)
         endMark(*paragraph, findNamedTag(tag.getTagId(), tag.getTagType()), kBookmarkEndCSNode);
     else if (isReference(type))
         endMark(*paragraph, findNamedTag(tag.getTagId(), tag.getTagType()), kReferenceEndCSNode);
+    else if (isTocBookmark(type))
+        endMark(*paragraph, findNamedTag(tag.getTagId(), tag.getTagType()), kTOCBookmarkEndCSNode);
+    else if (type == CHTAG_TABLE_OF_CONTENTS)
+        attachEmptyMark(*paragraph, kTOCEndCSNode);
+    else if (type == CHTAG_INDEX)
+        attachEmptyMark(*paragraph, kIndexEndCSNode);
+    else if (type == CHTAG_INDEX_BOOKMARK)
+        endIndexBookmark(pNodeParent);
     else if (type == CHTAG_DATE_FIELD)
         endDateField(pNodeParent);
     else if (isNestedParagraph(type))

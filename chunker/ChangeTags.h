@@ -20,6 +20,8 @@ public:
     // The open tags and the named tags of the running export.
     static CTagStack& tagStack();
     static CTagList& tagList();
+    // Records `name` for the tag of that type and id, for its end to find.
+    static void recordNamedTag(uint32_t type, uint32_t id, const CCharacterString& name);
 
 protected:
     // The named tag of that id and type; null when there is none.
@@ -41,6 +43,8 @@ public:
     // without leading zeros and without a terminator; returns how many were
     // written (none for 0, at most 10).
     static uint32_t itow7(uint16_t* buffer, uint32_t n);
+    // The name of a tag that carries none of its own: the digits of its id.
+    static CCharacterString generatedName(uint32_t tagId);
 
 private:
     void beginBookmark(CWordParagraphNode& paragraph);
@@ -52,8 +56,6 @@ private:
     // The locator that the property changes following the tag describe;
     // null when they name no target.
     TCountedReference<CLocator> readTarget(const CWordParagraphNode& paragraph);
-    // Records `name` for the tag being opened.
-    void recordName(const CCharacterString& name);
     // The text that the property-text change with id `changeId` designates,
     // in the paragraph's character set.
     CCharacterString readName(uint32_t changeId, const CWordParagraphNode& paragraph);

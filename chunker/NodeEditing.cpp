@@ -2,6 +2,8 @@
 
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
+#include "model/NodeFactory.h"
+#include "model/PendingNode.h"
 #include "model/SectionNode.h"
 
 INode* requireParent(INode* node, const char* failure)
@@ -15,6 +17,28 @@ INode* requireParent(INode* node, const char* failure)
 CWordParagraphNode& wordParagraph(INode* cursor)
 {
     return dynamic_cast<CWordParagraphNode&>(*cursor);
+}
+
+void openParagraphIn(INode& holder, CWordParagraphNode& paragraph, INode*& cursor)
+{
+    CPendingNode node(paragraph.getNodeFactory()->createNode(kParagraphNode));
+    auto* nested = dynamic_cast<CWordParagraphNode*>(node.get());
+    if (!nested)
+        return;
+    nested->setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
+    holder.attachNode(nested);
+    cursor = node.take();
+}
+
+void moveChildren(INode& from, INode& to)
+{
+    while (from.getFirstChild() != from.getTermChild()) {
+        INode* child = *from.getFirstChild();
+        CPendingNode copy(child->clone(INode::kCloneNodeOnly));
+        to.attachNode(copy.get());
+        copy.take();
+        child->release();
+    }
 }
 
 void closeParagraph(CWordParagraphNode& paragraph)

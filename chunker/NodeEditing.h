@@ -14,6 +14,14 @@ INode* requireParent(INode* node, const char* failure);
 // The reader's paragraph that the cursor designates.
 CWordParagraphNode& wordParagraph(INode* cursor);
 
+// A new paragraph inside `holder`, with the wide-string character set of
+// `paragraph`, becomes the cursor.
+void openParagraphIn(INode& holder, CWordParagraphNode& paragraph, INode*& cursor);
+
+// Moves the children of `from`, first to last, to the end of `to`: each is
+// replaced by a copy of itself attached to `to`.
+void moveChildren(INode& from, INode& to);
+
 // Ends a paragraph: it is marked done when it has children, and an empty
 // paragraph is discarded.
 void closeParagraph(CWordParagraphNode& paragraph);

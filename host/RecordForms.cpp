@@ -87,6 +87,7 @@ std::vector<RecordForm> buildForms()
          {value("hot zone", 0), value("height", 4), choice("location", 16, kNoteLocations)},
          {}},
         {"subdocument format", CHLIST_DATA, 84, {value("header distance", 32), value("footer distance", 64)}, {}},
+        {"toc bookmark", CHLIST_DATA, 8, {value("level", 0), flag("hidden", 4, 0x01)}, {}},
         {"row format",
          CHLIST_ROW_FORMATS,
          CHRECORD_SIZE_ROW_FORMAT,
@@ -122,6 +123,8 @@ std::vector<RecordChange> buildChanges()
         change("add column", "column", 1),
         change("row format", "row format", 1),
         change("cell format", "cell format", 1),
+        change("begin toc bookmark a", "toc bookmark", 3, {{"id", 2}}),
+        change("begin toc bookmark b", "toc bookmark", 3, {{"id", 2}}),
     };
 }
 

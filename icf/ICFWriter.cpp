@@ -6,7 +6,9 @@
 #include "icf/ICFDocumentNodeWriter.h"
 #include "icf/ICFFieldNodeWriters.h"
 #include "icf/ICFFontTableNodeWriter.h"
+#include "icf/ICFGeneratedTextNodeWriters.h"
 #include "icf/ICFHeaderFooterNodeWriter.h"
+#include "icf/ICFIndexBookmarkNodeWriters.h"
 #include "icf/ICFNodeWriterCreator.h"
 #include "icf/ICFNoteNodeWriters.h"
 #include "icf/ICFParagraphNodeWriter.h"
@@ -18,6 +20,7 @@
 #include "icf/ICFSummaryNodeWriters.h"
 #include "icf/ICFTableNodeWriters.h"
 #include "icf/ICFTextStrandNodeWriter.h"
+#include "icf/ICFTocBookmarkNodeWriters.h"
 #include "model/StringUtil.h"
 
 #include <limits>
@@ -135,6 +138,14 @@ void CICFWriter::registerNodeWriters(INodeRegistrar* registrar)
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFNewlineCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFFontTableNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTabCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFIndexBookmarkCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFIndexEntryNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFIndexBeginCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFIndexEndCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTocBookmarkBeginCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTocBookmarkEndCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTocBeginCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFTocEndCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFListStyleNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFNoteCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFNoteSelfReferenceCSNodeWriter>);

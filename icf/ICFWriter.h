@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/Writer.h"
+#include "icf/ICFBookmarkLevelMap.h"
 #include "icf/ICFReferenceMap.h"
 #include "icf/ICFStrandPropertiesWriter.h"
 
@@ -77,6 +78,8 @@ public:
 
     // The references begun and not yet ended, by name.
     CICFReferenceMap& getReferenceBeginEndMap() { return m_references; }
+    // The TOC bookmarks begun and not yet ended, by name.
+    CICFBookmarkLevelMap& getBookmarkLevelNameMap() { return m_bookmarkLevels; }
 
     bool hasSectionBeenWritten() const { return m_sectionWritten; }
     void setSectionWritten(bool written) { m_sectionWritten = written; }
@@ -100,7 +103,8 @@ private:
     int32_t m_disableCount = 0;
     std::list<long> m_neverConvert;
     CICFStrandPropertiesWriter m_strandPropertiesWriter;
-    // Last, so that it goes first: the commands it keeps open finish while
+    // Last, so that they go first: the commands they keep open finish while
     // the rest of the writer still stands, with output already switched off.
+    CICFBookmarkLevelMap m_bookmarkLevels;
     CICFReferenceMap m_references;
 };

@@ -1,6 +1,7 @@
 // Tag changes where no golden case reaches: an end tag without an open tag,
-// the names generated from tag ids, bookmark records that point outside the
-// host's lists, reference properties and date formats that never end, and
+// the names generated from tag ids, bookmark and TOC bookmark records that
+// point outside the host's lists, an index bookmark end without its
+// paragraph, reference properties and date formats that never end, and
 // the code of every date part.
 #include "FailureOf.h"
 #include "ReaderTreeFixture.h"
@@ -76,8 +77,28 @@ TEST_F(ChangeTagsTest, ABookmarkOutsideTheListsFailsWithoutMakingAnything)
         ASSERT_TRUE(failure);
         EXPECT_NE(failure->getTrxErrNumber(), 0u);
     }
+    // A TOC bookmark's 8-byte record that runs past the data list's end, or
+    // starts past it.
+    for (uint32_t record : {14u, 400u}) {
+        const auto failure =
+            failureOf<ExChunkerFailed>([&] { change(CHCHANGE_BEGIN_TAG, CHTAG_TOC_BOOKMARK_A, 2, record); });
+        ASSERT_TRUE(failure);
+        EXPECT_NE(failure->getTrxErrNumber(), 0u);
+    }
     EXPECT_TRUE(cursor->isEmpty());
     EXPECT_TRUE(CChangeTags::tagList().empty());
+}
+
+TEST_F(ChangeTagsTest, AnIndexBookmarkEndOutsideTheBookmarksParagraphIsAParsingError)
+{
+    const char message[] = "REQUIRE: pNodeParent->getParentNode() is an index bookmark in a paragraph\n\tFile: ChCTag";
+    change(CHCHANGE_BEGIN_TAG, 0x12345678, 1);
+    EXPECT_EQ(messageOf<ExNodeParsingError>([&] { change(CHCHANGE_END_TAG, CHTAG_INDEX_BOOKMARK, 1); }), message);
+    // Inside a nested paragraph of the bookmark's paragraph (both begins
+    // move the cursor).
+    ReaderTreeFixture::change(CHCHANGE_BEGIN_TAG, CHTAG_INDEX_BOOKMARK, 2);
+    ReaderTreeFixture::change(CHCHANGE_BEGIN_TAG, CHTAG_NESTED_PARAGRAPH, 3);
+    EXPECT_THROW(change(CHCHANGE_END_TAG, CHTAG_INDEX_BOOKMARK, 3), ExNodeParsingError);
 }
 
 // Change 0 is a URL's text; changes 1 and 2 are a reference's properties,
