@@ -3,6 +3,9 @@
 #include "chunker/ChangeText.h"
 #include "chunker/ChunkerExportState.h"
 #include "chunker/HostRecords.h"
+#include "chunker/NodeEditing.h"
+#include "chunker/StyleDefinitionTags.h"
+#include "chunker/SummaryItemTags.h"
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
 #include "model/BookmarkNodes.h"
@@ -75,19 +78,6 @@ const char kFormatTextTooLong[] = "REQUIRE: count <= kMaxTextRunLength\n\tFile: 
 bool isNestedParagraph(uint32_t type)
 {
     return type == CHTAG_NESTED_PARAGRAPH || type == CHTAG_NUMBER_TEXT;
-}
-
-// A new paragraph inside `holder`, with the wide-string character set of
-// `paragraph`, becomes the cursor.
-void openParagraphIn(INode& holder, CWordParagraphNode& paragraph, INode*& cursor)
-{
-    CPendingNode node(paragraph.getNodeFactory()->createNode(kParagraphNode));
-    auto* nested = dynamic_cast<CWordParagraphNode*>(node.get());
-    if (!nested)
-        return;
-    nested->setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
-    holder.attachNode(nested);
-    cursor = node.take();
 }
 
 // A nested paragraph of the cursor paragraph, which becomes the cursor.
@@ -203,6 +193,10 @@ uint32_t CChangeBeginTag::process(INode*& pNodeParent)
         beginNestedParagraph(*paragraph, pNodeParent);
     else if (type == CHTAG_FORMATTING_SCOPE)
         paragraph->pushStrandProperties();
+    else if (type == CHTAG_STYLE_DEFINITION)
+        beginStyleDefinition(*this, *paragraph, pNodeParent);
+    else if (type == CHTAG_SUMMARY_ITEM)
+        beginSummaryItem(*this, *paragraph, pNodeParent);
     return 0;
 }
 
@@ -427,5 +421,9 @@ uint32_t CChangeEndTag::process(INode*& pNodeParent)
         endNestedParagraph(pNodeParent);
     else if (type == CHTAG_FORMATTING_SCOPE)
         paragraph->popStrandProperties();
+    else if (type == CHTAG_STYLE_DEFINITION)
+        endStyleDefinition(tag, pNodeParent);
+    else if (type == CHTAG_SUMMARY_ITEM)
+        endSummaryItem(pNodeParent);
     return 0;
 }

@@ -42,6 +42,10 @@ public:
     // written (none for 0, at most 10).
     static uint32_t itow7(uint16_t* buffer, uint32_t n);
 
+    // The text that the property-text change with id `changeId` designates,
+    // in the paragraph's character set.
+    CCharacterString readName(uint32_t changeId, const CWordParagraphNode& paragraph);
+
 private:
     void beginBookmark(CWordParagraphNode& paragraph);
     void beginDateField(CWordParagraphNode& paragraph, INode*& cursor);
@@ -54,9 +58,6 @@ private:
     TCountedReference<CLocator> readTarget(const CWordParagraphNode& paragraph);
     // Records `name` for the tag being opened.
     void recordName(const CCharacterString& name);
-    // The text that the property-text change with id `changeId` designates,
-    // in the paragraph's character set.
-    CCharacterString readName(uint32_t changeId, const CWordParagraphNode& paragraph);
 
     const CChunkerList* m_processor; // not owned
     CChangeList m_changes;

@@ -2,6 +2,10 @@
 
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
+#include "model/DocumentNode.h"
+#include "model/NodeFactory.h"
+#include "model/NodeUtilities.h"
+#include "model/PendingNode.h"
 #include "model/SectionNode.h"
 
 INode* requireParent(INode* node, const char* failure)
@@ -15,6 +19,25 @@ INode* requireParent(INode* node, const char* failure)
 CWordParagraphNode& wordParagraph(INode* cursor)
 {
     return dynamic_cast<CWordParagraphNode&>(*cursor);
+}
+
+IDocumentContent& requireDocument(INode* node, const char* failure)
+{
+    INode* document = CNodeUtilities::findParent(node, kDocumentNode);
+    if (!document)
+        throw ExNodeParsingError(failure);
+    return dynamic_cast<IDocumentContent&>(*document->getIContent());
+}
+
+void openParagraphIn(INode& holder, CWordParagraphNode& paragraph, INode*& cursor)
+{
+    CPendingNode node(paragraph.getNodeFactory()->createNode(kParagraphNode));
+    auto* nested = dynamic_cast<CWordParagraphNode*>(node.get());
+    if (!nested)
+        return;
+    nested->setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
+    holder.attachNode(nested);
+    cursor = node.take();
 }
 
 void closeParagraph(CWordParagraphNode& paragraph)
