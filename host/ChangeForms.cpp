@@ -91,8 +91,10 @@ const Named kTags[] = {
     {"note mark a", CHTAG_NOTE_MARK_A, "a note reference mark"},
     {"note mark b", CHTAG_NOTE_MARK_B, "the same as note mark a"},
     {"note mark c", CHTAG_NOTE_MARK_C, "the same as note mark a"},
-    {"summary item", CHTAG_SUMMARY_ITEM, "a document summary item; data: 4 bytes"},
-    {"style definition", CHTAG_STYLE_DEFINITION, "a style definition; data: 28 bytes"},
+    {"summary item", CHTAG_SUMMARY_ITEM, "a document summary item; data: 4 bytes, word 0 = its predefined type"},
+    {"style definition", CHTAG_STYLE_DEFINITION,
+     "a style definition; data: 28 bytes, word 4 = style id, word 8 = kind (1 paragraph, 2 character, 3 list), "
+     "word 16 = id of the change naming it (0: none), word 20 = base style id (-1: none)"},
     {"note separator", CHTAG_NOTE_SEPARATOR, "a note separator; id 0x80000001 to 0x80000006"},
     {"frame content", CHTAG_FRAME_CONTENT, "the content of the last frame"},
     {"nested paragraph", CHTAG_NESTED_PARAGRAPH, "a nested paragraph (a date field's format)"},
