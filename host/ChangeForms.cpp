@@ -62,6 +62,20 @@ const Named kAttributes[] = {
     {"wave underline", CHATTR_WAVE_UNDERLINE, "wavy underline"},
 };
 
+// Attributes that only a style relation names: value 1 of a relation
+// change.
+const Named kStyleOnlyAttributes[] = {
+    {"font size", CHATTR_FONT_SIZE, "font size"},
+    {"font", CHATTR_FONT, "font"},
+    {"text color", CHATTR_TEXT_COLOR, "text colour"},
+    {"background color", CHATTR_BACKGROUND_COLOR, "background colour"},
+    {"width adjustment", CHATTR_WIDTH_ADJUSTMENT, "character width adjustment"},
+    {"kerning", CHATTR_PAIR_KERNING, "pair kerning"},
+    {"language", CHATTR_LANGUAGE, "language"},
+    {"character style", CHATTR_CHARACTER_STYLE, "the character style (either relation drops it)"},
+    {"other underline", CHATTR_OTHER_UNDERLINE, "any underline"},
+};
+
 // Special characters: value 1 of a special character change.
 const Named kSpecialCharacters[] = {
     {"tab", CHSPECIAL_TAB, "tab character"},
@@ -288,6 +302,22 @@ std::vector<ChangeForm> buildForms()
     };
     for (const Named& attribute : kAttributes)
         forms.push_back({attribute.name, CHCHANGE_ATTRIBUTE, {attribute.code, 0, 0}, {onOff(2)}, attribute.meaning});
+    const auto addRelations = [&forms](const Named& attribute) {
+        forms.push_back({std::string("same as style ") + attribute.name,
+                         CHCHANGE_STYLE_RELATION,
+                         {attribute.code, 0, CHRELATION_SAME_AS_STYLE},
+                         {},
+                         std::string(attribute.meaning) + ", taken from the style"});
+        forms.push_back({std::string("opposite of style ") + attribute.name,
+                         CHCHANGE_STYLE_RELATION,
+                         {attribute.code, 0, CHRELATION_OPPOSITE_OF_STYLE},
+                         {},
+                         std::string(attribute.meaning) + ", the opposite of the style's"});
+    };
+    for (const Named& attribute : kAttributes)
+        addRelations(attribute);
+    for (const Named& attribute : kStyleOnlyAttributes)
+        addRelations(attribute);
     for (const Named& special : kSpecialCharacters)
         forms.push_back({special.name, CHCHANGE_SPECIAL_CHARACTER, {special.code, 0, 0}, {}, special.meaning});
     for (const Named& tag : kTags) {
