@@ -90,7 +90,9 @@ void startDefinition(CWordStrandStyleNode& style, IStyleTableContent& table, uin
     style.setProperties(makeCounted<CWordStrandProperties>().get());
 }
 
-void startDefinition(CWordListStyleNode&, IStyleTableContent&, uint32_t) {}
+void startDefinition(CWordListStyleNode&, IStyleTableContent&, uint32_t)
+{
+}
 
 // The definition's paragraph: in a paragraph style the text has no
 // character style; in a character style the style is its own.
@@ -104,7 +106,9 @@ void startContent(CWordStrandStyleNode& style, CWordParagraphNode& content)
     content.setStrandStyle(&style);
 }
 
-void startContent(CWordListStyleNode&, CWordParagraphNode&) {}
+void startContent(CWordListStyleNode&, CWordParagraphNode&)
+{
+}
 
 // The style takes copies of what the definition's paragraph gathered,
 // replacing whatever it held.
@@ -120,7 +124,9 @@ void takeDefinition(CWordStrandStyleNode& style, CWordParagraphNode& content)
 }
 
 // A list style's levels come from the counter changes of its definition.
-void takeDefinition(CWordListStyleNode&, CWordParagraphNode&) {}
+void takeDefinition(CWordListStyleNode&, CWordParagraphNode&)
+{
+}
 
 // The style of `id` and `kind` in the table, made and added when there is
 // none; null when the factory makes no style of that kind.
@@ -158,15 +164,23 @@ void beginStyleDefinition(CChangeBeginTag& tag, CWordParagraphNode& paragraph, I
 
     IStyleContent* style = styleToDefine(*table, readBigEndian32(record.data(), kStyleId),
                                          static_cast<EStyleTypes>(kind), nodeKind, *paragraph.getNodeFactory());
-    if (style && nameChange != 0)
-        style->setName(name);
     const uint32_t base = readBigEndian32(record.data(), kStyleBase);
-    const bool opened = style && visitWordStyle(*style->getINode(), [&](auto& node) {
-        node.setSavedNode(&paragraph);
-        startDefinition(node, *table, base);
-        openParagraphIn(node, paragraph, cursor);
-        startContent(node, wordParagraph(cursor));
-    });
+    // A style whose definition is open (it has a paragraph to return to)
+    // cannot be defined again inside it.
+    bool opened = false;
+    if (style) {
+        visitWordStyle(*style->getINode(), [&](auto& node) {
+            if (node.getSavedNode())
+                return;
+            if (nameChange != 0)
+                node.setName(name);
+            node.setSavedNode(&paragraph);
+            startDefinition(node, *table, base);
+            openParagraphIn(node, paragraph, cursor);
+            startContent(node, wordParagraph(cursor));
+            opened = true;
+        });
+    }
     if (!opened)
         inertDefinitions().insert(tag.getValue2());
 }
@@ -179,10 +193,12 @@ void endStyleDefinition(const CTypeIdPair& tag, INode*& cursor)
     CWordParagraphNode& content = wordParagraph(cursor);
     INode* saved = nullptr;
     const bool isStyle = style && visitWordStyle(*style, [&](auto& node) {
-        saved = node.getSavedNode();
-        if (saved)
-            takeDefinition(node, content);
-    });
+                             saved = node.getSavedNode();
+                             if (!saved)
+                                 return;
+                             takeDefinition(node, content);
+                             node.setSavedNode(nullptr);
+                         });
     if (!isStyle || !saved)
         throw ExMisformedChunkerDataError(kEndOutsideStyle);
     cursor->release();

@@ -51,8 +51,8 @@ TEST_F(ChangeStyleTest, SameAsStyleCodesTogetherTakeEveryAttributeOfTheStyle)
 {
     change(CHCHANGE_APPLY_STYLE, 0, 2);
     running() = CWordStrandProperties();
-    for (uint32_t code : {2u, 3u, 4u, 6u, 7u, 8u, 10u, 12u, 15u, 18u, 19u, 20u, 21u, 22u, 23u, 24u, 25u, 27u, 30u, 31u,
-                          38u, 39u})
+    for (uint32_t code :
+         {2u, 3u, 4u, 6u, 7u, 8u, 10u, 12u, 15u, 18u, 19u, 20u, 21u, 22u, 23u, 24u, 25u, 27u, 30u, 31u, 38u, 39u})
         change(CHCHANGE_STYLE_RELATION, code, 0, CHRELATION_SAME_AS_STYLE);
     EXPECT_EQ(describe(running()), describe(*styleProperties));
 }

@@ -1,6 +1,7 @@
 // Style definitions and summary items where no golden case reaches: a style
-// defined twice, a kind that makes no style, ends that find no style or item
-// around the cursor, and definitions outside a document.
+// defined twice (once inside its own definition), a kind that makes no
+// style, ends that find no style or item around the cursor, and definitions
+// outside a document.
 #include "FailureOf.h"
 #include "ReaderTreeFixture.h"
 
@@ -48,6 +49,12 @@ TEST_F(DefinitionTagsTest, ADefinitionOfAnIdHeldRedefinesThatStyleInPlace)
     ASSERT_NE(style, nullptr);
     EXPECT_EQ(cursor->getParentNode(), style->getINode());
     running().setBold(true);
+    // Defined again while its definition is open: nothing is made or moved.
+    INode* content = cursor;
+    tag(CHCHANGE_BEGIN_TAG, CHTAG_STYLE_DEFINITION, 3, 0);
+    EXPECT_EQ(cursor, content);
+    tag(CHCHANGE_END_TAG, CHTAG_STYLE_DEFINITION, 3);
+    EXPECT_EQ(cursor, content);
     tag(CHCHANGE_END_TAG, CHTAG_STYLE_DEFINITION, 1);
     EXPECT_EQ(cursor, outer);
     EXPECT_TRUE(style->getStrandProperties()->isBold());
