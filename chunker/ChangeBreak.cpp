@@ -36,6 +36,8 @@ constexpr const char* kDocumentEndInHeaderFooter =
     "REQUIRE: pNodeParent->getContentInterfaceID() != kHeaderFooterNode\n\tFile: ChCBreak  ln(469)";
 constexpr const char* kDocumentEndInNote =
     "REQUIRE: pNodeParent->getContentInterfaceID() != kNoteCSNode\n\tFile: ChCBreak  ln(470)";
+constexpr const char* kDocumentEndInStyle = "REQUIRE: pNodeParent is not a style\n\tFile: ChCBreak";
+constexpr const char* kDocumentEndInSummary = "REQUIRE: pNodeParent is not a summary item\n\tFile: ChCBreak";
 constexpr const char* kDocumentEndOutsideDocument = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(473)";
 
 // The host's cell format record: lengths, merge flags, shading, vertical
@@ -100,7 +102,8 @@ void rejectTableRowAbove(INode& node)
         throw ExNodeParsingError(kSectionBreakInRow);
 }
 
-// The document's text cannot end inside a header, footer or note.
+// The document's text cannot end inside a header, footer or note, nor in a
+// style definition or summary item whose end never came.
 void rejectSubDocument(INode& node)
 {
     switch (node.getContentInterfaceID()) {
@@ -108,6 +111,12 @@ void rejectSubDocument(INode& node)
         throw ExMisformedChunkerDataError(kDocumentEndInHeaderFooter);
     case kNoteCSNode:
         throw ExMisformedChunkerDataError(kDocumentEndInNote);
+    case kParagraphStyleNode:
+    case kStrandStyleNode:
+    case kListStyleNode:
+        throw ExMisformedChunkerDataError(kDocumentEndInStyle);
+    case kDocumentSummaryNode:
+        throw ExMisformedChunkerDataError(kDocumentEndInSummary);
     default:
         break;
     }

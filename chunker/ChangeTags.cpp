@@ -5,6 +5,8 @@
 #include "chunker/HostRecords.h"
 #include "chunker/NodeEditing.h"
 #include "chunker/TocIndexTags.h"
+#include "chunker/StyleDefinitionTags.h"
+#include "chunker/SummaryItemTags.h"
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
 #include "model/BookmarkNodes.h"
@@ -209,6 +211,10 @@ uint32_t CChangeBeginTag::process(INode*& pNodeParent)
         beginNestedParagraph(*paragraph, pNodeParent);
     else if (type == CHTAG_FORMATTING_SCOPE)
         paragraph->pushStrandProperties();
+    else if (type == CHTAG_STYLE_DEFINITION)
+        beginStyleDefinition(*this, *paragraph, pNodeParent);
+    else if (type == CHTAG_SUMMARY_ITEM)
+        beginSummaryItem(*this, *paragraph, pNodeParent);
     return 0;
 }
 
@@ -438,5 +444,9 @@ uint32_t CChangeEndTag::process(INode*& pNodeParent)
         endNestedParagraph(pNodeParent);
     else if (type == CHTAG_FORMATTING_SCOPE)
         paragraph->popStrandProperties();
+    else if (type == CHTAG_STYLE_DEFINITION)
+        endStyleDefinition(tag, pNodeParent);
+    else if (type == CHTAG_SUMMARY_ITEM)
+        endSummaryItem(pNodeParent);
     return 0;
 }

@@ -46,6 +46,10 @@ public:
     // The name of a tag that carries none of its own: the digits of its id.
     static CCharacterString generatedName(uint32_t tagId);
 
+    // The text that the property-text change with id `changeId` designates,
+    // in the paragraph's character set.
+    CCharacterString readName(uint32_t changeId, const CWordParagraphNode& paragraph);
+
 private:
     void beginBookmark(CWordParagraphNode& paragraph);
     void beginDateField(CWordParagraphNode& paragraph, INode*& cursor);
@@ -56,9 +60,6 @@ private:
     // The locator that the property changes following the tag describe;
     // null when they name no target.
     TCountedReference<CLocator> readTarget(const CWordParagraphNode& paragraph);
-    // The text that the property-text change with id `changeId` designates,
-    // in the paragraph's character set.
-    CCharacterString readName(uint32_t changeId, const CWordParagraphNode& paragraph);
 
     const CChunkerList* m_processor; // not owned
     CChangeList m_changes;

@@ -1,13 +1,17 @@
 // What the reader keeps for the whole of one export, in the export's
 // context: the export and chunker handles that every item list reads
 // through, the maker of the host's character maps with its cached map, and
-// the open tags with the names of the named ones.
+// the open tags with the names of the named ones and the style definitions
+// that define nothing.
 #pragma once
 
 #include "chunker/TagStack.h"
 #include "chunker/UTCharMap.h"
 #include "core/ExportContext.h"
 #include "trx/platform.h"
+
+#include <cstdint>
+#include <set>
 
 struct SChunkerExportState : IExportLayerState {
     static constexpr EExportStateSlot kSlot = kReaderStateSlot;
@@ -21,4 +25,7 @@ struct SChunkerExportState : IExportLayerState {
     CUTCharMap charMap;
     CTagStack tagStack;
     CTagList tagList;
+    // The tag ids of the open style definitions whose kind makes no style:
+    // their ends have nothing to close.
+    std::set<uint32_t> inertStyleDefinitions;
 };

@@ -37,3 +37,11 @@ const SHostFlagCode* flagOfHostCode(uint32_t code);
 
 // The case modifier a code stands for; false for any other code.
 bool caseOfHostCode(uint32_t code, ECaseModifierTypes& modifier);
+
+// The attribute that a style relation naming `code` takes from the style,
+// for the codes of the attributes that are not on/off or case: each value
+// of a many-valued attribute (every underline, both scriptings, strike-out)
+// stands for the whole attribute, and the codes that name a font, size,
+// colour, width adjustment, kerning or language stand for it. False for any
+// other code.
+bool styleAttributeOfHostCode(uint32_t code, ESameAsStrandProperties& attribute);

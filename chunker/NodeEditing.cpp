@@ -3,6 +3,8 @@
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
 #include "model/NodeFactory.h"
+#include "model/DocumentNode.h"
+#include "model/NodeUtilities.h"
 #include "model/PendingNode.h"
 #include "model/SectionNode.h"
 
@@ -17,6 +19,14 @@ INode* requireParent(INode* node, const char* failure)
 CWordParagraphNode& wordParagraph(INode* cursor)
 {
     return dynamic_cast<CWordParagraphNode&>(*cursor);
+}
+
+IDocumentContent& requireDocument(INode* node, const char* failure)
+{
+    INode* document = CNodeUtilities::findParent(node, kDocumentNode);
+    if (!document)
+        throw ExNodeParsingError(failure);
+    return dynamic_cast<IDocumentContent&>(*document->getIContent());
 }
 
 void openParagraphIn(INode& holder, CWordParagraphNode& paragraph, INode*& cursor)

@@ -5,6 +5,7 @@
 #include "model/Node.h"
 
 class CWordParagraphNode;
+class IDocumentContent;
 class ISectionProperties;
 
 // The parent of `node`; raises ExNodeParsingError with `failure` when it has
@@ -13,6 +14,10 @@ INode* requireParent(INode* node, const char* failure);
 
 // The reader's paragraph that the cursor designates.
 CWordParagraphNode& wordParagraph(INode* cursor);
+
+// The document above `node`; raises ExNodeParsingError with `failure` when
+// there is none.
+IDocumentContent& requireDocument(INode* node, const char* failure);
 
 // A new paragraph inside `holder`, with the wide-string character set of
 // `paragraph`, becomes the cursor.

@@ -62,6 +62,20 @@ const Named kAttributes[] = {
     {"wave underline", CHATTR_WAVE_UNDERLINE, "wavy underline"},
 };
 
+// Attributes that only a style relation names: value 1 of a relation
+// change.
+const Named kStyleOnlyAttributes[] = {
+    {"font size", CHATTR_FONT_SIZE, "font size"},
+    {"font", CHATTR_FONT, "font"},
+    {"text color", CHATTR_TEXT_COLOR, "text colour"},
+    {"background color", CHATTR_BACKGROUND_COLOR, "background colour"},
+    {"width adjustment", CHATTR_WIDTH_ADJUSTMENT, "character width adjustment"},
+    {"kerning", CHATTR_PAIR_KERNING, "pair kerning"},
+    {"language", CHATTR_LANGUAGE, "language"},
+    {"character style", CHATTR_CHARACTER_STYLE, "the character style (either relation drops it)"},
+    {"other underline", CHATTR_OTHER_UNDERLINE, "any underline"},
+};
+
 // Special characters: value 1 of a special character change.
 const Named kSpecialCharacters[] = {
     {"tab", CHSPECIAL_TAB, "tab character"},
@@ -92,8 +106,10 @@ const Named kTags[] = {
     {"note mark a", CHTAG_NOTE_MARK_A, "a note reference mark"},
     {"note mark b", CHTAG_NOTE_MARK_B, "the same as note mark a"},
     {"note mark c", CHTAG_NOTE_MARK_C, "the same as note mark a"},
-    {"summary item", CHTAG_SUMMARY_ITEM, "a document summary item; data: 4 bytes"},
-    {"style definition", CHTAG_STYLE_DEFINITION, "a style definition; data: 28 bytes"},
+    {"summary item", CHTAG_SUMMARY_ITEM, "a document summary item; data: 4 bytes, word 0 = its predefined type"},
+    {"style definition", CHTAG_STYLE_DEFINITION,
+     "a style definition; data: 28 bytes, word 4 = style id, word 8 = kind (1 paragraph, 2 character, 3 list), "
+     "word 16 = id of the change naming it (0: none), word 20 = base style id (-1: none)"},
     {"note separator", CHTAG_NOTE_SEPARATOR, "a note separator; id 0x80000001 to 0x80000006"},
     {"frame content", CHTAG_FRAME_CONTENT, "the content of the last frame"},
     {"nested paragraph", CHTAG_NESTED_PARAGRAPH, "a nested paragraph (a date field's format)"},
@@ -287,6 +303,22 @@ std::vector<ChangeForm> buildForms()
     };
     for (const Named& attribute : kAttributes)
         forms.push_back({attribute.name, CHCHANGE_ATTRIBUTE, {attribute.code, 0, 0}, {onOff(2)}, attribute.meaning});
+    const auto addRelations = [&forms](const Named& attribute) {
+        forms.push_back({std::string("same as style ") + attribute.name,
+                         CHCHANGE_STYLE_RELATION,
+                         {attribute.code, 0, CHRELATION_SAME_AS_STYLE},
+                         {},
+                         std::string(attribute.meaning) + ", taken from the style"});
+        forms.push_back({std::string("opposite of style ") + attribute.name,
+                         CHCHANGE_STYLE_RELATION,
+                         {attribute.code, 0, CHRELATION_OPPOSITE_OF_STYLE},
+                         {},
+                         std::string(attribute.meaning) + ", the opposite of the style's"});
+    };
+    for (const Named& attribute : kAttributes)
+        addRelations(attribute);
+    for (const Named& attribute : kStyleOnlyAttributes)
+        addRelations(attribute);
     for (const Named& special : kSpecialCharacters)
         forms.push_back({special.name, CHCHANGE_SPECIAL_CHARACTER, {special.code, 0, 0}, {}, special.meaning});
     for (const Named& tag : kTags) {

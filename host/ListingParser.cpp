@@ -436,7 +436,7 @@ private:
     }
 
     // No statement name has more words.
-    static constexpr size_t kMaxNameWords = 6;
+    static constexpr size_t kMaxNameWords = 7;
 
     std::string file_;
     std::filesystem::path directory_;

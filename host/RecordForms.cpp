@@ -31,6 +31,9 @@ const ValueNames kHeightTypes = {{"at least", 2}, {"exact", 3}};
 const ValueNames kRowAlignments = {{"left", 1}, {"center", 2}, {"right", 3}};
 const ValueNames kVerticalAlignments = {{"top", 1}, {"center", 2}, {"bottom", 3}};
 const ValueNames kNoteLocations = {{"page bottom", 1}, {"below text", 2}, {"section end", 4}, {"document end", 8}};
+const ValueNames kStyleKinds = {{"paragraph", 1}, {"character", 2}, {"list", 3}};
+// A style definition's base style id; none is all ones.
+const ValueNames kNoBaseStyle = {{"none", 0xFFFFFFFF}};
 
 RecordField value(const char* name, uint32_t offset, ArgumentStyle style = ArgumentStyle::Number)
 {
@@ -88,6 +91,13 @@ std::vector<RecordForm> buildForms()
          {}},
         {"subdocument format", CHLIST_DATA, 84, {value("header distance", 32), value("footer distance", 64)}, {}},
         {"toc bookmark", CHLIST_DATA, 8, {value("level", 0), flag("hidden", 4, 0x01)}, {}},
+        {"style definition",
+         CHLIST_DATA,
+         28,
+         {value("style", 4), choice("kind", 8, kStyleKinds, true), value("name", 16),
+          choice("based on", 20, kNoBaseStyle)},
+         {}},
+        {"summary item", CHLIST_DATA, 4, {value("type", 0)}, {}},
         {"row format",
          CHLIST_ROW_FORMATS,
          CHRECORD_SIZE_ROW_FORMAT,
@@ -123,8 +133,10 @@ std::vector<RecordChange> buildChanges()
         change("add column", "column", 1),
         change("row format", "row format", 1),
         change("cell format", "cell format", 1),
-        change("begin toc bookmark a", "toc bookmark", 3, {{"id", 2}}),
-        change("begin toc bookmark b", "toc bookmark", 3, {{"id", 2}}),
+        change("begin toc bookmark a", "toc bookmark", 3, {{"tag", 2}}),
+        change("begin toc bookmark b", "toc bookmark", 3, {{"tag", 2}}),
+        change("begin style definition", "style definition", 3, {{"tag", 2}}),
+        change("begin summary item", "summary item", 3, {{"tag", 2}}),
     };
 }
 

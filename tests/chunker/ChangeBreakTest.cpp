@@ -67,13 +67,15 @@ TEST_F(ChangeBreakTest, DocumentEndClosesEverythingAndEndsReading)
     EXPECT_EQ(log, (Log{"S1{0 columns, start 0", "}S1"})) << "the empty last paragraph goes";
 }
 
-TEST_F(ChangeBreakTest, DocumentEndInsideANoteOrAHeaderIsMisformed)
+TEST_F(ChangeBreakTest, DocumentEndInsideANoteAHeaderAStyleOrASummaryItemIsMisformed)
 {
     INode* text = cursor;
     const std::pair<EContentInterfaceID, const char*> cases[] = {
         {kNoteCSNode, "REQUIRE: pNodeParent->getContentInterfaceID() != kNoteCSNode\n\tFile: ChCBreak  ln(470)"},
         {kHeaderFooterNode,
          "REQUIRE: pNodeParent->getContentInterfaceID() != kHeaderFooterNode\n\tFile: ChCBreak  ln(469)"},
+        {kStrandStyleNode, "REQUIRE: pNodeParent is not a style\n\tFile: ChCBreak"},
+        {kDocumentSummaryNode, "REQUIRE: pNodeParent is not a summary item\n\tFile: ChCBreak"},
     };
     for (const auto& [kind, message] : cases) {
         INode* holder = factory.createNode(kind);
