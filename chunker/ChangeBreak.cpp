@@ -36,6 +36,10 @@ constexpr const char* kDocumentEndInHeaderFooter =
     "REQUIRE: pNodeParent->getContentInterfaceID() != kHeaderFooterNode\n\tFile: ChCBreak  ln(469)";
 constexpr const char* kDocumentEndInNote =
     "REQUIRE: pNodeParent->getContentInterfaceID() != kNoteCSNode\n\tFile: ChCBreak  ln(470)";
+constexpr const char* kDocumentEndInComment =
+    "REQUIRE: pNodeParent->getContentInterfaceID() != kCommentCSNode\n\tFile: ChCBreak";
+constexpr const char* kDocumentEndInNestedParagraph =
+    "REQUIRE: pNodeParent->getContentInterfaceID() != kParagraphNode\n\tFile: ChCBreak";
 constexpr const char* kDocumentEndOutsideDocument = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(473)";
 
 // The host's cell format record: lengths, merge flags, shading, vertical
@@ -100,7 +104,9 @@ void rejectTableRowAbove(INode& node)
         throw ExNodeParsingError(kSectionBreakInRow);
 }
 
-// The document's text cannot end inside a header, footer or note.
+// The document's text cannot end inside a header, footer, note or comment,
+// nor in a paragraph inside another paragraph (the text of a tag that never
+// ended, which would otherwise be written after the paragraph holding it).
 void rejectSubDocument(INode& node)
 {
     switch (node.getContentInterfaceID()) {
@@ -108,6 +114,10 @@ void rejectSubDocument(INode& node)
         throw ExMisformedChunkerDataError(kDocumentEndInHeaderFooter);
     case kNoteCSNode:
         throw ExMisformedChunkerDataError(kDocumentEndInNote);
+    case kCommentCSNode:
+        throw ExMisformedChunkerDataError(kDocumentEndInComment);
+    case kParagraphNode:
+        throw ExMisformedChunkerDataError(kDocumentEndInNestedParagraph);
     default:
         break;
     }

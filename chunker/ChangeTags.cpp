@@ -3,6 +3,7 @@
 #include "chunker/ChangeText.h"
 #include "chunker/ChunkerExportState.h"
 #include "chunker/HostRecords.h"
+#include "chunker/SubDocuments.h"
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
 #include "model/BookmarkNodes.h"
@@ -404,7 +405,8 @@ TCountedReference<CLocator> CChangeBeginTag::readTarget(const CWordParagraphNode
 }
 
 // The popped tag names what is closed (a bookmark's name is found by its id
-// and type); the end tag's own type says what is done.
+// and type); the end tag's own type says what is done. A header, footer,
+// note or comment opened inside the popped tag ends with it.
 uint32_t CChangeEndTag::process(INode*& pNodeParent)
 {
     CTagStack& stack = tagStack();
@@ -427,5 +429,6 @@ uint32_t CChangeEndTag::process(INode*& pNodeParent)
         endNestedParagraph(pNodeParent);
     else if (type == CHTAG_FORMATTING_SCOPE)
         paragraph->popStrandProperties();
+    endSubDocumentsOutsideTags(pNodeParent);
     return 0;
 }

@@ -1,9 +1,11 @@
 // What the reader keeps for the whole of one export, in the export's
 // context: the export and chunker handles that every item list reads
 // through, the maker of the host's character maps with its cached map, and
-// the open tags with the names of the named ones.
+// the open tags with the names of the named ones, and the sub-documents
+// that end with one of those tags.
 #pragma once
 
+#include "chunker/OpenSubDocuments.h"
 #include "chunker/TagStack.h"
 #include "chunker/UTCharMap.h"
 #include "core/ExportContext.h"
@@ -21,4 +23,5 @@ struct SChunkerExportState : IExportLayerState {
     CUTCharMap charMap;
     CTagStack tagStack;
     CTagList tagList;
+    COpenSubDocuments openSubDocuments;
 };

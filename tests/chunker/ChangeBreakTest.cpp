@@ -67,13 +67,16 @@ TEST_F(ChangeBreakTest, DocumentEndClosesEverythingAndEndsReading)
     EXPECT_EQ(log, (Log{"S1{0 columns, start 0", "}S1"})) << "the empty last paragraph goes";
 }
 
-TEST_F(ChangeBreakTest, DocumentEndInsideANoteOrAHeaderIsMisformed)
+TEST_F(ChangeBreakTest, DocumentEndInsideASubDocumentOrANestedParagraphIsMisformed)
 {
     INode* text = cursor;
     const std::pair<EContentInterfaceID, const char*> cases[] = {
         {kNoteCSNode, "REQUIRE: pNodeParent->getContentInterfaceID() != kNoteCSNode\n\tFile: ChCBreak  ln(470)"},
         {kHeaderFooterNode,
          "REQUIRE: pNodeParent->getContentInterfaceID() != kHeaderFooterNode\n\tFile: ChCBreak  ln(469)"},
+        {kCommentCSNode, "REQUIRE: pNodeParent->getContentInterfaceID() != kCommentCSNode\n\tFile: ChCBreak"},
+        // A nested paragraph whose tag never ended.
+        {kParagraphNode, "REQUIRE: pNodeParent->getContentInterfaceID() != kParagraphNode\n\tFile: ChCBreak"},
     };
     for (const auto& [kind, message] : cases) {
         INode* holder = factory.createNode(kind);

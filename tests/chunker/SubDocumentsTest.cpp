@@ -1,0 +1,76 @@
+// Headers, footers, notes and separators where no golden case reaches: how
+// the end of the enclosing tag ends them, what the note areas name, and the
+// bad input that ends an export.
+#include "FailureOf.h"
+#include "ReaderTreeFixture.h"
+
+#include "chunker/ChangeTags.h"
+#include "chunker/ChunkerExportState.h"
+#include "core/Exceptions.h"
+#include "model/HeaderFooterNode.h"
+#include "trx/changes.h"
+
+namespace {
+
+using namespace readertest;
+
+constexpr uint32_t kOuterTag = 0xA0020000;
+constexpr uint32_t kInnerTag = 0x12345678;
+
+// Data record 0 is a sub-document format with a header distance of 720.
+class SubDocumentsTest : public ReaderTreeFixture {
+protected:
+    SubDocumentsTest() : ReaderTreeFixture("record subdocument format header distance 720\n")
+    {
+        build([this](EContentInterfaceID) { return new KeepingWriter(log, nullptr); });
+        SChunkerExportState& state = SChunkerExportState::current();
+        state.tagStack.clear();
+        state.openSubDocuments.clear();
+    }
+};
+
+TEST_F(SubDocumentsTest, AHeaderOpenedInATagEndsWithThatTagAndTheReadingGoesBack)
+{
+    INode* body = cursor;
+    change(CHCHANGE_SUBDOCUMENT_SLOT, 0, CHSLOT_ODD_PAGES | CHSLOT_HEADER, 5);
+    change(CHCHANGE_BEGIN_TAG, kOuterTag, 1);
+    change(CHCHANGE_HEADER_FOOTER, 0, 0, 5);
+    INode* header = cursor->getParentNode();
+    ASSERT_EQ(header->getContentInterfaceID(), kHeaderFooterNode);
+    addText("Odd pages");
+    change(CHCHANGE_BREAK, CHBREAK_PARAGRAPH_END);
+    // Tags inside the header end without ending it.
+    change(CHCHANGE_BEGIN_TAG, kInnerTag, 2);
+    change(CHCHANGE_END_TAG, kInnerTag, 2);
+    EXPECT_EQ(cursor->getParentNode(), header);
+    change(CHCHANGE_END_TAG, kOuterTag, 1);
+
+    EXPECT_EQ(cursor, body);
+    EXPECT_TRUE(header->isDone());
+    EXPECT_EQ(childrenOf(header).size(), 1u) << "the empty paragraph after the break goes";
+    const auto& content = dynamic_cast<IHeaderFooterContent&>(*header->getIContent());
+    EXPECT_EQ(content.getPageAppearance(), kOddPages);
+    CDimension distance;
+    EXPECT_EQ(content.getOutsideSpace(distance).getValue(), 720);
+    EXPECT_EQ(sectionProperties().getHeaderList(), HeaderFooterList{&dynamic_cast<IHeaderFooterContent&>(*header)});
+}
+
+TEST_F(SubDocumentsTest, AHeaderNeedsASection)
+{
+    cursor = own(factory.createNode(kParagraphNode));
+    EXPECT_EQ(messageOf<ExNodeParsingError>([this] { change(CHCHANGE_HEADER_FOOTER, 0, 0, 5); }),
+              "REQUIRE: pNodeParent != NULL\n\tFile: ChCHead  ln(48)");
+    EXPECT_TRUE(cursor->isEmpty());
+}
+
+TEST_F(SubDocumentsTest, ATagThatEndsAfterABreakClosedItsHeaderIsMisformed)
+{
+    change(CHCHANGE_BEGIN_TAG, kOuterTag, 1);
+    change(CHCHANGE_HEADER_FOOTER, 0, 0, 5);
+    addText("header");
+    change(CHCHANGE_BREAK, CHBREAK_SECTION);
+    EXPECT_EQ(messageOf<ExMisformedChunkerDataError>([this] { change(CHCHANGE_END_TAG, kOuterTag, 1); }),
+              "REQUIRE: pNodeParent->getContentInterfaceID() == subDocument.kind\n\tFile: ChCTag");
+}
+
+} // namespace
