@@ -166,6 +166,11 @@
 #define CHRELATION_SAME_AS_STYLE 2
 #define CHRELATION_OPPOSITE_OF_STYLE 4
 
+/* Kinds of note: value 1 of CHCHANGE_NOTE. */
+#define CHNOTE_FOOTNOTE 1
+#define CHNOTE_ENDNOTE 2
+#define CHNOTE_COMMENT 3
+
 /* Flags of a sub-document slot: value 2 of CHCHANGE_SUBDOCUMENT_SLOT. The
  * bits of CHSLOT_PAGES_MASK say on which pages a header or footer appears,
  * those of CHSLOT_KIND_MASK whether the slot holds one. */

@@ -27,6 +27,11 @@ protected:
         state.tagStack.clear();
         state.openSubDocuments.clear();
     }
+
+    void expectMisformed(uint32_t type, uint32_t value1 = 0, uint32_t value2 = 0, uint32_t value3 = 0)
+    {
+        EXPECT_THROW(change(type, value1, value2, value3), ExMisformedChunkerDataError);
+    }
 };
 
 TEST_F(SubDocumentsTest, AHeaderOpenedInATagEndsWithThatTagAndTheReadingGoesBack)
@@ -55,12 +60,39 @@ TEST_F(SubDocumentsTest, AHeaderOpenedInATagEndsWithThatTagAndTheReadingGoesBack
     EXPECT_EQ(sectionProperties().getHeaderList(), HeaderFooterList{&dynamic_cast<IHeaderFooterContent&>(*header)});
 }
 
-TEST_F(SubDocumentsTest, AHeaderNeedsASection)
+TEST_F(SubDocumentsTest, ANoteInsideAHeaderEndsWithItWhenBothOpenedInTheSameTag)
 {
+    INode* body = cursor;
+    change(CHCHANGE_BEGIN_TAG, kOuterTag, 1);
+    change(CHCHANGE_HEADER_FOOTER, 0, 0, 5);
+    INode* header = cursor->getParentNode();
+    change(CHCHANGE_NOTE, CHNOTE_FOOTNOTE);
+    INode* note = cursor->getParentNode();
+    addText("note");
+    change(CHCHANGE_END_TAG, kOuterTag, 1);
+    EXPECT_EQ(cursor, body);
+    EXPECT_TRUE(note->isDone());
+    EXPECT_TRUE(header->isDone());
+    EXPECT_TRUE(SChunkerExportState::current().openSubDocuments.empty());
+}
+
+TEST_F(SubDocumentsTest, SubDocumentsThatDoNotNestFail)
+{
+    // A header needs a section.
+    INode* body = cursor;
     cursor = own(factory.createNode(kParagraphNode));
     EXPECT_EQ(messageOf<ExNodeParsingError>([this] { change(CHCHANGE_HEADER_FOOTER, 0, 0, 5); }),
               "REQUIRE: pNodeParent != NULL\n\tFile: ChCHead  ln(48)");
     EXPECT_TRUE(cursor->isEmpty());
+    cursor = body;
+
+    // A note holds no note, a comment no comment; a comment in a note is
+    // text of the note.
+    change(CHCHANGE_NOTE, CHNOTE_FOOTNOTE);
+    expectMisformed(CHCHANGE_NOTE, CHNOTE_ENDNOTE);
+    change(CHCHANGE_NOTE, CHNOTE_COMMENT);
+    expectMisformed(CHCHANGE_NOTE, CHNOTE_COMMENT);
+    expectMisformed(CHCHANGE_NOTE, CHNOTE_FOOTNOTE);
 }
 
 TEST_F(SubDocumentsTest, ATagThatEndsAfterABreakClosedItsHeaderIsMisformed)
