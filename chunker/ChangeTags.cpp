@@ -3,6 +3,7 @@
 #include "chunker/ChangeText.h"
 #include "chunker/ChunkerExportState.h"
 #include "chunker/HostRecords.h"
+#include "chunker/NoteTags.h"
 #include "chunker/SubDocuments.h"
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
@@ -204,6 +205,10 @@ uint32_t CChangeBeginTag::process(INode*& pNodeParent)
         beginNestedParagraph(*paragraph, pNodeParent);
     else if (type == CHTAG_FORMATTING_SCOPE)
         paragraph->pushStrandProperties();
+    else if (isNoteMarkTag(type))
+        beginNoteMark(*paragraph, pNodeParent);
+    else if (type == CHTAG_NOTE_SEPARATOR)
+        beginNoteSeparator(*paragraph, getValue2(), pNodeParent);
     return 0;
 }
 
@@ -429,6 +434,10 @@ uint32_t CChangeEndTag::process(INode*& pNodeParent)
         endNestedParagraph(pNodeParent);
     else if (type == CHTAG_FORMATTING_SCOPE)
         paragraph->popStrandProperties();
+    else if (isNoteMarkTag(type))
+        endNoteMark(pNodeParent);
+    else if (type == CHTAG_NOTE_SEPARATOR)
+        endNoteSeparator(pNodeParent);
     endSubDocumentsOutsideTags(pNodeParent);
     return 0;
 }

@@ -183,6 +183,12 @@
 #define CHSLOT_HEADER 0x08u
 #define CHSLOT_FOOTER 0x10u
 
+/* The tag ids of the note separators (CHTAG_NOTE_SEPARATOR), in this
+ * order: footnote separator, continuation separator and continuation
+ * notice, then the same three for endnotes. */
+#define CHSEPARATOR_FIRST_ID 0x80000001u
+#define CHSEPARATOR_ID_COUNT 6u
+
 /* Special characters: value 1 of CHCHANGE_SPECIAL_CHARACTER. */
 #define CHSPECIAL_TAB 1
 #define CHSPECIAL_SOFT_HYPHEN 3

@@ -8,6 +8,8 @@
 #include "chunker/ChunkerExportState.h"
 #include "core/Exceptions.h"
 #include "model/HeaderFooterNode.h"
+#include "model/NoteAreaProperties.h"
+#include "model/NoteSeparatorNode.h"
 #include "trx/changes.h"
 
 namespace {
@@ -76,6 +78,31 @@ TEST_F(SubDocumentsTest, ANoteInsideAHeaderEndsWithItWhenBothOpenedInTheSameTag)
     EXPECT_TRUE(SChunkerExportState::current().openSubDocuments.empty());
 }
 
+TEST_F(SubDocumentsTest, NoteSeparatorsAreNamedByTheirAreaWhileTheyExist)
+{
+    INode* body = cursor;
+    change(CHCHANGE_BEGIN_TAG, CHTAG_NOTE_SEPARATOR, CHSEPARATOR_FIRST_ID + CHSEPARATOR_ID_COUNT);
+    EXPECT_EQ(cursor, body) << "not a separator's id";
+    change(CHCHANGE_END_TAG, CHTAG_NOTE_SEPARATOR, CHSEPARATOR_FIRST_ID + CHSEPARATOR_ID_COUNT);
+
+    change(CHCHANGE_BEGIN_TAG, CHTAG_NOTE_SEPARATOR, CHSEPARATOR_FIRST_ID + 4);
+    INode* separator = cursor->getParentNode();
+    ASSERT_EQ(separator->getParentNode(), section);
+    addText("continued");
+    change(CHCHANGE_END_TAG, CHTAG_NOTE_SEPARATOR, CHSEPARATOR_FIRST_ID + 4);
+    EXPECT_EQ(cursor, body);
+    EXPECT_TRUE(separator->isDone());
+    const auto& content = dynamic_cast<INoteSeparatorContent&>(*separator->getIContent());
+    EXPECT_EQ(content.getNoteType(), kEndnote);
+    EXPECT_EQ(content.getSeparatorType(), kNoteContinuationSeparator);
+    CNoteAreaProperties& endnotes = *sectionProperties().getEndnoteProperties();
+    EXPECT_EQ(endnotes.getNoteContinuationSeparator(), &content);
+    EXPECT_EQ(sectionProperties().getFootnoteProperties()->getNoteContinuationSeparator(), nullptr);
+
+    separator->release();
+    EXPECT_EQ(endnotes.getNoteContinuationSeparator(), nullptr) << "no area names a separator that is gone";
+}
+
 TEST_F(SubDocumentsTest, SubDocumentsThatDoNotNestFail)
 {
     // A header needs a section.
@@ -93,6 +120,10 @@ TEST_F(SubDocumentsTest, SubDocumentsThatDoNotNestFail)
     change(CHCHANGE_NOTE, CHNOTE_COMMENT);
     expectMisformed(CHCHANGE_NOTE, CHNOTE_COMMENT);
     expectMisformed(CHCHANGE_NOTE, CHNOTE_FOOTNOTE);
+
+    // The end of a note mark outside one.
+    change(CHCHANGE_BEGIN_TAG, kInnerTag, 1);
+    expectMisformed(CHCHANGE_END_TAG, CHTAG_NOTE_MARK_A, 1);
 }
 
 TEST_F(SubDocumentsTest, ATagThatEndsAfterABreakClosedItsHeaderIsMisformed)
