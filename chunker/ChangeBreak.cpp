@@ -38,6 +38,10 @@ constexpr const char* kDocumentEndInNote =
     "REQUIRE: pNodeParent->getContentInterfaceID() != kNoteCSNode\n\tFile: ChCBreak  ln(470)";
 constexpr const char* kDocumentEndInStyle = "REQUIRE: pNodeParent is not a style\n\tFile: ChCBreak";
 constexpr const char* kDocumentEndInSummary = "REQUIRE: pNodeParent is not a summary item\n\tFile: ChCBreak";
+constexpr const char* kDocumentEndInComment =
+    "REQUIRE: pNodeParent->getContentInterfaceID() != kCommentCSNode\n\tFile: ChCBreak";
+constexpr const char* kDocumentEndInNestedParagraph =
+    "REQUIRE: pNodeParent->getContentInterfaceID() != kParagraphNode\n\tFile: ChCBreak";
 constexpr const char* kDocumentEndOutsideDocument = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(473)";
 
 // The host's cell format record: lengths, merge flags, shading, vertical
@@ -102,8 +106,10 @@ void rejectTableRowAbove(INode& node)
         throw ExNodeParsingError(kSectionBreakInRow);
 }
 
-// The document's text cannot end inside a header, footer or note, nor in a
-// style definition or summary item whose end never came.
+// The document's text cannot end inside a header, footer, note or comment,
+// a style definition or summary item whose end never came, nor in a
+// paragraph inside another paragraph (the text of a tag that never ended,
+// which would otherwise be written after the paragraph holding it).
 void rejectSubDocument(INode& node)
 {
     switch (node.getContentInterfaceID()) {
@@ -117,6 +123,10 @@ void rejectSubDocument(INode& node)
         throw ExMisformedChunkerDataError(kDocumentEndInStyle);
     case kDocumentSummaryNode:
         throw ExMisformedChunkerDataError(kDocumentEndInSummary);
+    case kCommentCSNode:
+        throw ExMisformedChunkerDataError(kDocumentEndInComment);
+    case kParagraphNode:
+        throw ExMisformedChunkerDataError(kDocumentEndInNestedParagraph);
     default:
         break;
     }

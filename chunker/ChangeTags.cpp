@@ -7,6 +7,8 @@
 #include "chunker/TocIndexTags.h"
 #include "chunker/StyleDefinitionTags.h"
 #include "chunker/SummaryItemTags.h"
+#include "chunker/NoteTags.h"
+#include "chunker/SubDocuments.h"
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
 #include "model/BookmarkNodes.h"
@@ -215,6 +217,10 @@ uint32_t CChangeBeginTag::process(INode*& pNodeParent)
         beginStyleDefinition(*this, *paragraph, pNodeParent);
     else if (type == CHTAG_SUMMARY_ITEM)
         beginSummaryItem(*this, *paragraph, pNodeParent);
+    else if (isNoteMarkTag(type))
+        beginNoteMark(*paragraph, pNodeParent);
+    else if (type == CHTAG_NOTE_SEPARATOR)
+        beginNoteSeparator(*paragraph, getValue2(), pNodeParent);
     return 0;
 }
 
@@ -413,7 +419,8 @@ TCountedReference<CLocator> CChangeBeginTag::readTarget(const CWordParagraphNode
 }
 
 // The popped tag names what is closed (a bookmark's name is found by its id
-// and type); the end tag's own type says what is done.
+// and type); the end tag's own type says what is done. A header, footer,
+// note or comment opened inside the popped tag ends with it.
 uint32_t CChangeEndTag::process(INode*& pNodeParent)
 {
     CTagStack& stack = tagStack();
@@ -448,5 +455,10 @@ uint32_t CChangeEndTag::process(INode*& pNodeParent)
         endStyleDefinition(tag, pNodeParent);
     else if (type == CHTAG_SUMMARY_ITEM)
         endSummaryItem(pNodeParent);
+    else if (isNoteMarkTag(type))
+        endNoteMark(pNodeParent);
+    else if (type == CHTAG_NOTE_SEPARATOR)
+        endNoteSeparator(pNodeParent);
+    endSubDocumentsOutsideTags(pNodeParent);
     return 0;
 }

@@ -1,10 +1,11 @@
 // What the reader keeps for the whole of one export, in the export's
 // context: the export and chunker handles that every item list reads
 // through, the maker of the host's character maps with its cached map, and
-// the open tags with the names of the named ones and the style definitions
-// that define nothing.
+// the open tags with the names of the named ones, the style definitions
+// that define nothing, and the sub-documents that end with one of those tags.
 #pragma once
 
+#include "chunker/OpenSubDocuments.h"
 #include "chunker/TagStack.h"
 #include "chunker/UTCharMap.h"
 #include "core/ExportContext.h"
@@ -28,4 +29,5 @@ struct SChunkerExportState : IExportLayerState {
     // The tag ids of the open style definitions whose kind makes no style:
     // their ends have nothing to close.
     std::set<uint32_t> inertStyleDefinitions;
+    COpenSubDocuments openSubDocuments;
 };

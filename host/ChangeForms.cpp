@@ -117,6 +117,17 @@ const Named kTags[] = {
     {"formatting scope", CHTAG_FORMATTING_SCOPE, "character formatting restored at its end"},
 };
 
+// The note separators: the tag id of a note separator tag says which one.
+const Named kSeparators[] = {
+    {"footnote separator", CHSEPARATOR_FIRST_ID, "the line above the footnotes"},
+    {"footnote continuation separator", CHSEPARATOR_FIRST_ID + 1, "above footnotes continued from a page before"},
+    {"footnote continuation notice", CHSEPARATOR_FIRST_ID + 2, "below footnotes continued on the next page"},
+    {"endnote separator", CHSEPARATOR_FIRST_ID + 3, "the line above the endnotes"},
+    {"endnote continuation separator", CHSEPARATOR_FIRST_ID + 4, "above endnotes continued from a page before"},
+    {"endnote continuation notice", CHSEPARATOR_FIRST_ID + 5, "below endnotes continued on the next page"},
+};
+static_assert(sizeof(kSeparators) / sizeof(kSeparators[0]) == CHSEPARATOR_ID_COUNT, "a name for every separator");
+
 std::vector<ChangeForm> buildForms()
 {
     std::vector<ChangeForm> forms = {
@@ -284,9 +295,9 @@ std::vector<ChangeForm> buildForms()
          {number(1), number(2), number(3)},
          "a number inside a list number's text"},
         {"header footer", CHCHANGE_HEADER_FOOTER, {0, 0, 0}, {hex(3)}, "opens a header or footer: slot id"},
-        {"footnote", CHCHANGE_NOTE, {1, 0, 0}, {}, "opens a footnote"},
-        {"endnote", CHCHANGE_NOTE, {2, 0, 0}, {}, "opens an endnote"},
-        {"comment", CHCHANGE_NOTE, {3, 0, 0}, {}, "opens a comment"},
+        {"footnote", CHCHANGE_NOTE, {CHNOTE_FOOTNOTE, 0, 0}, {}, "opens a footnote"},
+        {"endnote", CHCHANGE_NOTE, {CHNOTE_ENDNOTE, 0, 0}, {}, "opens an endnote"},
+        {"comment", CHCHANGE_NOTE, {CHNOTE_COMMENT, 0, 0}, {}, "opens a comment"},
         {"note", CHCHANGE_NOTE, {0, 0, 0}, {number(1)}, "opens a note of a kind"},
         {"frame", CHCHANGE_FRAME, {0, 0, 0}, {number(3)}, "188-byte frame data record id"},
         {"begin tag",
@@ -328,6 +339,18 @@ std::vector<ChangeForm> buildForms()
                          {number(2), number(3)},
                          std::string(tag.meaning) + "; tag id, data record id"});
         forms.push_back({std::string("end ") + tag.name, CHCHANGE_END_TAG, {tag.code, 0, 0}, {number(2)}, "tag id"});
+    }
+    for (const Named& separator : kSeparators) {
+        forms.push_back({std::string("begin ") + separator.name,
+                         CHCHANGE_BEGIN_TAG,
+                         {CHTAG_NOTE_SEPARATOR, separator.code, 0},
+                         {number(3)},
+                         std::string(separator.meaning) + "; data record id"});
+        forms.push_back({std::string("end ") + separator.name,
+                         CHCHANGE_END_TAG,
+                         {CHTAG_NOTE_SEPARATOR, separator.code, 0},
+                         {},
+                         std::string("ends the ") + separator.name});
     }
     return forms;
 }

@@ -51,14 +51,14 @@ void CICFNoteCSNodeWriter::writeContent()
     CICFWriter* writer = getICFWriter();
     if (note.isAutonumbered())
         CICFCommandWriter().writeNoParamCmd(writer, kCmdNoteAutonumber);
-    else
-        writeMarkerStrands(note);
+    else if (!note.getReferenceMarkerStrands().empty())
+        writeMark(note);
     m_writingNoteText = true;
     writeChildren();
     m_writingNoteText = false;
     CICFCommandWriter().writeNoParamCmd(writer, kCmdNoteOff);
     if (!note.isAutonumbered())
-        writeMarkerStrands(note);
+        writeMark(note);
 }
 
 bool CICFNoteCSNodeWriter::canChildWrite(INode*)
@@ -99,13 +99,10 @@ void CICFNoteCSNodeWriter::writeNoteStart(const INoteCSContent& note)
     command.done();
 }
 
-void CICFNoteCSNodeWriter::writeMarkerStrands(const INoteCSContent& note)
+void CICFNoteCSNodeWriter::writeMark(const INoteCSContent& note)
 {
-    const CStrandContentList& markers = note.getReferenceMarkerStrands();
-    if (markers.empty())
-        return;
     CICFWriter* writer = getICFWriter();
     CICFCommandWriter().writeNoParamCmd(writer, kCmdSuperscriptOn);
-    CICFStrandUtilities::writeStrands(markers);
+    CICFStrandUtilities::writeStrands(note.getReferenceMarkerStrands());
     CICFCommandWriter().writeNoParamCmd(writer, kCmdSuperscriptOff);
 }

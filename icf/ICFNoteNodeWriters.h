@@ -24,8 +24,10 @@ public:
 private:
     INoteCSContent& getNote();
     void writeNoteStart(const INoteCSContent& note);
-    // "SPS", the marker strands, "EPS"; nothing when no marker strand is left.
-    void writeMarkerStrands(const INoteCSContent& note);
+    // "SPS", the marker strands, "EPS". Before the note text only when a
+    // marker strand is left; after it, the mark in the running text, also
+    // when the custom mark used up the last one.
+    void writeMark(const INoteCSContent& note);
 
     bool m_writingNoteText = false;
     // The note had marker strands when its writing began: taking the custom

@@ -2,6 +2,7 @@
 
 #include "icf/ICFNodeWriter.h"
 #include "icf/ICFTextWriter.h"
+#include "model/CharacterSets.h"
 #include "model/StrandContentList.h"
 #include "model/StrandProperties.h"
 
@@ -73,7 +74,8 @@ int CICFStrandUtilities::extractFirstCharacter(CStrandContentList& strands, IStr
     textStrand->getText(text);
     if (text.getLength() == 0)
         return 0;
-    const std::string bytes = text.getString();
+    // The mark is one byte of Windows Western, whatever the strand's text is in.
+    const std::string bytes = text.getString(kCharSetCp1252);
     const int character = firstByte(bytes);
     if (bytes.size() == 1) {
         strands.remove(strand);

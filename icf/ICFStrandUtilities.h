@@ -18,7 +18,7 @@ public:
     // Only the text of the strands, double-byte text in the enclosed form.
     static void writeTextOnly(CICFWriter* writer, const CStrandContentList& strands);
     // Takes the first character off the first text strand of the list and
-    // returns it (0 when there is none). `properties` receives that strand's
+    // returns it, as its byte in Windows Western (0 when there is none). `properties` receives that strand's
     // properties with a reference for the caller, `style` its style. A
     // strand left empty is released and taken out of the list; otherwise
     // its remaining text is stored back in Windows Western.

@@ -2,6 +2,8 @@
 
 #include "model/HeaderFooterNode.h"
 #include "model/NodeCast.h"
+#include "model/NoteAreaProperties.h"
+#include "model/NoteSeparatorNode.h"
 #include "model/PendingNode.h"
 #include "model/SectionProperties.h"
 
@@ -26,13 +28,34 @@ INode* CSectionNode::clone(ECloneContent mode)
     return copy.take();
 }
 
+namespace {
+
+// The area stops naming `separator` as any of its separators.
+void forgetSeparator(CNoteAreaProperties* area, const INoteSeparatorContent* separator)
+{
+    if (!area)
+        return;
+    if (area->getNoteSeparator() == separator)
+        area->setNoteSeparator(nullptr);
+    if (area->getNoteContinuationSeparator() == separator)
+        area->setNoteContinuationSeparator(nullptr);
+    if (area->getNoteContinuationNotice() == separator)
+        area->setNoteContinuationNotice(nullptr);
+}
+
+} // namespace
+
 void CSectionNode::detachNode(INode* child)
 {
     ISectionProperties* properties = m_properties.get();
-    auto* entry = dynamic_cast<IHeaderFooterContent*>(child->getIContent());
-    if (properties && entry) {
+    IContent* content = child->getIContent();
+    if (auto* entry = dynamic_cast<IHeaderFooterContent*>(content); properties && entry) {
         properties->removeHeader(entry);
         properties->removeFooter(entry);
+    }
+    if (auto* separator = dynamic_cast<INoteSeparatorContent*>(content); properties && separator) {
+        forgetSeparator(properties->getFootnoteProperties(), separator);
+        forgetSeparator(properties->getEndnoteProperties(), separator);
     }
     CBranchNode::detachNode(child);
 }

@@ -27,7 +27,9 @@ public:
     // The copy gets a copy of the section properties of its own.
     INode* clone(ECloneContent mode) override;
     // A header or footer that leaves the section also leaves the section
-    // properties' lists, which would otherwise keep a node they no longer own.
+    // properties' lists, which would otherwise keep a node they no longer
+    // own; a note separator that leaves it is no longer named by the note
+    // areas.
     void detachNode(INode* child) override;
 
     ISectionProperties* getProperties() const override { return m_properties.get(); }

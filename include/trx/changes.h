@@ -166,6 +166,29 @@
 #define CHRELATION_SAME_AS_STYLE 2
 #define CHRELATION_OPPOSITE_OF_STYLE 4
 
+/* Kinds of note: value 1 of CHCHANGE_NOTE. */
+#define CHNOTE_FOOTNOTE 1
+#define CHNOTE_ENDNOTE 2
+#define CHNOTE_COMMENT 3
+
+/* Flags of a sub-document slot: value 2 of CHCHANGE_SUBDOCUMENT_SLOT. The
+ * bits of CHSLOT_PAGES_MASK say on which pages a header or footer appears,
+ * those of CHSLOT_KIND_MASK whether the slot holds one. */
+#define CHSLOT_PAGES_MASK 0x87u
+#define CHSLOT_ODD_PAGES 0x02u
+#define CHSLOT_EVEN_PAGES 0x04u
+#define CHSLOT_ALL_PAGES 0x06u
+#define CHSLOT_WITH_FIRST_PAGE 0x80u /* with one of the three above: the first page too */
+#define CHSLOT_KIND_MASK 0x78u
+#define CHSLOT_HEADER 0x08u
+#define CHSLOT_FOOTER 0x10u
+
+/* The tag ids of the note separators (CHTAG_NOTE_SEPARATOR), in this
+ * order: footnote separator, continuation separator and continuation
+ * notice, then the same three for endnotes. */
+#define CHSEPARATOR_FIRST_ID 0x80000001u
+#define CHSEPARATOR_ID_COUNT 6u
+
 /* Special characters: value 1 of CHCHANGE_SPECIAL_CHARACTER. */
 #define CHSPECIAL_TAB 1
 #define CHSPECIAL_SOFT_HYPHEN 3

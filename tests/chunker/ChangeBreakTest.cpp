@@ -67,7 +67,7 @@ TEST_F(ChangeBreakTest, DocumentEndClosesEverythingAndEndsReading)
     EXPECT_EQ(log, (Log{"S1{0 columns, start 0", "}S1"})) << "the empty last paragraph goes";
 }
 
-TEST_F(ChangeBreakTest, DocumentEndInsideANoteAHeaderAStyleOrASummaryItemIsMisformed)
+TEST_F(ChangeBreakTest, DocumentEndInsideAnUnclosedSubDocumentStyleOrSummaryIsMisformed)
 {
     INode* text = cursor;
     const std::pair<EContentInterfaceID, const char*> cases[] = {
@@ -76,6 +76,9 @@ TEST_F(ChangeBreakTest, DocumentEndInsideANoteAHeaderAStyleOrASummaryItemIsMisfo
          "REQUIRE: pNodeParent->getContentInterfaceID() != kHeaderFooterNode\n\tFile: ChCBreak  ln(469)"},
         {kStrandStyleNode, "REQUIRE: pNodeParent is not a style\n\tFile: ChCBreak"},
         {kDocumentSummaryNode, "REQUIRE: pNodeParent is not a summary item\n\tFile: ChCBreak"},
+        {kCommentCSNode, "REQUIRE: pNodeParent->getContentInterfaceID() != kCommentCSNode\n\tFile: ChCBreak"},
+        // A nested paragraph whose tag never ended.
+        {kParagraphNode, "REQUIRE: pNodeParent->getContentInterfaceID() != kParagraphNode\n\tFile: ChCBreak"},
     };
     for (const auto& [kind, message] : cases) {
         INode* holder = factory.createNode(kind);

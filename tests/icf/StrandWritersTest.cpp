@@ -1,6 +1,7 @@
 // Character properties around strands: the on/off decision, the commands and
 // parameters the golden cases do not use, the text strand's own output and
-// the date field's codes at the ends of its table.
+// the date field's codes at the ends of its table, and the numbers of an
+// autonumbered note.
 #include "icf/ICFColor.h"
 #include "icf/ICFStrandPropertiesWriter.h"
 
@@ -15,6 +16,7 @@
 #include "model/FieldNodes.h"
 #include "model/FontDefinition.h"
 #include "model/NodeCast.h"
+#include "model/NoteNodes.h"
 #include "model/StrandProperties.h"
 #include "model/TextStrandNode.h"
 
@@ -102,7 +104,7 @@ class StrandWritersTest : public ICFOutputFixture {
 protected:
     StrandWritersTest()
     {
-        makeNodes<CTextStrandNode, CDateTimeCSNode>();
+        makeNodes<CTextStrandNode, CDateTimeCSNode, CNoteCSNode>();
         writer.initialize(&stream, registrar());
     }
 
@@ -142,6 +144,19 @@ protected:
         }
         strands.push_back(&field);
         return &field;
+    }
+
+        // An autonumbered note of `type` whose marker strand has no text, released
+    // by the fixture.
+    INode* autonumberedNote(ENoteType type)
+    {
+        auto& note = nodeAs<CNoteCSNode>(factory.createNode(kNoteCSNode));
+        note.setNoteType(type);
+        auto& marker = nodeAs<CTextStrandNode>(factory.createNode(kTextStrandNode));
+        marker.setText(CCharacterString("", kCharSetCp1252));
+        note.addReferenceMarkerStrand(&marker);
+        strands.push_back(&note);
+        return &note;
     }
 
     // The output of a pull write of `strand`.
@@ -251,6 +266,16 @@ TEST_F(StrandWritersTest, DateCodesOutsideTheTableWriteNothing)
               CI "DTF" "01" PE "2f" PE "30" PE CE);
     // Without a format: month, day and year in numbers.
     EXPECT_EQ(written(dateField({})), CI "DTF" "32" PE "2f" PE "31" PE "2f" PE "34" PE CE);
+}
+
+// The counter changes that number notes are not read yet: no listing makes
+// an autonumbered note.
+TEST_F(StrandWritersTest, AnAutonumberedNoteWritesItsNumberThenFNA)
+{
+    const std::string fixed = "00" PE "00" PE "00" PE "00" PE "01" PE "ff" PE "0" PE "0" PE "8d" PE CE;
+    EXPECT_EQ(written(autonumberedNote(kFootnote)),
+              CI "FNT" "00" PE "00" PE "01" PE + fixed + CI "FNA" CE CI "EFN" CE);
+    EXPECT_EQ(written(autonumberedNote(kEndnote)), CI "FNT" "02" PE "00" PE "01" PE + fixed + CI "FNA" CE CI "EFN" CE);
 }
 
 } // namespace
