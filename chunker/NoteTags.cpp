@@ -18,8 +18,8 @@
 
 namespace {
 
-const char kMarkWithoutParent[] = "REQUIRE: pNodeParent != NULL\n\tFile: ChCTag  ln(438)";
-const char kSeparatorWithoutSection[] = "REQUIRE: pNodeParent != NULL\n\tFile: ChCTag  ln(858)";
+const char kMarkWithoutParent[] = "REQUIRE: pNodeParent != NULL\n\tFile: ChCTag  ln(858)";
+const char kSeparatorWithoutSection[] = "REQUIRE: pNodeParent != NULL\n\tFile: ChCTag  ln(774)";
 const char kMarkEndsElsewhere[] =
     "REQUIRE: pNodeParent->getContentInterfaceID() == kNoteSelfReferenceCSNode\n\tFile: ChCTag";
 
