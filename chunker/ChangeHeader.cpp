@@ -59,7 +59,7 @@ uint32_t CChangeHeader::process(INode*& current)
 
     CPendingNode node(paragraph.getNodeFactory()->createNode(kHeaderFooterNode));
     auto& headerFooter = dynamic_cast<CWordHeaderFooterNode&>(*node.get());
-    CPendingNode text(newSubDocumentParagraph(paragraph));
+    CPendingNode text(newParagraphLike(paragraph));
     headerFooter.setSavedNode(current);
     section->attachNode(&headerFooter);
     node.take();

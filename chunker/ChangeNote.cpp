@@ -34,7 +34,7 @@ uint32_t CChangeNote::process(INode*& current)
         return 0;
     rejectNesting(current);
     CWordParagraphNode& paragraph = wordParagraph(current);
-    CPendingNode text(newSubDocumentParagraph(paragraph));
+    CPendingNode text(newParagraphLike(paragraph));
     CPendingNode node(isNote(kind) ? createNote(paragraph) : paragraph.getNodeFactory()->createNode(kCommentCSNode));
     INode* holder = node.get();
     paragraph.attachNode(holder);

@@ -2,8 +2,8 @@
 
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
-#include "model/NodeFactory.h"
 #include "model/DocumentNode.h"
+#include "model/NodeFactory.h"
 #include "model/NodeUtilities.h"
 #include "model/PendingNode.h"
 #include "model/SectionNode.h"
@@ -29,14 +29,17 @@ IDocumentContent& requireDocument(INode* node, const char* failure)
     return dynamic_cast<IDocumentContent&>(*document->getIContent());
 }
 
-void openParagraphIn(INode& holder, CWordParagraphNode& paragraph, INode*& cursor)
+INode* newParagraphLike(CWordParagraphNode& paragraph)
 {
     CPendingNode node(paragraph.getNodeFactory()->createNode(kParagraphNode));
-    auto* nested = dynamic_cast<CWordParagraphNode*>(node.get());
-    if (!nested)
-        return;
-    nested->setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
-    holder.attachNode(nested);
+    wordParagraph(node.get()).setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
+    return node.take();
+}
+
+void openParagraphIn(INode& holder, CWordParagraphNode& paragraph, INode*& cursor)
+{
+    CPendingNode node(newParagraphLike(paragraph));
+    holder.attachNode(node.get());
     cursor = node.take();
 }
 

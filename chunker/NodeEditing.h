@@ -19,6 +19,10 @@ CWordParagraphNode& wordParagraph(INode* cursor);
 // there is none.
 IDocumentContent& requireDocument(INode* node, const char* failure);
 
+// A new paragraph, not yet in the tree, with the wide-string character set
+// of `paragraph`; the caller hands it on.
+INode* newParagraphLike(CWordParagraphNode& paragraph);
+
 // A new paragraph inside `holder`, with the wide-string character set of
 // `paragraph`, becomes the cursor.
 void openParagraphIn(INode& holder, CWordParagraphNode& paragraph, INode*& cursor);

@@ -109,7 +109,7 @@ void beginNoteMark(CWordParagraphNode& paragraph, INode*& cursor)
 {
     if (!paragraph.getParentNode())
         throw ExNodeParsingError(kMarkWithoutParent);
-    CPendingNode text(newSubDocumentParagraph(paragraph));
+    CPendingNode text(newParagraphLike(paragraph));
     wordParagraph(text.get()).setStrandStyle(paragraph.getStrandStyle());
     CPendingNode node(paragraph.getNodeFactory()->createNode(kNoteSelfReferenceCSNode));
     INode* selfReference = node.get();
@@ -143,7 +143,7 @@ void beginNoteSeparator(CWordParagraphNode& paragraph, uint32_t tagId, INode*& c
     if (!section)
         throw ExNodeParsingError(kSeparatorWithoutSection);
 
-    CPendingNode text(newSubDocumentParagraph(paragraph));
+    CPendingNode text(newParagraphLike(paragraph));
     CPendingNode node(paragraph.getNodeFactory()->createNode(kNoteSeparatorNode));
     auto& separator = dynamic_cast<CWordSeparatorNode&>(*node.get());
     separator.setNoteType(role < kSeparatorsPerArea ? kFootnote : kEndnote);

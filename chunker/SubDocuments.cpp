@@ -34,13 +34,6 @@ void endSubDocument(INode*& cursor, EContentInterfaceID kind)
 
 } // namespace
 
-INode* newSubDocumentParagraph(CWordParagraphNode& from)
-{
-    CPendingNode node(from.getNodeFactory()->createNode(kParagraphNode));
-    wordParagraph(node.get()).setWideStringDefaultCharacterSet(from.getWideStringDefaultCharacterSet());
-    return node.take();
-}
-
 void rememberSubDocument(EContentInterfaceID kind)
 {
     SChunkerExportState& state = SChunkerExportState::current();

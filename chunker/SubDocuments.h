@@ -7,10 +7,6 @@
 
 class CWordParagraphNode;
 
-// A new paragraph for the text of a sub-document, with the wide-string
-// character set of `from`; the caller hands it on.
-INode* newSubDocumentParagraph(CWordParagraphNode& from);
-
 // Records the sub-document of `kind` whose first paragraph has just become
 // the cursor, with the depth of the tag stack: the end tag that takes the
 // stack below that depth ends it. One opened with no tag open is ended only
