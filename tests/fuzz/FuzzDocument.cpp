@@ -146,7 +146,36 @@ constexpr uint32_t kOptions[] = {
 constexpr uint32_t kCodePages[] = {1252, 1250, 932, 936, 949, 950, 437, 850, 852, 720, 0, 9998, 9999, 65001};
 
 // The sizes of the data records the handlers read.
-constexpr uint32_t kRecordSizes[] = {16, 20, 36, 80, 84, 104};
+constexpr uint32_t kRecordSizes[] = {4, 8, 12, 16, 20, 28, 36, 80, 84, 104};
+
+// Tag types by value-1 byte of a tag change, so that every kind of tag is
+// reached; other bytes are words.
+constexpr uint32_t kTagTypes[] = {
+    CHTAG_BOOKMARK,
+    CHTAG_REFERENCE,
+    CHTAG_HYPERLINK,
+    CHTAG_TOC_BOOKMARK_A,
+    CHTAG_TOC_BOOKMARK_B,
+    CHTAG_TABLE_OF_CONTENTS,
+    CHTAG_INDEX,
+    CHTAG_INDEX_BOOKMARK,
+    CHTAG_DATE_FIELD,
+    CHTAG_NOTE_MARK_A,
+    CHTAG_NOTE_MARK_B,
+    CHTAG_NOTE_MARK_C,
+    CHTAG_SUMMARY_ITEM,
+    CHTAG_STYLE_DEFINITION,
+    CHTAG_NOTE_SEPARATOR,
+    CHTAG_FRAME_CONTENT,
+    CHTAG_NESTED_PARAGRAPH,
+    CHTAG_NUMBER_TEXT,
+    CHTAG_FORMATTING_SCOPE,
+};
+
+bool isTagChange(uint32_t type)
+{
+    return type == CHCHANGE_BEGIN_TAG || type == CHCHANGE_END_TAG;
+}
 
 // Changes that read a data record: the value that holds its id, its size.
 struct RecordReader {
@@ -160,7 +189,7 @@ const std::map<uint32_t, RecordReader>& recordReaders()
         {CHCHANGE_BINDING_WIDTH, {1, 16}},     {CHCHANGE_SUBDOCUMENT_SLOT, {1, 84}},
         {CHCHANGE_NOTE_AREA, {1, 36}},         {CHCHANGE_BEGIN_COLUMNS, {1, 20}},
         {CHCHANGE_ADD_COLUMN, {1, 16}},        {CHCHANGE_PARAGRAPH_BORDERS, {2, 104}},
-        {CHCHANGE_PARAGRAPH_SHADING, {2, 20}},
+        {CHCHANGE_PARAGRAPH_SHADING, {2, 20}}, {CHCHANGE_BEGIN_TAG, {3, 28}},
     };
     return readers;
 }
@@ -201,7 +230,7 @@ public:
         decodeOption();
         while (!in_.atEnd()) {
             const uint32_t type = changeType(in_.next());
-            const uint32_t value1 = word(in_.next());
+            const uint32_t value1 = isTagChange(type) ? tagType(in_.next()) : word(in_.next());
             const uint32_t value2 = word(in_.next());
             const uint32_t value3 = word(in_.next());
             document_->appendChange(type, value1, value2, value3);
@@ -272,6 +301,8 @@ private:
     {
         return byte < kRawTypeByte ? kHandledTypes[byte % kHandledTypeCount] : kRawTypes[byte - kRawTypeByte];
     }
+
+    uint32_t tagType(uint8_t byte) const { return byte < std::size(kTagTypes) ? kTagTypes[byte] : word(byte); }
 
     static uint16_t unit(uint8_t byte)
     {
@@ -396,8 +427,12 @@ private:
                 const uint32_t number = word(changes, i, 4 * value);
                 const bool readsRecord =
                     reader != recordReaders().end() && reader->second.value == value && recordIndex_.count(number);
-                out_.push_back(readsRecord ? static_cast<uint8_t>(kRecordByte + recordIndex_[number])
-                                           : valueByte(number));
+                if (readsRecord)
+                    out_.push_back(static_cast<uint8_t>(kRecordByte + recordIndex_[number]));
+                else if (value == 1 && isTagChange(type))
+                    out_.push_back(tagTypeByte(number));
+                else
+                    out_.push_back(valueByte(number));
             }
         }
     }
@@ -409,6 +444,12 @@ private:
             return static_cast<uint8_t>(handled - kHandledTypes);
         const auto* raw = std::find(std::begin(kRawTypes), std::end(kRawTypes), type);
         return static_cast<uint8_t>(kRawTypeByte + (raw != std::end(kRawTypes) ? raw - kRawTypes : 0));
+    }
+
+    static uint8_t tagTypeByte(uint32_t tagType)
+    {
+        const auto* known = std::find(std::begin(kTagTypes), std::end(kTagTypes), tagType);
+        return known != std::end(kTagTypes) ? static_cast<uint8_t>(known - kTagTypes) : valueByte(tagType);
     }
 
     // The exact byte where there is one, else the nearest multiple of kTwipStep.
