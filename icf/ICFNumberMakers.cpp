@@ -12,14 +12,13 @@ constexpr uint32_t kHundred = 100;
 constexpr uint32_t kFirstTensWord = 20;
 
 constexpr const char* kCardinalWords[kFirstTensWord] = {
-    "Zero",    "One",     "Two",       "Three",    "Four",     "Five",    "Six",
-    "Seven",   "Eight",   "Nine",      "Ten",      "Eleven",   "Twelve",  "Thirteen",
-    "Fourteen", "Fifteen", "Sixteen",  "Seventeen", "Eighteen", "Nineteen",
+    "Zero", "One",    "Two",    "Three",    "Four",     "Five",    "Six",     "Seven",     "Eight",    "Nine",
+    "Ten",  "Eleven", "Twelve", "Thirteen", "Fourteen", "Fifteen", "Sixteen", "Seventeen", "Eighteen", "Nineteen",
 };
 constexpr const char* kOrdinalWords[kFirstTensWord] = {
-    "Zeroth",     "First",      "Second",    "Third",       "Fourth",     "Fifth",      "Sixth",
-    "Seventh",    "Eighth",     "Nineth",    "Tenth",       "Eleventh",   "Twelfth",    "Thirteenth",
-    "Fourteenth", "Fifteenth",  "Sixteenth", "Seventeenth", "Eighteenth", "Nineteenth",
+    "Zeroth",     "First",     "Second",    "Third",       "Fourth",     "Fifth",      "Sixth",
+    "Seventh",    "Eighth",    "Nineth",    "Tenth",       "Eleventh",   "Twelfth",    "Thirteenth",
+    "Fourteenth", "Fifteenth", "Sixteenth", "Seventeenth", "Eighteenth", "Nineteenth",
 };
 constexpr const char* kTensPrefixes[kTen] = {
     "", "", "Twent", "Thirt", "Fort", "Fift", "Sixt", "Sevent", "Eight", "Ninet",
@@ -49,7 +48,7 @@ struct SRomanDigit {
 };
 constexpr SRomanDigit kRomanDigits[] = {
     {1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"}, {90, "XC"}, {50, "L"},
-    {40, "XL"},  {10, "X"},   {9, "IX"},  {5, "V"},    {4, "IV"},   {1, "I"},
+    {40, "XL"},  {10, "X"},   {9, "IX"},  {5, "V"},    {4, "IV"},  {1, "I"},
 };
 
 std::string lowerCased(std::string text)

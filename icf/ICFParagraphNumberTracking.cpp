@@ -31,9 +31,8 @@ struct SICFNumberType {
     uint32_t code;
 };
 constexpr SICFNumberType kICFNumberTypes[] = {
-    {kNumberingNone, 6},        {kNumberingLowerLetters, 2}, {kNumberingUpperLetters, 3},
-    {kNumberingLowerRoman, 4},  {kNumberingUpperRoman, 5},   {kNumberingOrdinal, 8},
-    {kNumberingCardinalWords, 9}, {kNumberingOrdinalWords, 7},
+    {kNumberingNone, 6},       {kNumberingLowerLetters, 2}, {kNumberingUpperLetters, 3},  {kNumberingLowerRoman, 4},
+    {kNumberingUpperRoman, 5}, {kNumberingOrdinal, 8},      {kNumberingCardinalWords, 9}, {kNumberingOrdinalWords, 7},
 };
 constexpr uint32_t kOtherICFNumberType = 0;
 
@@ -66,8 +65,8 @@ void switchNumberProperties(CICFWriter* writer, IStrandProperties* properties, E
 // The six "PND" values of a level the list describes: its current number,
 // the text before the number, the number type, the text after it, and
 // whether the level above is described too.
-void writeLevelDescription(CICFCommandWriter& command, CICFWriter* writer, uint32_t current,
-                           CNumberingStyle& style, bool levelAboveDescribed)
+void writeLevelDescription(CICFCommandWriter& command, CICFWriter* writer, uint32_t current, CNumberingStyle& style,
+                           bool levelAboveDescribed)
 {
     command.writeParameter(CICFDecimalParameter(current));
     CICFStrandUtilities::writeTextOnly(writer, style.getPrefixStrandContents());
@@ -76,8 +75,7 @@ void writeLevelDescription(CICFCommandWriter& command, CICFWriter* writer, uint3
     command.writeParameter(CICFDecimalParameter(kReserved));
     CICFStrandUtilities::writeTextOnly(writer, style.getSuffixStrandContents());
     command.writeParameter(CICFNullParameter());
-    command.writeParameter(
-        CICFDecimalParameter(levelAboveDescribed ? kLevelAboveDescribed : kLevelAboveUndescribed));
+    command.writeParameter(CICFDecimalParameter(levelAboveDescribed ? kLevelAboveDescribed : kLevelAboveUndescribed));
 }
 
 void writeUndescribedLevel(CICFCommandWriter& command)
@@ -217,7 +215,7 @@ void CICFParagraphNumberTracking::writeNumberText(CICFWriter* writer, const ILis
 }
 
 CNumberingLevelDefinition* CICFParagraphNumberTracking::locateNumberingLevelDefinition(const IListStyleContent& list,
-                                                                                      uint32_t level)
+                                                                                       uint32_t level)
 {
     for (CNumberingLevelDefinition* definition : list.getNumberingLevelDefinitions()) {
         if (definition->getLevel() == level)
