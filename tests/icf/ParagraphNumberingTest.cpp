@@ -229,7 +229,8 @@ TEST_F(ParagraphNumberingTest, RestartAndCountByAndSecondList)
 
 // The number's formatting is switched on around the whole number and around
 // the number text, each time against the paragraph's; the text around the
-// number keeps its own formatting in between.
+// number keeps its own formatting in between, and has none in the list's
+// description.
 TEST_F(ParagraphNumberingTest, NumberFormattingIsSwitchedAroundTheNumber)
 {
     auto bold = makeCounted<CStrandProperties>();
@@ -248,6 +249,10 @@ TEST_F(ParagraphNumberingTest, NumberFormattingIsSwitchedAroundTheNumber)
     tracker.writePGN(&writer, *first.get());
     EXPECT_EQ(stream.bytes, CI "BBT" CE CI "PGN" "1" PE CE CI "ITO" CE "(" CI "ITF" CE CI "BBT" CE "1" CI "EBT" CE
                             "." CI "EPN" CE CI "EBT" CE);
+
+    stream.bytes.clear();
+    tracker.writePND(&writer, *first.get());
+    EXPECT_EQ(stream.bytes.substr(0, 13), CI "PND" "3" PE "1" PE "(" PE "0" PE) << "the text around the number, plain";
 }
 
 } // namespace
