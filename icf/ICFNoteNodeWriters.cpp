@@ -71,8 +71,10 @@ INoteCSContent& CICFNoteCSNodeWriter::getNote()
     return dynamic_cast<INoteCSContent&>(*getNode()->getIContent());
 }
 
-// An autonumbered note carries its running number (high byte, low byte),
-// any other note its custom mark.
+// An autonumbered note carries its number (high byte, low byte), any other
+// note its custom mark. The number counts the notes of its kind that this
+// writer has written; every note has a writer of its own, so it is 1 and
+// the consumer of the output numbers the notes.
 void CICFNoteCSNodeWriter::writeNoteStart(const INoteCSContent& note)
 {
     const bool endnote = note.getNoteType() == kEndnote;

@@ -34,6 +34,7 @@ private:
     // mark off them may have used up the last one.
     bool m_hasMark = false;
     unsigned char m_customMark = 0;
+    // The notes this writer has numbered, by kind.
     uint32_t m_footnotesWritten = 0;
     uint32_t m_endnotesWritten = 0;
 };

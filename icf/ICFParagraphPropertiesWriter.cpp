@@ -4,10 +4,12 @@
 #include "icf/ICFCommandWriter.h"
 #include "icf/ICFIndents.h"
 #include "icf/ICFLineSpacing.h"
+#include "icf/ICFParagraphNumberTracking.h"
 #include "icf/ICFParameter.h"
 #include "icf/ICFShading.h"
 #include "icf/ICFTabRuler.h"
 #include "icf/ICFVocabulary.h"
+#include "icf/ICFWriter.h"
 #include "model/NodeUtilities.h"
 #include "model/PageProperties.h"
 #include "model/SectionNode.h"
@@ -122,6 +124,7 @@ void CICFParagraphPropertiesWriter::writeProperties(CICFWriter* writer, IParagra
     writeWidowOrphan();
     writeIndents();
     writeDropCap();
+    writeParagraphNumbering();
 }
 
 template <class Read, class IsOn, class Same>
@@ -316,4 +319,17 @@ void CICFParagraphPropertiesWriter::writeDropCap()
     command.writeParameter(noBorders);
     command.writeParameter(CICFDecimalParameter(kReserved));
     command.done();
+}
+
+void CICFParagraphPropertiesWriter::writeParagraphNumbering()
+{
+    if (m_state != kPropertiesOwnValues && m_state != kPropertiesStrandStart)
+        return;
+    CParagraphNumbering* numbering = m_properties.get()->getParagraphNumbering();
+    CICFParagraphNumberTracking* tracker = getWriter()->getParagraphNumberTracker();
+    if (!numbering || !tracker)
+        return;
+    if (tracker->addParagraph(*numbering))
+        tracker->writePND(getWriter(), *numbering);
+    tracker->writePGN(getWriter(), *numbering);
 }

@@ -1,7 +1,7 @@
 // Writes the properties of a paragraph or of a paragraph style definition
 // as ICF commands: alignment, keeping, borders, hyphenation, shading,
-// spacing, line spacing, widow and orphan control, indents, drop caps and
-// tab stops. Each property of the paragraph is compared with the same
+// spacing, line spacing, widow and orphan control, indents, drop caps, tab
+// stops and, where a paragraph starts, its number. Each property of the paragraph is compared with the same
 // property of the base (the paragraph's style, or the style a style is
 // based on), and shouldPropWrite decides whether a command is due.
 //
@@ -66,6 +66,10 @@ private:
     void writeWidowOrphan();
     void writeIndents();
     void writeDropCap();
+    // The paragraph's number where the paragraph starts, counted by the
+    // writer's number tracker; the list is described with its first
+    // paragraph.
+    void writeParagraphNumbering();
     // "RHZ" with the hot zones as percentages of the section's right margin;
     // nothing outside a section or with a right margin of 0.
     void writeHotZones(const CHyphenation& hyphenation);

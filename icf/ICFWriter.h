@@ -7,6 +7,7 @@
 
 #include "core/Writer.h"
 #include "icf/ICFBookmarkLevelMap.h"
+#include "icf/ICFParagraphNumberTracking.h"
 #include "icf/ICFReferenceMap.h"
 #include "icf/ICFStrandPropertiesWriter.h"
 
@@ -75,6 +76,8 @@ public:
 
     // The character properties writer shared by all strand and style writers.
     CICFStrandPropertiesWriter* getStrandPropertiesWriter() { return &m_strandPropertiesWriter; }
+    // The running numbers of the numbered lists written so far.
+    CICFParagraphNumberTracking* getParagraphNumberTracker() { return &m_paragraphNumbers; }
 
     // The references begun and not yet ended, by name.
     CICFReferenceMap& getReferenceBeginEndMap() { return m_references; }
@@ -103,6 +106,7 @@ private:
     int32_t m_disableCount = 0;
     std::list<long> m_neverConvert;
     CICFStrandPropertiesWriter m_strandPropertiesWriter;
+    CICFParagraphNumberTracking m_paragraphNumbers;
     // Last, so that they go first: the commands they keep open finish while
     // the rest of the writer still stands, with output already switched off.
     CICFBookmarkLevelMap m_bookmarkLevels;
