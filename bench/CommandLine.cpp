@@ -55,6 +55,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             commandLine.sizes = parseSizes(flag, flagValue(arguments, i));
         else if (flag == "--table-rows")
             commandLine.tableRows = parseSizes(flag, flagValue(arguments, i));
+        else if (flag == "--list-paragraphs")
+            commandLine.listParagraphs = parseSizes(flag, flagValue(arguments, i));
         else if (flag == "--output-dir")
             commandLine.outputDirectory = flagValue(arguments, i);
         else if (flag == "--filter")
@@ -74,12 +76,13 @@ std::string helpText()
            "Measures the export filter on generated documents, one document per size:\n"
            "a section setup, then paragraphs of five text runs with bold and italic\n"
            "words, or one table of rows of four cells, each cell a short text run with\n"
-           "its cell format. The documents are computed while the filter reads\n"
-           "them, so the host side holds almost nothing. Each size runs in a child\n"
-           "process of its own, which loads the filter as a host does and exports the\n"
-           "document to a file. For each size it reports the change records read per\n"
-           "second, the ICF written in megabytes (10^6 bytes) per second and the peak\n"
-           "resident memory of the child.\n"
+           "its cell format, or paragraphs numbered in a list style of three levels.\n"
+           "The documents are computed while the filter reads them, so the host side\n"
+           "holds almost nothing. Each size runs in a child process of its own, which\n"
+           "loads the filter as a host does and exports the document to a file. For\n"
+           "each size it reports the change records read per second, the ICF written\n"
+           "in megabytes (10^6 bytes) per second and the peak resident memory of the\n"
+           "child.\n"
            "\n"
            "Flags:\n"
            "  --sizes N[,N...]    paragraphs per document (default 10000,100000,1000000;\n"
@@ -87,6 +90,9 @@ std::string helpText()
            "  --table-rows N[,N...]\n"
            "                      rows per table document (default 100000,1000000;\n"
            "                      'none' for no table documents)\n"
+           "  --list-paragraphs N[,N...]\n"
+           "                      numbered paragraphs per list document (default\n"
+           "                      100000,1000000; 'none' for no list documents)\n"
            "  --output-dir DIR    write the ICF files into DIR and keep them (default: a\n"
            "                      temporary directory, removed at the end)\n"
            "  --filter PATH       the filter to load (default: ../lib/libicffilter.so.1\n"

@@ -87,16 +87,16 @@ void printMeasurement(const Measurement& measurement)
               << measurement.peakResidentBytes / kMega << std::endl;
 }
 
-// One line per size, under a header naming what the size counts.
-void measureWorkload(trxhost::SyntheticWorkload workload, const char* counted, const std::vector<uint32_t>& sizes,
-                     const std::string& filterPath, const OutputDirectory& output)
+// One line per size, under a header naming what the size counts; the
+// files are named by the workload.
+void measureWorkload(trxhost::SyntheticWorkload workload, const char* name, const char* counted,
+                     const std::vector<uint32_t>& sizes, const std::string& filterPath, const OutputDirectory& output)
 {
     if (sizes.empty())
         return;
     printHeader(counted);
     for (const uint32_t count : sizes) {
-        const std::string file =
-            output.fileFor(workload == trxhost::SyntheticWorkload::Table ? "table" : "paragraphs", count);
+        const std::string file = output.fileFor(name, count);
         printMeasurement(measureExport(workload, count, filterPath, file));
         output.done(file);
     }
@@ -109,8 +109,12 @@ ExitStatus measureAll(const CommandLine& commandLine)
             commandLine.filterPath.empty() ? icfdriver::defaultFilterPath() : commandLine.filterPath;
         const OutputDirectory output(commandLine.outputDirectory);
         std::cout << "filter: " << filterPath << '\n';
-        measureWorkload(trxhost::SyntheticWorkload::Paragraphs, "paragraphs", commandLine.sizes, filterPath, output);
-        measureWorkload(trxhost::SyntheticWorkload::Table, "table rows", commandLine.tableRows, filterPath, output);
+        measureWorkload(trxhost::SyntheticWorkload::Paragraphs, "paragraphs", "paragraphs", commandLine.sizes,
+                        filterPath, output);
+        measureWorkload(trxhost::SyntheticWorkload::Table, "table", "table rows", commandLine.tableRows, filterPath,
+                        output);
+        measureWorkload(trxhost::SyntheticWorkload::List, "list", "list items", commandLine.listParagraphs, filterPath,
+                        output);
         return ExitStatus::Ok;
     } catch (const std::exception& error) {
         tools::reportError(kToolName) << error.what() << '\n';

@@ -6,8 +6,10 @@
 #include <array>
 #include <cstring>
 #include <iterator>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trxhost {
@@ -45,9 +47,9 @@ struct Run {
     uint32_t attribute;
 };
 
-// What is repeated: its text, and its change records with the text runs
-// counted from the start of that text.
-struct RepeatedUnit {
+// A stretch of the document: its text, and its change records with the text
+// runs counted from the start of that text.
+struct Stretch {
     std::u16string text;
     std::vector<ChangeRecord> changes;
 
@@ -64,11 +66,15 @@ struct RepeatedUnit {
     }
 };
 
-// A document: the opening changes, the unit `count` times, the closing ones.
+// A document: the opening, the unit `count` times, the closing changes. The
+// text list holds the opening's text, then the unit's once per unit.
 struct DocumentShape {
-    std::vector<ChangeRecord> opening;
-    RepeatedUnit unit;
+    Stretch opening;
+    Stretch unit;
     std::vector<ChangeRecord> closing;
+    // The list level of each unit in turn, given to the unit's counter
+    // change; empty when the units are not numbered.
+    std::vector<uint32_t> levels;
 };
 
 constexpr Run kParagraphRuns[] = {
@@ -84,46 +90,44 @@ constexpr uint32_t kCellsPerRow = std::size(kCellRuns);
 constexpr uint32_t kCellWidth = 2160;
 constexpr uint32_t kCellGutter = 108;
 
-const DocumentShape& paragraphsShape()
+DocumentShape paragraphsShape()
 {
-    static const DocumentShape shape = [] {
-        DocumentShape document{{kOpening.begin(), kOpening.end()}, {}, {kDocumentEnd}};
-        for (const Run& run : kParagraphRuns)
-            document.unit.addRun(run);
-        document.unit.changes.push_back(kParagraphEnd);
-        return document;
-    }();
-    return shape;
+    DocumentShape document{{{}, {kOpening.begin(), kOpening.end()}}, {}, {kDocumentEnd}, {}};
+    for (const Run& run : kParagraphRuns)
+        document.unit.addRun(run);
+    document.unit.changes.push_back(kParagraphEnd);
+    return document;
 }
 
 // Each row gives its row format and cell formats first, then each cell's
 // text and cell end, then the row end.
-const DocumentShape& tableShape()
+DocumentShape tableShape()
 {
-    static const DocumentShape shape = [] {
-        DocumentShape document{{kOpening.begin(), kOpening.end()}, {}, {{CHCHANGE_END_TABLE, 0, 0, 0}, kDocumentEnd}};
-        document.opening.push_back({CHCHANGE_BEGIN_TABLE, 0, 0, 0});
-        RepeatedUnit& row = document.unit;
-        row.changes.push_back({CHCHANGE_ROW_FORMAT, 0, 0, 0});
-        for (uint32_t cell = 0; cell < kCellsPerRow; ++cell)
-            row.changes.push_back({CHCHANGE_CELL_FORMAT, cell, 0, 0});
-        for (const Run& run : kCellRuns) {
-            row.addRun(run);
-            row.changes.push_back({CHCHANGE_BREAK, CHBREAK_CELL_END, 0, 0});
-        }
-        row.changes.push_back({CHCHANGE_BREAK, CHBREAK_ROW_END, 0, 0});
-        return document;
-    }();
-    return shape;
+    DocumentShape document{
+        {{}, {kOpening.begin(), kOpening.end()}}, {}, {{CHCHANGE_END_TABLE, 0, 0, 0}, kDocumentEnd}, {}};
+    document.opening.changes.push_back({CHCHANGE_BEGIN_TABLE, 0, 0, 0});
+    Stretch& row = document.unit;
+    row.changes.push_back({CHCHANGE_ROW_FORMAT, 0, 0, 0});
+    for (uint32_t cell = 0; cell < kCellsPerRow; ++cell)
+        row.changes.push_back({CHCHANGE_CELL_FORMAT, cell, 0, 0});
+    for (const Run& run : kCellRuns) {
+        row.addRun(run);
+        row.changes.push_back({CHCHANGE_BREAK, CHBREAK_CELL_END, 0, 0});
+    }
+    row.changes.push_back({CHCHANGE_BREAK, CHBREAK_ROW_END, 0, 0});
+    return document;
 }
 
 class GeneratedChanges : public ItemSource {
 public:
-    GeneratedChanges(const DocumentShape& shape, uint32_t count) : shape_(shape), count_(count) {}
+    GeneratedChanges(std::shared_ptr<const DocumentShape> shape, uint32_t count)
+        : shape_(std::move(shape)), count_(count)
+    {
+    }
 
     uint32_t length() const override
     {
-        return static_cast<uint32_t>(shape_.opening.size() + count_ * unitChanges() + shape_.closing.size());
+        return static_cast<uint32_t>(openingChanges() + count_ * unitChanges() + shape_->closing.size());
     }
 
     void copy(uint32_t first, uint32_t count, uint8_t* out) const override
@@ -135,50 +139,70 @@ public:
     }
 
 private:
-    uint32_t unitChanges() const { return static_cast<uint32_t>(shape_.unit.changes.size()); }
+    uint32_t openingChanges() const { return static_cast<uint32_t>(shape_->opening.changes.size()); }
+    uint32_t unitChanges() const { return static_cast<uint32_t>(shape_->unit.changes.size()); }
 
     ChangeRecord change(uint32_t id) const
     {
-        if (id < shape_.opening.size())
-            return shape_.opening[id];
-        const uint32_t index = id - static_cast<uint32_t>(shape_.opening.size());
+        if (id < openingChanges())
+            return shape_->opening.changes[id];
+        const uint32_t index = id - openingChanges();
         const uint32_t unit = index / unitChanges();
         if (unit >= count_)
-            return shape_.closing[index - count_ * unitChanges()];
-        ChangeRecord record = shape_.unit.changes[index % unitChanges()];
+            return shape_->closing[index - count_ * unitChanges()];
+        ChangeRecord record = shape_->unit.changes[index % unitChanges()];
         if (record.type == CHCHANGE_TEXT)
-            record.value1 += unit * static_cast<uint32_t>(shape_.unit.text.size());
+            record.value1 += static_cast<uint32_t>(shape_->opening.text.size() + unit * shape_->unit.text.size());
+        else if (record.type == CHCHANGE_APPLY_COUNTER)
+            record.value2 = shape_->levels[unit % shape_->levels.size()];
         return record;
     }
 
-    const DocumentShape& shape_;
+    std::shared_ptr<const DocumentShape> shape_;
     uint32_t count_;
 };
 
-// The unit's text, once per unit.
-class RepeatedText : public ItemSource {
+// The opening's text, then the unit's once per unit.
+class GeneratedText : public ItemSource {
 public:
-    RepeatedText(const std::u16string& text, uint32_t count) : text_(text), count_(count) {}
+    GeneratedText(std::shared_ptr<const DocumentShape> shape, uint32_t count) : shape_(std::move(shape)), count_(count)
+    {
+    }
 
-    uint32_t length() const override { return count_ * static_cast<uint32_t>(text_.size()); }
+    uint32_t length() const override
+    {
+        return static_cast<uint32_t>(opening().size() + count_ * shape_->unit.text.size());
+    }
 
     void copy(uint32_t first, uint32_t count, uint8_t* out) const override
     {
-        for (uint32_t id = first; id < first + count; ++id, out += sizeof(char16_t))
-            std::memcpy(out, &text_[id % text_.size()], sizeof(char16_t));
+        const std::u16string& unit = shape_->unit.text;
+        for (uint32_t id = first; id < first + count; ++id, out += sizeof(char16_t)) {
+            const char16_t* text =
+                id < opening().size() ? &opening()[id] : &unit[(id - opening().size()) % unit.size()];
+            std::memcpy(out, text, sizeof(char16_t));
+        }
     }
 
 private:
-    const std::u16string& text_;
+    const std::u16string& opening() const { return shape_->opening.text; }
+
+    std::shared_ptr<const DocumentShape> shape_;
     uint32_t count_;
 };
 
-void addFont(Document& document, uint32_t id, const std::u16string& name)
+// Appends `text` to the property text list; returns the id of its first unit.
+uint32_t addPropertyText(Document& document, const std::u16string& text)
 {
     std::vector<uint8_t> units;
-    for (const char16_t unit : name)
+    for (const char16_t unit : text)
         appendNumber(units, unit, 2, WordOrder::Native);
-    const uint32_t nameId = document.list(CHLIST_PROPERTY_TEXT)->append(units);
+    return document.list(CHLIST_PROPERTY_TEXT)->append(units);
+}
+
+void addFont(Document& document, uint32_t id, const std::u16string& name)
+{
+    const uint32_t nameId = addPropertyText(document, name);
     std::vector<uint8_t> record;
     for (const uint32_t word : {id, 0u, nameId, static_cast<uint32_t>(name.size()), kWindowsWestern})
         appendNumber(record, word, 4, WordOrder::Native);
@@ -211,26 +235,112 @@ void addTableFormats(Document& document)
                                      {{kLeftGutter, kCellGutter}, {kRightGutter, kCellGutter}, {kWidth, kCellWidth}}));
 }
 
+void addTagTrack(Document& document, uint32_t changeId, uint32_t tagId, uint32_t tagType)
+{
+    std::vector<uint8_t> record;
+    for (const uint32_t word : {changeId, tagId, tagType})
+        appendNumber(record, word, 4, WordOrder::Native);
+    document.list(CHLIST_TAG_TRACKS)->append(record);
+}
+
+// The list style and its levels: each level's number is its prefix, the
+// level's count in its format and a full stop ("Part b.").
+constexpr uint32_t kListStyle = 1;
+constexpr uint32_t kListStyleKind = 3;
+constexpr uint32_t kNoBaseStyle = 0xFFFFFFFF;
+constexpr uint32_t kStyleDefinitionTag = 1; // the number texts' tags follow it, one per level
+
+struct ListLevel {
+    const char16_t* prefix;
+    uint32_t format;
+};
+
+constexpr ListLevel kListLevels[] = {
+    {u"Item ", 1},        // decimal
+    {u"Part ", 0x20002},  // lower-case letters
+    {u"Point ", 0x20003}, // lower-case roman numerals
+};
+// Down to the deepest level and back up, over and over.
+constexpr uint32_t kLevelCycle[] = {0, 1, 2, 1};
+
+constexpr Run kListItemRun = {u"A numbered paragraph of a generated list, its number given by its level.", 0};
+
+// The style definition comes before the document's properties are done, so
+// that the style table holds it. Inside it each level's number text is a
+// tagged stretch that the level's counter record names; the tag track list
+// says where each stretch begins.
+DocumentShape listShape(Document& document)
+{
+    constexpr std::size_t kStyleRecordSize = 28, kStyleId = 4, kStyleKind = 8, kStyleName = 16, kStyleBase = 20;
+    constexpr std::size_t kCounterRecordSize = 36, kStartAt = 4, kCountBy = 8, kNumberTextTag = 24, kFormat = 32;
+    DocumentShape shape{{}, {}, {kDocumentEnd}, {std::begin(kLevelCycle), std::end(kLevelCycle)}};
+    std::vector<ChangeRecord>& opening = shape.opening.changes;
+    ItemList& data = *document.list(CHLIST_DATA);
+
+    const std::u16string name = u"Generated list";
+    const auto nameChange = static_cast<uint32_t>(opening.size() + 1);
+    opening.push_back({CHCHANGE_BEGIN_TAG, CHTAG_STYLE_DEFINITION, kStyleDefinitionTag,
+                       data.append(bigEndianRecord(kStyleRecordSize, {{kStyleId, kListStyle},
+                                                                      {kStyleKind, kListStyleKind},
+                                                                      {kStyleName, nameChange},
+                                                                      {kStyleBase, kNoBaseStyle}}))});
+    opening.push_back({CHCHANGE_PROPERTY_TEXT, addPropertyText(document, name), 0, static_cast<uint32_t>(name.size())});
+    for (uint32_t level = 0; level < std::size(kListLevels); ++level) {
+        const uint32_t tag = kStyleDefinitionTag + 1 + level;
+        addTagTrack(document, static_cast<uint32_t>(opening.size()), tag, CHTAG_NUMBER_TEXT);
+        opening.push_back({CHCHANGE_BEGIN_TAG, CHTAG_NUMBER_TEXT, tag, 0});
+        shape.opening.addRun({kListLevels[level].prefix, 0});
+        opening.push_back({CHCHANGE_COUNTER_REFERENCE, CHCOUNTER_LIST, level, 0});
+        shape.opening.addRun({u".", 0});
+        opening.push_back({CHCHANGE_END_TAG, CHTAG_NUMBER_TEXT, tag, 0});
+        const uint32_t counter = data.append(bigEndianRecord(
+            kCounterRecordSize,
+            {{kStartAt, 1}, {kCountBy, 1}, {kNumberTextTag, tag}, {kFormat, kListLevels[level].format}}));
+        opening.push_back({CHCHANGE_DEFINE_COUNTER, CHCOUNTER_LIST, level, counter});
+    }
+    opening.push_back({CHCHANGE_END_TAG, CHTAG_STYLE_DEFINITION, kStyleDefinitionTag, 0});
+    opening.insert(opening.end(), kOpening.begin(), kOpening.end());
+
+    // The counter change's level is the paragraph's place in the cycle.
+    shape.unit.changes.push_back({CHCHANGE_APPLY_STYLE, 0, kListStyle, 0});
+    shape.unit.changes.push_back({CHCHANGE_APPLY_COUNTER, CHCOUNTER_LIST, 0, 1});
+    shape.unit.addRun(kListItemRun);
+    shape.unit.changes.push_back(kParagraphEnd);
+    return shape;
+}
+
+DocumentShape shapeOf(SyntheticWorkload workload, Document& document)
+{
+    switch (workload) {
+    case SyntheticWorkload::Table:
+        addTableFormats(document);
+        return tableShape();
+    case SyntheticWorkload::List:
+        return listShape(document);
+    case SyntheticWorkload::Paragraphs:
+        break;
+    }
+    return paragraphsShape();
+}
+
 } // namespace
 
 std::unique_ptr<Document> makeSyntheticDocument(uint32_t count, SyntheticWorkload workload)
 {
-    const DocumentShape& shape = workload == SyntheticWorkload::Table ? tableShape() : paragraphsShape();
-    const std::size_t fixed = shape.opening.size() + shape.closing.size();
-    if (count > (ItemList::kMaxLength - fixed) / shape.unit.changes.size() ||
-        count > ItemList::kMaxLength / shape.unit.text.size())
-        throw std::length_error(std::to_string(count) +
-                                (workload == SyntheticWorkload::Table ? " rows" : " paragraphs") +
-                                " do not fit in the host's lists");
     auto document = std::make_unique<Document>();
     addFont(*document, 1, u"Times New Roman");
     addFont(*document, 2, u"Arial");
-    if (workload == SyntheticWorkload::Table)
-        addTableFormats(*document);
+    const auto shape = std::make_shared<const DocumentShape>(shapeOf(workload, *document));
+    const std::size_t fixed = shape->opening.changes.size() + shape->closing.size();
+    if (count > (ItemList::kMaxLength - fixed) / shape->unit.changes.size() ||
+        count > (ItemList::kMaxLength - shape->opening.text.size()) / shape->unit.text.size())
+        throw std::length_error(std::to_string(count) +
+                                (workload == SyntheticWorkload::Table ? " rows" : " paragraphs") +
+                                " do not fit in the host's lists");
     *document->list(CHLIST_CHANGES) =
         ItemList(*findListLayout(CHLIST_CHANGES), std::make_shared<GeneratedChanges>(shape, count));
     *document->list(CHLIST_TEXT) =
-        ItemList(*findListLayout(CHLIST_TEXT), std::make_shared<RepeatedText>(shape.unit.text, count));
+        ItemList(*findListLayout(CHLIST_TEXT), std::make_shared<GeneratedText>(shape, count));
     return document;
 }
 
