@@ -61,7 +61,8 @@ void CChangeFactory::registerHandlers()
     registerNew<CChangeGraphic>(CHCHANGE_EMBEDDED_OBJECT);
     for (uint32_t type : {CHCHANGE_APPLY_STYLE, CHCHANGE_STYLE_RELATION})
         registerNew<CChangeStyle>(type);
-    for (uint32_t type : {CHCHANGE_DEFINE_COUNTER, CHCHANGE_RESTART_COUNTER, CHCHANGE_APPLY_COUNTER})
+    registerNew<CChangeCounter>(CHCHANGE_DEFINE_COUNTER, m_processor);
+    for (uint32_t type : {CHCHANGE_RESTART_COUNTER, CHCHANGE_APPLY_COUNTER})
         registerNew<CChangeCounter>(type);
     for (uint32_t type :
          {CHCHANGE_ATTRIBUTE, CHCHANGE_FONT_SIZE, CHCHANGE_FONT, CHCHANGE_CHARACTER_SET, CHCHANGE_TEXT_COLOR,

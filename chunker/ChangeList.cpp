@@ -1,6 +1,7 @@
 #include "chunker/ChangeList.h"
 
 #include "chunker/ChangeFactory.h"
+#include "core/Exceptions.h"
 #include "core/UnhandledChanges.h"
 #include "trx/changes.h"
 
@@ -52,6 +53,13 @@ CChangeListProcess::CChangeListProcess() : m_factory(std::make_unique<CChangeFac
 }
 
 CChangeListProcess::~CChangeListProcess() = default;
+
+bool CChangeList::getNextInTag(const char* neverEnds)
+{
+    if (getNextElement() != TRXERR_OK)
+        throw ExMisformedChunkerDataError(neverEnds);
+    return getChangeType() != CHCHANGE_END_TAG;
+}
 
 uint32_t CChangeListProcess::processNextElement(INode*& current)
 {

@@ -15,6 +15,10 @@ public:
     // Reads the change at the position and advances; TRXERR_NOITEM at the end.
     TRXERR getNextElement();
     void getChangeValues(uint32_t& value1, uint32_t& value2, uint32_t& value3) const;
+    // Reads the next change inside a tagged stretch; false at the end tag
+    // that closes it. A list that ends first is misformed data, raised with
+    // `neverEnds`.
+    bool getNextInTag(const char* neverEnds);
 };
 
 class CChangeListProcess : public CChangeList {

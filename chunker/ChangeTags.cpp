@@ -342,24 +342,11 @@ void CChangeBeginTag::readDateFormat(IDateTimeCSContent& field, const CWordParag
             break;
     }
     CTextList texts;
-    for (;;) {
-        if (m_changes.getNextElement() != TRXERR_OK)
-            throw ExMisformedChunkerDataError(kFormatNeverEnds);
+    while (m_changes.getNextInTag(kFormatNeverEnds)) {
         const uint32_t changeType = m_changes.getChangeType();
-        if (changeType == CHCHANGE_END_TAG)
-            break;
         if (changeType == CHCHANGE_TEXT) {
-            const uint32_t count = m_changes.getValue2();
-            if (count > kMaxTextRunLength)
-                throw ExMisformedChunkerDataError(kFormatTextTooLong);
-            // One unit more than asked, so that an empty run still hands the
-            // host a buffer.
-            std::vector<uint16_t> units(size_t{count} + 1, 0);
-            texts.moveToElementById(m_changes.getValue1());
-            texts.getNextElements(count, units.data());
-            CCharacterString text;
-            text.setString(units.data(), count, paragraph.getCharset());
-            text.setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
+            const CCharacterString text =
+                readTextRun(texts, m_changes.getValue1(), m_changes.getValue2(), paragraph, kFormatTextTooLong);
             const auto characters = makeCounted<CDateTimeFormatCharacters>();
             characters->setString(text);
             field.addDateTimeFormat(characters.get());

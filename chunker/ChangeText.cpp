@@ -11,37 +11,49 @@
 
 #include <vector>
 
+CCharacterString readTextRun(CTextList& texts, uint32_t firstUnit, uint32_t count, const CWordParagraphNode& paragraph,
+                             const char* tooLong)
+{
+    if (count > kMaxTextRunLength)
+        throw ExMisformedChunkerDataError(tooLong);
+    texts.moveToElementById(firstUnit);
+    // One unit more than asked, so that an empty run still hands the host a
+    // buffer.
+    std::vector<uint16_t> buffer(size_t{count} + 1, 0);
+    texts.getNextElements(count, buffer.data());
+
+    CCharacterString text;
+    text.setString(buffer.data(), count, paragraph.getCharset());
+    text.setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
+    return text;
+}
+
+INode* newTextStrand(CWordParagraphNode& paragraph, const CCharacterString& text)
+{
+    CPendingNode node(paragraph.getNodeFactory()->createNode(kWordTextStrandNode));
+    auto* strand = dynamic_cast<CWordTextStrandNode*>(node.get());
+    if (!strand)
+        return nullptr;
+    strand->setText(text);
+    if (IStrandStyleContent* style = paragraph.getStrandStyle())
+        strand->setStyle(style);
+    strand->setWordProperties(makeCounted<CWordStrandProperties>(*paragraph.getStrandProperties()).get());
+    return node.take();
+}
+
 uint32_t CChangeText::process(INode*& pNodeParent)
 {
     auto* paragraph = dynamic_cast<CWordParagraphNode*>(pNodeParent);
     if (!paragraph)
         return 0;
 
-    const uint32_t count = getValue2();
-    if (count > kMaxTextRunLength)
-        throw ExMisformedChunkerDataError("REQUIRE: count <= kMaxTextRunLength\n\tFile: ChCText");
-    m_textList.moveToElementById(getValue1());
-    // One unit more than asked, so that an empty run still hands the host a
-    // buffer.
-    std::vector<uint16_t> buffer(size_t{count} + 1, 0);
-    m_textList.getNextElements(count, buffer.data());
-
-    CCharacterString text;
-    text.setString(buffer.data(), count, paragraph->getCharset());
-    text.setWideStringDefaultCharacterSet(paragraph->getWideStringDefaultCharacterSet());
-
+    const CCharacterString text = readTextRun(m_textList, getValue1(), getValue2(), *paragraph,
+                                              "REQUIRE: count <= kMaxTextRunLength\n\tFile: ChCText");
     // Released again unless it joins the paragraph.
-    CPendingNode node(paragraph->getNodeFactory()->createNode(kWordTextStrandNode));
-    auto* strand = dynamic_cast<CWordTextStrandNode*>(node.get());
-    if (!strand)
+    CPendingNode node(newTextStrand(*paragraph, text));
+    if (!node.get())
         return 0;
-    strand->setText(text);
-    if (IStrandStyleContent* style = paragraph->getStrandStyle())
-        strand->setStyle(style);
-    strand->setWordProperties(makeCounted<CWordStrandProperties>(*paragraph->getStrandProperties()).get());
-
-    paragraph->attachNode(strand);
-    node.take();
-    strand->done();
+    paragraph->attachNode(node.get());
+    node.take()->done();
     return 0;
 }

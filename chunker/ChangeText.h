@@ -7,10 +7,22 @@
 
 #include <cstdint>
 
+class CCharacterString;
+class CWordParagraphNode;
 // A text run longer than this cannot come from a sound document; the bound
 // keeps a damaged count from asking for gigabytes before the host is asked
 // for the units.
 constexpr uint32_t kMaxTextRunLength = 0x100000;
+
+// The `count` characters from unit `firstUnit` on of `texts`, in the
+// paragraph's character sets; a count above kMaxTextRunLength is misformed
+// data, raised with `tooLong`.
+CCharacterString readTextRun(CTextList& texts, uint32_t firstUnit, uint32_t count, const CWordParagraphNode& paragraph,
+                             const char* tooLong);
+// A text strand node holding `text`, with the paragraph's character style
+// and its own copy of the paragraph's running character formatting; null
+// when the factory makes none.
+INode* newTextStrand(CWordParagraphNode& paragraph, const CCharacterString& text);
 
 class CChangeText : public CChange {
 public:

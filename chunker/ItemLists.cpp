@@ -114,3 +114,9 @@ uint32_t readBigEndian32(const unsigned char* record, std::size_t offset)
     const unsigned char* field = record + offset;
     return (uint32_t{field[0]} << 24) | (uint32_t{field[1]} << 16) | (uint32_t{field[2]} << 8) | field[3];
 }
+
+uint16_t readBigEndian16(const unsigned char* record, std::size_t offset)
+{
+    const unsigned char* field = record + offset;
+    return static_cast<uint16_t>((field[0] << 8) | field[1]);
+}

@@ -107,3 +107,5 @@ private:
 
 // Reads a big-endian 32-bit field of a host record.
 uint32_t readBigEndian32(const unsigned char* record, std::size_t offset);
+// Reads a big-endian 16-bit field of a host record.
+uint16_t readBigEndian16(const unsigned char* record, std::size_t offset);

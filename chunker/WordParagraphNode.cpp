@@ -121,6 +121,15 @@ INode* CWordParagraphNode::clone(ECloneContent mode)
     paragraph.m_strandStyle = m_strandStyle;
     paragraph.m_charset = m_charset;
     paragraph.m_wideStringDefault = m_wideStringDefault;
+    // A restart of the numbering holds for this paragraph only: the copy
+    // continues the count, with a numbering of its own.
+    CParagraphNumbering* numbering = paragraph.getParagraphNumbering();
+    if (numbering && numbering->isRestartNumberingOn()) {
+        const auto continued = makeCounted<CParagraphNumbering>(*numbering);
+        continued->setRestartNumbering(false);
+        continued->setRestartNumberingAt(0);
+        paragraph.setParagraphNumbering(continued.get());
+    }
     return copy.take();
 }
 

@@ -261,12 +261,24 @@ std::vector<ChangeForm> buildForms()
          {number(1)},
          "attribute code opposite to the style"},
         {"style relation", CHCHANGE_STYLE_RELATION, {0, 0, 0}, {number(1), number(3)}, "attribute code, relation"},
-        {"define page counter", CHCHANGE_DEFINE_COUNTER, {6, 0, 0}, {number(3)}, "36-byte counter data record id"},
-        {"define footnote counter", CHCHANGE_DEFINE_COUNTER, {7, 0, 0}, {number(3)}, "36-byte counter data record id"},
-        {"define endnote counter", CHCHANGE_DEFINE_COUNTER, {14, 0, 0}, {number(3)}, "36-byte counter data record id"},
+        {"define page counter",
+         CHCHANGE_DEFINE_COUNTER,
+         {CHCOUNTER_PAGE_NUMBER, 0, 0},
+         {number(3)},
+         "36-byte counter data record id"},
+        {"define footnote counter",
+         CHCHANGE_DEFINE_COUNTER,
+         {CHCOUNTER_FOOTNOTE_NUMBER, 0, 0},
+         {number(3)},
+         "36-byte counter data record id"},
+        {"define endnote counter",
+         CHCHANGE_DEFINE_COUNTER,
+         {CHCOUNTER_ENDNOTE_NUMBER, 0, 0},
+         {number(3)},
+         "36-byte counter data record id"},
         {"define list counter",
          CHCHANGE_DEFINE_COUNTER,
-         {10, 0, 0},
+         {CHCOUNTER_LIST_NUMBER, 0, 0},
          {number(2), number(3)},
          "level from 0, counter data record id"},
         {"define counter",
@@ -276,7 +288,7 @@ std::vector<ChangeForm> buildForms()
          "kind, level, data record id"},
         {"restart list counter",
          CHCHANGE_RESTART_COUNTER,
-         {10, 0, 0},
+         {CHCOUNTER_LIST_NUMBER, 0, 0},
          {number(2), number(3)},
          "level, restart value (0: the start)"},
         {"restart counter",
@@ -284,10 +296,26 @@ std::vector<ChangeForm> buildForms()
          {0, 0, 0},
          {number(1), number(2), number(3)},
          "kind, level, value"},
-        {"apply list counter", CHCHANGE_APPLY_COUNTER, {10, 0, 1}, {number(2)}, "numbers the paragraph at a level"},
-        {"remove list numbering", CHCHANGE_APPLY_COUNTER, {10, 0, 0}, {}, "the paragraph loses its numbering"},
-        {"apply footnote counter", CHCHANGE_APPLY_COUNTER, {7, 0, 0}, {}, "the note is numbered automatically"},
-        {"apply endnote counter", CHCHANGE_APPLY_COUNTER, {14, 0, 0}, {}, "the note is numbered automatically"},
+        {"apply list counter",
+         CHCHANGE_APPLY_COUNTER,
+         {CHCOUNTER_LIST_NUMBER, 0, 1},
+         {number(2)},
+         "numbers the paragraph at a level"},
+        {"remove list numbering",
+         CHCHANGE_APPLY_COUNTER,
+         {CHCOUNTER_LIST_NUMBER, 0, 0},
+         {},
+         "the paragraph loses its numbering"},
+        {"apply footnote counter",
+         CHCHANGE_APPLY_COUNTER,
+         {CHCOUNTER_FOOTNOTE_NUMBER, 0, 0},
+         {},
+         "the note is numbered automatically"},
+        {"apply endnote counter",
+         CHCHANGE_APPLY_COUNTER,
+         {CHCOUNTER_ENDNOTE_NUMBER, 0, 0},
+         {},
+         "the note is numbered automatically"},
         {"apply counter", CHCHANGE_APPLY_COUNTER, {0, 0, 0}, {number(1), number(2), number(3)}, "kind, level, value"},
         {"counter reference",
          CHCHANGE_COUNTER_REFERENCE,
@@ -390,6 +418,17 @@ const ChangeForm* findChangeForm(const std::string& name)
     }();
     const auto found = byName.find(name);
     return found == byName.end() ? nullptr : found->second;
+}
+
+const std::vector<TagName>& tagNames()
+{
+    static const std::vector<TagName> names = [] {
+        std::vector<TagName> tags;
+        for (const Named& tag : kTags)
+            tags.push_back({tag.name, tag.code});
+        return tags;
+    }();
+    return names;
 }
 
 const ChangeForm* bestChangeForm(const std::array<uint32_t, 4>& change)

@@ -33,6 +33,12 @@ struct TRX_API ChangeForm {
     bool fits(const std::array<uint32_t, 4>& change) const;
 };
 
+// A tag type by the name its begin and end forms use ("number text").
+struct TagName {
+    std::string name;
+    uint32_t type;
+};
+
 // Every form, grouped by what the changes do.
 TRX_API const std::vector<ChangeForm>& changeForms();
 // The form of a name, or null.
@@ -40,5 +46,7 @@ TRX_API const ChangeForm* findChangeForm(const std::string& name);
 // The form that writes the record with the fewest arguments, or null when
 // no form fits and the record is written raw.
 TRX_API const ChangeForm* bestChangeForm(const std::array<uint32_t, 4>& change);
+// The named tag types.
+TRX_API const std::vector<TagName>& tagNames();
 
 } // namespace trxhost

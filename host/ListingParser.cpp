@@ -119,10 +119,11 @@ private:
     std::optional<uint32_t> statementBody(StatementReader& in)
     {
         static const std::map<std::string, Handler> specials = {
-            {"text", &ListingParser::parseText},     {"property text", &ListingParser::parsePropertyText},
-            {"font", &ListingParser::parseFont},     {"record", &ListingParser::parseRecord},
-            {"change", &ListingParser::parseChange}, {"option", &ListingParser::parseOption},
-            {"object", &ListingParser::parseObject}, {"fail", &ListingParser::parseFailure},
+            {"text", &ListingParser::parseText},          {"property text", &ListingParser::parsePropertyText},
+            {"font", &ListingParser::parseFont},          {"record", &ListingParser::parseRecord},
+            {"change", &ListingParser::parseChange},      {"option", &ListingParser::parseOption},
+            {"object", &ListingParser::parseObject},      {"fail", &ListingParser::parseFailure},
+            {"tag track", &ListingParser::parseTagTrack},
         };
         const Token& first = in.take("a statement");
         if (!isWord(first))
@@ -240,6 +241,31 @@ private:
         if (!layout->units())
             bytes.resize(layout->recordSize);
         return append(layout->type, bytes);
+    }
+
+    // `tag track TAG ID change CHANGE`: the tag track item saying which change
+    // begins the tag of that type (a tag name or a number) and id.
+    std::optional<uint32_t> parseTagTrack(StatementReader& in)
+    {
+        uint32_t type = 0;
+        if (!in.atEnd() && isWord(in.peek())) {
+            size_t length = 0;
+            const TagName* tag = in.longestMatch(tagNames(), &length);
+            if (!tag)
+                in.fail(in.peek(), "unknown tag " + describe(in.peek()) + "; a tag is named as in its begin statement");
+            in.seek(in.position() + length);
+            type = tag->type;
+        } else {
+            type = number(in, in.take("a tag type"));
+        }
+        const uint32_t id = number(in, in.take("a tag id"));
+        in.expectKeyword("change");
+        const uint32_t change = number(in, in.take("the id of the change that begins the tag"));
+        in.expectEnd();
+        std::vector<uint8_t> record;
+        for (const uint32_t word : {change, id, type})
+            appendNumber(record, word, 4, WordOrder::Native);
+        return append(CHLIST_TAG_TRACKS, record);
     }
 
     // `record KIND FIELDS...`: a record given by its fields.

@@ -50,8 +50,8 @@ public:
         writeObjects();
         writeFailures();
         writeFonts();
-        for (const uint32_t type : {CHLIST_EMBEDDED_OBJECTS, CHLIST_TAG_TRACKS})
-            writeRecords(*document_.list(type));
+        writeRecords(*document_.list(CHLIST_EMBEDDED_OBJECTS));
+        writeTagTracks();
         writeChanges();
         writeRest();
         return out_;
@@ -134,6 +134,25 @@ private:
             section(list.layout().name);
         for (uint32_t id = 0; id < list.length(); ++id)
             writeRawRecord(list, id);
+    }
+
+    void writeTagTracks()
+    {
+        const ItemList& tracks = *document_.list(CHLIST_TAG_TRACKS);
+        if (tracks.length() > 0)
+            section(tracks.layout().name);
+        for (uint32_t id = 0; id < tracks.length(); ++id) {
+            const std::vector<uint32_t> words = wordsOf(tracks, id);
+            out_ += "tag track " + tagName(words[2]) + ' ' + number(words[1]) + " change " + number(words[0]) + '\n';
+        }
+    }
+
+    static std::string tagName(uint32_t type)
+    {
+        const auto& names = tagNames();
+        const auto found =
+            std::find_if(names.begin(), names.end(), [type](const TagName& tag) { return tag.type == type; });
+        return found == names.end() ? formatNumber(type, ArgumentStyle::Hex) : found->name;
     }
 
     void writeRawRecord(const ItemList& list, uint32_t id)

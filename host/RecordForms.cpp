@@ -32,12 +32,25 @@ const ValueNames kRowAlignments = {{"left", 1}, {"center", 2}, {"right", 3}};
 const ValueNames kVerticalAlignments = {{"top", 1}, {"center", 2}, {"bottom", 3}};
 const ValueNames kNoteLocations = {{"page bottom", 1}, {"below text", 2}, {"section end", 4}, {"document end", 8}};
 const ValueNames kStyleKinds = {{"paragraph", 1}, {"character", 2}, {"list", 3}};
+// A counter's number format codes, and how often note numbers restart.
+const ValueNames kNumberFormats = {{"decimal", 1}, {"letters", 2},        {"roman", 3},
+                                   {"ordinal", 4}, {"cardinal words", 5}, {"ordinal words", 6}};
+const ValueNames kNoteRestarts = {{"each page", 1}, {"each section", 2}};
+// A list counter's format word: the code in the low half, and the flag that
+// makes letters and numerals lower case.
+constexpr uint32_t kListFormatCode = 0xFFFF;
+constexpr uint32_t kListFormatLower = 0x20000;
 // A style definition's base style id; none is all ones.
 const ValueNames kNoBaseStyle = {{"none", 0xFFFFFFFF}};
 
 RecordField value(const char* name, uint32_t offset, ArgumentStyle style = ArgumentStyle::Number)
 {
     return {name, offset, kWholeWord, false, style, nullptr, false};
+}
+
+RecordField masked(const char* name, uint32_t offset, uint32_t mask)
+{
+    return {name, offset, mask, false, ArgumentStyle::Number, nullptr, false};
 }
 
 RecordField flag(const char* name, uint32_t offset, uint32_t bit)
@@ -98,6 +111,18 @@ std::vector<RecordForm> buildForms()
           choice("based on", 20, kNoBaseStyle)},
          {}},
         {"summary item", CHLIST_DATA, 4, {value("type", 0)}, {}},
+        {"counter",
+         CHLIST_DATA,
+         36,
+         {choice("restart", 0, kNoteRestarts, false, 0x7), value("start", 4),
+          choice("format", 32, kNumberFormats, true)},
+         {}},
+        {"list counter",
+         CHLIST_DATA,
+         36,
+         {masked("start at", 4, 0xFFFF), masked("count by", 8, 0xFFFF), value("number text", 24),
+          choice("format", 32, kNumberFormats, true, kListFormatCode), flag("lower", 32, kListFormatLower)},
+         {}},
         {"row format",
          CHLIST_ROW_FORMATS,
          CHRECORD_SIZE_ROW_FORMAT,
@@ -137,6 +162,10 @@ std::vector<RecordChange> buildChanges()
         change("begin toc bookmark b", "toc bookmark", 3, {{"tag", 2}}),
         change("begin style definition", "style definition", 3, {{"tag", 2}}),
         change("begin summary item", "summary item", 3, {{"tag", 2}}),
+        change("define page counter", "counter", 3),
+        change("define footnote counter", "counter", 3),
+        change("define endnote counter", "counter", 3),
+        change("define list counter", "list counter", 3, {{"level", 2}}),
     };
 }
 

@@ -97,6 +97,14 @@
 #define CHCHANGE_COUNTER_REFERENCE 31 /* inside a list number's text: a number of a level */
 #define CHCHANGE_APPLY_COUNTER 93     /* value 1: kind, value 2: level, value 3: value */
 
+/* Kinds of counter: value 1 of the counter changes and of
+ * CHCHANGE_COUNTER_REFERENCE. A list counter's value 2 is the list level
+ * counted from 0. */
+#define CHCOUNTER_PAGE_NUMBER 6
+#define CHCOUNTER_FOOTNOTE_NUMBER 7
+#define CHCOUNTER_LIST_NUMBER 10
+#define CHCOUNTER_ENDNOTE_NUMBER 14
+
 /* Objects and tags */
 #define CHCHANGE_EMBEDDED_OBJECT 26 /* value 1: object id (CHLIST_EMBEDDED_OBJECTS) */
 #define CHCHANGE_FRAME 45           /* value 3: record id of the 188-byte frame record */

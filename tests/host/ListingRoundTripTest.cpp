@@ -112,6 +112,9 @@ TEST(ListingRoundTrip, RecordsAreWrittenByTheirFieldsWhenTheyComeNext)
         row format header left -360 height 240 at least align right cells 3
         cell format width 2400 solid top double at 20 0x13
         subdocument slot id 0x10 header distance 720
+        define list counter level 1 start at 7 count by 2 number text 5 letters lower
+        define footnote counter restart each page start 3 format 12
+        tag track number text 5 change 0
         record 3 hex 0001
     )");
     const std::string text = trxhost::formatListing(*document);
@@ -122,6 +125,9 @@ TEST(ListingRoundTrip, RecordsAreWrittenByTheirFieldsWhenTheyComeNext)
              "row format header left -360 height 240 at least align right cells 3",
              "cell format width 2400 merge before merge after solid top double at 20 0x10",
              "subdocument slot id 0x10 header distance 720",
+             "define list counter level 1 start at 7 count by 2 number text 5 letters lower",
+             "define footnote counter restart each page start 3 format 12",
+             "tag track number text 5 change 0",
              "record 3 hex 0001",
          })
         EXPECT_NE(text.find(std::string("\n") + line + "\n"), std::string::npos) << line << " missing in\n" << text;
