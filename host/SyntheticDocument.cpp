@@ -290,20 +290,20 @@ DocumentShape listShape(Document& document)
         addTagTrack(document, static_cast<uint32_t>(opening.size()), tag, CHTAG_NUMBER_TEXT);
         opening.push_back({CHCHANGE_BEGIN_TAG, CHTAG_NUMBER_TEXT, tag, 0});
         shape.opening.addRun({kListLevels[level].prefix, 0});
-        opening.push_back({CHCHANGE_COUNTER_REFERENCE, CHCOUNTER_LIST, level, 0});
+        opening.push_back({CHCHANGE_COUNTER_REFERENCE, CHCOUNTER_LIST_NUMBER, level, 0});
         shape.opening.addRun({u".", 0});
         opening.push_back({CHCHANGE_END_TAG, CHTAG_NUMBER_TEXT, tag, 0});
         const uint32_t counter = data.append(bigEndianRecord(
             kCounterRecordSize,
             {{kStartAt, 1}, {kCountBy, 1}, {kNumberTextTag, tag}, {kFormat, kListLevels[level].format}}));
-        opening.push_back({CHCHANGE_DEFINE_COUNTER, CHCOUNTER_LIST, level, counter});
+        opening.push_back({CHCHANGE_DEFINE_COUNTER, CHCOUNTER_LIST_NUMBER, level, counter});
     }
     opening.push_back({CHCHANGE_END_TAG, CHTAG_STYLE_DEFINITION, kStyleDefinitionTag, 0});
     opening.insert(opening.end(), kOpening.begin(), kOpening.end());
 
     // The counter change's level is the paragraph's place in the cycle.
     shape.unit.changes.push_back({CHCHANGE_APPLY_STYLE, 0, kListStyle, 0});
-    shape.unit.changes.push_back({CHCHANGE_APPLY_COUNTER, CHCOUNTER_LIST, 0, 1});
+    shape.unit.changes.push_back({CHCHANGE_APPLY_COUNTER, CHCOUNTER_LIST_NUMBER, 0, 1});
     shape.unit.addRun(kListItemRun);
     shape.unit.changes.push_back(kParagraphEnd);
     return shape;
