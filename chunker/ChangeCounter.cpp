@@ -37,15 +37,6 @@ static_assert(holdsField(kCounterRecordSize, kRestartFlags) && holdsField(kCount
                   holdsField(kCounterRecordSize, kNumberTextTag) && holdsField(kCounterRecordSize, kNumberFormat),
               "the counter's fields lie in the record");
 
-constexpr uint32_t kRestartFlagBits = 0x7;
-constexpr uint32_t kRestartEachPage = 1;
-constexpr uint32_t kRestartEachSection = 2;
-
-// A list's format word holds the code in its low half and a variant flag
-// that turns upper-case letters and numerals into lower-case ones.
-constexpr uint32_t kListFormatCode = 0xFFFF;
-constexpr uint32_t kListFormatVariant = 0x20000;
-
 // A list counter applied with this value numbers the paragraph; any other
 // value removes its numbering.
 constexpr uint32_t kApplyNumbering = 1;
@@ -61,18 +52,18 @@ const char kNumberTextTooLong[] = "REQUIRE: count <= kMaxTextRunLength\n\tFile: 
 ENumberingTypes numberingTypeOf(uint32_t code, bool variant)
 {
     switch (code) {
-    case 1:
-    case 10:
+    case CHFORMAT_DECIMAL:
+    case CHFORMAT_DECIMAL_TOO:
         return kNumberingDecimal;
-    case 2:
+    case CHFORMAT_LETTERS:
         return variant ? kNumberingLowerLetters : kNumberingUpperLetters;
-    case 3:
+    case CHFORMAT_ROMAN:
         return variant ? kNumberingLowerRoman : kNumberingUpperRoman;
-    case 4:
+    case CHFORMAT_ORDINAL:
         return kNumberingOrdinal;
-    case 5:
+    case CHFORMAT_CARDINAL_WORDS:
         return kNumberingCardinalWords;
-    case 6:
+    case CHFORMAT_ORDINAL_WORDS:
         return kNumberingOrdinalWords;
     default:
         return kNumberingNone;
@@ -81,15 +72,15 @@ ENumberingTypes numberingTypeOf(uint32_t code, bool variant)
 
 ENumberingTypes listNumberingType(uint32_t format)
 {
-    return numberingTypeOf(format & kListFormatCode, (format & kListFormatVariant) != 0);
+    return numberingTypeOf(format & CHFORMAT_CODE_MASK, (format & CHFORMAT_LOWER_CASE) != 0);
 }
 
 ENoteNumberingRestart noteRestartOf(uint32_t flags)
 {
-    switch (flags & kRestartFlagBits) {
-    case kRestartEachPage:
+    switch (flags & CHRESTART_MASK) {
+    case CHRESTART_EACH_PAGE:
         return kNoteNumberingRestartEachPage;
-    case kRestartEachSection:
+    case CHRESTART_EACH_SECTION:
         return kNoteNumberingRestartEachSection;
     default:
         return kNoteNumberingContinuous;

@@ -1,4 +1,5 @@
 #include "host/RecordForms.h"
+#include "trx/changes.h"
 #include "trxhost/ItemList.h"
 
 #include <algorithm>
@@ -33,13 +34,13 @@ const ValueNames kVerticalAlignments = {{"top", 1}, {"center", 2}, {"bottom", 3}
 const ValueNames kNoteLocations = {{"page bottom", 1}, {"below text", 2}, {"section end", 4}, {"document end", 8}};
 const ValueNames kStyleKinds = {{"paragraph", 1}, {"character", 2}, {"list", 3}};
 // A counter's number format codes, and how often note numbers restart.
-const ValueNames kNumberFormats = {{"decimal", 1}, {"letters", 2},        {"roman", 3},
-                                   {"ordinal", 4}, {"cardinal words", 5}, {"ordinal words", 6}};
-const ValueNames kNoteRestarts = {{"each page", 1}, {"each section", 2}};
-// A list counter's format word: the code in the low half, and the flag that
-// makes letters and numerals lower case.
-constexpr uint32_t kListFormatCode = 0xFFFF;
-constexpr uint32_t kListFormatLower = 0x20000;
+const ValueNames kNumberFormats = {{"decimal", CHFORMAT_DECIMAL},
+                                   {"letters", CHFORMAT_LETTERS},
+                                   {"roman", CHFORMAT_ROMAN},
+                                   {"ordinal", CHFORMAT_ORDINAL},
+                                   {"cardinal words", CHFORMAT_CARDINAL_WORDS},
+                                   {"ordinal words", CHFORMAT_ORDINAL_WORDS}};
+const ValueNames kNoteRestarts = {{"each page", CHRESTART_EACH_PAGE}, {"each section", CHRESTART_EACH_SECTION}};
 // A style definition's base style id; none is all ones.
 const ValueNames kNoBaseStyle = {{"none", 0xFFFFFFFF}};
 
@@ -121,7 +122,7 @@ std::vector<RecordForm> buildForms()
          CHLIST_DATA,
          36,
          {masked("start at", 4, 0xFFFF), masked("count by", 8, 0xFFFF), value("number text", 24),
-          choice("format", 32, kNumberFormats, true, kListFormatCode), flag("lower", 32, kListFormatLower)},
+          choice("format", 32, kNumberFormats, true, CHFORMAT_CODE_MASK), flag("lower", 32, CHFORMAT_LOWER_CASE)},
          {}},
         {"row format",
          CHLIST_ROW_FORMATS,

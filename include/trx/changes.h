@@ -105,6 +105,25 @@
 #define CHCOUNTER_LIST_NUMBER 10
 #define CHCOUNTER_ENDNOTE_NUMBER 14
 
+/* Number formats: the format code of a counter record (a list's is the low
+ * 16 bits of its format word). Letters and numerals are upper case unless a
+ * list's format word carries CHFORMAT_LOWER_CASE. */
+#define CHFORMAT_DECIMAL 1
+#define CHFORMAT_LETTERS 2
+#define CHFORMAT_ROMAN 3
+#define CHFORMAT_ORDINAL 4
+#define CHFORMAT_CARDINAL_WORDS 5
+#define CHFORMAT_ORDINAL_WORDS 6
+#define CHFORMAT_DECIMAL_TOO 10 /* decimal as well */
+#define CHFORMAT_CODE_MASK 0xFFFFu
+#define CHFORMAT_LOWER_CASE 0x20000u
+
+/* How often note numbers restart: the restart flags of a note counter's
+ * record (any other value: never). */
+#define CHRESTART_MASK 0x7u
+#define CHRESTART_EACH_PAGE 1
+#define CHRESTART_EACH_SECTION 2
+
 /* Objects and tags */
 #define CHCHANGE_EMBEDDED_OBJECT 26 /* value 1: object id (CHLIST_EMBEDDED_OBJECTS) */
 #define CHCHANGE_FRAME 45           /* value 3: record id of the 188-byte frame record */
