@@ -110,7 +110,7 @@ void CChangeChar::setAttribute(CWordParagraphNode& paragraph)
     const uint32_t code = getValue1();
     ECaseModifierTypes modifier;
     if (const SHostFlagCode* flag = flagOfHostCode(code))
-        setFlag(*paragraph.getStrandProperties(), flag->flag, on);
+        (paragraph.*flag->set)(on);
     else if (caseOfHostCode(code, modifier))
         paragraph.setCaseModifier(on ? modifier : kCaseNone);
     else

@@ -3,31 +3,34 @@
 // modifiers.
 #pragma once
 
+#include "chunker/WordParagraphNode.h"
 #include "model/StrandFlags.h"
 #include "model/StrandProperties.h"
 #include "trx/changes.h"
 
 #include <cstdint>
 
-// The code of each on/off attribute, one row per attribute.
+// The code of each on/off attribute, one row per attribute, with the
+// paragraph's setter of the following text's attribute.
 struct SHostFlagCode {
     EStrandFlag flag;
     uint32_t code;
+    void (CWordParagraphNode::*set)(bool);
 };
 
 inline constexpr SHostFlagCode kHostFlagCodes[] = {
-    {kFlagBold, CHATTR_BOLD},
-    {kFlagEmbossed, CHATTR_EMBOSSED},
-    {kFlagEngraved, CHATTR_ENGRAVED},
-    {kFlagFlashing, CHATTR_FLASHING},
-    {kFlagHidden, CHATTR_HIDDEN},
-    {kFlagItalic, CHATTR_ITALIC},
-    {kFlagOutline, CHATTR_OUTLINE},
-    {kFlagProtected, CHATTR_PROTECTED},
-    {kFlagReverse, CHATTR_REVERSE},
-    {kFlagRevisionAdded, CHATTR_REVISION_ADDED},
-    {kFlagRevisionDeleted, CHATTR_REVISION_DELETED},
-    {kFlagShadow, CHATTR_SHADOW},
+    {kFlagBold, CHATTR_BOLD, &CWordParagraphNode::setBold},
+    {kFlagEmbossed, CHATTR_EMBOSSED, &CWordParagraphNode::setEmbossed},
+    {kFlagEngraved, CHATTR_ENGRAVED, &CWordParagraphNode::setEngraved},
+    {kFlagFlashing, CHATTR_FLASHING, &CWordParagraphNode::setFlashing},
+    {kFlagHidden, CHATTR_HIDDEN, &CWordParagraphNode::setHidden},
+    {kFlagItalic, CHATTR_ITALIC, &CWordParagraphNode::setItalic},
+    {kFlagOutline, CHATTR_OUTLINE, &CWordParagraphNode::setOutline},
+    {kFlagProtected, CHATTR_PROTECTED, &CWordParagraphNode::setProtected},
+    {kFlagReverse, CHATTR_REVERSE, &CWordParagraphNode::setReverse},
+    {kFlagRevisionAdded, CHATTR_REVISION_ADDED, &CWordParagraphNode::setRevisionAdd},
+    {kFlagRevisionDeleted, CHATTR_REVISION_DELETED, &CWordParagraphNode::setRevisionDelete},
+    {kFlagShadow, CHATTR_SHADOW, &CWordParagraphNode::setShadow},
 };
 
 static_assert(coversEveryFlag(kHostFlagCodes), "one host code per on/off attribute, in the order of EStrandFlag");

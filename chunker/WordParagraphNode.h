@@ -55,8 +55,20 @@ public:
     // `code` is a host case attribute: the opposite of the style's case.
     void setCaseOppositeOfStyle(uint32_t code);
 
-    // Character formatting of the following text. The on/off attributes are
-    // set on the current strand properties (getStrandProperties).
+    // Character formatting of the following text, set on the current strand
+    // properties.
+    void setBold(bool on) { m_current.setBold(on); }
+    void setItalic(bool on) { m_current.setItalic(on); }
+    void setOutline(bool on) { m_current.setOutline(on); }
+    void setShadow(bool on) { m_current.setShadow(on); }
+    void setHidden(bool on) { m_current.setHidden(on); }
+    void setProtected(bool on) { m_current.setProtected(on); }
+    void setFlashing(bool on) { m_current.setFlashing(on); }
+    void setReverse(bool on) { m_current.setReverse(on); }
+    void setEmbossed(bool on) { m_current.setEmbossed(on); }
+    void setEngraved(bool on) { m_current.setEngraved(on); }
+    void setRevisionAdd(bool on) { m_current.setRevisionAdded(on); }
+    void setRevisionDelete(bool on) { m_current.setRevisionDeleted(on); }
     void setStrikeOut(EStrikeOutTypes strikeOut) { m_current.setStrikeOut(strikeOut); }
     EStrikeOutTypes getStrikeOut() const { return m_current.getStrikeOut(); }
     void setFontSize(uint32_t size) { m_current.setFontSize(size); }
