@@ -40,6 +40,8 @@ constexpr const char* kDocumentEndInStyle = "REQUIRE: pNodeParent is not a style
 constexpr const char* kDocumentEndInSummary = "REQUIRE: pNodeParent is not a summary item\n\tFile: ChCBreak";
 constexpr const char* kDocumentEndInComment =
     "REQUIRE: pNodeParent->getContentInterfaceID() != kCommentCSNode\n\tFile: ChCBreak";
+constexpr const char* kDocumentEndInFrame =
+    "REQUIRE: pNodeParent->getContentInterfaceID() != kFrameCSNode\n\tFile: ChCBreak";
 constexpr const char* kDocumentEndInNestedParagraph =
     "REQUIRE: pNodeParent->getContentInterfaceID() != kParagraphNode\n\tFile: ChCBreak";
 constexpr const char* kDocumentEndOutsideDocument = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(473)";
@@ -106,8 +108,8 @@ void rejectTableRowAbove(INode& node)
         throw ExNodeParsingError(kSectionBreakInRow);
 }
 
-// The document's text cannot end inside a header, footer, note or comment,
-// a style definition or summary item whose end never came, nor in a
+// The document's text cannot end inside a header, footer, note, comment or
+// frame, a style definition or summary item whose end never came, nor in a
 // paragraph inside another paragraph (the text of a tag that never ended,
 // which would otherwise be written after the paragraph holding it).
 void rejectSubDocument(INode& node)
@@ -125,6 +127,8 @@ void rejectSubDocument(INode& node)
         throw ExMisformedChunkerDataError(kDocumentEndInSummary);
     case kCommentCSNode:
         throw ExMisformedChunkerDataError(kDocumentEndInComment);
+    case kFrameCSNode:
+        throw ExMisformedChunkerDataError(kDocumentEndInFrame);
     case kParagraphNode:
         throw ExMisformedChunkerDataError(kDocumentEndInNestedParagraph);
     default:

@@ -2,6 +2,7 @@
 
 #include "chunker/ChangeText.h"
 #include "chunker/ChunkerExportState.h"
+#include "chunker/FrameTags.h"
 #include "chunker/HostRecords.h"
 #include "chunker/NodeEditing.h"
 #include "chunker/NoteTags.h"
@@ -221,6 +222,8 @@ uint32_t CChangeBeginTag::process(INode*& pNodeParent)
         beginNoteMark(*paragraph, pNodeParent);
     else if (type == CHTAG_NOTE_SEPARATOR)
         beginNoteSeparator(*paragraph, getValue2(), pNodeParent);
+    else if (type == CHTAG_FRAME_CONTENT)
+        beginFrameContent(*paragraph, pNodeParent);
     return 0;
 }
 
@@ -446,6 +449,8 @@ uint32_t CChangeEndTag::process(INode*& pNodeParent)
         endNoteMark(pNodeParent);
     else if (type == CHTAG_NOTE_SEPARATOR)
         endNoteSeparator(pNodeParent);
+    else if (type == CHTAG_FRAME_CONTENT)
+        endFrameContent(pNodeParent);
     endSubDocumentsOutsideTags(pNodeParent);
     return 0;
 }

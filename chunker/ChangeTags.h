@@ -1,7 +1,8 @@
 // Tag changes: bookmarks, references, tables of contents, index entries,
-// fields, the summary and style definitions. A begin-tag change opens a
-// tagged stretch of the document and an end-tag change closes the one most
-// recently opened; the open tags are kept on a stack for the whole export.
+// fields, the summary, style definitions and frame contents. A begin-tag
+// change opens a tagged stretch of the document and an end-tag change closes
+// the one most recently opened; the open tags are kept on a stack for the
+// whole export.
 #pragma once
 
 #include "chunker/Change.h"

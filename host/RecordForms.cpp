@@ -41,6 +41,12 @@ const ValueNames kNumberFormats = {{"decimal", CHFORMAT_DECIMAL},
                                    {"cardinal words", CHFORMAT_CARDINAL_WORDS},
                                    {"ordinal words", CHFORMAT_ORDINAL_WORDS}};
 const ValueNames kNoteRestarts = {{"each page", CHRESTART_EACH_PAGE}, {"each section", CHRESTART_EACH_SECTION}};
+// A frame's kind, and what it is anchored to (the low six bits of its
+// anchor word).
+const ValueNames kFrameKinds = {{"drop cap", CHFRAME_KIND_DROP_CAP}};
+const ValueNames kFrameAnchors = {{"character", CHFRAME_ANCHOR_CHARACTER},
+                                  {"paragraph", CHFRAME_ANCHOR_PARAGRAPH},
+                                  {"container", CHFRAME_ANCHOR_CONTAINER}};
 // A style definition's base style id; none is all ones.
 const ValueNames kNoBaseStyle = {{"none", 0xFFFFFFFF}};
 
@@ -124,6 +130,16 @@ std::vector<RecordForm> buildForms()
          {masked("start at", 4, 0xFFFF), masked("count by", 8, 0xFFFF), value("number text", 24),
           choice("format", 32, kNumberFormats, true, CHFORMAT_CODE_MASK), flag("lower", 32, CHFORMAT_LOWER_CASE)},
          {}},
+        {"frame",
+         CHLIST_DATA,
+         188,
+         {choice("kind", 0, kFrameKinds, true), value("vertical flags", 8, ArgumentStyle::Hex),
+          value("horizontal flags", 12, ArgumentStyle::Hex), value("horizontal offset", 16, ArgumentStyle::Signed),
+          value("vertical offset", 20, ArgumentStyle::Signed),
+          choice("anchor", 24, kFrameAnchors, false, CHFRAME_ANCHOR_MASK), flag("transparent", 72, CHFRAME_TRANSPARENT),
+          flag("auto width", 72, CHFRAME_AUTO_WIDTH), flag("auto height", 72, CHFRAME_AUTO_HEIGHT), value("width", 76),
+          value("height", 80), flag("no shading", 176, 0x01), color("shading", 180)},
+         {{"top", 92}, {"left", 112}, {"bottom", 132}, {"right", 152}}},
         {"row format",
          CHLIST_ROW_FORMATS,
          CHRECORD_SIZE_ROW_FORMAT,
@@ -167,6 +183,7 @@ std::vector<RecordChange> buildChanges()
         change("define footnote counter", "counter", 3),
         change("define endnote counter", "counter", 3),
         change("define list counter", "list counter", 3, {{"level", 2}}),
+        change("frame", "frame", 3),
     };
 }
 

@@ -1,8 +1,8 @@
 // The structured forms of the host records that changes point to: borders,
 // shading, binding, columns, note areas, sub-document formats, row and cell
-// formats, TOC bookmarks. Each form names the fields of one record layout so
-// that a listing can say "top single width 15 color red" instead of hex; the
-// listing parser and the listing writer share these tables.
+// formats, TOC bookmarks, frames. Each form names the fields of one record
+// layout so that a listing can say "top single width 15 color red" instead
+// of hex; the listing parser and the listing writer share these tables.
 #pragma once
 
 #include "host/ChangeForms.h"

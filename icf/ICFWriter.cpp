@@ -6,6 +6,7 @@
 #include "icf/ICFDocumentNodeWriter.h"
 #include "icf/ICFFieldNodeWriters.h"
 #include "icf/ICFFontTableNodeWriter.h"
+#include "icf/ICFFrameCSNodeWriter.h"
 #include "icf/ICFGeneratedTextNodeWriters.h"
 #include "icf/ICFHeaderFooterNodeWriter.h"
 #include "icf/ICFIndexBookmarkNodeWriters.h"
@@ -160,6 +161,7 @@ void CICFWriter::registerNodeWriters(INodeRegistrar* registrar)
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFColumnBreakCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFHeaderFooterNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFCommentCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFFrameCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFIncludedDocumentCSNodeWriter>);
 }
 

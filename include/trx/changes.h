@@ -130,6 +130,18 @@
 #define CHCHANGE_BEGIN_TAG 67       /* value 1: tag type (CHTAG_*), value 2: tag id, value 3: record id */
 #define CHCHANGE_END_TAG 68         /* value 1: tag type, value 2: tag id */
 
+/* The 188-byte frame record of CHCHANGE_FRAME: its kind (offset 0), its
+ * anchor kind (the low six bits of the word at offset 24) and its size
+ * flags (offset 72). */
+#define CHFRAME_KIND_DROP_CAP 2
+#define CHFRAME_ANCHOR_MASK 0x3Fu
+#define CHFRAME_ANCHOR_CHARACTER 8
+#define CHFRAME_ANCHOR_PARAGRAPH 16
+#define CHFRAME_ANCHOR_CONTAINER 32
+#define CHFRAME_TRANSPARENT 0x01u
+#define CHFRAME_AUTO_WIDTH 0x08u
+#define CHFRAME_AUTO_HEIGHT 0x10u
+
 /* Properties of an object, read by the change that announced them */
 #define CHCHANGE_PROPERTY_TEXT 192 /* value 1: first unit id in CHLIST_PROPERTY_TEXT, value 3: unit count */
 #define CHCHANGE_PROPERTY 193      /* value 1: kind, value 2: id of the change holding its text */

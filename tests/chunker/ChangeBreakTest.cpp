@@ -77,6 +77,7 @@ TEST_F(ChangeBreakTest, DocumentEndInsideAnUnclosedSubDocumentStyleOrSummaryIsMi
         {kStrandStyleNode, "REQUIRE: pNodeParent is not a style\n\tFile: ChCBreak"},
         {kDocumentSummaryNode, "REQUIRE: pNodeParent is not a summary item\n\tFile: ChCBreak"},
         {kCommentCSNode, "REQUIRE: pNodeParent->getContentInterfaceID() != kCommentCSNode\n\tFile: ChCBreak"},
+        {kFrameCSNode, "REQUIRE: pNodeParent->getContentInterfaceID() != kFrameCSNode\n\tFile: ChCBreak"},
         // A nested paragraph whose tag never ended.
         {kParagraphNode, "REQUIRE: pNodeParent->getContentInterfaceID() != kParagraphNode\n\tFile: ChCBreak"},
     };
