@@ -7,6 +7,7 @@
 #include "icf/ICFFieldNodeWriters.h"
 #include "icf/ICFFontTableNodeWriter.h"
 #include "icf/ICFGeneratedTextNodeWriters.h"
+#include "icf/ICFGraphicCSNodeWriter.h"
 #include "icf/ICFHeaderFooterNodeWriter.h"
 #include "icf/ICFIndexBookmarkNodeWriters.h"
 #include "icf/ICFNodeWriterCreator.h"
@@ -160,6 +161,7 @@ void CICFWriter::registerNodeWriters(INodeRegistrar* registrar)
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFColumnBreakCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFHeaderFooterNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFCommentCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFGraphicCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFIncludedDocumentCSNodeWriter>);
 }
 

@@ -100,6 +100,7 @@ typedef struct DAEMBEDDEDSPECtag {
  * string and list options up to 1024. */
 #define DAOPT_REPORTING_LEVEL 32
 #define DAOPT_DEFAULT_CODE_PAGE 36
+#define DAOPT_EXECUTION_PATH 37 /* the folder of the graphic converters, a string */
 #define DAOPT_ENABLE_GRAPHICS 38
 #define DAOPT_KEEP_GRAPHIC_TEMP_FILES 39
 #define DAOPT_EMBEDDED_GRAPHICS_CONVERT 40
@@ -111,6 +112,7 @@ typedef struct DAEMBEDDEDSPECtag {
 #define DAOPT_DISABLE_GRAPHICS 46
 #define DAOPT_DISABLE_GRAPHICS_RECTS 47
 #define DAOPT_REFERENCED_FILE_LIST 54
+#define DAOPT_SUBDISPLAY_CALLBACK 59 /* a value handed on to graphic converters */
 /* Project-defined, outside the host's own option ids: the path (a string
  * option ending in a zero byte) of a diagnostics file that the filter
  * creates with IOCreate. Every failure of the export adds the line
