@@ -1,5 +1,7 @@
-# The filter's layers, bottom up: core; model on core; chunker and icf on
-# model, never on each other; filter on all of them.
+# The filter's layers, bottom up: core, and beside it services (the file
+# services and side-converter loading, on the platform interface only); model
+# on core; chunker and icf on model, never on each other, icf also on
+# services; filter on all of them.
 #
 # A layer's sources include headers as "<folder>/<file>.h". Each layer
 # compiles against a view of the tree (a folder of links in the build tree)

@@ -1,6 +1,7 @@
 // The golden cases of cases/ (see README.md): each input listing NAME.lst is
 // converted by the icfexport program, as a user runs it, and the ICF must
-// equal byte for byte the ICF that NAME.icf.txt shows as a listing.
+// equal byte for byte the ICF that NAME.icf.txt shows as a listing. The
+// graphic converters are the test side libraries.
 #include "tools/IcfDifference.h"
 #include "tools/ProgramRun.h"
 
@@ -80,8 +81,16 @@ TEST_P(GoldenCaseTest, ConvertsToTheExpectedIcf)
         FAIL() << expectedListing.string() << ": " << error.what();
     }
 
+    // Pictures go to the test side libraries: the converters by the path
+    // given, the recognition library by its bare name.
+    const std::string sideLibraries = ICF_SIDECONVERTER_DIR;
+    const char* libraryPath = std::getenv("LD_LIBRARY_PATH");
+    const std::string searchPath =
+        "LD_LIBRARY_PATH=" + sideLibraries + (libraryPath && *libraryPath ? ":" + std::string(libraryPath) : "");
     const fs::path output = scratch_ / "output.icf";
-    const ProgramRun run = runProgram(ICFEXPORT_PATH, {input.string(), "-o", output.string()}, scratch_.string());
+    const ProgramRun run =
+        runProgram(ICFEXPORT_PATH, {input.string(), "-o", output.string(), "--converter-path", sideLibraries},
+                   scratch_.string(), {searchPath});
     ASSERT_EQ(run.status, 0) << "icfexport failed:\n" << run.err;
     EXPECT_ICF_EQ(expected, readFile(output));
 }

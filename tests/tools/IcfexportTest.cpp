@@ -15,6 +15,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kGoodListing = "character set 0x14B00000\ntext \"Hello\"\nparagraph end\ndocument end\n";
+// An absolute path one byte longer than the filter keeps as converter path.
+const std::string kTooLongConverterPath = "/" + std::string(253, 'c');
 
 class IcfexportTest : public ::testing::Test {
 protected:
@@ -102,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, UsageErrorTest,
                                            std::vector<std::string>{"--never-convert", "1,,2", "a.lst"},
                                            std::vector<std::string>{"--never-convert", "0x100000000", "a.lst"},
                                            std::vector<std::string>{"--user", "1", "a.lst"},
+                                           std::vector<std::string>{"--converter-path", kTooLongConverterPath, "a.lst"},
                                            std::vector<std::string>{"-o", "out.icf", "a.lst", "b.lst"},
                                            std::vector<std::string>{"-o", "out.icf", "-d", ".", "a.lst"},
                                            std::vector<std::string>{"a.lst", "-o", "a.lst"},
@@ -257,6 +260,18 @@ TEST_F(IcfexportTest, SeveralInputsConvertOneAfterAnotherPastAFailure)
     EXPECT_EQ(intoDirectory.status, 0) << intoDirectory.err;
     EXPECT_TRUE(fs::exists(path("out/a.icf")));
     EXPECT_TRUE(fs::exists(path("out/c.icf")));
+}
+
+TEST_F(IcfexportTest, EachExportRunsInTheFolderOfItsOutput)
+{
+    const std::string listing = kGoodListing + "option 54 \"refs.txt\"\n";
+    write("a.lst", listing);
+    write("sub/b.lst", listing);
+
+    const ProgramRun result = run({"--converter-path", "converters", path("a.lst"), path("sub/b.lst")});
+
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(files(), (std::set<std::string>{"a.lst", "a.icf", "refs.txt", "sub/b.lst", "sub/b.icf", "sub/refs.txt"}));
 }
 
 TEST_F(IcfexportTest, OutputDirectoryMustExist)

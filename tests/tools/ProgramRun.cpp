@@ -29,10 +29,31 @@ int waitFor(pid_t child)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
+// This process's environment without the variables that `changes` sets,
+// followed by `changes`.
+std::vector<char*> environmentWith(const std::vector<std::string>& changes)
+{
+    std::vector<char*> entries;
+    for (char** entry = environ; *entry; ++entry) {
+        const std::string current(*entry);
+        bool replaced = false;
+        for (const std::string& change : changes) {
+            const std::string prefix = change.substr(0, change.find('=') + 1);
+            replaced = replaced || (!prefix.empty() && current.rfind(prefix, 0) == 0);
+        }
+        if (!replaced)
+            entries.push_back(*entry);
+    }
+    for (const std::string& change : changes)
+        entries.push_back(const_cast<char*>(change.c_str()));
+    entries.push_back(nullptr);
+    return entries;
+}
+
 } // namespace
 
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                      const std::string& scratchDirectory)
+                      const std::string& scratchDirectory, const std::vector<std::string>& environment)
 {
     const std::string outPath = scratchDirectory + "/.stdout";
     const std::string errPath = scratchDirectory + "/.stderr";
@@ -45,8 +66,9 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
+    std::vector<char*> envp = environmentWith(environment);
     pid_t child = 0;
-    const int error = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int error = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (error != 0)
         throw std::runtime_error("cannot start " + program);

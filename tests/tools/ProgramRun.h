@@ -10,6 +10,8 @@ struct ProgramRun {
     std::string err;
 };
 
-// Output is captured through files in `scratchDirectory`.
+// Output is captured through files in `scratchDirectory`. The program gets
+// this process's environment with the "NAME=VALUE" entries of `environment`
+// added or replaced.
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                      const std::string& scratchDirectory);
+                      const std::string& scratchDirectory, const std::vector<std::string>& environment = {});

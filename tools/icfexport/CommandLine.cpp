@@ -19,6 +19,9 @@ namespace fs = std::filesystem;
 // with a zero byte.
 constexpr size_t kMaxNeverConvertIds = DAOPT_LIST_SIZE / sizeof(uint32_t);
 constexpr size_t kMaxListPathLength = DAOPT_LIST_SIZE - 1;
+// The filter keeps a converter path of at most 253 characters and ignores a
+// longer one.
+constexpr size_t kMaxConverterPathLength = 253;
 
 // The options carry 4-byte values, but the filter reads the code page as an
 // unsigned and the reporting level as a signed 16-bit number.
@@ -196,15 +199,28 @@ void setNeverConvert(ParseState& state, const std::string& flag, const std::stri
     state.result.listOptions[DAOPT_NEVER_CONVERT_LIST] = std::move(bytes);
 }
 
-void setReferencedFileList(ParseState& state, const std::string& flag, const std::string& value)
+// A path option as the filter reads it: absolute, since each export runs in
+// its output's folder, and ending in a zero byte.
+void setPathOption(ParseState& state, const std::string& flag, const std::string& value, uint32_t id, size_t maxLength)
 {
     if (value.empty())
         throw UsageError(flag + ": empty path");
-    if (value.size() > kMaxListPathLength)
-        throw UsageError(flag + ": path longer than " + std::to_string(kMaxListPathLength) + " bytes");
-    std::vector<uint8_t> bytes(value.begin(), value.end());
+    const std::string path = fs::absolute(value).lexically_normal().string();
+    if (path.size() > maxLength)
+        throw UsageError(flag + ": path longer than " + std::to_string(maxLength) + " bytes: " + path);
+    std::vector<uint8_t> bytes(path.begin(), path.end());
     bytes.push_back(0);
-    state.result.listOptions[DAOPT_REFERENCED_FILE_LIST] = std::move(bytes);
+    state.result.listOptions[id] = std::move(bytes);
+}
+
+void setReferencedFileList(ParseState& state, const std::string& flag, const std::string& value)
+{
+    setPathOption(state, flag, value, DAOPT_REFERENCED_FILE_LIST, kMaxListPathLength);
+}
+
+void setConverterPath(ParseState& state, const std::string& flag, const std::string& value)
+{
+    setPathOption(state, flag, value, DAOPT_EXECUTION_PATH, kMaxConverterPathLength);
 }
 
 void setStrict(ParseState& state, const std::string&, const std::string&)
@@ -246,6 +262,8 @@ const std::vector<Flag>& flags()
          "graphics ids never to convert: at most 256\n32-bit numbers, decimal or 0x-hex\n(option 43)", setNeverConvert},
         {"--referenced-file-list", nullptr, "PATH", "list referenced files into PATH (option 54)",
          setReferencedFileList},
+        {"--converter-path", nullptr, "DIR",
+         "look for graphic converters in DIR\n(option 37; at most 253 bytes once made\nabsolute)", setConverterPath},
         {"--reporting-level", nullptr, "N", "reporting level, -32768 to 32767 (option 32)", setReportingLevel},
         {"--strict", nullptr, nullptr,
          "fail an input whose document has changes\nof a type that no handler reads (status 6)", setStrict},
@@ -380,6 +398,10 @@ std::string helpText()
             "under a temporary name and renamed into place only when its export succeeds;\n"
             "a failed export leaves no output and the other inputs are still converted.\n"
             "An output that is a device or a pipe is written in place.\n"
+            "Each export runs in its output's folder (one written in place, in the\n"
+            "current folder); relative paths in a listing's options count from there.\n"
+            "Pictures that the ICF refers to by name are left there as QTnnnnnn.TMP,\n"
+            "and with --keep-graphic-temp-files converted pictures too.\n"
             "A failure is reported with the filter's code and reason; changes of types\n"
             "that no handler reads, with a one-line warning (a failure with --strict).\n"
             "\n"
@@ -399,7 +421,8 @@ std::string helpText()
             "  2  an input listing could not be read or parsed (nothing is converted)\n"
             "  3  the filter could not be loaded or started (nothing is converted)\n"
             "  4  the filter returned a host error code for an input\n"
-            "  5  an output file could not be written or renamed into place\n"
+            "  5  an output file could not be written or renamed into place, or its\n"
+            "     folder could not be entered\n"
             "  6  --strict: a document has changes of a type that no handler reads\n"
             "When several inputs fail, the status is that of the first failure.\n";
     return text.str();

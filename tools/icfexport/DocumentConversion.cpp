@@ -1,12 +1,14 @@
 #include "DocumentConversion.h"
 
 #include "DiagnosticsFile.h"
+#include "ExportFolder.h"
 #include "PendingOutput.h"
 #include "Report.h"
 #include "driver/HostCodes.h"
 #include "trxhost/Export.h"
 
 #include <cstring>
+#include <filesystem>
 #include <system_error>
 
 namespace icfexport {
@@ -46,8 +48,16 @@ ExitStatus convert(icfdriver::FilterSession& session, const trxhost::Document& d
     applyOptions(commandLine, hostExport);
     const DiagnosticsFile diagnosticsFile;
     hostExport.setOption(DAOPT_DIAGNOSTICS_FILE, diagnosticsFile.optionValue());
-    PendingOutput output(job.output);
-    const TRXERR code = session.exportDocument(hostExport.handle(), output.pathToWrite());
+    // The export runs in the output's folder, so the filter gets the output
+    // by its absolute path. An output written in place (a device) has no
+    // folder of its own: that export stays in the current folder.
+    const std::filesystem::path finalPath = std::filesystem::absolute(job.output);
+    PendingOutput output(finalPath.string());
+    TRXERR code = TRXERR_OK;
+    {
+        const ExportFolder folder(PendingOutput::writesInPlace(job.output) ? "" : finalPath.parent_path().string());
+        code = session.exportDocument(hostExport.handle(), output.pathToWrite());
+    }
     const Diagnostics diagnostics = diagnosticsFile.read();
     if (code != TRXERR_OK)
         return reportFailure(job, code, diagnostics);
