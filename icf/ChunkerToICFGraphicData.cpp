@@ -18,7 +18,7 @@ char g_converterOutName[kTempNameSize];
 // The routines converters call back to reach embedded objects and files.
 C2IGRAFXRTNS hostFileRoutines()
 {
-    return {c2iGrafxIfsOpen,  c2iGrafxIfsRead,   c2iGrafxIfsWrite,       c2iGrafxIfsClose, c2iGrafxIfsLSeek,
+    return {c2iGrafxIfsOpen,   c2iGrafxIfsRead,    c2iGrafxIfsWrite,      c2iGrafxIfsClose, c2iGrafxIfsLSeek,
             c2iGrafxIfsUnlink, c2iGrafxIfsGetSize, c2iGrafxIfsCheckExist, c2iGrafxIfsRename};
 }
 

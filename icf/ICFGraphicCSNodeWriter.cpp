@@ -108,10 +108,10 @@ void CICFGraphicCSNodeWriter::writePDS(IGraphicCSContent& graphic, bool converte
     graphic.getCropRegion(crop);
     CICFCommandWriter command;
     command.initialize(getICFWriter(), kCmdPictureDescription);
-    for (int32_t value : {converted ? 1 : 0, width.getValue(), height.getValue(),
-                          static_cast<int32_t>(graphic.getOriginalWidth()),
-                          static_cast<int32_t>(graphic.getOriginalHeight()), crop.getTop(), crop.getLeft(),
-                          crop.getBottom(), crop.getRight()})
+    for (int32_t value :
+         {converted ? 1 : 0, width.getValue(), height.getValue(), static_cast<int32_t>(graphic.getOriginalWidth()),
+          static_cast<int32_t>(graphic.getOriginalHeight()), crop.getTop(), crop.getLeft(), crop.getBottom(),
+          crop.getRight()})
         command.writeParameter(CICFDecimalParameter(static_cast<uint32_t>(value)));
     command.done();
 }

@@ -2,6 +2,7 @@
 
 #include "core/Exceptions.h"
 #include "core/Stream.h"
+#include "icf/ChunkerToICFGraphicData.h"
 #include "icf/ICFBookmarkNodeWriters.h"
 #include "icf/ICFDocumentNodeWriter.h"
 #include "icf/ICFFieldNodeWriters.h"
@@ -112,6 +113,10 @@ unsigned CICFWriter::initialize(IbrStream* stream, INodeRegistrar* registrar)
 {
     setStream(stream);
     registerNodeWriters(registrar);
+    // The graphics the reader makes reach their pictures through the file
+    // services this side binds to.
+    if (registrar)
+        registrar->registerGraphicDataCreator(new TGraphicDataCreator<CChunkerToICFGraphicData>);
     return 0;
 }
 
