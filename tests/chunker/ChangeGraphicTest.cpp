@@ -84,9 +84,9 @@ TEST_F(ChangeGraphicTest, ObjectsStandInTheParagraphWithTheirRecordAndProperties
 
 TEST_F(ChangeGraphicTest, MissingObjectsAndEndlessPropertiesFailAndPlaceNothing)
 {
-    EXPECT_EQ(messageOf<ExMisformedChunkerDataError>(
-                  [&] { ReaderTreeFixture::change(CHCHANGE_EMBEDDED_OBJECT, kAtTheEnd); }),
-              "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChCGraph");
+    EXPECT_EQ(
+        messageOf<ExMisformedChunkerDataError>([&] { ReaderTreeFixture::change(CHCHANGE_EMBEDDED_OBJECT, kAtTheEnd); }),
+        "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChCGraph");
     const auto beyond =
         failureOf<ExChunkerFailed>([&] { ReaderTreeFixture::change(CHCHANGE_EMBEDDED_OBJECT, kBeyondTheEnd); });
     ASSERT_TRUE(beyond);
