@@ -22,14 +22,11 @@ C2IGRAFXRTNS hostFileRoutines()
             c2iGrafxIfsUnlink, c2iGrafxIfsGetSize, c2iGrafxIfsCheckExist, c2iGrafxIfsRename};
 }
 
-// A new temporary file's name, or false when none can be made.
-bool newTemporaryName(std::string& name)
+// A new temporary file and its name, made in `buffer`; false when none can
+// be made.
+bool newTemporaryName(char (&buffer)[kTempNameSize])
 {
-    char buffer[kTempNameSize] = {};
-    if (g_genTempFilename(kTempNameSize, buffer) != C2I_OK)
-        return false;
-    name = buffer;
-    return true;
+    return g_genTempFilename(kTempNameSize, buffer) == C2I_OK;
 }
 
 } // namespace
@@ -72,12 +69,13 @@ bool CChunkerToICFGraphicData::convertGraphicData(std::string& fileName)
     const uint32_t converter = getWFWConverterID();
     if (converter == 0)
         return false;
-    std::string converted;
+    // The converter writes its output to the file named here.
+    char converted[kTempNameSize] = {};
     if (!newTemporaryName(converted))
         return false;
     applyConverterOptions();
-    const int code = g_callFromSideConverter(converter, g_converterOutName, m_sourceFileName.c_str(),
-                                             const_cast<char*>(converted.c_str()), &m_routines);
+    const int code =
+        g_callFromSideConverter(converter, g_converterOutName, m_sourceFileName.c_str(), converted, &m_routines);
     if (code == 0) {
         fileName = converted;
         return true;
@@ -119,11 +117,11 @@ bool CChunkerToICFGraphicData::writeGraphicDataToDisk(std::string& fileName)
     if (!chunkerOpenGraphicData(reinterpret_cast<void**>(&source)))
         return false;
     CHostFile embedded(source);
-    std::string copy;
+    char copy[kTempNameSize] = {};
     if (!newTemporaryName(copy))
         return false;
     HIOFILE target = nullptr;
-    if (IOOpen(&target, IOTYPE_PATH, copy.c_str(), IOACCESS_WRITE) != TRXERR_OK || !target) {
+    if (IOOpen(&target, IOTYPE_PATH, copy, IOACCESS_WRITE) != TRXERR_OK || !target) {
         removeHostFile(copy);
         return false;
     }

@@ -205,22 +205,6 @@ TEST(ListingParser, StructuredRecordsFillTheirLayoutAndTheChange)
                                                                                                        {116, 2}}));
 }
 
-TEST(ListingParser, GraphicsGiveTheirEmbeddedObjectRecordByFields)
-{
-    const auto document = listing(R"(
-        @props end properties
-        graphic source height 720 source width 1440 crop top -10 crop right 20 height 360 width 2880 \
-            keep aspect ratio properties @props
-        graphic included document document properties 7
-    )");
-    EXPECT_EQ(changesOf(*document), (std::vector<Change>{{194, 0, 0, 0}, {26, 0, 0, 0}, {26, 1, 0, 0}}));
-    const trxhost::ItemList& objects = *document->list(CHLIST_EMBEDDED_OBJECTS);
-    ASSERT_EQ(objects.length(), 2u);
-    EXPECT_EQ(wordsOf(objects.item(0), CHRECORD_SIZE_EMBEDDED_OBJECT),
-              (Words{{16, 720}, {20, 1440}, {24, 0xFFFFFFF6}, {36, 20}, {40, 360}, {44, 2880}, {128, 1}}));
-    EXPECT_EQ(wordsOf(objects.item(1), CHRECORD_SIZE_EMBEDDED_OBJECT), (Words{{8, 8}, {136, 7}}));
-}
-
 // The services tests read options, objects and failures back; here only
 // their encodings.
 TEST(ListingParser, OptionTextIsUtf8AndHexMayBeSplit)
