@@ -45,7 +45,9 @@ void CICFGraphicCSNodeWriter::checkConversionOptions(EbrGfxAction action, EbrGfx
 
 // With graphics off nothing is cut out or converted; a referenced file
 // still joins the referenced-file list. Embedded data that is not to be
-// embedded is cut out to a temporary file that "IGR" refers to.
+// embedded is cut out to a temporary file that "IGR" refers to. A graphic
+// that is off or cannot be written leaves an empty frame where rectangles
+// are to be seen.
 void CICFGraphicCSNodeWriter::writeContent()
 {
     auto* graphic = dynamic_cast<IGraphicCSContent*>(getNode()->getIContent());
@@ -58,8 +60,7 @@ void CICFGraphicCSNodeWriter::writeContent()
     bool deleteTemporaryFiles = true;
     if (options) {
         writable = options->areGraphicsEnabled();
-        if (!writable)
-            rectsVisible = options->areGraphicRectsVisible();
+        rectsVisible = options->areGraphicRectsVisible();
         deleteTemporaryFiles = options->areGraphicTempFilesToBeDeleted();
     }
 

@@ -2,8 +2,9 @@
 // its shown and source sizes, its crop region), then the picture follows
 // either embedded, its bytes as hexadecimal digits in "PCT", or referenced
 // by a file name in "IGR". The writer options decide which, and whether the
-// picture is converted first; with graphics off a graphic leaves an empty
-// "PCT" frame where rectangles are to be seen, else nothing.
+// picture is converted first. A graphic that is off, or whose picture
+// cannot be cut out, leaves an empty "PCT" frame where rectangles are to be
+// seen, else nothing.
 #pragma once
 
 #include "core/Writer.h"

@@ -1,5 +1,6 @@
 // The graphic writer's decisions that no golden case reaches: when a graphic
-// is embedded and converted, and what graphics leave when graphics are off.
+// is embedded and converted, what graphics leave when graphics are off, and
+// a picture that cannot be cut out while rectangles are hidden.
 #include "ICFBytes.h"
 #include "ICFOutputFixture.h"
 
@@ -115,9 +116,9 @@ TEST_F(GraphicWriterTest, GraphicsOffListReferencedFilesAndLeaveAFrameOnlyWhenRe
     EXPECT_EQ(list.bytes, "plans/a.png\r\nplans/a.png\r\n");
 }
 
-// Embedded data whose copy fails is not referenced; graphics are on, so no
-// frame stands in for it.
-TEST_F(GraphicWriterTest, EmbeddedDataThatCannotBeCutOutWritesNothing)
+// Embedded data whose copy fails is not referenced: nothing stands for it
+// while rectangles are hidden.
+TEST_F(GraphicWriterTest, EmbeddedDataThatCannotBeCutOutWritesNothingWithoutRectangles)
 {
     writeGraphic();
     EXPECT_EQ(asked.cutOut, 1);
