@@ -58,7 +58,7 @@ void CChangeFactory::registerHandlers()
     registerNew<CChangeText>(CHCHANGE_TEXT);
     registerNew<CChangeBreak>(CHCHANGE_BREAK);
     registerNew<CChangeSpecialChar>(CHCHANGE_SPECIAL_CHARACTER);
-    registerNew<CChangeGraphic>(CHCHANGE_EMBEDDED_OBJECT);
+    registerNew<CChangeGraphic>(CHCHANGE_EMBEDDED_OBJECT, m_processor);
     for (uint32_t type : {CHCHANGE_APPLY_STYLE, CHCHANGE_STYLE_RELATION})
         registerNew<CChangeStyle>(type);
     registerNew<CChangeCounter>(CHCHANGE_DEFINE_COUNTER, m_processor);

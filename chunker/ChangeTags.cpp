@@ -43,11 +43,6 @@ constexpr std::size_t kHyperlinkRecordSize = 12;
 constexpr uint32_t kLastCrossReferenceKind = 9;
 constexpr uint32_t kHyperlinkKind = 10;
 
-// The kinds of a reference's property changes that name its target.
-constexpr uint32_t kPropertyFileName = 0x2;
-constexpr uint32_t kPropertyURL = 0x80;
-constexpr uint32_t kPropertyBookmark = 0x200;
-
 // A date field's data record: the word at offset 8 is 1 for a date; any
 // other field keeps only a paragraph for its content.
 constexpr std::size_t kDateFieldRecordSize = 16;
@@ -229,26 +224,8 @@ uint32_t CChangeBeginTag::process(INode*& pNodeParent)
 
 CCharacterString CChangeBeginTag::readName(uint32_t changeId, const CWordParagraphNode& paragraph)
 {
-    m_changes.moveToElementById(changeId);
-    if (m_changes.getNextElement() != TRXERR_OK)
-        throw ExMisformedChunkerDataError(kNameChangeMissing);
-    uint32_t textId = 0;
-    uint32_t unused = 0;
-    uint32_t length = 0;
-    m_changes.getChangeValues(textId, unused, length);
-    if (length > kMaxNameLength)
-        throw ExMisformedChunkerDataError(kNameTooLong);
-
-    // One unit more than asked, so that an empty name still hands the host a
-    // buffer.
-    std::vector<uint16_t> units(size_t{length} + 1, 0);
     CPropertyTextList texts;
-    texts.moveToElementById(textId);
-    texts.getNextElements(length, units.data());
-    CCharacterString name;
-    name.setString(units.data(), length, paragraph.getCharset());
-    name.setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
-    return name;
+    return readPropertyText(m_changes, texts, changeId, paragraph, {kMaxNameLength, kNameChangeMissing, kNameTooLong});
 }
 
 // The bookmark's name is recorded for its end; the begin mark holds no
@@ -385,11 +362,11 @@ TCountedReference<CLocator> CChangeBeginTag::readTarget(const CWordParagraphNode
         uint32_t textChange = 0;
         uint32_t unused = 0;
         m_changes.getChangeValues(kind, textChange, unused);
-        if (kind == kPropertyFileName)
+        if (kind == CHPROPERTY_FILE_NAME)
             fileName = textChange;
-        else if (kind == kPropertyURL)
+        else if (kind == CHPROPERTY_URL)
             url = textChange;
-        else if (kind == kPropertyBookmark)
+        else if (kind == CHPROPERTY_BOOKMARK)
             bookmark = textChange;
     }
 

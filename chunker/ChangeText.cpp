@@ -1,5 +1,6 @@
 #include "chunker/ChangeText.h"
 
+#include "chunker/ChangeList.h"
 #include "chunker/NodeEditing.h"
 #include "chunker/WordParagraphNode.h"
 #include "chunker/WordTextStrandNode.h"
@@ -11,21 +12,47 @@
 
 #include <vector>
 
-CCharacterString readTextRun(CTextList& texts, uint32_t firstUnit, uint32_t count, const CWordParagraphNode& paragraph,
-                             const char* tooLong)
+namespace {
+
+// The `count` units from `firstUnit` on of `list`, in the paragraph's
+// character sets.
+CCharacterString readUnits(CChunkerList& list, uint32_t firstUnit, uint32_t count, const CWordParagraphNode& paragraph)
 {
-    if (count > kMaxTextRunLength)
-        throw ExMisformedChunkerDataError(tooLong);
-    texts.moveToElementById(firstUnit);
+    list.moveToElementById(firstUnit);
     // One unit more than asked, so that an empty run still hands the host a
     // buffer.
     std::vector<uint16_t> buffer(size_t{count} + 1, 0);
-    texts.getNextElements(count, buffer.data());
+    list.getNextElements(count, buffer.data());
 
     CCharacterString text;
     text.setString(buffer.data(), count, paragraph.getCharset());
     text.setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
     return text;
+}
+
+} // namespace
+
+CCharacterString readTextRun(CTextList& texts, uint32_t firstUnit, uint32_t count, const CWordParagraphNode& paragraph,
+                             const char* tooLong)
+{
+    if (count > kMaxTextRunLength)
+        throw ExMisformedChunkerDataError(tooLong);
+    return readUnits(texts, firstUnit, count, paragraph);
+}
+
+CCharacterString readPropertyText(CChangeList& changes, CPropertyTextList& texts, uint32_t changeId,
+                                  const CWordParagraphNode& paragraph, const SPropertyTextFailures& failures)
+{
+    changes.moveToElementById(changeId);
+    if (changes.getNextElement() != TRXERR_OK)
+        throw ExMisformedChunkerDataError(failures.missing);
+    uint32_t textId = 0;
+    uint32_t unused = 0;
+    uint32_t length = 0;
+    changes.getChangeValues(textId, unused, length);
+    if (length > failures.maxLength)
+        throw ExMisformedChunkerDataError(failures.tooLong);
+    return readUnits(texts, textId, length, paragraph);
 }
 
 INode* newTextStrand(CWordParagraphNode& paragraph, const CCharacterString& text)

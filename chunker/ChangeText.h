@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+class CChangeList;
 class CCharacterString;
 class CWordParagraphNode;
 // A text run longer than this cannot come from a sound document; the bound
@@ -19,6 +20,18 @@ constexpr uint32_t kMaxTextRunLength = 0x100000;
 // data, raised with `tooLong`.
 CCharacterString readTextRun(CTextList& texts, uint32_t firstUnit, uint32_t count, const CWordParagraphNode& paragraph,
                              const char* tooLong);
+// A property text: the text of the property-text change `changeId` of
+// `changes` (value 1 its first unit in `texts`, value 3 its length), in the
+// paragraph's character sets. A change list that ends before it is misformed
+// data, raised with `missing`; so is a length above `maxLength`, raised with
+// `tooLong`.
+struct SPropertyTextFailures {
+    uint32_t maxLength;
+    const char* missing;
+    const char* tooLong;
+};
+CCharacterString readPropertyText(CChangeList& changes, CPropertyTextList& texts, uint32_t changeId,
+                                  const CWordParagraphNode& paragraph, const SPropertyTextFailures& failures);
 // A text strand node holding `text`, with the paragraph's character style
 // and its own copy of the paragraph's running character formatting; null
 // when the factory makes none.

@@ -50,7 +50,6 @@ public:
         writeObjects();
         writeFailures();
         writeFonts();
-        writeRecords(*document_.list(CHLIST_EMBEDDED_OBJECTS));
         writeTagTracks();
         writeChanges();
         writeRest();
@@ -126,14 +125,6 @@ private:
                 writeRawRecord(fonts, id);
             }
         }
-    }
-
-    void writeRecords(const ItemList& list)
-    {
-        if (list.length() > 0)
-            section(list.layout().name);
-        for (uint32_t id = 0; id < list.length(); ++id)
-            writeRawRecord(list, id);
     }
 
     void writeTagTracks()
@@ -250,8 +241,8 @@ private:
     // The items that no statement has appended, as raw records.
     void writeRest()
     {
-        for (const uint32_t type :
-             {CHLIST_TEXT, CHLIST_PROPERTY_TEXT, CHLIST_DATA, CHLIST_ROW_FORMATS, CHLIST_CELL_FORMATS})
+        for (const uint32_t type : {CHLIST_TEXT, CHLIST_PROPERTY_TEXT, CHLIST_DATA, CHLIST_ROW_FORMATS,
+                                    CHLIST_CELL_FORMATS, CHLIST_EMBEDDED_OBJECTS})
             writeItemsUpTo(type, document_.list(type)->length());
     }
 

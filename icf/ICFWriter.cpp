@@ -2,12 +2,14 @@
 
 #include "core/Exceptions.h"
 #include "core/Stream.h"
+#include "icf/ChunkerToICFGraphicData.h"
 #include "icf/ICFBookmarkNodeWriters.h"
 #include "icf/ICFDocumentNodeWriter.h"
 #include "icf/ICFFieldNodeWriters.h"
 #include "icf/ICFFontTableNodeWriter.h"
 #include "icf/ICFFrameCSNodeWriter.h"
 #include "icf/ICFGeneratedTextNodeWriters.h"
+#include "icf/ICFGraphicCSNodeWriter.h"
 #include "icf/ICFHeaderFooterNodeWriter.h"
 #include "icf/ICFIndexBookmarkNodeWriters.h"
 #include "icf/ICFNodeWriterCreator.h"
@@ -112,6 +114,10 @@ unsigned CICFWriter::initialize(IbrStream* stream, INodeRegistrar* registrar)
 {
     setStream(stream);
     registerNodeWriters(registrar);
+    // The graphics the reader makes reach their pictures through the file
+    // services this side binds to.
+    if (registrar)
+        registrar->registerGraphicDataCreator(new TGraphicDataCreator<CChunkerToICFGraphicData>);
     return 0;
 }
 
@@ -162,6 +168,7 @@ void CICFWriter::registerNodeWriters(INodeRegistrar* registrar)
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFHeaderFooterNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFCommentCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFFrameCSNodeWriter>);
+    registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFGraphicCSNodeWriter>);
     registrar->registerNodeWriterCreator(new TNodeWriterCreator<CICFIncludedDocumentCSNodeWriter>);
 }
 

@@ -41,6 +41,11 @@ void CNodeInterfaceMapper::registerNodeXlatorCreator(INodeXlatorCreator* creator
     m_xlatorCreators.registerNodeXlatorCreator(creator);
 }
 
+void CNodeInterfaceMapper::registerGraphicDataCreator(IGraphicDataCreator* creator)
+{
+    m_graphicDataCreator.reset(creator);
+}
+
 SCreatorGroup& CNodeInterfaceMapper::getInterfaceMap(EContentInterfaceID id)
 {
     auto cached = m_cache.find(id);

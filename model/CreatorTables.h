@@ -2,6 +2,7 @@
 // registered for it, and the mapper that picks a kind's creator group.
 #pragma once
 
+#include "model/GraphicData.h"
 #include "model/NodeCreators.h"
 
 #include <map>
@@ -67,6 +68,10 @@ public:
     void registerContentNodeCreator(IContentNodeCreator* creator) override;
     void registerNodeWriterCreator(INodeWriterCreator* creator) override;
     void registerNodeXlatorCreator(INodeXlatorCreator* creator) override;
+    // A later creator replaces (and destroys) the earlier one.
+    void registerGraphicDataCreator(IGraphicDataCreator* creator) override;
+    // Null until one is registered.
+    IGraphicDataCreator* getGraphicDataCreator() const { return m_graphicDataCreator.get(); }
 
     // Chosen on the first request for a kind and kept from then on: a kind
     // with a writer of its own is never translated; a kind without one is
@@ -80,4 +85,5 @@ private:
     CNodeWriterCreatorTable m_writerCreators;
     CContentNodeCreatorTable m_contentNodeCreators;
     std::map<EContentInterfaceID, SCreatorGroup> m_cache;
+    std::unique_ptr<IGraphicDataCreator> m_graphicDataCreator;
 };

@@ -3,6 +3,8 @@
 #include "model/NodeCast.h"
 #include "model/PendingNode.h"
 
+#include <utility>
+
 CGraphicCSNode::CGraphicCSNode() : m_data(std::make_unique<CGraphicData>())
 {
 }
@@ -21,4 +23,10 @@ INode* CGraphicCSNode::clone(ECloneContent mode)
     graphic.m_originalWidth = m_originalWidth;
     graphic.m_data = m_data->clone();
     return copy.take();
+}
+
+void CGraphicCSNode::setGraphicDataObject(std::unique_ptr<CGraphicData> data)
+{
+    if (data)
+        m_data = std::move(data);
 }

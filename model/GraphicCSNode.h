@@ -58,6 +58,9 @@ public:
     EContentInterfaceID getContentInterfaceID() override { return kInterfaceID; }
     // The copy has a copy of the data object.
     INode* clone(ECloneContent mode) override;
+    // Replaces the data object (a new node holds a plain CGraphicData); a
+    // null object is ignored.
+    void setGraphicDataObject(std::unique_ptr<CGraphicData> data);
 
     void setMaintainAspectRatio(bool maintain) override { m_maintainAspectRatio = maintain; }
     bool isAspectRatioMaintained() const override { return m_maintainAspectRatio; }

@@ -60,3 +60,20 @@ private:
     EGraphicDataType m_type = kGraphicDataUnset;
     CCharacterString m_referencedFileName;
 };
+
+// Makes the data objects of new graphic nodes. The writer registers one with
+// the node factory (INodeRegistrar::registerGraphicDataCreator), so that
+// graphics reach their pictures through the services the writer side binds
+// to; the model itself never names that subclass.
+class IGraphicDataCreator {
+public:
+    virtual ~IGraphicDataCreator() = default;
+    virtual std::unique_ptr<CGraphicData> create() = 0;
+};
+
+// Creates default-constructed data objects of class T.
+template <class T>
+class TGraphicDataCreator : public IGraphicDataCreator {
+public:
+    std::unique_ptr<CGraphicData> create() override { return std::make_unique<T>(); }
+};

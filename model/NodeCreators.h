@@ -8,6 +8,7 @@
 #include "model/NodeXlator.h"
 
 class CContentNode;
+class IGraphicDataCreator;
 
 class IContentNodeCreator {
 public:
@@ -39,6 +40,8 @@ public:
     virtual void registerContentNodeCreator(IContentNodeCreator* creator) = 0;
     virtual void registerNodeWriterCreator(INodeWriterCreator* creator) = 0;
     virtual void registerNodeXlatorCreator(INodeXlatorCreator* creator) = 0;
+    // The maker of graphic data objects (see INodeFactory::createGraphicData).
+    virtual void registerGraphicDataCreator(IGraphicDataCreator* creator) = 0;
 };
 
 // Creates default-constructed nodes of class T, whose kind is T::kInterfaceID.

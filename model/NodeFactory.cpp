@@ -1,6 +1,7 @@
 #include "model/NodeFactory.h"
 
 #include "model/ContentNode.h"
+#include "model/GraphicData.h"
 
 #include <memory>
 
@@ -23,4 +24,11 @@ INode* CNodeFactory::createNode(EContentInterfaceID id)
     node->bindCompanions(std::move(translator), std::move(writer));
     firstReceiver->onCreate();
     return node.release();
+}
+
+std::unique_ptr<CGraphicData> CNodeFactory::createGraphicData()
+{
+    if (IGraphicDataCreator* creator = m_mapper.getGraphicDataCreator())
+        return creator->create();
+    return std::make_unique<CGraphicData>();
 }

@@ -148,6 +148,16 @@
 #define CHCHANGE_END_PROPERTIES 194
 #define CHCHANGE_PROPERTY_RESERVED 195 /* among an object's properties; read with them, never on its own */
 
+/* Kinds of property: value 1 of CHCHANGE_PROPERTY. */
+#define CHPROPERTY_FILE_NAME 0x2 /* a file name; an included document's location */
+#define CHPROPERTY_URL 0x80
+#define CHPROPERTY_BOOKMARK 0x200
+
+/* Flags of an embedded object record (CHLIST_EMBEDDED_OBJECTS): the word at
+ * byte 8 says what the object is, the word at byte 128 how it is shown. */
+#define CHOBJECT_INCLUDED_DOCUMENT 0x08 /* a document included by its location, else a picture */
+#define CHOBJECT_KEEP_ASPECT_RATIO 0x01
+
 /* Break kinds: value 1 of CHCHANGE_BREAK. */
 #define CHBREAK_PARAGRAPH_END 1
 #define CHBREAK_DOCUMENT_END 2

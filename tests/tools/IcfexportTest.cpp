@@ -274,6 +274,35 @@ TEST_F(IcfexportTest, EachExportRunsInTheFolderOfItsOutput)
     EXPECT_EQ(files(), (std::set<std::string>{"a.lst", "a.icf", "refs.txt", "sub/b.lst", "sub/b.icf", "sub/refs.txt"}));
 }
 
+// A picture that recognition knows but whose converter is missing is
+// embedded as it is; a picture whose object the host cannot open is left
+// out; a referenced file is listed. No temporary file stays behind.
+TEST_F(IcfexportTest, FailedGraphicsLeaveNoTemporaryFiles)
+{
+    write("a.lst", "option 44 1\n"
+                   "option 54 \"refs.txt\"\n"
+                   "@none end properties\n"
+                   "@name property text \"b.png\"\n"
+                   "@file property file name @name\n"
+                   "end properties\n"
+                   "@pic graphic properties @none\n"
+                   "graphic properties @none\n"
+                   "graphic properties @file\n"
+                   "paragraph end\n"
+                   "document end\n"
+                   "object @pic @none hex 5445535450494331 ff\n");
+    fs::create_directories(path("no-converters"));
+
+    const ProgramRun result = runProgram(ICFEXPORT_PATH, {"--converter-path", path("no-converters"), path("a.lst")},
+                                         scratch_.string(), {"LD_LIBRARY_PATH=" + std::string(ICF_SIDECONVERTER_DIR)});
+
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(files(), (std::set<std::string>{"a.lst", "a.icf", "refs.txt"}));
+    EXPECT_NE(read("a.icf").find("PCT5445535450494331ff\x1f\x1e"), std::string::npos);
+    EXPECT_EQ(read("a.icf").find("PCT", read("a.icf").find("PCT") + 1), std::string::npos);
+    EXPECT_EQ(read("refs.txt"), "b.png\r\n");
+}
+
 TEST_F(IcfexportTest, OutputDirectoryMustExist)
 {
     write("a.lst", kGoodListing);
