@@ -55,8 +55,8 @@ TEST_F(SideConverters, MissingLibraryOrObjectLeavesNoTemporaryFile)
     EXPECT_TRUE(files().empty());
 }
 
-// The recognition library is loaded by its bare name; this program's run
-// path holds the side-library folder.
+// The recognition library is loaded by its bare name, from the folder the
+// test's LD_LIBRARY_PATH names.
 TEST_F(SideConverters, RecognitionAnswersTheTestPictures)
 {
     useDocument("object 26 11 hex 5445535450494336ff\nobject 26 12 hex 5445535450494339\nobject 26 13 hex 54\n");
