@@ -12,6 +12,9 @@ void require(TRXERR code, const char* message)
 }
 
 const TRXERR kItemOrEnd[] = {TRXERR_OK, TRXERR_NOITEM};
+const TRXERR kItemOnly[] = {TRXERR_OK};
+
+constexpr const char* kItemDoesNotAdvance = "REQUIRE: itemId > previousItemId\n\tFile: ChIList";
 
 } // namespace
 
@@ -66,10 +69,18 @@ HCHUNKER CChunkerList::getHChunker()
 
 TRXERR CChunkerList::readItem(void* record, const TRXERR* accepted, unsigned acceptedCount, const char* message)
 {
-    const TRXERR code = CHGetItem(getHChunker(), m_type, m_position, record, &m_position);
+    const uint32_t read = m_position;
+    const TRXERR code = CHGetItem(getHChunker(), m_type, read, record, &m_position);
     for (unsigned i = 0; i < acceptedCount; ++i) {
-        if (code == accepted[i])
-            return code;
+        if (code != accepted[i])
+            continue;
+        // The ids grow along a list. An item read without moving past it
+        // (or back to an earlier one) would have every loop over the list
+        // read the same items for ever; moving forward in 32 bits, a walk
+        // ends within the id range whatever the host answers.
+        if (code == TRXERR_OK && m_position <= read)
+            throw ExMisformedChunkerDataError(kItemDoesNotAdvance);
+        return code;
     }
     throw ExChunkerFailed(message, static_cast<uint32_t>(code));
 }
@@ -102,8 +113,7 @@ uint32_t CTagTrackList::findChangeId(uint32_t key1, uint32_t key2)
 {
     moveTo1stElement();
     for (;;) {
-        const TRXERR code = CHGetItem(getHChunker(), getType(), position(), &m_track, &position());
-        require(code, "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChTgList  ln(69)");
+        readItem(&m_track, kItemOnly, 1, "REQUIRE_1: locErr == TRXERR_OK\n\tFile: ChTgList  ln(69)");
         if (m_track.key1 == key1 && m_track.key2 == key2)
             return m_track.changeId;
     }

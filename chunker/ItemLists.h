@@ -31,9 +31,10 @@ public:
 
 protected:
     // Reads the item at the position into `record` and advances; raises
-    // ExChunkerFailed with `message` for a code outside `accepted`.
+    // ExChunkerFailed with `message` for a code outside `accepted`, and
+    // ExMisformedChunkerDataError for an item read that does not move the
+    // position forward.
     TRXERR readItem(void* record, const TRXERR* accepted, unsigned acceptedCount, const char* message);
-    uint32_t& position() { return m_position; }
 
 private:
     uint32_t m_position = 0;

@@ -78,6 +78,15 @@ TEST(ChunkerReader, HostCodeOnAChangeItemEndsTheExportWithThatCode)
                  "REQUIRE_1: locErr == TRXERR_OK || locErr == TRXERR_NOITEM\n\tFile: ChChList  ln(70)");
 }
 
+TEST(ChunkerReader, AnItemReadThatDoesNotAdvanceIsMisformedData)
+{
+    // The host answers success for the item and leaves its id in place.
+    for (const char* stall : {"fail CHGetItem list 0 item 2 code 0\n", "fail CHGetItem list 12 item 0 code 0\n"}) {
+        ReaderRun run(std::string("font 1 charset 0x14E40100 \"Arial\"\nchange 2\nchange 2\nchange 2\n") + stall);
+        EXPECT_TRUE(failureOf<ExMisformedChunkerDataError>([&] { run.read(); })) << stall;
+    }
+}
+
 TEST(ChunkerReader, FontListAnsweringBadParamJustEndsTheFonts)
 {
     ReaderRun run("font 1 charset 0x14E40100 \"Arial\"\nfail CHGetItem list 12 code 15\n");
