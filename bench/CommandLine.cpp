@@ -57,6 +57,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             commandLine.tableRows = parseSizes(flag, flagValue(arguments, i));
         else if (flag == "--list-paragraphs")
             commandLine.listParagraphs = parseSizes(flag, flagValue(arguments, i));
+        else if (flag == "--runs-per-paragraph")
+            commandLine.paragraphRuns = parseSizes(flag, flagValue(arguments, i));
         else if (flag == "--output-dir")
             commandLine.outputDirectory = flagValue(arguments, i);
         else if (flag == "--filter")
@@ -76,7 +78,8 @@ std::string helpText()
            "Measures the export filter on generated documents, one document per size:\n"
            "a section setup, then paragraphs of five text runs with bold and italic\n"
            "words, or one table of rows of four cells, each cell a short text run with\n"
-           "its cell format, or paragraphs numbered in a list style of three levels.\n"
+           "its cell format, or paragraphs numbered in a list style of three levels,\n"
+           "or a single paragraph of text runs, bold and not in turn.\n"
            "The documents are computed while the filter reads them, so the host side\n"
            "holds almost nothing. Each size runs in a child process of its own, which\n"
            "loads the filter as a host does and exports the document to a file. For\n"
@@ -93,6 +96,9 @@ std::string helpText()
            "  --list-paragraphs N[,N...]\n"
            "                      numbered paragraphs per list document (default\n"
            "                      100000,1000000; 'none' for no list documents)\n"
+           "  --runs-per-paragraph N[,N...]\n"
+           "                      text runs of the one-paragraph document (default\n"
+           "                      10000,100000,1000000; 'none' for no such documents)\n"
            "  --output-dir DIR    write the ICF files into DIR and keep them (default: a\n"
            "                      temporary directory, removed at the end)\n"
            "  --filter PATH       the filter to load (default: ../lib/libicffilter.so.1\n"

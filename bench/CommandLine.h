@@ -14,11 +14,12 @@ using tools::UsageError;
 struct CommandLine {
     enum class Action { Measure, Help, Version };
     Action action = Action::Measure;
-    std::vector<uint32_t> sizes = {10'000, 100'000, 1'000'000};  // paragraphs per document
-    std::vector<uint32_t> tableRows = {100'000, 1'000'000};      // rows of four cells per table document
-    std::vector<uint32_t> listParagraphs = {100'000, 1'000'000}; // numbered paragraphs per list document
-    std::string outputDirectory;                                 // empty: a temporary directory, removed at the end
-    std::string filterPath;                                      // empty: the filter beside the program
+    std::vector<uint32_t> sizes = {10'000, 100'000, 1'000'000};         // paragraphs per document
+    std::vector<uint32_t> tableRows = {100'000, 1'000'000};             // rows of four cells per table document
+    std::vector<uint32_t> listParagraphs = {100'000, 1'000'000};        // numbered paragraphs per list document
+    std::vector<uint32_t> paragraphRuns = {10'000, 100'000, 1'000'000}; // text runs in a one-paragraph document
+    std::string outputDirectory; // empty: a temporary directory, removed at the end
+    std::string filterPath;      // empty: the filter beside the program
 };
 
 // Parses the arguments after the program name. Throws UsageError.

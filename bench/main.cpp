@@ -115,6 +115,8 @@ ExitStatus measureAll(const CommandLine& commandLine)
                         output);
         measureWorkload(trxhost::SyntheticWorkload::List, "list", "list items", commandLine.listParagraphs, filterPath,
                         output);
+        measureWorkload(trxhost::SyntheticWorkload::Runs, "runs", "runs in one paragraph", commandLine.paragraphRuns,
+                        filterPath, output);
         return ExitStatus::Ok;
     } catch (const std::exception& error) {
         tools::reportError(kToolName) << error.what() << '\n';

@@ -75,6 +75,9 @@ struct DocumentShape {
     // The list level of each unit in turn, given to the unit's counter
     // change; empty when the units are not numbered.
     std::vector<uint32_t> levels;
+    // Whether the unit's attribute change switches its attribute on in
+    // even units and off in odd ones.
+    bool alternating = false;
 };
 
 constexpr Run kParagraphRuns[] = {
@@ -89,6 +92,15 @@ constexpr Run kCellRuns[] = {{u"Region", 0}, {u"4 120", 0}, {u"3 980", 0}, {u"+3
 constexpr uint32_t kCellsPerRow = std::size(kCellRuns);
 constexpr uint32_t kCellWidth = 2160;
 constexpr uint32_t kCellGutter = 108;
+
+// One paragraph: each unit is a text run, bold in every other one.
+DocumentShape runsShape()
+{
+    DocumentShape document{{{}, {kOpening.begin(), kOpening.end()}}, {}, {kParagraphEnd, kDocumentEnd}, {}, true};
+    document.unit.changes.push_back({CHCHANGE_ATTRIBUTE, CHATTR_BOLD, 1, 0});
+    document.unit.addRun({u"run ", 0});
+    return document;
+}
 
 DocumentShape paragraphsShape()
 {
@@ -155,6 +167,8 @@ private:
             record.value1 += static_cast<uint32_t>(shape_->opening.text.size() + unit * shape_->unit.text.size());
         else if (record.type == CHCHANGE_APPLY_COUNTER)
             record.value2 = shape_->levels[unit % shape_->levels.size()];
+        else if (record.type == CHCHANGE_ATTRIBUTE && shape_->alternating)
+            record.value2 = unit % 2 == 0 ? 1 : 0;
         return record;
     }
 
@@ -309,6 +323,18 @@ DocumentShape listShape(Document& document)
     return shape;
 }
 
+const char* unitName(SyntheticWorkload workload)
+{
+    switch (workload) {
+    case SyntheticWorkload::Table:
+        return " rows";
+    case SyntheticWorkload::Runs:
+        return " text runs";
+    default:
+        return " paragraphs";
+    }
+}
+
 DocumentShape shapeOf(SyntheticWorkload workload, Document& document)
 {
     switch (workload) {
@@ -317,6 +343,8 @@ DocumentShape shapeOf(SyntheticWorkload workload, Document& document)
         return tableShape();
     case SyntheticWorkload::List:
         return listShape(document);
+    case SyntheticWorkload::Runs:
+        return runsShape();
     case SyntheticWorkload::Paragraphs:
         break;
     }
@@ -334,9 +362,7 @@ std::unique_ptr<Document> makeSyntheticDocument(uint32_t count, SyntheticWorkloa
     const std::size_t fixed = shape->opening.changes.size() + shape->closing.size();
     if (count > (ItemList::kMaxLength - fixed) / shape->unit.changes.size() ||
         count > (ItemList::kMaxLength - shape->opening.text.size()) / shape->unit.text.size())
-        throw std::length_error(std::to_string(count) +
-                                (workload == SyntheticWorkload::Table ? " rows" : " paragraphs") +
-                                " do not fit in the host's lists");
+        throw std::length_error(std::to_string(count) + unitName(workload) + " do not fit in the host's lists");
     *document->list(CHLIST_CHANGES) =
         ItemList(*findListLayout(CHLIST_CHANGES), std::make_shared<GeneratedChanges>(shape, count));
     *document->list(CHLIST_TEXT) =

@@ -5,6 +5,8 @@
 #include "model/NodeXlator.h"
 #include "model/PendingNode.h"
 
+#include <iterator>
+
 const NodeList CContentNode::emptyList;
 
 CContentNode::CContentNode() = default;
@@ -71,16 +73,41 @@ INode* CContentNode::morph(EContentInterfaceID id, ECloneContent mode)
     return createSibling(id);
 }
 
+// The subtree goes depth first without recursion, since a tree is as deep
+// as its document nests. Each node is announced and detached before its
+// children go, and deleted after them: their events may ask it about
+// itself, which a node in its destructor can no longer answer.
 void CContentNode::release()
+{
+    leaveParent();
+    CContentNode* node = this;
+    for (;;) {
+        if (!node->isEmpty()) {
+            INode* first = *node->getFirstChild();
+            auto* child = dynamic_cast<CContentNode*>(first);
+            if (!child) {
+                first->release();
+                continue;
+            }
+            child->leaveParent();
+            child->m_releasedWith = node;
+            node = child;
+            continue;
+        }
+        CContentNode* above = node->m_releasedWith;
+        delete node;
+        if (!above)
+            return;
+        node = above;
+    }
+}
+
+void CContentNode::leaveParent()
 {
     if (m_nodeNotify)
         m_nodeNotify->onDestroy();
     if (m_parent)
         m_parent->detachNode(this);
-    // The children go while this node is still whole: their events may ask
-    // it about itself, which a node in its destructor can no longer answer.
-    releaseChildren();
-    delete this;
 }
 
 void CContentNode::releaseChildren()
@@ -111,6 +138,10 @@ CBranchNode::~CBranchNode()
 void CBranchNode::attachNode(INode* child)
 {
     m_children.push_back(child);
+    if (auto* node = dynamic_cast<CContentNode*>(child)) {
+        node->m_holder = this;
+        node->m_place = std::prev(m_children.end());
+    }
     child->setParentNode(this);
     if (INodeNotify* notify = getNodeNotify())
         notify->onAttachChild(child);
@@ -125,7 +156,13 @@ void CBranchNode::detachNode(INode* child)
     if (INodeNotify* notify = getNodeNotify())
         notify->onDetachChild(child);
     child->setParentNode(nullptr);
-    m_children.remove(child);
+    auto* node = dynamic_cast<CContentNode*>(child);
+    if (!node) {
+        m_children.remove(child);
+    } else if (node->m_holder == this) {
+        m_children.erase(node->m_place);
+        node->m_holder = nullptr;
+    }
 }
 
 INode* CBranchNode::clone(ECloneContent mode)

@@ -9,6 +9,7 @@
 
 class CNodeXlator;
 class CNodeWriter;
+class CBranchNode;
 
 class CContentNode : public INode {
 public:
@@ -57,6 +58,9 @@ protected:
     INode* createSibling(EContentInterfaceID id);
 
 private:
+    // The first steps of release: the node's onDestroy, then leaving its parent.
+    void leaveParent();
+
     bool m_propertiesDone = false;
     bool m_contentDone = false;
     INodeNotify* m_nodeNotify = nullptr;
@@ -65,6 +69,14 @@ private:
     INodeFactory* m_nodeFactory = nullptr;
     std::unique_ptr<CNodeXlator> m_translator;
     std::unique_ptr<CNodeWriter> m_writer;
+    // The branch whose child list holds this node, and where: detaching
+    // takes the node out there without searching the list.
+    friend class CBranchNode;
+    CBranchNode* m_holder = nullptr;
+    NodeList::iterator m_place;
+    // While a subtree is released: the node whose release this one is part
+    // of, to go back to once this one is deleted.
+    CContentNode* m_releasedWith = nullptr;
 };
 
 class CBranchNode : public CContentNode {

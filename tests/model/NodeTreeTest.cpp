@@ -1,3 +1,4 @@
+#include "SmallStack.h"
 #include "TestNodes.h"
 #include "model/CountedReference.h"
 #include "model/HeaderFooterNode.h"
@@ -129,6 +130,50 @@ TEST_F(NodeTree, ReleaseChildrenReleasesFirstChildFirst)
     EXPECT_EQ(log, (Log{"a:onDestroy", "a:onDetachFromParent", "b:onDestroy", "b:onDetachFromParent", "c:onDestroy",
                         "c:onDetachFromParent"}));
     table->release();
+}
+
+TEST_F(NodeTree, DetachingAChildKeepsItsSiblingsInOrder)
+{
+    INode* table = factory.createNode(kTableNode);
+    INode* rows[] = {factory.createNode(kTableRowNode), factory.createNode(kTableRowNode),
+                     factory.createNode(kTableRowNode)};
+    for (INode* row : rows)
+        table->attachNode(row);
+    table->detachNode(rows[1]);
+    table->detachNode(rows[1]);
+    EXPECT_EQ(children(table), (std::vector<INode*>{rows[0], rows[2]})) << "a second detach takes nothing out";
+    table->attachNode(rows[1]);
+    table->detachNode(rows[0]);
+    EXPECT_EQ(children(table), (std::vector<INode*>{rows[2], rows[1]}));
+    rows[0]->release();
+    table->release();
+}
+
+TEST_F(NodeTree, ReleaseAnnouncesEachNodeBeforeItsChildrenAndTakesNoStackPerLevel)
+{
+    INode* table = recorded(kTableNode, "t");
+    INode* first = recorded(kTableRowNode, "r1");
+    table->attachNode(first);
+    first->attachNode(recorded(kTableCellNode, "c"));
+    table->attachNode(recorded(kTableRowNode, "r2"));
+    log.clear();
+    table->release();
+    EXPECT_EQ(log, (Log{"t:onDestroy", "r1:onDestroy", "r1:onDetachFromParent", "t:onDetachChild", "c:onDestroy",
+                        "c:onDetachFromParent", "r1:onDetachChild", "r2:onDestroy", "r2:onDetachFromParent",
+                        "t:onDetachChild"}));
+
+    const long before = liveAllocations;
+    runOnStackOf(kSmallStack, [this] {
+        INode* top = factory.createNode(kTableNode);
+        INode* node = top;
+        for (int level = 0; level < 100000; ++level) {
+            INode* child = factory.createNode(level % 2 ? kTableRowNode : kTableCellNode);
+            node->attachNode(child);
+            node = child;
+        }
+        top->release();
+    });
+    EXPECT_EQ(liveAllocations, before);
 }
 
 TEST_F(NodeTree, CloneAndMorphOfABranch)

@@ -16,6 +16,7 @@
 //   levels (numbered 1, a and i, each after a prefix word and before a full
 //   stop); then `count` paragraphs in that style, each numbered at a level
 //   and holding one text run. The levels go 0, 1, 2, 1, 0, 1 ...
+// - Runs: one paragraph of `count` short text runs, bold and not in turn.
 #pragma once
 
 #include "trx/platform.h"
@@ -26,7 +27,7 @@
 
 namespace trxhost {
 
-enum class SyntheticWorkload { Paragraphs, Table, List };
+enum class SyntheticWorkload { Paragraphs, Table, List, Runs };
 
 // Throws std::length_error when the lists would pass ItemList::kMaxLength.
 TRX_API std::unique_ptr<Document> makeSyntheticDocument(uint32_t count,
