@@ -1,13 +1,13 @@
 #include "chunker/ChangeColumn.h"
 
 #include "chunker/ChunkerColumnNode.h"
+#include "chunker/ChunkerColumnNodeXlator.h"
 #include "chunker/HostRecords.h"
 #include "chunker/NodeEditing.h"
 #include "chunker/WordParagraphNode.h"
 #include "core/Exceptions.h"
 #include "model/CountedReference.h"
 #include "model/NodeFactory.h"
-#include "model/NodeUtilities.h"
 #include "model/PageProperties.h"
 #include "model/PendingNode.h"
 #include "model/SectionProperties.h"
@@ -63,7 +63,7 @@ void addEqualColumns(CColumnProperties& columns, const CPageProperties& page, ui
 
 CPageProperties* pagePropertiesAbove(INode* node)
 {
-    INode* section = CNodeUtilities::findParent(node, kSectionNode);
+    INode* section = CChunkerColumnNodeXlator::sectionAbove(node);
     ISectionProperties* properties = section ? sectionPropertiesOf(section) : nullptr;
     return properties ? properties->getPageProperties() : nullptr;
 }

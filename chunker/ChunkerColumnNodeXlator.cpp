@@ -5,9 +5,93 @@
 #include "chunker/SectionNodeDynXlator.h"
 #include "model/CountedReference.h"
 #include "model/NodeFactory.h"
-#include "model/NodeUtilities.h"
 #include "model/SectionNode.h"
 #include "model/SectionProperties.h"
+
+#include <vector>
+
+namespace {
+
+// A group's children being told that their properties are complete, and
+// for those that are done, that they are done: the node's renotifyChildren
+// with those two events, one event at a time.
+struct GroupWalk {
+    enum EStep { kNextChild, kPropertiesDone, kDone };
+    INode* group;
+    ChildIterator next;
+    EStep step = kNextChild;
+    INodeNotify* notify = nullptr;
+    bool childDone = false;
+};
+
+// The walks in progress on this thread, innermost last; null when none is.
+thread_local std::vector<GroupWalk>* t_groupWalks = nullptr;
+
+// Delivers the events of the innermost walk until every walk has ended. An
+// event may open a group inside, which stacks its own walk: that walk is
+// taken up as soon as the event returns, before the next event of the walk
+// that opened it, so the order of events is that of nested walks without
+// taking stack per level of nesting.
+void runGroupWalks(std::vector<GroupWalk>& walks)
+{
+    while (!walks.empty()) {
+        GroupWalk& walk = walks.back();
+        if (walk.step == GroupWalk::kNextChild) {
+            if (walk.next == walk.group->getTermChild()) {
+                walks.pop_back();
+                continue;
+            }
+            // The position moves on first: the final onDone may release the child.
+            INode* child = *walk.next++;
+            walk.notify = child->getNodeNotify();
+            if (walk.notify && child->arePropertiesDone()) {
+                walk.childDone = child->isContentDone();
+                walk.step = GroupWalk::kPropertiesDone;
+            }
+            continue;
+        }
+        // The event may stack a walk, which moves `walk`: it is not used after.
+        INodeNotify* notify = walk.notify;
+        if (walk.step == GroupWalk::kPropertiesDone) {
+            walk.step = walk.childDone ? GroupWalk::kDone : GroupWalk::kNextChild;
+            notify->onPropertiesDone();
+        } else {
+            walk.step = GroupWalk::kNextChild;
+            notify->onDone();
+        }
+    }
+}
+
+// Tells the group's children what of them is complete. A group opened by
+// an event of the innermost walk to one of its children is walked once that
+// event returns; any other at once.
+void walkGroupChildren(INode* group)
+{
+    if (t_groupWalks && !t_groupWalks->empty() && t_groupWalks->back().group == group->getParentNode()) {
+        t_groupWalks->push_back({group, group->getFirstChild()});
+        return;
+    }
+    std::vector<GroupWalk> walks{{group, group->getFirstChild()}};
+    struct Active {
+        explicit Active(std::vector<GroupWalk>& walks) : outer(t_groupWalks) { t_groupWalks = &walks; }
+        ~Active() { t_groupWalks = outer; }
+        std::vector<GroupWalk>* outer;
+    } active(walks);
+    runGroupWalks(walks);
+}
+
+} // namespace
+
+INode* CChunkerColumnNodeXlator::sectionAbove(INode* node)
+{
+    for (INode* ancestor = node->getParentNode(); ancestor; ancestor = ancestor->getParentNode()) {
+        if (ancestor->getContentInterfaceID() == kSectionNode)
+            return ancestor;
+        if (auto* group = dynamic_cast<CChunkerColumnNodeXlator*>(ancestor->getNodeNotify()))
+            return group->m_section;
+    }
+    return nullptr;
+}
 
 // The column node has no writer of its own: its events end here, and its
 // children ask the forwarding section's writer whether they may write.
@@ -27,7 +111,7 @@ void CChunkerColumnNodeXlator::onCreate()
 void CChunkerColumnNodeXlator::onAttachToParent()
 {
     INode* column = getNode();
-    m_section = CNodeUtilities::findParent(column, kSectionNode);
+    m_section = sectionAbove(column);
     if (m_section && m_section == column->getParentNode())
         m_sectionXlator = &CSectionNodeDynXlator::watch(m_section);
     m_forwardingSection->setParentNode(m_section ? m_section->getParentNode() : nullptr);
@@ -78,7 +162,7 @@ void CChunkerColumnNodeXlator::openForwardingSection()
     m_opened = true;
     giveForwardingSectionItsProperties();
     m_forwardingSection->propertiesDone();
-    column->renotifyChildren(INode::ENodeNotifications(INode::kNotifyPropertiesDone | INode::kNotifyDone));
+    walkGroupChildren(column);
 }
 
 // The enclosing section's properties as they are now complete, with the

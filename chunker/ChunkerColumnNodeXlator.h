@@ -22,6 +22,10 @@ class INodeWriter;
 
 class CChunkerColumnNodeXlator : public CNodeXlator {
 public:
+    // The section that `node` is in. A group nested in groups takes it from
+    // the group it is in rather than climbing every level above it.
+    static INode* sectionAbove(INode* node);
+
     void onCreate() override;
     void onAttachToParent() override;
     void onAttachChild(INode* child) override;

@@ -1,6 +1,8 @@
 // Whole export sessions driven through the entry points against the host
 // stand-in: what each failing host call turns into, and what the per-export
 // record holds between the calls.
+#include "SmallStack.h"
+
 #include "icf/filter.h"
 #include "trxhost/Document.h"
 #include "trxhost/Export.h"
@@ -135,6 +137,28 @@ TEST_F(ExportSession, MissingChunkerWhileReadingReturns45)
     document->addFailure({"DAGetHChunker", std::nullopt, std::nullopt, 9});
     EXPECT_EQ(VwExportWrite(0, &record), 45);
     EXPECT_EQ(VwExportClose(0, &record), TRXERR_OK);
+}
+
+TEST_F(ExportSession, DeeplyNestedColumnGroupsConvertOnASmallStack)
+{
+    constexpr int kLevels = 100000;
+    std::string listing = "@columns record 3 0 0 1 0 0\ndocument properties done\n";
+    for (int level = 0; level < kLevels; ++level)
+        listing += "begin columns @columns\ncolumns done\n";
+    listing += "text \"deep\"\nparagraph end\n";
+    for (int level = 0; level < kLevels; ++level)
+        listing += "end columns\n";
+    listing += "text \"shallow\"\nparagraph end\ndocument end\n";
+    TRXERR opened = -1, written = -1, closed = -1;
+    runOnStackOf(kSmallStack, [&] {
+        opened = open(listing);
+        written = VwExportWrite(0, &record);
+        closed = VwExportClose(0, &record);
+    });
+    EXPECT_EQ(opened, TRXERR_OK);
+    EXPECT_EQ(written, TRXERR_OK);
+    EXPECT_EQ(closed, TRXERR_OK);
+    EXPECT_TRUE(outputExists());
 }
 
 } // namespace
