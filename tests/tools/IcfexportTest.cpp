@@ -388,6 +388,12 @@ TEST_F(IcfexportTest, StandardStreamsAndPipesAreWrittenStraight)
     EXPECT_EQ(piped.status, 0) << piped.err;
     EXPECT_EQ(piped.out, expected);
 
+    // Here standard output is a file: the file is replaced, the link stays.
+    const ProgramRun throughLink = run({path("doc.lst"), "-o", "/dev/stdout"});
+    EXPECT_EQ(throughLink.status, 0) << throughLink.err;
+    EXPECT_EQ(throughLink.out, expected);
+    EXPECT_TRUE(fs::is_symlink("/dev/stdout"));
+
     // The reader is there first, and the ICF fits into the pipe's buffer.
     ASSERT_EQ(mkfifo(path("pipe.icf").c_str(), 0600), 0);
     const int reader = open(path("pipe.icf").c_str(), O_RDONLY | O_NONBLOCK);

@@ -56,6 +56,14 @@ PendingOutput::PendingOutput(const std::string& finalPath) : finalPath_(finalPat
     } else if (writesStraight(finalPath_)) {
         pathToWrite_ = finalPath_;
     } else {
+        // A symlink stays: the file it leads to is replaced (/dev/stdout
+        // redirected to a file leads there too).
+        std::error_code error;
+        if (fs::is_symlink(fs::symlink_status(finalPath_, error))) {
+            const fs::path target = fs::canonical(finalPath_, error);
+            if (!error)
+                finalPath_ = target.string();
+        }
         temporary_ = std::make_unique<TemporaryFile>(finalPath_ + ".tmp.XXXXXX");
         pathToWrite_ = temporary_->path();
         folder_ = fs::path(finalPath_).parent_path().string();

@@ -1,4 +1,5 @@
-// An output file written under a temporary name beside its final one.
+// An output file written under a temporary name beside its final one (beside
+// the file a symlink leads to, for an output that is a symlink).
 // commit() renames it into place; until then it is removed when the
 // PendingOutput goes, or by an interrupting signal, so a failed conversion
 // never leaves a file that looks finished. An existing output that is not a
