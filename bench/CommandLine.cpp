@@ -110,7 +110,8 @@ std::string helpText()
            "  0  every size was measured\n"
            "  1  the command line is wrong\n"
            "  2  a size could not be measured (the filter did not load or the export\n"
-           "     failed); the sizes after it are not measured\n";
+           "     failed); the sizes after it are not measured; or standard output could\n"
+           "     not be written\n";
 }
 
 } // namespace icfbench

@@ -129,5 +129,5 @@ ExitStatus measureAll(const CommandLine& commandLine)
 int main(int argc, char** argv)
 {
     return tools::toolMain(argc, argv, {kToolName, ICFBENCH_VERSION}, parseCommandLine, helpText, measureAll,
-                           {ExitStatus::Usage, ExitStatus::Failed});
+                           {ExitStatus::Usage, ExitStatus::Failed, ExitStatus::Failed});
 }

@@ -10,9 +10,11 @@ namespace {
 
 constexpr char kNotCreated[] = "REQUIRE_1: IOCreate(diagnostics file) == TRXERR_OK\n\tFile: DiagnosticsLog";
 
-// Characters that would break a failure's line; each run of them becomes a
-// blank.
+// Characters that would break a failure's line. A run of them that ends a
+// line becomes "; " (an assertion's "\n\tFile: ..." reads "; File: ..."),
+// a run of tabs alone a blank.
 constexpr char kLineBreaking[] = "\n\r\t";
+constexpr char kLineEnds[] = "\n\r";
 
 HIOFILE createFile(const char* path)
 {
@@ -89,7 +91,7 @@ void CDiagnosticsLog::writeOnOneLine(const char* text) noexcept
         text += kept;
         const std::size_t breaking = std::strspn(text, kLineBreaking);
         if (breaking > 0)
-            writeText(" ");
+            writeText(std::strcspn(text, kLineEnds) < breaking ? "; " : " ");
         text += breaking;
     }
 }

@@ -4,11 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -17,6 +26,8 @@ namespace {
 const std::string kGoodListing = "character set 0x14B00000\ntext \"Hello\"\nparagraph end\ndocument end\n";
 // An absolute path one byte longer than the filter keeps as converter path.
 const std::string kTooLongConverterPath = "/" + std::string(253, 'c');
+// Paragraphs of a document whose export lasts long enough to be interrupted.
+constexpr int kInterruptedParagraphs = 200000;
 
 class IcfexportTest : public ::testing::Test {
 protected:
@@ -108,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, UsageErrorTest,
                                            std::vector<std::string>{"-o", "out.icf", "a.lst", "b.lst"},
                                            std::vector<std::string>{"-o", "out.icf", "-d", ".", "a.lst"},
                                            std::vector<std::string>{"a.lst", "-o", "a.lst"},
-                                           std::vector<std::string>{"a.lst", "a.lst"}));
+                                           std::vector<std::string>{"a.lst", "a.lst"}, std::vector<std::string>{"-"}));
 
 TEST_F(IcfexportTest, NeverConvertListFitsOneOptionBuffer)
 {
@@ -163,7 +174,7 @@ TEST_F(IcfexportTest, BadListingIsReportedWithItsPositionAndNothingIsConverted)
 }
 
 struct InjectedFailure {
-    const char* failure;
+    const char* failure; // statements put before the listing's own
     const char* message;
 };
 
@@ -176,25 +187,27 @@ class HostCodeTest : public IcfexportTest, public ::testing::WithParamInterface<
 
 TEST_P(HostCodeTest, NamesTheCodeAndLeavesNoOutput)
 {
-    write("doc.lst", kGoodListing + "fail " + GetParam().failure + "\n");
+    write("doc.lst", GetParam().failure + ("\n" + kGoodListing));
 
     const ProgramRun result = run({path("doc.lst"), "-o", path("doc.icf")});
 
     EXPECT_EQ(result.status, 4);
-    EXPECT_EQ(result.err, "icfexport: " + path("doc.lst") + ": export failed with " + GetParam().message + "\n");
+    EXPECT_EQ(result.err, "icfexport: " + path("doc.lst") + ": " + GetParam().message + "\n");
     EXPECT_EQ(files(), (std::set<std::string>{"doc.lst"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, HostCodeTest,
-    ::testing::Values(InjectedFailure{"CHGetItemId list 0 item 0 code 37", "code 37 (TRXERR_NOITEM)"},
-                      InjectedFailure{"IOCreate code 15", "code 15 (TRXERR_BADPARAM)"},
-                      InjectedFailure{"DAGetHChunker code 45", "code 45 (export or chunker handle missing)"},
-                      InjectedFailure{"CHGetItemId code -5", "code -5 (no such file)"},
-                      InjectedFailure{"CHGetItemId code 99", "code 99 (unknown code)"},
-                      InjectedFailure{"CHGetItem list 0 item 1 code 77",
+    ::testing::Values(InjectedFailure{"fail CHGetItemId list 0 item 0 code 37", "code 37 (no such item)"},
+                      InjectedFailure{"fail IOCreate code 15", "code 15 (bad parameter)"},
+                      InjectedFailure{"fail DAGetHChunker code 45", "code 45 (export or chunker handle missing)"},
+                      InjectedFailure{"fail CHGetItemId code -5", "code -5 (no such file)"},
+                      InjectedFailure{"fail CHGetItemId code 99", "code 99 (unknown code)"},
+                      InjectedFailure{"fail CHGetItem list 0 item 1 code 77",
                                       "code 77 (unknown code): REQUIRE_1: locErr == TRXERR_OK || "
-                                      "locErr == TRXERR_NOITEM File: ChChList  ln(70)"}));
+                                      "locErr == TRXERR_NOITEM; File: ChChList  ln(70)"},
+                      InjectedFailure{"section change 1", "code 50 (section change): REQUIRE_1: locErr == "
+                                                          "TRXERR_NOITEM; File: ChReader  ln(237)"}));
 
 // Below the filter's 512-byte buffer only the flush at close meets the full
 // device; the sample's output is larger and fails while it is written.
@@ -204,12 +217,12 @@ TEST_F(IcfexportTest, OutputThatRefusesWritesFailsTheExport)
         GTEST_SKIP() << "this machine has no /dev/full";
     write("small.lst", kGoodListing);
     fs::copy_file(fs::path(ICF_SOURCE_DIR) / "samples" / "sample.lst", path("large.lst"));
-    const std::string failure = ": export failed with code 18 (filter failure): ";
+    const std::string failure = ": code 18 (filter failure): ";
 
     const ProgramRun small = run({path("small.lst"), "-o", "/dev/full"});
     EXPECT_EQ(small.status, 4);
     EXPECT_EQ(small.err,
-              "icfexport: " + path("small.lst") + failure + "REQUIRE_1: output.flush() File: ExportSession\n");
+              "icfexport: " + path("small.lst") + failure + "REQUIRE_1: output.flush(); File: ExportSession\n");
 
     const ProgramRun large = run({path("large.lst"), "-o", "/dev/full"});
     EXPECT_EQ(large.status, 4);
@@ -252,7 +265,7 @@ TEST_F(IcfexportTest, SeveralInputsConvertOneAfterAnotherPastAFailure)
 
     const ProgramRun beside = run({path("a.lst"), path("b.lst"), path("sub/c.lst")});
     EXPECT_EQ(beside.status, 4);
-    EXPECT_NE(beside.err.find("b.lst: export failed"), std::string::npos) << beside.err;
+    EXPECT_NE(beside.err.find("b.lst: code 15"), std::string::npos) << beside.err;
     EXPECT_EQ(files(), (std::set<std::string>{"a.lst", "b.lst", "sub/c.lst", "a.icf", "sub/c.icf"}));
 
     fs::create_directories(path("out"));
@@ -336,6 +349,130 @@ TEST_F(IcfexportTest, FilterIsFoundBesideTheProgramOrGivenByPath)
 
     EXPECT_EQ(run({"--filter", path("nowhere/libicffilter.so.1"), path("a.lst")}).status, 3);
     EXPECT_EQ(run({"--filter", ICF_FILTER_PATH, path("a.lst")}).status, 0);
+}
+
+// The temporary output used to be OUTPUT.tmp.PID: symlinks planted under
+// that name for the next process ids would have taken the output into the
+// file they point to. A fresh name is created exclusively instead, with the
+// permissions of any new file.
+TEST_F(IcfexportTest, PlantedSymlinksNeverRedirectTheOutput)
+{
+    pid_t lastPid = 0;
+    if (!(std::ifstream("/proc/sys/kernel/ns_last_pid") >> lastPid))
+        GTEST_SKIP() << "the next process id cannot be told";
+    write("doc.lst", kGoodListing);
+    write("victim", "untouched");
+    for (pid_t pid = lastPid + 1; pid <= lastPid + 100; ++pid)
+        fs::create_symlink(path("victim"), path("doc.icf.tmp." + std::to_string(pid)));
+
+    const ProgramRun result = run({path("doc.lst")});
+
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(read("victim"), "untouched");
+    EXPECT_FALSE(fs::is_symlink(path("doc.icf")));
+    EXPECT_NE(read("doc.icf"), "");
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(static_cast<mode_t>(fs::status(path("doc.icf")).permissions()), 0666 & ~mask);
+}
+
+// Standard input and output and a pipe are read and written as they are:
+// no temporary file beside them, nothing renamed over them.
+TEST_F(IcfexportTest, StandardStreamsAndPipesAreWrittenStraight)
+{
+    write("doc.lst", kGoodListing);
+    ASSERT_EQ(run({path("doc.lst")}).status, 0);
+    const std::string expected = read("doc.icf");
+
+    const ProgramRun piped = runProgram(ICFEXPORT_PATH, {"-", "-o", "-"}, scratch_.string(), {}, path("doc.lst"));
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, expected);
+
+    // Here standard output is a file: the file is replaced, the link stays.
+    const ProgramRun throughLink = run({path("doc.lst"), "-o", "/dev/stdout"});
+    EXPECT_EQ(throughLink.status, 0) << throughLink.err;
+    EXPECT_EQ(throughLink.out, expected);
+    EXPECT_TRUE(fs::is_symlink("/dev/stdout"));
+
+    // The reader is there first, and the ICF fits into the pipe's buffer.
+    ASSERT_EQ(mkfifo(path("pipe.icf").c_str(), 0600), 0);
+    const int reader = open(path("pipe.icf").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const ProgramRun intoPipe = run({path("doc.lst"), "-o", path("pipe.icf")});
+    std::string fromPipe(65536, '\0');
+    fromPipe.resize(static_cast<size_t>(std::max<ssize_t>(0, ::read(reader, fromPipe.data(), fromPipe.size()))));
+    close(reader);
+    EXPECT_EQ(intoPipe.status, 0) << intoPipe.err;
+    EXPECT_EQ(fromPipe, expected);
+    EXPECT_TRUE(fs::is_fifo(path("pipe.icf")));
+    EXPECT_EQ(files(), (std::set<std::string>{"doc.lst", "doc.icf"}));
+}
+
+TEST_F(IcfexportTest, OutputThatIsAnInputUnderAnotherNameIsRefused)
+{
+    const std::string listing = write("doc.lst", kGoodListing);
+    fs::create_symlink(listing, path("link.icf"));
+    fs::create_hard_link(listing, path("hard.icf"));
+    fs::create_directory_symlink(scratch_, path("here"));
+
+    for (const std::string& output : {path("link.icf"), path("hard.icf"), path("here/doc.lst")}) {
+        const ProgramRun result = run({listing, "-o", output});
+        EXPECT_EQ(result.status, 1) << output;
+        EXPECT_NE(result.err.find("would overwrite an input"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(read("doc.lst"), kGoodListing);
+}
+
+// icfbench shares the check through the tools' main().
+TEST_F(IcfexportTest, EveryToolFailsWhenItsStandardOutputCannotBeWritten)
+{
+    if (!fs::is_character_file("/dev/full"))
+        GTEST_SKIP() << "this machine has no /dev/full";
+    write("doc.lst", kGoodListing);
+    ASSERT_EQ(run({path("doc.lst")}).status, 0);
+    struct ToolRun {
+        const char* program;
+        std::vector<std::string> arguments;
+        int status;
+    };
+    for (const ToolRun& tool :
+         {ToolRun{ICFDUMP_PATH, {path("doc.icf")}, 4}, ToolRun{ICFEXPORT_PATH, {"--help"}, 5},
+          ToolRun{ICFEXPORT_PATH, {path("doc.lst"), "-o", "-"}, 5}, ToolRun{ICFBENCH_PATH, {"--version"}, 2}}) {
+        const ProgramRun result =
+            runProgram(tool.program, tool.arguments, scratch_.string(), {}, "/dev/null", "/dev/full");
+        EXPECT_EQ(result.status, tool.status) << tool.program << ' ' << tool.arguments.front();
+        EXPECT_NE(result.err.find("cannot write standard output"), std::string::npos) << result.err;
+    }
+}
+
+// A large document keeps the export busy long enough to be stopped while
+// its temporary output exists. The diagnostics file goes into TMPDIR, here
+// the scratch folder, so both temporary files are seen to go.
+TEST_F(IcfexportTest, InterruptedExportLeavesNoTemporaryFiles)
+{
+    std::string listing = "character set 0x14B00000\n";
+    for (int i = 0; i < kInterruptedParagraphs; ++i)
+        listing += "text \"Hello\"\nparagraph end\n";
+    write("big.lst", listing + "document end\n");
+    const auto temporaryOutputExists = [this] {
+        for (const auto& entry : fs::directory_iterator(scratch_))
+            if (entry.path().filename().string().find(".tmp.") != std::string::npos)
+                return true;
+        return false;
+    };
+
+    for (const int signal : {SIGINT, SIGTERM}) {
+        const pid_t child =
+            startProgram(ICFEXPORT_PATH, {path("big.lst")}, scratch_.string(), {"TMPDIR=" + scratch_.string()});
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!temporaryOutputExists() && std::chrono::steady_clock::now() < giveUp)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        kill(child, signal);
+        const ProgramRun result = finishProgram(child, scratch_.string());
+
+        EXPECT_EQ(result.status, 128 + signal) << "the export ended before it was stopped: " << result.err;
+        EXPECT_EQ(files(), std::set<std::string>{"big.lst"});
+    }
 }
 
 } // namespace

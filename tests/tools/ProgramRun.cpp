@@ -52,14 +52,15 @@ std::vector<char*> environmentWith(const std::vector<std::string>& changes)
 
 } // namespace
 
-ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                      const std::string& scratchDirectory, const std::vector<std::string>& environment)
+pid_t startProgram(const std::string& program, const std::vector<std::string>& arguments,
+                   const std::string& scratchDirectory, const std::vector<std::string>& environment,
+                   const std::string& standardInput, const std::string& standardOutput)
 {
-    const std::string outPath = scratchDirectory + "/.stdout";
+    const std::string outPath = standardOutput.empty() ? scratchDirectory + "/.stdout" : standardOutput;
     const std::string errPath = scratchDirectory + "/.stderr";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, standardInput.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
@@ -72,8 +73,23 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
     posix_spawn_file_actions_destroy(&actions);
     if (error != 0)
         throw std::runtime_error("cannot start " + program);
+    return child;
+}
+
+ProgramRun finishProgram(pid_t child, const std::string& scratchDirectory)
+{
+    const std::string outPath = scratchDirectory + "/.stdout";
+    const std::string errPath = scratchDirectory + "/.stderr";
     ProgramRun run{waitFor(child), readFile(outPath), readFile(errPath)};
     unlink(outPath.c_str());
     unlink(errPath.c_str());
     return run;
+}
+
+ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                      const std::string& scratchDirectory, const std::vector<std::string>& environment,
+                      const std::string& standardInput, const std::string& standardOutput)
+{
+    return finishProgram(startProgram(program, arguments, scratchDirectory, environment, standardInput, standardOutput),
+                         scratchDirectory);
 }

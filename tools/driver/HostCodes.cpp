@@ -8,6 +8,8 @@ namespace {
 constexpr TRXERR kFilterFailure = 18;
 constexpr TRXERR kFilterOutOfMemory = 30;
 constexpr TRXERR kFilterMissingHandle = 45;
+// A section change the filter cannot follow ends the export with this code.
+constexpr TRXERR kSectionChange = 50;
 
 } // namespace
 
@@ -15,11 +17,11 @@ const char* hostCodeName(TRXERR code)
 {
     switch (code) {
     case TRXERR_OK:
-        return "TRXERR_OK";
+        return "success";
     case TRXERR_BADPARAM:
-        return "TRXERR_BADPARAM";
+        return "bad parameter";
     case TRXERR_NOITEM:
-        return "TRXERR_NOITEM";
+        return "no such item";
     case TRXERR_NOFILE:
         return "no such file";
     case TRXERR_EOF:
@@ -30,6 +32,8 @@ const char* hostCodeName(TRXERR code)
         return "memory exhausted";
     case kFilterMissingHandle:
         return "export or chunker handle missing";
+    case kSectionChange:
+        return "section change";
     default:
         return "unknown code";
     }

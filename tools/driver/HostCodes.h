@@ -5,7 +5,7 @@
 
 namespace icfdriver {
 
-// "TRXERR_NOITEM", "memory exhausted", ... or "unknown code".
+// "bad parameter", "memory exhausted", ... or "unknown code".
 const char* hostCodeName(TRXERR code);
 
 } // namespace icfdriver

@@ -75,7 +75,8 @@ std::string helpText()
            "  2  the input cannot be read (or is too large to hold in memory)\n"
            "  3  the input has a syntax fault: the listing goes up to it, and the fault and\n"
            "     its offset are reported on standard error (with --assemble: the listing\n"
-           "     is malformed, reported with its line; nothing is written)\n";
+           "     is malformed, reported with its line; nothing is written)\n"
+           "  4  standard output could not be written (a full disk, a closed pipe)\n";
 }
 
 } // namespace icfdump

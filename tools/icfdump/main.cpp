@@ -6,6 +6,7 @@
 #include "IcfDecoder.h"
 #include "IcfListing.h"
 #include "common/ErrorReport.h"
+#include "common/ReadAll.h"
 #include "common/ToolMain.h"
 
 #include <fcntl.h>
@@ -28,26 +29,11 @@ std::ostream& reportError()
     return tools::reportError(kToolName);
 }
 
-// Reads all of `fd`; false with errno set on a read error.
-bool readAll(int fd, std::string& bytes)
-{
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = read(fd, buffer, sizeof buffer);
-        if (count == 0)
-            return true;
-        if (count > 0)
-            bytes.append(buffer, static_cast<size_t>(count));
-        else if (errno != EINTR)
-            return false;
-    }
-}
-
 bool readInput(const std::string& input, const std::string& name, std::string& bytes)
 {
     const bool standardInput = input == kStandardInput;
     const int fd = standardInput ? STDIN_FILENO : open(input.c_str(), O_RDONLY | O_CLOEXEC);
-    const bool complete = fd >= 0 && readAll(fd, bytes);
+    const bool complete = fd >= 0 && tools::readAll(fd, bytes);
     const int error = errno;
     if (fd >= 0 && !standardInput)
         close(fd);
@@ -94,5 +80,5 @@ int main(int argc, char** argv)
     // Running out of memory for the input or its listing is all that is
     // expected to end in Unreadable.
     return tools::toolMain(argc, argv, {kToolName, ICFDUMP_VERSION}, parseCommandLine, helpText, dump,
-                           {ExitStatus::Usage, ExitStatus::Unreadable});
+                           {ExitStatus::Usage, ExitStatus::Unreadable, ExitStatus::Unwritable});
 }

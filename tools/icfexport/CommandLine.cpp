@@ -1,12 +1,17 @@
 #include "CommandLine.h"
 
+#include "PendingOutput.h"
 #include "trx/platform.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 namespace icfexport {
 
@@ -241,7 +246,7 @@ void askForVersion(ParseState& state, const std::string&, const std::string&)
 const std::vector<Flag>& flags()
 {
     static const std::vector<Flag> table = {
-        {"--output", "-o", "FILE", "write the ICF to FILE (one input only)", setOutput},
+        {"--output", "-o", "FILE", "write the ICF to FILE (one input only;\n- for standard output)", setOutput},
         {"--output-dir", "-d", "DIR", "write each INPUT's ICF into DIR", setOutputDirectory},
         {"--filter", nullptr, "PATH",
          "load the filter from PATH (default:\n../lib/libicffilter.so.1 beside the program)", setFilter},
@@ -305,20 +310,46 @@ size_t applyFlag(ParseState& state, const std::vector<std::string>& arguments, s
     return index + 1;
 }
 
-std::string normalized(const std::string& path)
+// What a path names, whatever its spelling: a file that exists by its
+// device and inode, one still to be made by its folder's device and inode
+// and its name, and a path that cannot be looked at by its spelling.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::string name;
+
+    bool operator<(const FileIdentity& other) const
+    {
+        return std::tie(device, inode, name) < std::tie(other.device, other.inode, other.name);
+    }
+};
+
+FileIdentity identify(const std::string& path)
 {
-    return fs::path(path).lexically_normal().string();
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0)
+        return {status.st_dev, status.st_ino, {}};
+    const bool missing = errno == ENOENT;
+    const fs::path spelling = fs::path(path).lexically_normal();
+    const fs::path folder = spelling.has_parent_path() ? spelling.parent_path() : fs::path(".");
+    if (missing && stat(folder.c_str(), &status) == 0)
+        return {status.st_dev, status.st_ino, spelling.filename().string()};
+    return {0, 0, spelling.string()};
 }
 
-// Refuses outputs that would overwrite an input or each other.
+// Refuses outputs that would overwrite an input or each other, under any
+// spelling or through a symlink. Standard input and output are apart.
 void checkOutputsDistinct(const std::vector<Job>& jobs)
 {
-    std::set<std::string> inputs;
+    std::set<FileIdentity> inputs;
     for (const Job& job : jobs)
-        inputs.insert(normalized(job.input));
-    std::map<std::string, std::string> writers;
+        if (job.input != kStandardStream)
+            inputs.insert(identify(job.input));
+    std::map<FileIdentity, std::string> writers;
     for (const Job& job : jobs) {
-        const std::string output = normalized(job.output);
+        if (job.output == kStandardStream)
+            continue;
+        const FileIdentity output = identify(job.output);
         if (inputs.count(output))
             throw UsageError("output " + job.output + " would overwrite an input");
         const auto [writer, fresh] = writers.emplace(output, job.input);
@@ -331,6 +362,8 @@ std::string outputFor(const ParseState& state, const std::string& input)
 {
     if (!state.output.empty())
         return state.output;
+    if (input == kStandardStream)
+        throw UsageError("standard input (-) needs an output named with -o");
     const fs::path name = fs::path(input).filename().replace_extension(".icf");
     const fs::path directory =
         state.outputDirectory.empty() ? fs::path(input).parent_path() : fs::path(state.outputDirectory);
@@ -393,13 +426,17 @@ std::string helpText()
             "\n"
             "Converts document listings to ICF with the export filter, one input after\n"
             "another. Each INPUT becomes INPUT with the extension .icf, beside it, unless\n"
-            "-o or -d says otherwise. Flags override the export options of the listings.\n"
+            "-o or -d says otherwise; the INPUT - is standard input and needs -o. Flags\n"
+            "override the export options of the listings.\n"
             "Every listing is read before anything is converted. An output is written\n"
-            "under a temporary name and renamed into place only when its export succeeds;\n"
-            "a failed export leaves no output and the other inputs are still converted.\n"
-            "An output that is a device or a pipe is written in place.\n"
-            "Each export runs in its output's folder (one written in place, in the\n"
-            "current folder); relative paths in a listing's options count from there.\n"
+            "under a fresh temporary name and renamed into place only when its export\n"
+            "succeeds; a failed or interrupted export leaves no output, and the other\n"
+            "inputs are still converted. An output that is a device or a pipe is written\n"
+            "straight; standard output gets the ICF once its export succeeded. An output\n"
+            "that is an input, under any name, is refused.\n"
+            "Each export runs in its output's folder (one written straight or to standard\n"
+            "output, in the current folder); relative paths in a listing's options count\n"
+            "from there.\n"
             "Pictures that the ICF refers to by name are left there as QTnnnnnn.TMP,\n"
             "and with --keep-graphic-temp-files converted pictures too.\n"
             "A failure is reported with the filter's code and reason; changes of types\n"
@@ -421,8 +458,8 @@ std::string helpText()
             "  2  an input listing could not be read or parsed (nothing is converted)\n"
             "  3  the filter could not be loaded or started (nothing is converted)\n"
             "  4  the filter returned a host error code for an input\n"
-            "  5  an output file could not be written or renamed into place, or its\n"
-            "     folder could not be entered\n"
+            "  5  an output file or standard output could not be written or renamed into\n"
+            "     place, or its folder could not be entered\n"
             "  6  --strict: a document has changes of a type that no handler reads\n"
             "When several inputs fail, the status is that of the first failure.\n";
     return text.str();

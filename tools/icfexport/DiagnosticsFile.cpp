@@ -1,34 +1,21 @@
 #include "DiagnosticsFile.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <system_error>
 
 namespace icfexport {
 
 DiagnosticsFile::DiagnosticsFile()
+    : file_(
+          (std::filesystem::absolute(std::filesystem::temp_directory_path()) / "icfexport-diagnostics-XXXXXX").string())
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "icfexport-diagnostics-XXXXXX").string();
-    const int descriptor = mkstemp(pattern.data());
-    if (descriptor < 0)
-        throw std::system_error(errno, std::generic_category(), "cannot create a diagnostics file " + pattern);
-    close(descriptor);
-    path_ = pattern;
-}
-
-DiagnosticsFile::~DiagnosticsFile()
-{
-    std::remove(path_.c_str());
 }
 
 std::vector<uint8_t> DiagnosticsFile::optionValue() const
 {
-    std::vector<uint8_t> bytes(path_.begin(), path_.end());
+    const std::string& path = file_.path();
+    std::vector<uint8_t> bytes(path.begin(), path.end());
     bytes.push_back(0);
     return bytes;
 }
@@ -37,7 +24,7 @@ std::vector<uint8_t> DiagnosticsFile::optionValue() const
 Diagnostics DiagnosticsFile::read() const
 {
     Diagnostics diagnostics;
-    std::ifstream file(path_);
+    std::ifstream file(file_.path());
     for (std::string line; std::getline(file, line);) {
         std::istringstream fields(line);
         std::string kind;

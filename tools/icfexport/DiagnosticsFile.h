@@ -3,6 +3,8 @@
 // read back and removed afterwards.
 #pragma once
 
+#include "TemporaryFile.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -23,9 +25,6 @@ public:
     // Creates the file in the temporary directory. Throws
     // std::system_error when it cannot.
     DiagnosticsFile();
-    ~DiagnosticsFile();
-    DiagnosticsFile(const DiagnosticsFile&) = delete;
-    DiagnosticsFile& operator=(const DiagnosticsFile&) = delete;
 
     // The option's value: the path with its terminating zero byte.
     std::vector<uint8_t> optionValue() const;
@@ -33,7 +32,7 @@ public:
     Diagnostics read() const;
 
 private:
-    std::string path_;
+    TemporaryFile file_;
 };
 
 // "2 (3 times), 300 (1 time)".

@@ -7,7 +7,6 @@
 #include "driver/HostCodes.h"
 #include "trxhost/Export.h"
 
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -23,9 +22,11 @@ void applyOptions(const CommandLine& commandLine, trxhost::Export& hostExport)
         hostExport.setOption(id, bytes);
 }
 
+// "doc.lst: code 18 (filter failure): REASON", with the filter's reason of
+// the first failure when it gave one.
 ExitStatus reportFailure(const Job& job, TRXERR code, const Diagnostics& diagnostics)
 {
-    reportError() << job.input << ": export failed with code " << code << " (" << icfdriver::hostCodeName(code) << ")"
+    reportError() << job.input << ": code " << code << " (" << icfdriver::hostCodeName(code) << ")"
                   << (diagnostics.failures.empty() ? "" : ": " + diagnostics.failures.front()) << '\n';
     return ExitStatus::ExportFailed;
 }
@@ -49,13 +50,11 @@ ExitStatus convert(icfdriver::FilterSession& session, const trxhost::Document& d
     const DiagnosticsFile diagnosticsFile;
     hostExport.setOption(DAOPT_DIAGNOSTICS_FILE, diagnosticsFile.optionValue());
     // The export runs in the output's folder, so the filter gets the output
-    // by its absolute path. An output written in place (a device) has no
-    // folder of its own: that export stays in the current folder.
-    const std::filesystem::path finalPath = std::filesystem::absolute(job.output);
-    PendingOutput output(finalPath.string());
+    // by its absolute path.
+    PendingOutput output(job.output == kStandardStream ? job.output : std::filesystem::absolute(job.output).string());
     TRXERR code = TRXERR_OK;
     {
-        const ExportFolder folder(PendingOutput::writesInPlace(job.output) ? "" : finalPath.parent_path().string());
+        const ExportFolder folder(output.folder());
         code = session.exportDocument(hostExport.handle(), output.pathToWrite());
     }
     const Diagnostics diagnostics = diagnosticsFile.read();
@@ -64,9 +63,8 @@ ExitStatus convert(icfdriver::FilterSession& session, const trxhost::Document& d
     if (const ExitStatus status = reportUnhandledChanges(job, diagnostics, commandLine.strict);
         status != ExitStatus::Ok)
         return status;
-    if (const int error = output.commit()) {
-        reportError() << job.output << ": cannot rename " << output.pathToWrite()
-                      << " into place: " << std::strerror(error) << '\n';
+    if (const std::string problem = output.commit(); !problem.empty()) {
+        reportError() << job.output << ": " << problem << '\n';
         return ExitStatus::Output;
     }
     return ExitStatus::Ok;

@@ -9,8 +9,8 @@ enum class ExitStatus : int {
     Listing = 2,      // an input listing could not be read or parsed
     Filter = 3,       // the filter could not be loaded or started
     ExportFailed = 4, // the filter returned a host error code
-    Output = 5,       // an output file could not be written or renamed into place, or its folder entered
-    Unhandled = 6,    // --strict: a change type reached no handler
+    Output = 5, // an output file or standard output could not be written or renamed into place, or its folder entered
+    Unhandled = 6, // --strict: a change type reached no handler
 };
 
 } // namespace icfexport

@@ -5,6 +5,7 @@
 #include "ExitStatus.h"
 #include "PendingOutput.h"
 #include "Report.h"
+#include "common/ReadAll.h"
 #include "common/ToolMain.h"
 #include "driver/FilterLibrary.h"
 #include "driver/FilterSession.h"
@@ -24,6 +25,15 @@ namespace {
 
 using Documents = std::vector<std::unique_ptr<trxhost::Document>>;
 
+std::unique_ptr<trxhost::Document> loadStandardInput()
+{
+    constexpr char kName[] = "standard input";
+    std::string text;
+    if (!tools::readAll(STDIN_FILENO, text))
+        throw trxhost::ListingError(kName, 0, 0, std::string("cannot read the listing: ") + std::strerror(errno));
+    return trxhost::parseListing(text, kName);
+}
+
 // Reads every listing before anything is converted, so that a bad one stops
 // the run before any output is written. Reports every bad listing.
 bool loadListings(const std::vector<Job>& jobs, Documents& documents)
@@ -31,7 +41,7 @@ bool loadListings(const std::vector<Job>& jobs, Documents& documents)
     bool allLoaded = true;
     for (const Job& job : jobs) {
         try {
-            documents.push_back(trxhost::loadListing(job.input));
+            documents.push_back(job.input == kStandardStream ? loadStandardInput() : trxhost::loadListing(job.input));
         } catch (const trxhost::ListingError& error) {
             reportError() << error.what() << '\n';
             allLoaded = false;
@@ -41,11 +51,11 @@ bool loadListings(const std::vector<Job>& jobs, Documents& documents)
 }
 
 // Checks that each output's directory takes new files, before converting;
-// an output written in place needs no new file.
+// an output written straight or to standard output needs no new file there.
 bool outputDirectoriesWritable(const std::vector<Job>& jobs)
 {
     for (const Job& job : jobs) {
-        if (PendingOutput::writesInPlace(job.output))
+        if (job.output == kStandardStream || PendingOutput::writesStraight(job.output))
             continue;
         const std::filesystem::path directory = std::filesystem::path(job.output).parent_path();
         const std::string name = directory.empty() ? "." : directory.string();
@@ -93,5 +103,5 @@ int main(int argc, char** argv)
 {
     // Running out of memory is all that is expected to end in ExportFailed.
     return tools::toolMain(argc, argv, {kToolName, ICFEXPORT_VERSION}, parseCommandLine, helpText, convertAll,
-                           {ExitStatus::Usage, ExitStatus::ExportFailed});
+                           {ExitStatus::Usage, ExitStatus::ExportFailed, ExitStatus::Output});
 }
