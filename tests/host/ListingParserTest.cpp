@@ -265,6 +265,14 @@ TEST(ListingParser, FaultsAreReportedAtTheirPosition)
         {"binding width at 2 1", 1, 18, "a multiple of 4 below 16"},
         {"\nrow format cells", 2, 17, "expected a value for 'cells'"},
         {"record frobs 1", 1, 8, "unknown record 'frobs'"},
+        // Values outside their field's or argument's range.
+        {"page size -1 15840", 1, 11, "out of range: 'page size' takes a length, 0 to 1000000, found '-1'"},
+        {"paragraph borders top width 2000000", 1, 29, "'width' takes a length"},
+        {"begin columns count 5000", 1, 21, "'count' takes a count, 0 to 4096"},
+        {"text color 0x1000000", 1, 12, "'text color' takes a colour 0x00BBGGRR, 0 to 0xFFFFFF"},
+        {"define list counter level 9", 1, 27, "'level' takes a list level, 0 to 8"},
+        {"frame horizontal offset -1000001", 1, 25, "takes a signed length, -1000000 to 1000000"},
+        {"paragraph shading pattern 14", 1, 27, "'pattern' takes a pattern index"},
     };
     for (const BadListing& bad : cases) {
         try {
