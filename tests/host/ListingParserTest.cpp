@@ -230,6 +230,7 @@ TEST(ListingParser, FaultsAreReportedAtTheirPosition)
         {"\n  frobnicate 3", 2, 3, "unknown statement 'frobnicate'"},
         {"# fine\npage size 1", 2, 12, "expected a value for 'page size'"},
         {"bold on off", 1, 9, "unexpected 'off'"},
+        {"bold \\\n  maybe", 2, 3, "expected a number, found 'maybe'"},
         {"record 10 1 2 3 4 5 6 7 8 9", 1, 27, "too long: a row formats record has 32 bytes"},
         {"record 3 hex 001", 1, 14, "two per byte"},
         {"record 10 hex 0000000000000000000000000000000000000000000000000000000000000000 00", 1, 80, "too long"},
