@@ -1,4 +1,5 @@
 #include "host/ChangeForms.h"
+#include "host/ListingText.h"
 
 #include <algorithm>
 #include <map>
@@ -6,22 +7,23 @@
 namespace trxhost {
 namespace {
 
-ChangeArgument number(int value)
+// An argument's writing style and range; codes, flags, font and tag ids take
+// any value, the filter decides what they mean.
+template <ArgumentStyle Style, const ValueRange& Range>
+ChangeArgument argument(int value)
 {
-    return {value, ArgumentStyle::Number};
+    return {value, Style, &Range};
 }
-ChangeArgument hex(int value)
-{
-    return {value, ArgumentStyle::Hex};
-}
-ChangeArgument length(int value)
-{
-    return {value, ArgumentStyle::Signed};
-}
-ChangeArgument onOff(int value)
-{
-    return {value, ArgumentStyle::Switch};
-}
+constexpr auto number = argument<ArgumentStyle::Number, kAnyValue>;
+constexpr auto hex = argument<ArgumentStyle::Hex, kAnyValue>;
+constexpr auto onOff = argument<ArgumentStyle::Switch, kAnyValue>;
+constexpr auto length = argument<ArgumentStyle::Number, kLength>;
+constexpr auto signedLength = argument<ArgumentStyle::Signed, kSignedLength>;
+constexpr auto id = argument<ArgumentStyle::Number, kId>;
+constexpr auto level = argument<ArgumentStyle::Number, kListLevel>;
+constexpr auto count = argument<ArgumentStyle::Number, kCount>;
+constexpr auto fontSize = argument<ArgumentStyle::Number, kFontSize>;
+constexpr auto colour = argument<ArgumentStyle::Hex, kColour>;
 
 struct Named {
     const char* name;
@@ -145,7 +147,7 @@ std::vector<ChangeForm> buildForms()
         {"break", CHCHANGE_BREAK, {0, 0, 0}, {number(1)}, "a break of any kind"},
         {"section change", CHCHANGE_SECTION, {0, 0, 0}, {number(1)}, "non-zero fails the export with 50"},
         {"attribute", CHCHANGE_ATTRIBUTE, {0, 0, 0}, {number(1), onOff(2)}, "any character attribute on or off"},
-        {"font size", CHCHANGE_FONT_SIZE, {0, 0, 0}, {number(1)}, "font size"},
+        {"font size", CHCHANGE_FONT_SIZE, {0, 0, 0}, {fontSize(1)}, "font size"},
         {"select font", CHCHANGE_FONT, {0, 0, 0}, {number(1)}, "font by font id"},
         {"select asian font", CHCHANGE_ADDITIONAL_FONT, {0, 1, 0}, {number(1)}, "Asian font by font id"},
         {"select low range font", CHCHANGE_ADDITIONAL_FONT, {0, 2, 0}, {number(1)}, "font for characters below 0x100"},
@@ -156,20 +158,20 @@ std::vector<ChangeForm> buildForms()
          {0, 0, 0},
          {hex(1)},
          "default character set of wide strings"},
-        {"text color", CHCHANGE_TEXT_COLOR, {0, 0, 0}, {hex(2)}, "text colour 0x00BBGGRR"},
+        {"text color", CHCHANGE_TEXT_COLOR, {0, 0, 0}, {colour(2)}, "text colour 0x00BBGGRR"},
         {"text color auto", CHCHANGE_TEXT_COLOR, {1, 0, 0}, {}, "automatic text colour"},
-        {"background color", CHCHANGE_BACKGROUND_COLOR, {0, 0, 0}, {hex(2)}, "background colour 0x00BBGGRR"},
+        {"background color", CHCHANGE_BACKGROUND_COLOR, {0, 0, 0}, {colour(2)}, "background colour 0x00BBGGRR"},
         {"background color auto", CHCHANGE_BACKGROUND_COLOR, {1, 0, 0}, {}, "automatic background colour"},
-        {"widen characters", CHCHANGE_WIDTH_ADJUSTMENT, {1, 0, 0}, {number(2)}, "character width adjustment, positive"},
+        {"widen characters", CHCHANGE_WIDTH_ADJUSTMENT, {1, 0, 0}, {length(2)}, "character width adjustment, positive"},
         {"narrow characters",
          CHCHANGE_WIDTH_ADJUSTMENT,
          {0, 0, 0},
-         {number(2)},
+         {length(2)},
          "character width adjustment, negative"},
-        {"kerning", CHCHANGE_PAIR_KERNING, {0, 0, 0}, {onOff(1), number(2)}, "pair kerning, from the size given"},
+        {"kerning", CHCHANGE_PAIR_KERNING, {0, 0, 0}, {onOff(1), fontSize(2)}, "pair kerning, from the size given"},
         {"language", CHCHANGE_LANGUAGE, {0, 0, 0}, {hex(1)}, "language identifier"},
-        {"raise baseline", CHCHANGE_BASELINE_SHIFT, {0, 0, 0}, {number(2)}, "baseline shift up"},
-        {"lower baseline", CHCHANGE_BASELINE_SHIFT, {1, 0, 0}, {number(2)}, "baseline shift down"},
+        {"raise baseline", CHCHANGE_BASELINE_SHIFT, {0, 0, 0}, {length(2)}, "baseline shift up"},
+        {"lower baseline", CHCHANGE_BASELINE_SHIFT, {1, 0, 0}, {length(2)}, "baseline shift down"},
         {"special",
          CHCHANGE_SPECIAL_CHARACTER,
          {0, 0, 0},
@@ -180,75 +182,79 @@ std::vector<ChangeForm> buildForms()
         {"align center", CHCHANGE_ALIGNMENT, {3, 0, 0}, {}, "centred paragraph"},
         {"align justify", CHCHANGE_ALIGNMENT, {4, 0, 0}, {}, "justified paragraph"},
         {"alignment", CHCHANGE_ALIGNMENT, {0, 0, 0}, {number(1)}, "alignment code"},
-        {"indents", CHCHANGE_INDENTS, {0, 0, 0}, {length(1), length(2), length(3)}, "left, right, first line"},
-        {"left indent", CHCHANGE_ONE_INDENT, {0, 0, 0}, {length(3)}, "left indent only"},
-        {"right indent", CHCHANGE_ONE_INDENT, {1, 0, 0}, {length(3)}, "right indent only"},
-        {"first line indent", CHCHANGE_ONE_INDENT, {2, 0, 0}, {length(3)}, "first-line indent only"},
-        {"indent", CHCHANGE_ONE_INDENT, {0, 0, 0}, {number(1), length(3)}, "which indent, value"},
-        {"line spacing at least", CHCHANGE_LINE_SPACING, {2, 0, 0}, {number(2)}, "lines at least this high"},
-        {"line spacing exact", CHCHANGE_LINE_SPACING, {3, 0, 0}, {number(2)}, "lines exactly this high"},
+        {"indents",
+         CHCHANGE_INDENTS,
+         {0, 0, 0},
+         {signedLength(1), signedLength(2), signedLength(3)},
+         "left, right, first line"},
+        {"left indent", CHCHANGE_ONE_INDENT, {0, 0, 0}, {signedLength(3)}, "left indent only"},
+        {"right indent", CHCHANGE_ONE_INDENT, {1, 0, 0}, {signedLength(3)}, "right indent only"},
+        {"first line indent", CHCHANGE_ONE_INDENT, {2, 0, 0}, {signedLength(3)}, "first-line indent only"},
+        {"indent", CHCHANGE_ONE_INDENT, {0, 0, 0}, {number(1), signedLength(3)}, "which indent, value"},
+        {"line spacing at least", CHCHANGE_LINE_SPACING, {2, 0, 0}, {length(2)}, "lines at least this high"},
+        {"line spacing exact", CHCHANGE_LINE_SPACING, {3, 0, 0}, {length(2)}, "lines exactly this high"},
         {"line spacing",
          CHCHANGE_LINE_SPACING,
          {0, 0, 0},
-         {hex(1), number(2)},
+         {hex(1), length(2)},
          "kind (2 or 3 in the low byte), height"},
         {"clear tabs", CHCHANGE_CLEAR_TABS, {0, 0, 0}, {}, "removes every tab stop"},
-        {"tab stop left", CHCHANGE_ADD_TAB, {1, 0, 0}, {number(3)}, "left tab stop at a position"},
-        {"tab stop right", CHCHANGE_ADD_TAB, {2, 0, 0}, {number(3)}, "right tab stop"},
-        {"tab stop center", CHCHANGE_ADD_TAB, {3, 0, 0}, {number(3)}, "centred tab stop"},
-        {"tab stop decimal", CHCHANGE_ADD_TAB, {4, 0x2E, 0}, {number(3)}, "decimal tab stop on '.'"},
-        {"tab stop bar", CHCHANGE_ADD_TAB, {0x201, 0, 0}, {number(3)}, "bar tab stop"},
+        {"tab stop left", CHCHANGE_ADD_TAB, {1, 0, 0}, {length(3)}, "left tab stop at a position"},
+        {"tab stop right", CHCHANGE_ADD_TAB, {2, 0, 0}, {length(3)}, "right tab stop"},
+        {"tab stop center", CHCHANGE_ADD_TAB, {3, 0, 0}, {length(3)}, "centred tab stop"},
+        {"tab stop decimal", CHCHANGE_ADD_TAB, {4, 0x2E, 0}, {length(3)}, "decimal tab stop on '.'"},
+        {"tab stop bar", CHCHANGE_ADD_TAB, {0x201, 0, 0}, {length(3)}, "bar tab stop"},
         {"tab stop",
          CHCHANGE_ADD_TAB,
          {0, 0, 0},
-         {hex(1), hex(2), number(3)},
+         {hex(1), hex(2), length(3)},
          "kind and flags, leader (high 16 bits) and decimal character, position"},
-        {"remove tabs", CHCHANGE_REMOVE_TABS, {0, 0, 0}, {number(1), number(2)}, "position, tolerance"},
-        {"default tab width", CHCHANGE_DEFAULT_TAB_WIDTH, {0, 0, 0}, {number(1)}, "default tab width"},
-        {"hyphenation zone", CHCHANGE_HYPHENATION_ZONE, {0, 0, 0}, {number(1)}, "hyphenation hot zone"},
+        {"remove tabs", CHCHANGE_REMOVE_TABS, {0, 0, 0}, {length(1), length(2)}, "position, tolerance"},
+        {"default tab width", CHCHANGE_DEFAULT_TAB_WIDTH, {0, 0, 0}, {length(1)}, "default tab width"},
+        {"hyphenation zone", CHCHANGE_HYPHENATION_ZONE, {0, 0, 0}, {length(1)}, "hyphenation hot zone"},
         {"keep together", CHCHANGE_KEEP, {1, 0, 0}, {}, "keep the paragraph's lines together"},
         {"keep with next", CHCHANGE_KEEP, {2, 0, 0}, {}, "keep with the next paragraph"},
         {"keep together with next", CHCHANGE_KEEP, {3, 0, 0}, {}, "both of the above"},
         {"keep", CHCHANGE_KEEP, {0, 0, 0}, {hex(1)}, "keep flags"},
-        {"paragraph borders", CHCHANGE_PARAGRAPH_BORDERS, {0, 0, 0}, {number(2)}, "104-byte border data record id"},
-        {"paragraph shading", CHCHANGE_PARAGRAPH_SHADING, {1, 0, 0}, {number(2)}, "20-byte shading data record id"},
+        {"paragraph borders", CHCHANGE_PARAGRAPH_BORDERS, {0, 0, 0}, {id(2)}, "104-byte border data record id"},
+        {"paragraph shading", CHCHANGE_PARAGRAPH_SHADING, {1, 0, 0}, {id(2)}, "20-byte shading data record id"},
         {"no paragraph shading", CHCHANGE_PARAGRAPH_SHADING, {0, 0, 0}, {}, "removes the shading"},
-        {"space before", CHCHANGE_SPACE_BEFORE, {0, 0, 0}, {number(2)}, "space before the paragraph"},
-        {"space after", CHCHANGE_SPACE_AFTER, {0, 0, 0}, {number(2)}, "space after the paragraph"},
-        {"widow control", CHCHANGE_WIDOW_CONTROL, {0, 0, 0}, {onOff(1), number(2)}, "enabled, lines together"},
-        {"orphan control", CHCHANGE_ORPHAN_CONTROL, {0, 0, 0}, {onOff(1), number(2)}, "enabled, lines together"},
+        {"space before", CHCHANGE_SPACE_BEFORE, {0, 0, 0}, {length(2)}, "space before the paragraph"},
+        {"space after", CHCHANGE_SPACE_AFTER, {0, 0, 0}, {length(2)}, "space after the paragraph"},
+        {"widow control", CHCHANGE_WIDOW_CONTROL, {0, 0, 0}, {onOff(1), count(2)}, "enabled, lines together"},
+        {"orphan control", CHCHANGE_ORPHAN_CONTROL, {0, 0, 0}, {onOff(1), count(2)}, "enabled, lines together"},
         {"begin table", CHCHANGE_BEGIN_TABLE, {0, 0, 0}, {}, "the paragraph becomes a table's first cell"},
         {"end table", CHCHANGE_END_TABLE, {0, 0, 0}, {}, "ends the table"},
-        {"row format", CHCHANGE_ROW_FORMAT, {0, 0, 0}, {number(1)}, "row format id (list 10)"},
-        {"cell format", CHCHANGE_CELL_FORMAT, {0, 0, 0}, {number(1)}, "cell format id (list 11)"},
-        {"left right margins", CHCHANGE_SIDE_MARGINS, {0, 0, 0}, {number(1), number(2)}, "left, right page margins"},
+        {"row format", CHCHANGE_ROW_FORMAT, {0, 0, 0}, {id(1)}, "row format id (list 10)"},
+        {"cell format", CHCHANGE_CELL_FORMAT, {0, 0, 0}, {id(1)}, "cell format id (list 11)"},
+        {"left right margins", CHCHANGE_SIDE_MARGINS, {0, 0, 0}, {length(1), length(2)}, "left, right page margins"},
         {"top bottom margins",
          CHCHANGE_TOP_BOTTOM_MARGINS,
          {0, 0, 0},
-         {number(1), number(2)},
+         {length(1), length(2)},
          "top, bottom page margins"},
-        {"page size", CHCHANGE_PAGE_SIZE, {0, 0, 0}, {number(2), number(1)}, "width, height"},
+        {"page size", CHCHANGE_PAGE_SIZE, {0, 0, 0}, {length(2), length(1)}, "width, height"},
         {"portrait", CHCHANGE_ORIENTATION, {0, 0, 0}, {}, "portrait orientation"},
         {"landscape", CHCHANGE_ORIENTATION, {1, 0, 0}, {}, "landscape orientation"},
         {"orientation", CHCHANGE_ORIENTATION, {0, 0, 0}, {number(1)}, "orientation code"},
-        {"page borders", CHCHANGE_PAGE_BORDERS, {0, 0, 0}, {number(1)}, "80-byte page border data record id"},
-        {"binding width", CHCHANGE_BINDING_WIDTH, {0, 0, 0}, {number(1)}, "16-byte binding data record id"},
+        {"page borders", CHCHANGE_PAGE_BORDERS, {0, 0, 0}, {id(1)}, "80-byte page border data record id"},
+        {"binding width", CHCHANGE_BINDING_WIDTH, {0, 0, 0}, {id(1)}, "16-byte binding data record id"},
         {"double sided", CHCHANGE_DOUBLE_SIDED, {0, 0, 0}, {onOff(1)}, "double-sided pages"},
         {"section start", CHCHANGE_SECTION_START, {0, 0, 0}, {number(1)}, "section start code"},
         {"binding type", CHCHANGE_BINDING_TYPE, {0, 0, 0}, {number(1)}, "binding code 1, 2, 4 or 8"},
         {"subdocument slot",
          CHCHANGE_SUBDOCUMENT_SLOT,
          {0, 0, 0},
-         {number(1), hex(2), hex(3)},
+         {id(1), hex(2), hex(3)},
          "84-byte format data record id, flags, slot id"},
-        {"footnote area", CHCHANGE_NOTE_AREA, {0, 1, 0}, {number(1)}, "36-byte note area data record id"},
-        {"endnote area", CHCHANGE_NOTE_AREA, {0, 2, 0}, {number(1)}, "36-byte note area data record id"},
-        {"note area", CHCHANGE_NOTE_AREA, {0, 0, 0}, {number(1), number(2)}, "data record id, area"},
-        {"begin columns", CHCHANGE_BEGIN_COLUMNS, {0, 0, 0}, {number(1)}, "20-byte column data record id"},
-        {"add column", CHCHANGE_ADD_COLUMN, {0, 0, 0}, {number(1)}, "16-byte column definition data record id"},
+        {"footnote area", CHCHANGE_NOTE_AREA, {0, 1, 0}, {id(1)}, "36-byte note area data record id"},
+        {"endnote area", CHCHANGE_NOTE_AREA, {0, 2, 0}, {id(1)}, "36-byte note area data record id"},
+        {"note area", CHCHANGE_NOTE_AREA, {0, 0, 0}, {id(1), number(2)}, "data record id, area"},
+        {"begin columns", CHCHANGE_BEGIN_COLUMNS, {0, 0, 0}, {id(1)}, "20-byte column data record id"},
+        {"add column", CHCHANGE_ADD_COLUMN, {0, 0, 0}, {id(1)}, "16-byte column definition data record id"},
         {"columns done", CHCHANGE_COLUMNS_DONE, {0, 0, 0}, {}, "the column group's properties are complete"},
         {"end columns", CHCHANGE_END_COLUMNS, {0, 0, 0}, {}, "ends the column group"},
-        {"graphic", CHCHANGE_EMBEDDED_OBJECT, {0, 0, 0}, {number(1)}, "embedded object record id (list 13)"},
+        {"graphic", CHCHANGE_EMBEDDED_OBJECT, {0, 0, 0}, {id(1)}, "embedded object record id (list 13)"},
         {"apply style", CHCHANGE_APPLY_STYLE, {0, 0, 0}, {number(2)}, "style id"},
         {"same as style",
          CHCHANGE_STYLE_RELATION,
@@ -264,42 +270,42 @@ std::vector<ChangeForm> buildForms()
         {"define page counter",
          CHCHANGE_DEFINE_COUNTER,
          {CHCOUNTER_PAGE_NUMBER, 0, 0},
-         {number(3)},
+         {id(3)},
          "36-byte counter data record id"},
         {"define footnote counter",
          CHCHANGE_DEFINE_COUNTER,
          {CHCOUNTER_FOOTNOTE_NUMBER, 0, 0},
-         {number(3)},
+         {id(3)},
          "36-byte counter data record id"},
         {"define endnote counter",
          CHCHANGE_DEFINE_COUNTER,
          {CHCOUNTER_ENDNOTE_NUMBER, 0, 0},
-         {number(3)},
+         {id(3)},
          "36-byte counter data record id"},
         {"define list counter",
          CHCHANGE_DEFINE_COUNTER,
          {CHCOUNTER_LIST_NUMBER, 0, 0},
-         {number(2), number(3)},
+         {level(2), id(3)},
          "level from 0, counter data record id"},
         {"define counter",
          CHCHANGE_DEFINE_COUNTER,
          {0, 0, 0},
-         {number(1), number(2), number(3)},
+         {number(1), level(2), id(3)},
          "kind, level, data record id"},
         {"restart list counter",
          CHCHANGE_RESTART_COUNTER,
          {CHCOUNTER_LIST_NUMBER, 0, 0},
-         {number(2), number(3)},
+         {level(2), number(3)},
          "level, restart value (0: the start)"},
         {"restart counter",
          CHCHANGE_RESTART_COUNTER,
          {0, 0, 0},
-         {number(1), number(2), number(3)},
+         {number(1), level(2), number(3)},
          "kind, level, value"},
         {"apply list counter",
          CHCHANGE_APPLY_COUNTER,
          {CHCOUNTER_LIST_NUMBER, 0, 1},
-         {number(2)},
+         {level(2)},
          "numbers the paragraph at a level"},
         {"remove list numbering",
          CHCHANGE_APPLY_COUNTER,
@@ -316,36 +322,32 @@ std::vector<ChangeForm> buildForms()
          {CHCOUNTER_ENDNOTE_NUMBER, 0, 0},
          {},
          "the note is numbered automatically"},
-        {"apply counter", CHCHANGE_APPLY_COUNTER, {0, 0, 0}, {number(1), number(2), number(3)}, "kind, level, value"},
+        {"apply counter", CHCHANGE_APPLY_COUNTER, {0, 0, 0}, {number(1), level(2), number(3)}, "kind, level, value"},
         {"counter reference",
          CHCHANGE_COUNTER_REFERENCE,
          {0, 0, 0},
-         {number(1), number(2), number(3)},
+         {number(1), level(2), number(3)},
          "a number inside a list number's text"},
         {"header footer", CHCHANGE_HEADER_FOOTER, {0, 0, 0}, {hex(3)}, "opens a header or footer: slot id"},
         {"footnote", CHCHANGE_NOTE, {CHNOTE_FOOTNOTE, 0, 0}, {}, "opens a footnote"},
         {"endnote", CHCHANGE_NOTE, {CHNOTE_ENDNOTE, 0, 0}, {}, "opens an endnote"},
         {"comment", CHCHANGE_NOTE, {CHNOTE_COMMENT, 0, 0}, {}, "opens a comment"},
         {"note", CHCHANGE_NOTE, {0, 0, 0}, {number(1)}, "opens a note of a kind"},
-        {"frame", CHCHANGE_FRAME, {0, 0, 0}, {number(3)}, "188-byte frame data record id"},
-        {"begin tag",
-         CHCHANGE_BEGIN_TAG,
-         {0, 0, 0},
-         {hex(1), number(2), number(3)},
-         "tag type, tag id, data record id"},
+        {"frame", CHCHANGE_FRAME, {0, 0, 0}, {id(3)}, "188-byte frame data record id"},
+        {"begin tag", CHCHANGE_BEGIN_TAG, {0, 0, 0}, {hex(1), number(2), id(3)}, "tag type, tag id, data record id"},
         {"end tag", CHCHANGE_END_TAG, {0, 0, 0}, {hex(1), number(2), number(3)}, "tag type, tag id, value 3"},
         {"property file name",
          CHCHANGE_PROPERTY,
          {CHPROPERTY_FILE_NAME, 0, 0},
-         {number(2)},
+         {id(2)},
          "id of the change holding the text"},
-        {"property url", CHCHANGE_PROPERTY, {CHPROPERTY_URL, 0, 0}, {number(2)}, "id of the change holding the text"},
+        {"property url", CHCHANGE_PROPERTY, {CHPROPERTY_URL, 0, 0}, {id(2)}, "id of the change holding the text"},
         {"property bookmark",
          CHCHANGE_PROPERTY,
          {CHPROPERTY_BOOKMARK, 0, 0},
-         {number(2)},
+         {id(2)},
          "id of the change holding the text"},
-        {"property", CHCHANGE_PROPERTY, {0, 0, 0}, {hex(1), number(2)}, "kind, id of the change holding the text"},
+        {"property", CHCHANGE_PROPERTY, {0, 0, 0}, {hex(1), id(2)}, "kind, id of the change holding the text"},
         {"end properties", CHCHANGE_END_PROPERTIES, {0, 0, 0}, {}, "ends an object's properties"},
     };
     for (const Named& attribute : kAttributes)
@@ -372,7 +374,7 @@ std::vector<ChangeForm> buildForms()
         forms.push_back({std::string("begin ") + tag.name,
                          CHCHANGE_BEGIN_TAG,
                          {tag.code, 0, 0},
-                         {number(2), number(3)},
+                         {number(2), id(3)},
                          std::string(tag.meaning) + "; tag id, data record id"});
         forms.push_back({std::string("end ") + tag.name, CHCHANGE_END_TAG, {tag.code, 0, 0}, {number(2)}, "tag id"});
     }
@@ -380,7 +382,7 @@ std::vector<ChangeForm> buildForms()
         forms.push_back({std::string("begin ") + separator.name,
                          CHCHANGE_BEGIN_TAG,
                          {CHTAG_NOTE_SEPARATOR, separator.code, 0},
-                         {number(3)},
+                         {id(3)},
                          std::string(separator.meaning) + "; data record id"});
         forms.push_back({std::string("end ") + separator.name,
                          CHCHANGE_END_TAG,
@@ -391,12 +393,6 @@ std::vector<ChangeForm> buildForms()
     return forms;
 }
 
-bool takesValue(const ChangeForm& form, int value)
-{
-    return std::any_of(form.arguments.begin(), form.arguments.end(),
-                       [value](const ChangeArgument& argument) { return argument.value == value; });
-}
-
 } // namespace
 
 bool ChangeForm::fits(const std::array<uint32_t, 4>& change) const
@@ -404,10 +400,26 @@ bool ChangeForm::fits(const std::array<uint32_t, 4>& change) const
     if (change[0] != type)
         return false;
     for (int value = 1; value <= 3; ++value) {
-        if (!takesValue(*this, value) && change[value] != fixed[value - 1])
+        const ChangeArgument* argument = argumentFor(*this, value);
+        if (argument ? !argument->range->holds(change[value]) : change[value] != fixed[value - 1])
             return false;
     }
     return true;
+}
+
+const ChangeArgument* argumentFor(const ChangeForm& form, int value)
+{
+    const auto found = std::find_if(form.arguments.begin(), form.arguments.end(),
+                                    [value](const ChangeArgument& argument) { return argument.value == value; });
+    return found == form.arguments.end() ? nullptr : &*found;
+}
+
+std::string ValueRange::describe() const
+{
+    const auto text = [this](int64_t bound) {
+        return hex ? formatNumber(static_cast<uint32_t>(bound), ArgumentStyle::Number) : std::to_string(bound);
+    };
+    return std::string(what) + ", " + text(min) + " to " + text(max);
 }
 
 const std::vector<ChangeForm>& changeForms()

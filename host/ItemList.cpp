@@ -86,6 +86,12 @@ bool ItemList::copy(uint32_t first, uint32_t count, void* out) const
     return true;
 }
 
+void ItemList::reserve(size_t bytes)
+{
+    if (!source_)
+        bytes_.reserve(bytes);
+}
+
 uint32_t ItemList::append(const std::vector<uint8_t>& records)
 {
     if (source_)

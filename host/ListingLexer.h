@@ -3,6 +3,7 @@
 // comment outside strings.
 #pragma once
 
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,31 @@ struct Statement {
     unsigned endColumn; // for reporting what is missing
 };
 
-// Throws ListingError, positioned in `file`.
-std::vector<Statement> lexListing(const std::string& text, const std::string& file);
+// Reads the statements one at a time, a line at a time, so that a listing
+// is never held whole. Faults throw ListingError, positioned in `file`.
+class StatementLexer {
+public:
+    StatementLexer(std::istream& in, const std::string& file) : in_(in), file_(file) {}
+
+    // The next statement; false at the end of the listing.
+    bool next(Statement& statement);
+
+private:
+    void lexLine(Statement& statement);
+    size_t lexAtom(size_t pos, Token& token) const;
+    size_t lexString(size_t pos, Token& token);
+    size_t lexEscape(size_t backslash, std::u32string& value);
+    unsigned column(size_t pos);
+    [[noreturn]] void fail(size_t pos, const std::string& message);
+
+    std::istream& in_;
+    const std::string& file_;
+    std::string line_;
+    unsigned lineNumber_ = 0;
+    // Columns are counted on from the last position asked for, since tokens
+    // come in order.
+    size_t countedTo_ = 0;
+    unsigned counted_ = 1;
+};
 
 } // namespace trxhost

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 
 namespace trxhost {
 namespace {
@@ -23,22 +24,30 @@ constexpr int64_t kMaxNumber = UINT32_MAX;
 constexpr uint32_t kMaxUnit = UINT16_MAX;
 constexpr uint32_t kChangeWords = CHRECORD_SIZE_CHANGE / 4;
 
-// The bytes of a regular file, or nullopt with the reason in *problem.
-std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string* problem)
+// Opens a regular file for reading; false with the reason in *problem.
+bool openRegularFile(const std::filesystem::path& path, std::ifstream& file, std::string* problem)
 {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status)) {
+    if (!std::filesystem::exists(status))
         *problem = "no such file";
-        return std::nullopt;
-    }
-    if (!std::filesystem::is_regular_file(status)) {
+    else if (!std::filesystem::is_regular_file(status))
         *problem = "not a regular file";
+    else
+        file.open(path, std::ios::binary);
+    if (problem->empty() && !file.is_open())
+        *problem = "cannot read it";
+    return problem->empty();
+}
+
+// The bytes of a regular file, or nullopt with the reason in *problem.
+std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string* problem)
+{
+    std::ifstream file;
+    if (!openRegularFile(path, file, problem))
         return std::nullopt;
-    }
-    std::ifstream file(path, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file.is_open() || file.bad()) {
+    if (file.bad()) {
         *problem = "cannot read it";
         return std::nullopt;
     }
@@ -80,10 +89,15 @@ public:
     {
     }
 
-    std::unique_ptr<Document> parse(const std::string& text)
+    // Parses statement by statement: only the document grows with the
+    // listing, never its text or its tokens.
+    std::unique_ptr<Document> parse(std::istream& text, size_t size)
     {
         document_ = std::make_unique<Document>();
-        for (const Statement& statement : lexListing(text, file_)) {
+        reserveLists(size);
+        StatementLexer lexer(text, file_);
+        Statement statement;
+        while (lexer.next(statement)) {
             StatementReader reader(statement, file_);
             try {
                 parseStatement(reader);
@@ -95,6 +109,20 @@ public:
     }
 
 private:
+    // Room for as much as a listing of `size` bytes can add to the lists that
+    // grow with it: a byte gives at most one text unit, a statement of four
+    // bytes or more one change. Lists that never move while they grow are
+    // never held twice. Without the room, they grow as they go.
+    void reserveLists(size_t size)
+    {
+        try {
+            document_->list(CHLIST_TEXT)->reserve(size * 2);
+            document_->list(CHLIST_PROPERTY_TEXT)->reserve(size * 2);
+            document_->list(CHLIST_CHANGES)->reserve(size / 4 * CHRECORD_SIZE_CHANGE);
+        } catch (const std::exception&) {
+        }
+    }
+
     using Handler = std::optional<uint32_t> (ListingParser::*)(StatementReader&);
 
     void parseStatement(StatementReader& in)
@@ -154,8 +182,9 @@ private:
         std::array<uint32_t, 3> values = form.fixed;
         for (const ChangeArgument& argument : form.arguments) {
             const Token& token = in.take("a value for '" + form.name + "'");
-            values[argument.value - 1] =
-                argument.style == ArgumentStyle::Switch ? switchValue(in, token) : number(in, token);
+            const uint32_t value = argument.style == ArgumentStyle::Switch ? switchValue(in, token) : number(in, token);
+            in.checkRange(token, value, *argument.range, form.name);
+            values[argument.value - 1] = value;
         }
         in.expectEnd();
         return document_->appendChange(form.type, values[0], values[1], values[2]);
@@ -478,22 +507,34 @@ ListingError::ListingError(const std::string& file, unsigned line, unsigned colu
 {
 }
 
-std::unique_ptr<Document> parseListing(const std::string& text, const std::string& name)
+namespace {
+
+std::unique_ptr<Document> parseStream(std::istream& text, size_t size, const std::string& name)
 {
     try {
-        return ListingParser(name).parse(text);
+        return ListingParser(name).parse(text, size);
     } catch (const std::bad_alloc&) {
         throw ListingError(name, 0, 0, "out of memory");
     }
 }
 
+} // namespace
+
+std::unique_ptr<Document> parseListing(const std::string& text, const std::string& name)
+{
+    std::istringstream stream(text);
+    return parseStream(stream, text.size(), name);
+}
+
 std::unique_ptr<Document> loadListing(const std::string& path)
 {
     std::string problem;
-    const std::optional<std::string> text = readWholeFile(path, &problem);
-    if (!text)
+    std::ifstream file;
+    if (!openRegularFile(path, file, &problem))
         throw ListingError(path, 0, 0, "cannot read the listing: " + problem);
-    return parseListing(*text, path);
+    std::error_code error;
+    const uintmax_t size = std::filesystem::file_size(path, error);
+    return parseStream(file, error ? 0 : static_cast<size_t>(size), path);
 }
 
 } // namespace trxhost

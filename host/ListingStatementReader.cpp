@@ -74,6 +74,13 @@ size_t StatementReader::matches(const std::string& words) const
     return index - next_;
 }
 
+void StatementReader::checkRange(const Token& token, uint32_t value, const ValueRange& range,
+                                 const std::string& what) const
+{
+    if (!range.holds(value))
+        fail(token, "out of range: '" + what + "' takes " + range.describe() + ", found " + describe(token));
+}
+
 void StatementReader::fail(const Token& token, const std::string& message) const
 {
     throw ListingError(file_, token.line, token.column, message);

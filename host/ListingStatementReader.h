@@ -2,6 +2,7 @@
 // the position of the token they concern. The statement parsers share it.
 #pragma once
 
+#include "host/ChangeForms.h"
 #include "host/ListingLexer.h"
 
 #include <cstddef>
@@ -53,6 +54,10 @@ public:
         }
         return found;
     }
+
+    // Fails at the token unless the value it gave lies in the range of
+    // `what` (a field's or an argument's name).
+    void checkRange(const Token& token, uint32_t value, const ValueRange& range, const std::string& what) const;
 
     [[noreturn]] void fail(const Token& token, const std::string& message) const;
     [[noreturn]] void failAtEnd(const std::string& message) const;

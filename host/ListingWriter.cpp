@@ -11,6 +11,7 @@
 #include <cstring>
 #include <map>
 #include <optional>
+#include <stdexcept>
 
 namespace trxhost {
 namespace {
@@ -204,8 +205,10 @@ private:
             if (change[argument.value] != 0)
                 statement += ' ' + argument.name + ' ' + formatNumber(change[argument.value], styleOf(form, argument));
         }
-        const uint8_t* bytes = document_.list(record.record->listType)->item(change[record.idValue]);
-        return statement + formatRecordFields(*record.record, bytes);
+        const ItemList& list = *document_.list(record.record->listType);
+        const std::vector<uint8_t> bytes =
+            itemsOf(list, change[record.idValue], record.record->size / list.layout().recordSize);
+        return statement + formatRecordFields(*record.record, bytes.data());
     }
 
     static ArgumentStyle styleOf(const ChangeForm& form, const RecordArgument& argument)
@@ -216,12 +219,11 @@ private:
         return found == form.arguments.end() ? ArgumentStyle::Number : found->style;
     }
 
-    // Only stored records can be written by their fields.
+    // Only records that lie whole in their list can be written by their fields.
     bool takeRecord(const RecordChange& record, const std::array<uint32_t, 4>& change)
     {
         const ItemList& list = *document_.list(record.record->listType);
-        const uint32_t id = change[record.idValue];
-        return list.item(id) && takeItems(list.layout().type, id, record.record->size / list.layout().recordSize);
+        return takeItems(list.layout().type, change[record.idValue], record.record->size / list.layout().recordSize);
     }
 
     // True when the items [id, id + count) come at or after what the listing
@@ -252,9 +254,7 @@ private:
         const ItemList& list = *document_.list(listType);
         uint32_t& written = written_[listType];
         if (listType == CHLIST_DATA && written < end) {
-            const auto units = list.bytes().begin();
-            out_ += "record " + number(listType) + ' ' +
-                    hexData({units + size_t{written} * 2, units + size_t{end} * 2}) + '\n';
+            out_ += "record " + number(listType) + ' ' + hexData(itemsOf(list, written, end - written)) + '\n';
             written = end;
         }
         for (; written < end && !list.layout().units(); ++written)
@@ -268,19 +268,30 @@ private:
 
     std::string quoted(uint32_t listType, uint32_t id, uint32_t count) const
     {
+        const std::vector<uint8_t> bytes = itemsOf(*document_.list(listType), id, count);
         std::vector<uint16_t> units(count);
         if (count > 0)
-            std::memcpy(units.data(), document_.list(listType)->item(id), size_t{count} * 2);
+            std::memcpy(units.data(), bytes.data(), bytes.size());
         return quoteUnits(units.data(), units.size());
     }
 
     static std::vector<uint32_t> wordsOf(const ItemList& list, uint32_t id)
     {
         std::vector<uint32_t> words;
-        const uint8_t* record = list.item(id);
+        const std::vector<uint8_t> record = itemsOf(list, id, 1);
         for (uint32_t offset = 0; offset < list.layout().recordSize; offset += 4)
-            words.push_back(readWord(record + offset, list.layout().order));
+            words.push_back(readWord(record.data() + offset, list.layout().order));
         return words;
+    }
+
+    // The records of items [first, first + count), copied: a generated list
+    // stores none, so they cannot be read in place.
+    static std::vector<uint8_t> itemsOf(const ItemList& list, uint32_t first, uint32_t count)
+    {
+        std::vector<uint8_t> bytes(size_t{count} * list.layout().recordSize);
+        if (!list.copy(first, count, bytes.data()))
+            throw std::out_of_range(std::string("no such items in the ") + list.layout().name + " list");
+        return bytes;
     }
 
     const Document& document_;

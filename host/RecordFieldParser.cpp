@@ -44,6 +44,7 @@ std::vector<uint8_t> RecordFieldParser::parse(const RecordForm& form, const Reco
                                               std::array<uint32_t, 3>& values)
 {
     form_ = &form;
+    change_ = change;
     record_.assign(form.size, 0);
     while (!in_.atEnd()) {
         const Token& first = in_.peek();
@@ -105,7 +106,11 @@ void RecordFieldParser::apply(const Match& match, const Token& first, std::array
         closeSides();
     if (match.argument) {
         once(0, match.argument, first, "'" + match.argument->name + "'");
-        values[match.argument->value - 1] = number_(in_.take("a value for '" + match.argument->name + "'"));
+        const Token& token = in_.take("a value for '" + match.argument->name + "'");
+        const uint32_t value = number_(token);
+        in_.checkRange(token, value, *argumentFor(*findChangeForm(change_->change), match.argument->value)->range,
+                       match.argument->name);
+        values[match.argument->value - 1] = value;
         return;
     }
     const RecordField& field = *match.field;
@@ -156,6 +161,7 @@ uint32_t RecordFieldParser::readValue(const RecordField& field)
         value = found->value;
     } else {
         value = number_(in_.take(what));
+        in_.checkRange(token, value, *field.range, field.name);
     }
     if (!fieldHolds(field, value))
         in_.fail(token, "'" + field.name + "' takes the bits " + hexNumber(field.mask) +

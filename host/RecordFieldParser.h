@@ -51,6 +51,7 @@ private:
     StatementReader& in_;
     NumberReader number_;
     const RecordForm* form_ = nullptr;
+    const RecordChange* change_ = nullptr;
     std::vector<uint8_t> record_;
     // The sides the fields that follow apply to ("top bottom double").
     std::vector<const RecordSide*> sides_;

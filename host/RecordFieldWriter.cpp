@@ -27,12 +27,16 @@ std::string fieldText(const RecordField& field, uint32_t value)
 }
 
 // The fields that are not 0; a side also shows a line style of 0, so that
-// it reads "top single".
-void appendFields(std::string& out, const std::vector<RecordField>& fields, const uint8_t* record, uint32_t base,
-                  bool side)
+// it reads "top single". A value outside its field's range cannot be written
+// by the field: its bits are left out of `named`, for `at` to write.
+void appendFields(std::string& out, std::vector<uint32_t>& named, const std::vector<RecordField>& fields,
+                  const uint8_t* record, uint32_t base, bool side)
 {
     for (const RecordField& field : fields) {
         const uint32_t value = loadField(record, base, field);
+        if (!field.range->holds(value))
+            continue;
+        named[(base + field.offset) / 4] |= field.mask;
         if (value != 0 || (side && field.bare))
             out += ' ' + fieldText(field, value);
     }
@@ -44,13 +48,12 @@ std::string formatRecordFields(const RecordForm& form, const uint8_t* record)
 {
     std::string out;
     std::vector<uint32_t> named(form.size / 4, 0);
-    appendFields(out, form.fields, record, 0, false);
-    for (const RecordField& field : form.fields)
-        named[field.offset / 4] |= field.mask;
+    appendFields(out, named, form.fields, record, 0, false);
     for (const RecordSide& side : form.sides) {
         if (!hasNoLine(record + side.offset)) {
             out += ' ' + side.name;
-            appendFields(out, borderFields(), record, side.offset, true);
+            appendFields(out, named, borderFields(), record, side.offset, true);
+            continue;
         }
         for (uint32_t offset = side.offset; offset < side.offset + kBorderSize; offset += 4)
             named[offset / 4] = UINT32_MAX;

@@ -50,37 +50,55 @@ const ValueNames kFrameAnchors = {{"character", CHFRAME_ANCHOR_CHARACTER},
 // A style definition's base style id; none is all ones.
 const ValueNames kNoBaseStyle = {{"none", 0xFFFFFFFF}};
 
-RecordField value(const char* name, uint32_t offset, ArgumentStyle style = ArgumentStyle::Number)
+RecordField value(const char* name, uint32_t offset, const ValueRange& range,
+                  ArgumentStyle style = ArgumentStyle::Number)
 {
-    return {name, offset, kWholeWord, false, style, nullptr, false};
+    return {name, offset, kWholeWord, false, style, nullptr, false, &range};
+}
+
+RecordField length(const char* name, uint32_t offset)
+{
+    return value(name, offset, kLength);
+}
+
+RecordField signedLength(const char* name, uint32_t offset)
+{
+    return value(name, offset, kSignedLength, ArgumentStyle::Signed);
+}
+
+// Codes and flags whose meaning the filter decides: any value.
+RecordField code(const char* name, uint32_t offset, ArgumentStyle style = ArgumentStyle::Number)
+{
+    return value(name, offset, kAnyValue, style);
 }
 
 RecordField masked(const char* name, uint32_t offset, uint32_t mask)
 {
-    return {name, offset, mask, false, ArgumentStyle::Number, nullptr, false};
+    return {name, offset, mask, false, ArgumentStyle::Number, nullptr, false, &kAnyValue};
 }
 
 RecordField flag(const char* name, uint32_t offset, uint32_t bit)
 {
-    return {name, offset, bit, true, ArgumentStyle::Number, nullptr, false};
+    return {name, offset, bit, true, ArgumentStyle::Number, nullptr, false, &kAnyValue};
 }
 
 RecordField choice(const char* name, uint32_t offset, const ValueNames& names, bool bare = false,
-                   uint32_t mask = kWholeWord)
+                   uint32_t mask = kWholeWord, const ValueRange& range = kAnyValue)
 {
-    return {name, offset, mask, false, ArgumentStyle::Number, &names, bare};
+    return {name, offset, mask, false, ArgumentStyle::Number, &names, bare, &range};
 }
 
 RecordField color(const char* name, uint32_t offset)
 {
-    return {name, offset, kWholeWord, false, ArgumentStyle::Hex, &kColors, false};
+    return {name, offset, kWholeWord, false, ArgumentStyle::Hex, &kColors, false, &kColour};
 }
 
 // The fields of a 20-byte shading record at `base`; the word at 16 is unused.
 std::vector<RecordField> shadingFields(uint32_t base)
 {
-    return {choice("pattern", base, kPatterns, true), value("transparency", base + 4, ArgumentStyle::Signed),
-            color("foreground", base + 8), color("background", base + 12)};
+    return {choice("pattern", base, kPatterns, true, kWholeWord, kPattern),
+            value("transparency", base + 4, kPercent, ArgumentStyle::Signed), color("foreground", base + 8),
+            color("background", base + 12)};
 }
 
 template <typename Item>
@@ -96,72 +114,72 @@ std::vector<RecordForm> buildForms()
         {"paragraph borders", CHLIST_DATA, 104, {}, {{"top", 4}, {"left", 24}, {"bottom", 44}, {"right", 64}}},
         {"paragraph shading", CHLIST_DATA, 20, shadingFields(0), {}},
         {"page borders", CHLIST_DATA, 80, {}, {{"top", 0}, {"left", 20}, {"bottom", 40}, {"right", 60}}},
-        {"binding", CHLIST_DATA, 16, {value("width", 0)}, {}},
+        {"binding", CHLIST_DATA, 16, {length("width", 0)}, {}},
         {"columns",
          CHLIST_DATA,
          20,
-         {flag("balanced", 0, 0x04), flag("equal", 0, 0x20), value("left", 4, ArgumentStyle::Signed), value("count", 8),
-          value("spacing", 12)},
+         {flag("balanced", 0, 0x04), flag("equal", 0, 0x20), signedLength("left", 4), value("count", 8, kCount),
+          length("spacing", 12)},
          {}},
-        {"column", CHLIST_DATA, 16, {value("width", 4), value("gutter", 8)}, {}},
+        {"column", CHLIST_DATA, 16, {length("width", 4), length("gutter", 8)}, {}},
         {"note area",
          CHLIST_DATA,
          36,
-         {value("hot zone", 0), value("height", 4), choice("location", 16, kNoteLocations)},
+         {length("hot zone", 0), length("height", 4), choice("location", 16, kNoteLocations)},
          {}},
-        {"subdocument format", CHLIST_DATA, 84, {value("header distance", 32), value("footer distance", 64)}, {}},
-        {"toc bookmark", CHLIST_DATA, 8, {value("level", 0), flag("hidden", 4, 0x01)}, {}},
+        {"subdocument format", CHLIST_DATA, 84, {length("header distance", 32), length("footer distance", 64)}, {}},
+        {"toc bookmark", CHLIST_DATA, 8, {value("level", 0, kOutlineLevel), flag("hidden", 4, 0x01)}, {}},
         {"style definition",
          CHLIST_DATA,
          28,
-         {value("style", 4), choice("kind", 8, kStyleKinds, true), value("name", 16),
+         {code("style", 4), choice("kind", 8, kStyleKinds, true), value("name", 16, kId),
           choice("based on", 20, kNoBaseStyle)},
          {}},
-        {"summary item", CHLIST_DATA, 4, {value("type", 0)}, {}},
+        {"summary item", CHLIST_DATA, 4, {code("type", 0)}, {}},
         {"counter",
          CHLIST_DATA,
          36,
-         {choice("restart", 0, kNoteRestarts, false, 0x7), value("start", 4),
+         {choice("restart", 0, kNoteRestarts, false, 0x7), value("start", 4, kNumber),
           choice("format", 32, kNumberFormats, true)},
          {}},
         {"list counter",
          CHLIST_DATA,
          36,
-         {masked("start at", 4, 0xFFFF), masked("count by", 8, 0xFFFF), value("number text", 24),
+         {masked("start at", 4, 0xFFFF), masked("count by", 8, 0xFFFF), code("number text", 24),
           choice("format", 32, kNumberFormats, true, CHFORMAT_CODE_MASK), flag("lower", 32, CHFORMAT_LOWER_CASE)},
          {}},
         {"frame",
          CHLIST_DATA,
          188,
-         {choice("kind", 0, kFrameKinds, true), value("vertical flags", 8, ArgumentStyle::Hex),
-          value("horizontal flags", 12, ArgumentStyle::Hex), value("horizontal offset", 16, ArgumentStyle::Signed),
-          value("vertical offset", 20, ArgumentStyle::Signed),
-          choice("anchor", 24, kFrameAnchors, false, CHFRAME_ANCHOR_MASK), flag("transparent", 72, CHFRAME_TRANSPARENT),
-          flag("auto width", 72, CHFRAME_AUTO_WIDTH), flag("auto height", 72, CHFRAME_AUTO_HEIGHT), value("width", 76),
-          value("height", 80), flag("no shading", 176, 0x01), color("shading", 180)},
+         {choice("kind", 0, kFrameKinds, true), code("vertical flags", 8, ArgumentStyle::Hex),
+          code("horizontal flags", 12, ArgumentStyle::Hex), signedLength("horizontal offset", 16),
+          signedLength("vertical offset", 20), choice("anchor", 24, kFrameAnchors, false, CHFRAME_ANCHOR_MASK),
+          flag("transparent", 72, CHFRAME_TRANSPARENT), flag("auto width", 72, CHFRAME_AUTO_WIDTH),
+          flag("auto height", 72, CHFRAME_AUTO_HEIGHT), length("width", 76), length("height", 80),
+          flag("no shading", 176, 0x01), color("shading", 180)},
          {{"top", 92}, {"left", 112}, {"bottom", 132}, {"right", 152}}},
         {"embedded object",
          CHLIST_EMBEDDED_OBJECTS,
          CHRECORD_SIZE_EMBEDDED_OBJECT,
-         {flag("included document", 8, CHOBJECT_INCLUDED_DOCUMENT), value("source height", 16),
-          value("source width", 20), value("crop top", 24, ArgumentStyle::Signed),
-          value("crop left", 28, ArgumentStyle::Signed), value("crop bottom", 32, ArgumentStyle::Signed),
-          value("crop right", 36, ArgumentStyle::Signed), value("height", 40), value("width", 44),
-          flag("keep aspect ratio", 128, CHOBJECT_KEEP_ASPECT_RATIO), value("properties", 132),
-          value("document properties", 136)},
+         {flag("included document", 8, CHOBJECT_INCLUDED_DOCUMENT), length("source height", 16),
+          length("source width", 20), signedLength("crop top", 24), signedLength("crop left", 28),
+          signedLength("crop bottom", 32), signedLength("crop right", 36), length("height", 40), length("width", 44),
+          flag("keep aspect ratio", 128, CHOBJECT_KEEP_ASPECT_RATIO), value("properties", 132, kId),
+          value("document properties", 136, kId)},
          {}},
         {"row format",
          CHLIST_ROW_FORMATS,
          CHRECORD_SIZE_ROW_FORMAT,
-         {flag("header", 0, 0x01), value("left", 4, ArgumentStyle::Signed), value("height", 8),
-          choice("height type", 12, kHeightTypes, true), choice("align", 20, kRowAlignments), value("cells", 24)},
+         {flag("header", 0, 0x01), signedLength("left", 4), length("height", 8),
+          choice("height type", 12, kHeightTypes, true), choice("align", 20, kRowAlignments),
+          value("cells", 24, kCount)},
          {}},
         {"cell format",
          CHLIST_CELL_FORMATS,
          CHRECORD_SIZE_CELL_FORMAT,
-         joined({value("left gutter", 8), value("right gutter", 12), value("width", 16), flag("merge before", 20, 0x01),
-                 flag("merge after", 20, 0x02), flag("merge above", 20, 0x04), flag("merge below", 20, 0x08),
-                 choice("vertical align", 44, kVerticalAlignments, false, 0xFFFF0000)},
+         joined({length("left gutter", 8), length("right gutter", 12), length("width", 16),
+                 flag("merge before", 20, 0x01), flag("merge after", 20, 0x02), flag("merge above", 20, 0x04),
+                 flag("merge below", 20, 0x08), choice("vertical align", 44, kVerticalAlignments, false, 0xFFFF0000)},
                 shadingFields(24)),
          {{"left", 48}, {"right", 68}, {"top", 88}, {"bottom", 108}}},
     };
@@ -212,10 +230,10 @@ const std::vector<RecordField>& borderFields()
 {
     static const std::vector<RecordField> fields = {
         choice("style", kStyleOffset, kLineStyles, true, ~kPriorityFlag),
-        value("width", 0),
+        length("width", 0),
         color("color", 4),
-        value("inside", 12),
-        value("outside", 16),
+        length("inside", 12),
+        length("outside", 16),
         flag("priority", kStyleOffset, kPriorityFlag),
     };
     return fields;

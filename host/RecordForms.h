@@ -32,6 +32,7 @@ struct RecordField {
     ArgumentStyle style;     // how the writer writes the value
     const ValueNames* names; // names the value may be given by, or null
     bool bare;               // a value name alone stands for the field
+    const ValueRange* range; // the values a number may give; the mask limits it too
 };
 
 // A place where the record holds a 20-byte border record.

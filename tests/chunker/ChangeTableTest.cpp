@@ -24,7 +24,7 @@ const std::string kFormats = R"(
     record row format header left -360 height 240 at least align right cells 3
     record row format height 300 exact align 7 cells 2
     record row format height 300 at 12 5 cells 4096
-    record row format cells 4097
+    record row format at 24 4097    # more cells than a count may give: damaged
     record cell format width 10
     record cell format width 20
     record cell format width 30

@@ -230,6 +230,7 @@ TEST(ListingParser, FaultsAreReportedAtTheirPosition)
         {"\n  frobnicate 3", 2, 3, "unknown statement 'frobnicate'"},
         {"# fine\npage size 1", 2, 12, "expected a value for 'page size'"},
         {"bold on off", 1, 9, "unexpected 'off'"},
+        {"bold \\\n  maybe", 2, 3, "expected a number, found 'maybe'"},
         {"record 10 1 2 3 4 5 6 7 8 9", 1, 27, "too long: a row formats record has 32 bytes"},
         {"record 3 hex 001", 1, 14, "two per byte"},
         {"record 10 hex 0000000000000000000000000000000000000000000000000000000000000000 00", 1, 80, "too long"},
@@ -265,6 +266,14 @@ TEST(ListingParser, FaultsAreReportedAtTheirPosition)
         {"binding width at 2 1", 1, 18, "a multiple of 4 below 16"},
         {"\nrow format cells", 2, 17, "expected a value for 'cells'"},
         {"record frobs 1", 1, 8, "unknown record 'frobs'"},
+        // Values outside their field's or argument's range.
+        {"page size -1 15840", 1, 11, "out of range: 'page size' takes a length, 0 to 1000000, found '-1'"},
+        {"paragraph borders top width 2000000", 1, 29, "'width' takes a length"},
+        {"begin columns count 5000", 1, 21, "'count' takes a count, 0 to 4096"},
+        {"text color 0x1000000", 1, 12, "'text color' takes a colour 0x00BBGGRR, 0 to 0xFFFFFF"},
+        {"define list counter level 9", 1, 27, "'level' takes a list level, 0 to 8"},
+        {"frame horizontal offset -1000001", 1, 25, "takes a signed length, -1000000 to 1000000"},
+        {"paragraph shading pattern 14", 1, 27, "'pattern' takes a pattern index"},
     };
     for (const BadListing& bad : cases) {
         try {

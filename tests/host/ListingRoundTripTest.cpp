@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -38,16 +39,16 @@ TEST(ListingRoundTrip, EveryFormWritesItsOwnNameBack)
         uint32_t sample = 1000;
         for (const trxhost::ChangeArgument& argument : form.arguments) {
             const bool onOff = argument.style == ArgumentStyle::Switch;
-            change[argument.value] = onOff ? 1 : sample;
+            const auto inRange = static_cast<uint32_t>(std::min<int64_t>(sample++, argument.range->max));
+            change[argument.value] = onOff ? 1 : inRange;
             std::ostringstream value;
             if (onOff)
                 value << "on";
             else if (argument.style == ArgumentStyle::Hex)
-                value << "0x" << std::uppercase << std::hex << sample;
+                value << "0x" << std::uppercase << std::hex << inRange;
             else
-                value << sample;
+                value << inRange;
             line += " " + value.str();
-            ++sample;
         }
         Document document;
         document.appendChange(change[0], change[1], change[2], change[3]);
@@ -149,7 +150,7 @@ TEST(ListingRoundTrip, EveryRecordSurvivesItsFields)
                 bytes[i] = static_cast<uint8_t>(step * (i + 1));
             Change change = {form.type, form.fixed[0], form.fixed[1], form.fixed[2]};
             for (const trxhost::RecordArgument& argument : record->others)
-                change[argument.value] = 0x1234;
+                change[argument.value] = 5; // a list level, a tag id, an area or flags
             change[record->idValue] = document.list(record->record->listType)->append(bytes);
             document.appendChange(change[0], change[1], change[2], change[3]);
             const std::string text = trxhost::formatListing(document);
@@ -157,6 +158,20 @@ TEST(ListingRoundTrip, EveryRecordSurvivesItsFields)
             expectRoundTrip(document);
         }
     }
+}
+
+// The raw forms take any value, and the writer falls back on them for a
+// value that a name or a field does not take.
+TEST(ListingRoundTrip, ValuesOutOfRangeGoThroughTheRawForms)
+{
+    const auto document = listing(R"(
+        change 34 -1 15840
+        paragraph borders top at 4 0xFFFFFFFF
+    )");
+    const std::string text = trxhost::formatListing(*document);
+    for (const char* line : {"change 34 0xFFFFFFFF 15840", "paragraph borders top single at 4 0xFFFFFFFF"})
+        EXPECT_NE(text.find(std::string("\n") + line + "\n"), std::string::npos) << line << " missing in\n" << text;
+    expectRoundTrip(*document);
 }
 
 TEST(ListingRoundTrip, HostileRecordsSurvive)

@@ -66,6 +66,19 @@ TEST(SyntheticDocumentTest, HoldsWhatTheSameListingHolds)
     EXPECT_EQ(units[1], u'.');
 }
 
+// Its change and text lists store no items: the writer copies them out.
+TEST(SyntheticDocumentTest, IsWrittenAsAListingOfTheSameItems)
+{
+    using trxhost::SyntheticWorkload;
+    for (const SyntheticWorkload workload :
+         {SyntheticWorkload::Paragraphs, SyntheticWorkload::Table, SyntheticWorkload::List}) {
+        const auto generated = trxhost::makeSyntheticDocument(4, workload);
+        const auto written = listing(trxhost::formatListing(*generated));
+        for (const trxhost::ListLayout& layout : trxhost::listLayouts())
+            EXPECT_EQ(itemsOf(*generated->list(layout.type)), itemsOf(*written->list(layout.type))) << layout.name;
+    }
+}
+
 TEST(SyntheticDocumentTest, IsRefusedWhenItsListsWouldOverflow)
 {
     EXPECT_NO_THROW(trxhost::makeSyntheticDocument(10'000'000));
