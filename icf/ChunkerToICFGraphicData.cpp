@@ -92,9 +92,9 @@ void CChunkerToICFGraphicData::applyConverterOptions() const
     if (DAGetOption(m_export, DAOPT_SUBDISPLAY_CALLBACK, &callback, &size) == TRXERR_OK)
         g_setSubdisplayCallback(callback);
     // One byte more than the host may deliver, so that the path ends in 0.
-    std::unique_ptr<char[]> path(new (std::nothrow) char[DAOPT_LIST_SIZE + 1]());
-    if (!path)
-        return;
+    // Failing to allocate it fails the export rather than convert without
+    // the host's converters.
+    auto path = std::make_unique<char[]>(DAOPT_LIST_SIZE + 1);
     size = DAOPT_LIST_SIZE;
     if (DAGetOption(m_export, DAOPT_EXECUTION_PATH, path.get(), &size) == TRXERR_OK)
         g_setExecutionPath(path.get());
