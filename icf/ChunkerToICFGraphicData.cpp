@@ -69,15 +69,22 @@ bool CChunkerToICFGraphicData::convertGraphicData(std::string& fileName)
     const uint32_t converter = getWFWConverterID();
     if (converter == 0)
         return false;
+    // Before the converter's output file exists, which a failure here would
+    // leave behind.
+    applyConverterOptions();
     // The converter writes its output to the file named here.
     char converted[kTempNameSize] = {};
     if (!newTemporaryName(converted))
         return false;
-    applyConverterOptions();
     const int code =
         g_callFromSideConverter(converter, g_converterOutName, m_sourceFileName.c_str(), converted, &m_routines);
     if (code == 0) {
-        fileName = converted;
+        try {
+            fileName = converted;
+        } catch (...) {
+            removeHostFile(converted);
+            throw;
+        }
         return true;
     }
     // Whatever the converter left in the file is of no use.
