@@ -14,9 +14,9 @@
 #include <cstring>
 #include <initializer_list>
 #include <new>
-
-// Present in a build with the sanitizers.
-extern "C" void __sanitizer_print_stack_trace() __attribute__((weak));
+#ifdef OOM_SANITIZED
+#include <sanitizer/common_interface_defs.h>
+#endif
 
 namespace {
 
@@ -101,8 +101,10 @@ bool failsNow()
     if (owner != Owner::Filter || ++g_counted != g_failAt)
         return false;
     g_failed = true;
-    if (g_showFailing && __sanitizer_print_stack_trace)
+#ifdef OOM_SANITIZED
+    if (g_showFailing)
         __sanitizer_print_stack_trace();
+#endif
     return true;
 }
 

@@ -6,13 +6,22 @@
 
 #include <cstdint>
 
+// Defined in a build with AddressSanitizer, and so LeakSanitizer.
+#if defined(__SANITIZE_ADDRESS__)
+#define OOM_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define OOM_SANITIZED 1
+#endif
+#endif
+
 namespace oom {
 
 // Records which loaded code is the filter's: call it once the filter is
 // loaded, before arming, with the address of any of its functions.
 void recordFilterCode(const void* addressInFilter);
 
-// Whether the failing allocation prints its stack (with the sanitizers only).
+// Whether the failing allocation prints its stack (with OOM_SANITIZED only).
 void showFailingAllocation(bool show);
 
 // Counts the filter's allocations from now on and fails the one numbered

@@ -34,14 +34,7 @@
 #include <string>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define OOM_CHECKS_LEAKS 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define OOM_CHECKS_LEAKS 1
-#endif
-#endif
-#ifdef OOM_CHECKS_LEAKS
+#ifdef OOM_SANITIZED
 #include <sanitizer/lsan_interface.h>
 #endif
 
@@ -157,7 +150,7 @@ std::string faultOf(const RunResult& result, const RunResult& unfailed)
 
 bool leaked()
 {
-#ifdef OOM_CHECKS_LEAKS
+#ifdef OOM_SANITIZED
     return __lsan_do_recoverable_leak_check() != 0;
 #else
     return false;
