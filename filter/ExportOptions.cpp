@@ -37,10 +37,9 @@ struct ListOption {
 ListOption fetchList(HEXPORT hExport, uint32_t id)
 {
     ListOption option;
-    option.bytes.reset(new (std::nothrow) char[DAOPT_LIST_SIZE + 1]);
-    if (!option.bytes)
-        return option;
-    std::memset(option.bytes.get(), 0, DAOPT_LIST_SIZE + 1);
+    // Zeroed. Failing to allocate fails the export: an option read as unset
+    // would convert differently and still succeed.
+    option.bytes = std::make_unique<char[]>(DAOPT_LIST_SIZE + 1);
     option.size = DAOPT_LIST_SIZE;
     option.set = DAGetOption(hExport, id, option.bytes.get(), &option.size) == TRXERR_OK;
     if (option.size > DAOPT_LIST_SIZE)
@@ -110,7 +109,7 @@ void applyReferencedFileList(CConversion& conversion, IbrICFWriterOptions& optio
     if (IOCreate(&file, IOTYPE_PATH, path.bytes.get(), IOACCESS_READWRITE) != TRXERR_OK || !file)
         return;
     conversion.setReferenceListFileHandle(reinterpret_cast<uintptr_t>(file));
-    std::unique_ptr<CQDExportStream> stream(new (std::nothrow) CQDExportStream(file));
+    auto stream = std::make_unique<CQDExportStream>(file);
     options.generateReferencedFileList(stream.get());
     conversion.adoptReferenceListStream(std::move(stream));
 }

@@ -69,15 +69,22 @@ bool CChunkerToICFGraphicData::convertGraphicData(std::string& fileName)
     const uint32_t converter = getWFWConverterID();
     if (converter == 0)
         return false;
+    // Before the converter's output file exists, which a failure here would
+    // leave behind.
+    applyConverterOptions();
     // The converter writes its output to the file named here.
     char converted[kTempNameSize] = {};
     if (!newTemporaryName(converted))
         return false;
-    applyConverterOptions();
     const int code =
         g_callFromSideConverter(converter, g_converterOutName, m_sourceFileName.c_str(), converted, &m_routines);
     if (code == 0) {
-        fileName = converted;
+        try {
+            fileName = converted;
+        } catch (...) {
+            removeHostFile(converted);
+            throw;
+        }
         return true;
     }
     // Whatever the converter left in the file is of no use.
@@ -92,9 +99,9 @@ void CChunkerToICFGraphicData::applyConverterOptions() const
     if (DAGetOption(m_export, DAOPT_SUBDISPLAY_CALLBACK, &callback, &size) == TRXERR_OK)
         g_setSubdisplayCallback(callback);
     // One byte more than the host may deliver, so that the path ends in 0.
-    std::unique_ptr<char[]> path(new (std::nothrow) char[DAOPT_LIST_SIZE + 1]());
-    if (!path)
-        return;
+    // Failing to allocate it fails the export rather than convert without
+    // the host's converters.
+    auto path = std::make_unique<char[]>(DAOPT_LIST_SIZE + 1);
     size = DAOPT_LIST_SIZE;
     if (DAGetOption(m_export, DAOPT_EXECUTION_PATH, path.get(), &size) == TRXERR_OK)
         g_setExecutionPath(path.get());

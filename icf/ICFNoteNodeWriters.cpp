@@ -29,13 +29,11 @@ void CICFNoteCSNodeWriter::write()
     auto& markers = const_cast<CStrandContentList&>(note.getReferenceMarkerStrands());
     m_hasMark = !markers.empty();
     if (m_hasMark) {
-        IStrandProperties* properties = nullptr;
+        TCountedReference<IStrandProperties> properties;
         IStrandStyleContent* style = nullptr;
         m_customMark =
-            static_cast<unsigned char>(CICFStrandUtilities::extractFirstCharacter(markers, &properties, &style));
-        TCountedReference<IStrandProperties> markProperties;
-        markProperties.adopt(properties);
-        note.setProperties(properties);
+            static_cast<unsigned char>(CICFStrandUtilities::extractFirstCharacter(markers, properties, style));
+        note.setProperties(properties.get());
         note.setStyle(style);
     }
     CICFStrandNodeWriter::write();

@@ -53,19 +53,16 @@ void CICFStrandUtilities::writeTextOnly(CICFWriter* writer, const CStrandContent
     }
 }
 
-int CICFStrandUtilities::extractFirstCharacter(CStrandContentList& strands, IStrandProperties** properties,
-                                               IStrandStyleContent** style)
+int CICFStrandUtilities::extractFirstCharacter(CStrandContentList& strands,
+                                               TCountedReference<IStrandProperties>& properties,
+                                               IStrandStyleContent*& style)
 {
-    if (!properties || !style)
-        return 0;
     const auto found = std::find_if(strands.begin(), strands.end(), isTextStrand);
     if (found == strands.end())
         return 0;
     IStrandContent* strand = *found;
-    *properties = strand->getProperties();
-    if (*properties)
-        (*properties)->addRef();
-    *style = strand->getStyle();
+    properties.reset(strand->getProperties());
+    style = strand->getStyle();
 
     auto* textStrand = dynamic_cast<ITextStrandContent*>(strand);
     if (!textStrand)

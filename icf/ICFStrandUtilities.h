@@ -2,6 +2,8 @@
 // list number, a note's reference mark).
 #pragma once
 
+#include "model/CountedReference.h"
+
 #include <string>
 
 class CICFWriter;
@@ -18,11 +20,11 @@ public:
     // Only the text of the strands, double-byte text in the enclosed form.
     static void writeTextOnly(CICFWriter* writer, const CStrandContentList& strands);
     // Takes the first character off the first text strand of the list and
-    // returns it, as its byte in Windows Western (0 when there is none). `properties` receives that strand's
-    // properties with a reference for the caller, `style` its style. A
+    // returns it, as its byte in Windows Western (0 when there is none). `properties` holds that strand's
+    // properties from the start, so that a failure later leaks nothing, `style` its style. A
     // strand left empty is released and taken out of the list; otherwise
     // its remaining text is stored back in Windows Western.
-    static int extractFirstCharacter(CStrandContentList& strands, IStrandProperties** properties,
-                                     IStrandStyleContent** style);
+    static int extractFirstCharacter(CStrandContentList& strands, TCountedReference<IStrandProperties>& properties,
+                                     IStrandStyleContent*& style);
     static void convertStringToLowercase(std::string& text);
 };

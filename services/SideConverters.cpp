@@ -4,10 +4,10 @@
 #include "services/ConverterLibraryName.h"
 #include "services/OwnedResources.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
-#include <string>
 
 using services::OwnedLibrary;
 using services::TemporaryFileGuard;
@@ -43,14 +43,12 @@ int libLoadUsingUserSuffix(const char* baseName, void** handle, const char* suff
 {
     if (!baseName || !handle)
         return 0;
-    try {
-        std::string name(baseName);
-        if (suffix)
-            name += suffix;
-        *handle = dlopen(name.c_str(), RTLD_LAZY);
-    } catch (...) {
-        *handle = nullptr;
-    }
+    // Made without allocating: a name that could not be made would read as a
+    // library that is not there, and the picture would silently go
+    // unconverted. A name longer than a path can be is not there indeed.
+    char name[PATH_MAX];
+    const int length = std::snprintf(name, sizeof name, "%s%s", baseName, suffix ? suffix : "");
+    *handle = length >= 0 && static_cast<size_t>(length) < sizeof name ? dlopen(name, RTLD_LAZY) : nullptr;
     return *handle ? 1 : 0;
 }
 
