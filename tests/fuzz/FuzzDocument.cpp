@@ -107,13 +107,14 @@ constexpr uint32_t kRawTypes[] = {
 constexpr uint8_t kScaledByte = 0x80;
 constexpr uint32_t kTwipStep = 180;
 constexpr uint8_t kRecordByte = 0xE0;
-constexpr uint8_t kSpecialByte = 0xE8;
+constexpr std::size_t kMaxRecords = 16;
+constexpr uint8_t kSpecialByte = 0xF0;
 constexpr uint32_t kSpecialWords[] = {
-    0xFFFFFFFF, 0x80000000, 0x7FFFFFFF, 0xFFFF,     0x10000,    0x8000,   0xFFFFFE98, 0xFFFFFA60,
-    0x0000FF,   0x00FF00,   0xFF0000,   0xFFFFFF,   0x404040,   0xC0C0C0, 0x42,       0x13A40000,
-    0x200,      254,        0x14B00000, 0x14E40100, 0xFFFFFFFE, 1000000,  0x7FFF,     0x40000000,
+    0xFFFFFFFF, 0x80000000, 0x7FFFFFFF, 0xFFFF, 0x8000, 0xFFFFFE98, 0xFFFFFA60, 0xFF0000,
+    0xFFFFFF,   0x13A40000, 0x200,      0x80,   254,    0x14B00000, 0xFFFFFFFE, 0x40000000,
 };
 static_assert(kSpecialByte + std::size(kSpecialWords) == 0x100, "every byte stands for a word");
+static_assert(kSpecialByte - kRecordByte == kMaxRecords, "every data record has a byte");
 
 // Font character sets by byte; other bytes are words.
 constexpr uint32_t kCharSets[] = {
@@ -128,8 +129,7 @@ constexpr uint16_t kSpecialUnits[] = {
 };
 
 constexpr std::size_t kMaxFonts = 4;
-constexpr std::size_t kMaxRecords = 16;
-constexpr std::size_t kMaxFormats = 4;  // of each of lists 10, 11 and 13
+constexpr std::size_t kMaxFormats = 4; // of each of lists 10, 11 and 13
 constexpr std::size_t kMaxTracks = 8;
 constexpr std::size_t kMaxObjects = 4;
 constexpr uint8_t kFailureByte = 0xE0;
@@ -567,7 +567,8 @@ private:
             pushNumber16(object->first.second);
             const std::size_t length = std::min<std::size_t>(object->second.size(), 255);
             out_.push_back(static_cast<uint8_t>(length));
-            out_.insert(out_.end(), object->second.begin(), object->second.begin() + static_cast<std::ptrdiff_t>(length));
+            out_.insert(out_.end(), object->second.begin(),
+                        object->second.begin() + static_cast<std::ptrdiff_t>(length));
         }
     }
 
