@@ -7,6 +7,7 @@
 #include <array>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace fuzzdoc {
@@ -87,12 +88,18 @@ constexpr uint32_t kHandledTypes[] = {
     CHCHANGE_WIDE_CHARACTER_SET,
     CHCHANGE_WIDOW_CONTROL,
     CHCHANGE_ORPHAN_CONTROL,
+    // Read ahead by the handlers of objects, tags and list counters.
+    CHCHANGE_COUNTER_REFERENCE,
+    CHCHANGE_PROPERTY_TEXT,
+    CHCHANGE_PROPERTY,
+    CHCHANGE_END_PROPERTIES,
+    CHCHANGE_PROPERTY_RESERVED,
 };
 constexpr std::size_t kHandledTypeCount = std::size(kHandledTypes);
 // From this byte on, the type is one that has no handler (or no table slot).
 constexpr uint8_t kRawTypeByte = 0xF0;
 constexpr uint32_t kRawTypes[] = {
-    2, 3, 4, 5, 6, 11, 15, 27, CHCHANGE_COUNTER_REFERENCE, 42, 54, 63, 66, CHCHANGE_PROPERTY_TEXT, 254, 0xFFFFFFFF,
+    2, 3, 4, 5, 6, 11, 15, 27, 42, 54, 63, 66, 196, 254, 255, 0xFFFFFFFF,
 };
 
 // Word bytes: below kScaledByte the number itself, then multiples of
@@ -100,13 +107,14 @@ constexpr uint32_t kRawTypes[] = {
 constexpr uint8_t kScaledByte = 0x80;
 constexpr uint32_t kTwipStep = 180;
 constexpr uint8_t kRecordByte = 0xE0;
-constexpr uint8_t kSpecialByte = 0xE8;
+constexpr std::size_t kMaxRecords = 16;
+constexpr uint8_t kSpecialByte = 0xF0;
 constexpr uint32_t kSpecialWords[] = {
-    0xFFFFFFFF, 0x80000000, 0x7FFFFFFF, 0xFFFF,     0x10000,    0x8000,   0xFFFFFE98, 0xFFFFFA60,
-    0x0000FF,   0x00FF00,   0xFF0000,   0xFFFFFF,   0x404040,   0xC0C0C0, 0x42,       0x13A40000,
-    0x200,      254,        0x14B00000, 0x14E40100, 0xFFFFFFFE, 1000000,  0x7FFF,     0x40000000,
+    0xFFFFFFFF, 0x80000000, 0x7FFFFFFF, 0xFFFF, 0x8000, 0xFFFFFE98, 0xFFFFFA60, 0xFF0000,
+    0xFFFFFF,   0x13A40000, 0x200,      0x80,   254,    0x14B00000, 0xFFFFFFFE, 0x40000000,
 };
 static_assert(kSpecialByte + std::size(kSpecialWords) == 0x100, "every byte stands for a word");
+static_assert(kSpecialByte - kRecordByte == kMaxRecords, "every data record has a byte");
 
 // Font character sets by byte; other bytes are words.
 constexpr uint32_t kCharSets[] = {
@@ -121,9 +129,9 @@ constexpr uint16_t kSpecialUnits[] = {
 };
 
 constexpr std::size_t kMaxFonts = 4;
-constexpr std::size_t kMaxRecords = 8;
-constexpr uint8_t kDamagedNameLength = 0x80;
-constexpr std::size_t kMaxNameUnits = 12;
+constexpr std::size_t kMaxFormats = 4; // of each of lists 10, 11 and 13
+constexpr std::size_t kMaxTracks = 8;
+constexpr std::size_t kMaxObjects = 4;
 constexpr uint8_t kFailureByte = 0xE0;
 constexpr TRXERR kFailureCodes[] = {77, TRXERR_NOITEM, TRXERR_BADPARAM, -5};
 
@@ -146,7 +154,7 @@ constexpr uint32_t kOptions[] = {
 constexpr uint32_t kCodePages[] = {1252, 1250, 932, 936, 949, 950, 437, 850, 852, 720, 0, 9998, 9999, 65001};
 
 // The sizes of the data records the handlers read.
-constexpr uint32_t kRecordSizes[] = {4, 8, 12, 16, 20, 28, 36, 80, 84, 104};
+constexpr uint32_t kRecordSizes[] = {4, 8, 12, 16, 20, 28, 36, 80, 84, 104, 188};
 
 // Tag types by value-1 byte of a tag change, so that every kind of tag is
 // reached; other bytes are words.
@@ -189,10 +197,50 @@ const std::map<uint32_t, RecordReader>& recordReaders()
         {CHCHANGE_BINDING_WIDTH, {1, 16}},     {CHCHANGE_SUBDOCUMENT_SLOT, {1, 84}},
         {CHCHANGE_NOTE_AREA, {1, 36}},         {CHCHANGE_BEGIN_COLUMNS, {1, 20}},
         {CHCHANGE_ADD_COLUMN, {1, 16}},        {CHCHANGE_PARAGRAPH_BORDERS, {2, 104}},
-        {CHCHANGE_PARAGRAPH_SHADING, {2, 20}}, {CHCHANGE_BEGIN_TAG, {3, 28}},
+        {CHCHANGE_PARAGRAPH_SHADING, {2, 20}}, {CHCHANGE_FRAME, {3, 188}},
+        {CHCHANGE_BEGIN_TAG, {3, 28}},
     };
     return readers;
 }
+
+// The size of the record a begin-tag change reads, by its tag type (0: none).
+uint32_t tagRecordSize(uint32_t tagType)
+{
+    switch (tagType) {
+    case CHTAG_BOOKMARK:
+    case CHTAG_TOC_BOOKMARK_A:
+    case CHTAG_TOC_BOOKMARK_B:
+        return 8;
+    case CHTAG_HYPERLINK:
+        return 12;
+    case CHTAG_REFERENCE:
+    case CHTAG_DATE_FIELD:
+        return 16;
+    case CHTAG_SUMMARY_ITEM:
+        return 4;
+    case CHTAG_STYLE_DEFINITION:
+        return 28;
+    default:
+        return 0;
+    }
+}
+
+// The record a change reads: the value holding its id and its size, or null.
+std::optional<RecordReader> recordReader(uint32_t type, uint32_t value1)
+{
+    const auto reader = recordReaders().find(type);
+    if (reader == recordReaders().end())
+        return std::nullopt;
+    if (type != CHCHANGE_BEGIN_TAG)
+        return reader->second;
+    const uint32_t size = tagRecordSize(value1);
+    if (size == 0)
+        return std::nullopt;
+    return RecordReader{reader->second.value, size};
+}
+
+// The host records of lists 10, 11 and 13, in big-endian words.
+constexpr uint32_t kFormatLists[] = {CHLIST_ROW_FORMATS, CHLIST_CELL_FORMATS, CHLIST_EMBEDDED_OBJECTS};
 
 class ByteReader {
 public:
@@ -217,12 +265,27 @@ public:
 
     std::unique_ptr<Document> decode()
     {
+        const std::size_t nameUnits = in_.next();
+        for (std::size_t i = 0; i < nameUnits; ++i)
+            appendUnit(CHLIST_PROPERTY_TEXT, unit(in_.next()));
         const std::size_t fonts = in_.next() % kMaxFonts;
         for (std::size_t i = 0; i < fonts; ++i)
             decodeFont();
         const std::size_t records = in_.next() % kMaxRecords;
         for (std::size_t i = 0; i < records; ++i)
             decodeRecord();
+        for (uint32_t list : kFormatLists) {
+            const std::size_t count = in_.next() % kMaxFormats;
+            trxhost::ItemList& formats = *document_->list(list);
+            for (std::size_t i = 0; i < count; ++i)
+                formats.append(decodeWords(formats.layout().recordSize, trxhost::WordOrder::BigEndian));
+        }
+        const std::size_t tracks = in_.next() % kMaxTracks;
+        for (std::size_t i = 0; i < tracks; ++i)
+            decodeTagTrack();
+        const std::size_t objects = in_.next() % kMaxObjects;
+        for (std::size_t i = 0; i < objects; ++i)
+            decodeObject();
         const std::size_t units = in_.next();
         for (std::size_t i = 0; i < units; ++i)
             appendUnit(CHLIST_TEXT, unit(in_.next()));
@@ -244,11 +307,8 @@ private:
         const uint32_t id = word(in_.next());
         const uint8_t charSetByte = in_.next();
         const uint32_t charSet = charSetByte < std::size(kCharSets) ? kCharSets[charSetByte] : word(charSetByte);
-        const uint8_t length = in_.next();
-        const uint32_t nameId = document_->list(CHLIST_PROPERTY_TEXT)->length();
-        const uint32_t nameLength = length < kDamagedNameLength ? length : word(length);
-        for (std::size_t i = 0; length < kDamagedNameLength && i < std::min<std::size_t>(length, kMaxNameUnits); ++i)
-            appendUnit(CHLIST_PROPERTY_TEXT, unit(in_.next()));
+        const uint32_t nameId = word(in_.next());
+        const uint32_t nameLength = word(in_.next());
         trxhost::ItemList& fonts = *document_->list(CHLIST_FONTS);
         std::vector<uint8_t> record;
         for (uint32_t field : {id, 0u, nameId, nameLength, charSet})
@@ -256,14 +316,51 @@ private:
         fonts.append(record);
     }
 
+    // A record of `size` bytes: a count of the words given, those words, and
+    // zeros for the rest.
+    std::vector<uint8_t> decodeWords(uint32_t size, trxhost::WordOrder order)
+    {
+        const uint32_t given = std::min<uint32_t>(in_.next(), size / 4);
+        std::vector<uint8_t> record;
+        for (uint32_t i = 0; i < size / 4; ++i)
+            trxhost::appendNumber(record, i < given ? word(in_.next()) : 0, 4, order);
+        return record;
+    }
+
     void decodeRecord()
     {
         const uint32_t size = kRecordSizes[in_.next() % std::size(kRecordSizes)];
         trxhost::ItemList& data = *document_->list(CHLIST_DATA);
+        recordIds_.push_back(data.append(decodeWords(size, trxhost::WordOrder::BigEndian)));
+    }
+
+    void decodeTagTrack()
+    {
+        const uint32_t changeId = number16();
+        const uint32_t tagId = word(in_.next());
+        const uint32_t type = tagType(in_.next());
+        trxhost::ItemList& tracks = *document_->list(CHLIST_TAG_TRACKS);
         std::vector<uint8_t> record;
-        for (uint32_t offset = 0; offset < size; offset += 4)
-            trxhost::appendNumber(record, word(in_.next()), 4, trxhost::WordOrder::BigEndian);
-        recordIds_.push_back(data.append(record));
+        for (uint32_t field : {changeId, tagId, type})
+            appendWord(tracks, record, field);
+        tracks.append(record);
+    }
+
+    // An embedded object: its two numbers and up to 255 bytes.
+    void decodeObject()
+    {
+        const uint32_t first = number16();
+        const uint32_t second = number16();
+        trxhost::Bytes bytes(in_.next());
+        for (uint8_t& byte : bytes)
+            byte = in_.next();
+        document_->addObject({first, second}, std::move(bytes));
+    }
+
+    uint32_t number16()
+    {
+        const uint32_t high = in_.next();
+        return high << 8 | in_.next();
     }
 
     void decodeFailure()
@@ -336,10 +433,15 @@ public:
     std::vector<uint8_t> encode()
     {
         collectRecords();
+        encodeNames();
         encodeFonts();
         out_.push_back(static_cast<uint8_t>(records_.size()));
         for (const auto& [id, size] : records_)
             encodeRecord(id, size);
+        for (uint32_t list : kFormatLists)
+            encodeFormats(*document_.list(list));
+        encodeTagTracks();
+        encodeObjects();
         encodeText();
         out_.insert(out_.end(), {0, 0, 0, 0, 0}); // no injected failure, no option
         encodeChanges();
@@ -364,21 +466,30 @@ private:
     {
         const trxhost::ItemList& changes = *document_.list(CHLIST_CHANGES);
         for (uint32_t i = 0; i < changes.length(); ++i) {
-            const auto reader = recordReaders().find(word(changes, i, 0));
-            if (reader == recordReaders().end() || records_.size() == kMaxRecords - 1)
+            const auto reader = recordReader(word(changes, i, 0), word(changes, i, 4));
+            if (!reader || records_.size() == kMaxRecords - 1)
                 continue;
-            const uint32_t id = word(changes, i, 4 * reader->second.value);
+            const uint32_t id = word(changes, i, 4 * reader->value);
             if (!recordIndex_.count(id)) {
                 recordIndex_[id] = static_cast<uint8_t>(records_.size());
-                records_.emplace_back(id, reader->second.size);
+                records_.emplace_back(id, reader->size);
             }
         }
     }
 
+    void encodeUnits(const trxhost::ItemList& units)
+    {
+        const uint32_t count = std::min<uint32_t>(units.length(), 255);
+        out_.push_back(static_cast<uint8_t>(count));
+        for (uint32_t i = 0; i < count; ++i)
+            out_.push_back(unitByte(unitAt(units, i)));
+    }
+
+    void encodeNames() { encodeUnits(*document_.list(CHLIST_PROPERTY_TEXT)); }
+
     void encodeFonts()
     {
         const trxhost::ItemList& fonts = *document_.list(CHLIST_FONTS);
-        const trxhost::ItemList& names = *document_.list(CHLIST_PROPERTY_TEXT);
         const uint32_t count = std::min<uint32_t>(fonts.length(), kMaxFonts - 1);
         out_.push_back(static_cast<uint8_t>(count));
         for (uint32_t i = 0; i < count; ++i) {
@@ -386,12 +497,20 @@ private:
             const uint32_t charSet = word(fonts, i, 16);
             const auto* known = std::find(std::begin(kCharSets), std::end(kCharSets), charSet);
             out_.push_back(known != std::end(kCharSets) ? static_cast<uint8_t>(known - kCharSets) : valueByte(charSet));
-            const uint32_t nameId = word(fonts, i, 8);
-            const uint32_t length = std::min<uint32_t>(word(fonts, i, 12), kMaxNameUnits);
-            out_.push_back(static_cast<uint8_t>(length));
-            for (uint32_t u = 0; u < length; ++u)
-                out_.push_back(unitByte(nameId + u < names.length() ? unitAt(names, nameId + u) : 0));
+            out_.push_back(valueByte(word(fonts, i, 8)));
+            out_.push_back(valueByte(word(fonts, i, 12)));
         }
+    }
+
+    // The words of a record, up to its last that is not 0.
+    void encodeWords(const std::vector<uint32_t>& words)
+    {
+        std::size_t given = words.size();
+        while (given > 0 && words[given - 1] == 0)
+            --given;
+        out_.push_back(static_cast<uint8_t>(given));
+        for (std::size_t i = 0; i < given; ++i)
+            out_.push_back(valueByte(words[i]));
     }
 
     void encodeRecord(uint32_t id, uint32_t size)
@@ -399,22 +518,61 @@ private:
         const auto sizeIndex = std::find(std::begin(kRecordSizes), std::end(kRecordSizes), size) - kRecordSizes;
         out_.push_back(static_cast<uint8_t>(sizeIndex));
         const trxhost::ItemList& data = *document_.list(CHLIST_DATA);
+        std::vector<uint32_t> words;
         for (uint32_t offset = 0; offset < size; offset += 4) {
             const uint32_t unit = id + offset / 2;
-            const uint32_t value =
-                unit + 1 < data.length() ? uint32_t(unitAt(data, unit)) << 16 | unitAt(data, unit + 1) : 0;
-            out_.push_back(valueByte(value));
+            words.push_back(unit + 1 < data.length() ? uint32_t(unitAt(data, unit)) << 16 | unitAt(data, unit + 1) : 0);
+        }
+        encodeWords(words);
+    }
+
+    void encodeFormats(const trxhost::ItemList& formats)
+    {
+        const uint32_t count = std::min<uint32_t>(formats.length(), kMaxFormats - 1);
+        out_.push_back(static_cast<uint8_t>(count));
+        for (uint32_t i = 0; i < count; ++i) {
+            std::vector<uint32_t> words;
+            for (uint32_t at = 0; at < formats.layout().recordSize; at += 4)
+                words.push_back(word(formats, i, at));
+            encodeWords(words);
         }
     }
 
-    void encodeText()
+    void pushNumber16(uint32_t value)
     {
-        const trxhost::ItemList& text = *document_.list(CHLIST_TEXT);
-        const uint32_t count = std::min<uint32_t>(text.length(), 255);
-        out_.push_back(static_cast<uint8_t>(count));
-        for (uint32_t i = 0; i < count; ++i)
-            out_.push_back(unitByte(unitAt(text, i)));
+        const uint32_t kept = std::min<uint32_t>(value, 0xFFFF);
+        out_.push_back(static_cast<uint8_t>(kept >> 8));
+        out_.push_back(static_cast<uint8_t>(kept));
     }
+
+    void encodeTagTracks()
+    {
+        const trxhost::ItemList& tracks = *document_.list(CHLIST_TAG_TRACKS);
+        const uint32_t count = std::min<uint32_t>(tracks.length(), kMaxTracks - 1);
+        out_.push_back(static_cast<uint8_t>(count));
+        for (uint32_t i = 0; i < count; ++i) {
+            pushNumber16(word(tracks, i, 0));
+            out_.push_back(valueByte(word(tracks, i, 4)));
+            out_.push_back(tagTypeByte(word(tracks, i, 8)));
+        }
+    }
+
+    void encodeObjects()
+    {
+        const std::size_t count = std::min(document_.objects().size(), kMaxObjects - 1);
+        out_.push_back(static_cast<uint8_t>(count));
+        auto object = document_.objects().begin();
+        for (std::size_t i = 0; i < count; ++i, ++object) {
+            pushNumber16(object->first.first);
+            pushNumber16(object->first.second);
+            const std::size_t length = std::min<std::size_t>(object->second.size(), 255);
+            out_.push_back(static_cast<uint8_t>(length));
+            out_.insert(out_.end(), object->second.begin(),
+                        object->second.begin() + static_cast<std::ptrdiff_t>(length));
+        }
+    }
+
+    void encodeText() { encodeUnits(*document_.list(CHLIST_TEXT)); }
 
     void encodeChanges()
     {
@@ -422,11 +580,10 @@ private:
         for (uint32_t i = 0; i < changes.length(); ++i) {
             const uint32_t type = word(changes, i, 0);
             out_.push_back(typeByte(type));
-            const auto reader = recordReaders().find(type);
+            const auto reader = recordReader(type, word(changes, i, 4));
             for (unsigned value = 1; value <= 3; ++value) {
                 const uint32_t number = word(changes, i, 4 * value);
-                const bool readsRecord =
-                    reader != recordReaders().end() && reader->second.value == value && recordIndex_.count(number);
+                const bool readsRecord = reader && reader->value == value && recordIndex_.count(number);
                 if (readsRecord)
                     out_.push_back(static_cast<uint8_t>(kRecordByte + recordIndex_[number]));
                 else if (value == 1 && isTagChange(type))
