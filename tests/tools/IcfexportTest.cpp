@@ -287,6 +287,18 @@ TEST_F(IcfexportTest, EachExportRunsInTheFolderOfItsOutput)
     EXPECT_EQ(files(), (std::set<std::string>{"a.lst", "a.icf", "refs.txt", "sub/b.lst", "sub/b.icf", "sub/refs.txt"}));
 }
 
+// Like the output, the referenced-file list of a failed export is not left
+// behind half written.
+TEST_F(IcfexportTest, FailedExportLeavesNoReferencedFileList)
+{
+    write("a.lst", kGoodListing + "option 54 \"refs.txt\"\nfail CHGetItem list 0 item 1 code 77\n");
+
+    const ProgramRun result = run({path("a.lst")});
+
+    EXPECT_EQ(result.status, 4) << result.err;
+    EXPECT_EQ(files(), (std::set<std::string>{"a.lst"}));
+}
+
 // A picture that recognition knows but whose converter is missing is
 // embedded as it is; a picture whose object the host cannot open is left
 // out; a referenced file is listed. No temporary file stays behind.

@@ -7,7 +7,9 @@
 #include "driver/HostCodes.h"
 #include "trxhost/Export.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 namespace icfexport {
@@ -20,6 +22,37 @@ void applyOptions(const CommandLine& commandLine, trxhost::Export& hostExport)
         hostExport.setNumericOption(id, value);
     for (const auto& [id, bytes] : commandLine.listOptions)
         hostExport.setOption(id, bytes);
+}
+
+// The referenced-file list the export writes, if it writes one, is pending
+// like the output: the filter writes it under a temporary name, put into
+// place only when the export succeeds. A relative path counts from the
+// folder the export runs in.
+std::unique_ptr<PendingOutput> pendReferencedFileList(trxhost::Export& hostExport, const PendingOutput& output)
+{
+    const std::vector<uint8_t>* value = hostExport.option(DAOPT_REFERENCED_FILE_LIST);
+    if (!value)
+        return nullptr;
+    const std::filesystem::path path(std::string(value->begin(), std::find(value->begin(), value->end(), 0)));
+    if (path.empty())
+        return nullptr;
+    const std::filesystem::path folder =
+        output.folder().empty() ? std::filesystem::current_path() : std::filesystem::path(output.folder());
+    auto pending = std::make_unique<PendingOutput>((folder / path).lexically_normal().string());
+    std::vector<uint8_t> bytes(pending->pathToWrite().begin(), pending->pathToWrite().end());
+    bytes.push_back(0);
+    hostExport.setOption(DAOPT_REFERENCED_FILE_LIST, std::move(bytes));
+    return pending;
+}
+
+// Puts a pending file into place; false, with the reason reported, when it
+// cannot be.
+bool commitOutput(PendingOutput& pending, const std::string& name)
+{
+    const std::string problem = pending.commit();
+    if (!problem.empty())
+        reportError() << name << ": " << problem << '\n';
+    return problem.empty();
 }
 
 // "doc.lst: code 18 (filter failure): REASON", with the filter's reason of
@@ -52,6 +85,7 @@ ExitStatus convert(icfdriver::FilterSession& session, const trxhost::Document& d
     // The export runs in the output's folder, so the filter gets the output
     // by its absolute path.
     PendingOutput output(job.output == kStandardStream ? job.output : std::filesystem::absolute(job.output).string());
+    const std::unique_ptr<PendingOutput> referencedFiles = pendReferencedFileList(hostExport, output);
     TRXERR code = TRXERR_OK;
     {
         const ExportFolder folder(output.folder());
@@ -63,10 +97,10 @@ ExitStatus convert(icfdriver::FilterSession& session, const trxhost::Document& d
     if (const ExitStatus status = reportUnhandledChanges(job, diagnostics, commandLine.strict);
         status != ExitStatus::Ok)
         return status;
-    if (const std::string problem = output.commit(); !problem.empty()) {
-        reportError() << job.output << ": " << problem << '\n';
+    if (!commitOutput(output, job.output))
         return ExitStatus::Output;
-    }
+    if (referencedFiles && !commitOutput(*referencedFiles, "referenced-file list"))
+        return ExitStatus::Output;
     return ExitStatus::Ok;
 }
 
