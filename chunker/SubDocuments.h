@@ -1,6 +1,7 @@
-// Headers, footers, notes, comments and note separators are sub-documents:
-// text read out of line, in paragraphs of their own, after which the reading
-// goes back to where it was. These are the steps their handlers share.
+// Headers, footers, notes, comments, note separators and summary items are
+// sub-documents: text read out of line, in paragraphs of their own, after
+// which the reading goes back to where it was. These are the steps their
+// handlers share.
 #pragma once
 
 #include "model/Node.h"

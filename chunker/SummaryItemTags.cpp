@@ -3,6 +3,7 @@
 #include "chunker/ChangeTags.h"
 #include "chunker/HostRecords.h"
 #include "chunker/NodeEditing.h"
+#include "chunker/SubDocuments.h"
 #include "chunker/WordParagraphNode.h"
 #include "chunker/WordSavedNodes.h"
 #include "core/Exceptions.h"
@@ -63,10 +64,7 @@ void beginSummaryItem(CChangeBeginTag& tag, CWordParagraphNode& paragraph, INode
 void endSummaryItem(INode*& cursor)
 {
     auto* item = dynamic_cast<CWordDocumentSummaryNode*>(cursor->getParentNode());
-    INode* saved = item ? item->getSavedNode() : nullptr;
-    if (!saved)
+    if (!item || !item->getSavedNode())
         throw ExMisformedChunkerDataError(kEndOutsideSummary);
-    closeParagraph(wordParagraph(cursor));
-    item->done();
-    cursor = saved;
+    closeSubDocument(cursor, *item, item->getSavedNode());
 }
