@@ -14,25 +14,20 @@ std::optional<CharacterMap> CharacterMap::fromRequest(const CMINPUT& request)
     const CharacterSet* source = CharacterSet::forId(request.sourceCharSet);
     if (!source)
         return std::nullopt;
-    std::vector<const CharacterSet*> targets;
+    CharacterMap map(source);
     for (uint32_t i = 0; i < request.targetCount; ++i) {
         const CharacterSet* target = CharacterSet::forId(request.targetCharSets[i]);
         if (!target)
             return std::nullopt;
-        targets.push_back(target);
+        map.targets_[map.targetCount_++] = target;
     }
-    return CharacterMap(source, std::move(targets));
-}
-
-CharacterMap::CharacterMap(const CharacterSet* source, std::vector<const CharacterSet*> targets)
-    : source_(source), targets_(std::move(targets))
-{
+    return map;
 }
 
 void CharacterMap::map(uint16_t character, uint16_t out[2]) const
 {
     const std::optional<uint16_t> unicode = source_->toUnicode(character);
-    for (size_t i = 0; i < targets_.size(); ++i) {
+    for (size_t i = 0; i < targetCount_; ++i) {
         const CharacterSet* target = targets_[i];
         std::optional<uint16_t> code;
         if (target == source_ && source_->holdsCode(character))
@@ -45,7 +40,7 @@ void CharacterMap::map(uint16_t character, uint16_t out[2]) const
             return;
         }
     }
-    out[0] = static_cast<uint16_t>(targets_.size() - 1);
+    out[0] = static_cast<uint16_t>(targetCount_ - 1);
     out[1] = kUnmappable;
 }
 

@@ -6,8 +6,9 @@
 
 #include "host/CharacterSet.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
-#include <vector>
 
 namespace trxhost {
 
@@ -24,10 +25,13 @@ public:
     void map(uint16_t character, uint16_t out[2]) const;
 
 private:
-    CharacterMap(const CharacterSet* source, std::vector<const CharacterSet*> targets);
+    explicit CharacterMap(const CharacterSet* source) : source_(source) {}
 
+    // The targets are held in place: a filter may make a map for every run
+    // of text, so making one allocates nothing here.
     const CharacterSet* source_;
-    std::vector<const CharacterSet*> targets_;
+    std::array<const CharacterSet*, CM_MAX_TARGETS> targets_{};
+    size_t targetCount_ = 0;
 };
 
 } // namespace trxhost

@@ -5,9 +5,11 @@
 #include "host/CharacterMap.h"
 #include "host/FailureInjection.h"
 
+#include <algorithm>
 #include <mutex>
 #include <new>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace trxhost {
 namespace {
@@ -19,6 +21,10 @@ constexpr uint32_t kMapTag = 0x434D4150;
 // the filter uses for memory exhaustion.
 constexpr TRXERR kMemoryExhausted = 30;
 
+// The maps made and not yet released, by number. A filter holds a few at a
+// time but may make one for every run of text, so they sit in a vector that
+// keeps its room: making and releasing a map then allocates nothing, and a
+// look-up passes a few entries.
 class LiveMaps {
 public:
     static LiveMaps& instance()
@@ -33,21 +39,26 @@ public:
         std::lock_guard<std::mutex> lock(mutex_);
         do
             ++lastNumber_;
-        while (lastNumber_ == 0 || maps_.count(lastNumber_) > 0);
-        maps_.emplace(lastNumber_, std::move(map));
+        while (lastNumber_ == 0 || find(lastNumber_) != maps_.end());
+        maps_.emplace_back(lastNumber_, std::move(map));
         return lastNumber_;
     }
 
     bool remove(uint32_t number)
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        return maps_.erase(number) > 0;
+        const auto found = find(number);
+        if (found == maps_.end())
+            return false;
+        *found = std::move(maps_.back());
+        maps_.pop_back();
+        return true;
     }
 
     bool map(uint32_t number, uint16_t character, uint16_t out[2])
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        const auto found = maps_.find(number);
+        const auto found = find(number);
         if (found == maps_.end())
             return false;
         found->second.map(character, out);
@@ -61,8 +72,15 @@ public:
     }
 
 private:
+    using Entry = std::pair<uint32_t, CharacterMap>;
+
+    std::vector<Entry>::iterator find(uint32_t number)
+    {
+        return std::find_if(maps_.begin(), maps_.end(), [number](const Entry& entry) { return entry.first == number; });
+    }
+
     std::mutex mutex_;
-    std::unordered_map<uint32_t, CharacterMap> maps_;
+    std::vector<Entry> maps_;
     uint32_t lastNumber_ = 0;
 };
 

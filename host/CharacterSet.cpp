@@ -3,7 +3,9 @@
 #include "host/CodePageConverter.h"
 #include "host/Cp720.h"
 
+#include <atomic>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -152,10 +154,14 @@ const Definition* definitionOf(uint32_t id)
     return nullptr;
 }
 
-// The sets built so far, by name.
+// The sets built so far, by name (ids of one code page share a set), and
+// the answer for each definition once known. A known answer never changes,
+// so it is read without the lock: a filter asks for the sets of every map
+// it makes.
 struct SetCache {
     std::mutex mutex;
     std::map<std::string, std::unique_ptr<CharacterSet>> sets;
+    std::atomic<const CharacterSet*> known[std::size(kDefinitions)] = {};
 };
 
 SetCache& setCache()
@@ -173,10 +179,14 @@ const CharacterSet* CharacterSet::forId(uint32_t id)
     if (!definition)
         return nullptr;
     SetCache& cache = setCache();
+    std::atomic<const CharacterSet*>& known = cache.known[definition - kDefinitions];
+    if (const CharacterSet* set = known.load(std::memory_order_acquire))
+        return set;
     std::lock_guard<std::mutex> lock(cache.mutex);
     std::unique_ptr<CharacterSet>& set = cache.sets[definition->name];
     if (!set)
         set = build(*definition);
+    known.store(set.get(), std::memory_order_release);
     return set.get();
 }
 
@@ -187,30 +197,6 @@ CharacterSet::CharacterSet() : unicode_(true)
 CharacterSet::CharacterSet(std::vector<uint16_t> toUnicode, std::vector<uint16_t> fromUnicode)
     : unicode_(false), toUnicode_(std::move(toUnicode)), fromUnicode_(std::move(fromUnicode))
 {
-}
-
-std::optional<uint16_t> CharacterSet::toUnicode(uint16_t code) const
-{
-    if (unicode_)
-        return code;
-    if (code >= toUnicode_.size() || toUnicode_[code] == kNoCode)
-        return std::nullopt;
-    return toUnicode_[code];
-}
-
-std::optional<uint16_t> CharacterSet::fromUnicode(uint16_t character) const
-{
-    if (unicode_)
-        return character;
-    const uint16_t code = fromUnicode_[character];
-    if (code == kNoCode)
-        return std::nullopt;
-    return code;
-}
-
-bool CharacterSet::holdsCode(uint16_t code) const
-{
-    return unicode_ || code < toUnicode_.size();
 }
 
 } // namespace trxhost

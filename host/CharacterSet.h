@@ -23,13 +23,31 @@ public:
     // table (indexed by character); kNoCode marks holes in both.
     CharacterSet(std::vector<uint16_t> toUnicode, std::vector<uint16_t> fromUnicode);
 
-    // The Unicode character of a code of the set.
-    std::optional<uint16_t> toUnicode(uint16_t code) const;
+    // The Unicode character of a code of the set. Defined here, as the
+    // other lookups, because character maps ask them for every character.
+    std::optional<uint16_t> toUnicode(uint16_t code) const
+    {
+        if (unicode_)
+            return code;
+        if (code >= toUnicode_.size() || toUnicode_[code] == kNoCode)
+            return std::nullopt;
+        return toUnicode_[code];
+    }
+
     // The code of a Unicode character in the set.
-    std::optional<uint16_t> fromUnicode(uint16_t character) const;
+    std::optional<uint16_t> fromUnicode(uint16_t character) const
+    {
+        if (unicode_)
+            return character;
+        const uint16_t code = fromUnicode_[character];
+        if (code == kNoCode)
+            return std::nullopt;
+        return code;
+    }
+
     // Whether the value lies in the set's code range (a byte for a
     // single-byte set), assigned or not.
-    bool holdsCode(uint16_t code) const;
+    bool holdsCode(uint16_t code) const { return unicode_ || code < toUnicode_.size(); }
 
     // No code page assigns U+FFFF, nor holds a code 0xFFFF (0xFF is never a
     // lead byte), so the value marks holes in the tables.

@@ -45,9 +45,9 @@ const ItemList* Document::list(uint32_t type) const
 uint32_t Document::appendChange(uint32_t type, uint32_t value1, uint32_t value2, uint32_t value3)
 {
     const uint32_t words[] = {type, value1, value2, value3};
-    Bytes record(sizeof words);
-    std::memcpy(record.data(), words, sizeof words);
-    return list(CHLIST_CHANGES)->append(record);
+    uint8_t record[sizeof words];
+    std::memcpy(record, words, sizeof words);
+    return list(CHLIST_CHANGES)->append(record, sizeof record);
 }
 
 const Bytes* Document::option(uint32_t id) const
@@ -69,6 +69,9 @@ const Bytes* Document::object(ObjectKey key) const
 
 bool Document::injectedFailure(const char* service, uint32_t list, uint32_t item, TRXERR* code) const
 {
+    // Every service call asks; a document without failures answers at once.
+    if (failures_.empty())
+        return false;
     for (const InjectedFailure& failure : failures_) {
         if (failure.matches(service, list, item)) {
             if (code)
