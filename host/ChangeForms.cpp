@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 namespace trxhost {
 namespace {
@@ -430,8 +431,9 @@ const std::vector<ChangeForm>& changeForms()
 
 const ChangeForm* findChangeForm(const std::string& name)
 {
-    static const std::map<std::string, const ChangeForm*> byName = [] {
-        std::map<std::string, const ChangeForm*> names;
+    // Hashed: a listing asks for every statement, often more than once.
+    static const std::unordered_map<std::string, const ChangeForm*> byName = [] {
+        std::unordered_map<std::string, const ChangeForm*> names;
         for (const ChangeForm& form : changeForms())
             names.emplace(form.name, &form);
         return names;

@@ -94,14 +94,19 @@ void ItemList::reserve(size_t bytes)
 
 uint32_t ItemList::append(const std::vector<uint8_t>& records)
 {
+    return append(records.data(), records.size());
+}
+
+uint32_t ItemList::append(const uint8_t* records, size_t size)
+{
     if (source_)
         throw std::logic_error(std::string("the generated ") + layout_->name + " list takes no records");
-    if (records.size() % layout_->recordSize != 0)
+    if (size % layout_->recordSize != 0)
         throw std::invalid_argument("not whole records");
     const uint32_t first = length();
-    if (records.size() / layout_->recordSize > kMaxLength - first)
+    if (size / layout_->recordSize > kMaxLength - first)
         throw std::length_error(std::string("the ") + layout_->name + " list is full");
-    bytes_.insert(bytes_.end(), records.begin(), records.end());
+    bytes_.insert(bytes_.end(), records, records + size);
     return first;
 }
 

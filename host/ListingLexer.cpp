@@ -34,7 +34,10 @@ int hexValue(char c)
 
 bool StatementLexer::next(Statement& statement)
 {
-    statement = Statement{};
+    // The vector keeps its room from statement to statement.
+    statement.tokens.clear();
+    statement.endLine = 0;
+    statement.endColumn = 0;
     while (std::getline(in_, line_)) {
         ++lineNumber_;
         countedTo_ = 0;
@@ -76,17 +79,26 @@ size_t StatementLexer::lexAtom(size_t pos, Token& token) const
     const size_t begin = pos;
     while (pos < line_.size() && !endsAtom(line_[pos]))
         ++pos;
-    token.text = line_.substr(begin, pos - begin);
+    token.text.assign(line_, begin, pos - begin);
     return pos;
 }
 
 size_t StatementLexer::lexString(size_t pos, Token& token)
 {
     token.kind = Token::Kind::String;
+    // At most one code point per byte up to the line's end.
+    token.value.reserve(line_.size() - pos);
     const size_t quote = pos++;
     while (pos < line_.size() && line_[pos] != '"') {
-        if (line_[pos] == '\\') {
+        const auto byte = static_cast<unsigned char>(line_[pos]);
+        if (byte == '\\') {
             pos = lexEscape(pos, token.value);
+            continue;
+        }
+        // Most text is ASCII: a byte that is its own code point.
+        if (byte < 0x80) {
+            token.value += byte;
+            ++pos;
             continue;
         }
         size_t size = 0;

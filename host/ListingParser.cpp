@@ -14,6 +14,7 @@
 #include <iterator>
 #include <map>
 #include <sstream>
+#include <unordered_map>
 
 namespace trxhost {
 namespace {
@@ -146,7 +147,7 @@ private:
     // returns the id of the item the statement adds, if any.
     std::optional<uint32_t> statementBody(StatementReader& in)
     {
-        static const std::map<std::string, Handler> specials = {
+        static const std::unordered_map<std::string, Handler> specials = {
             {"text", &ListingParser::parseText},          {"property text", &ListingParser::parsePropertyText},
             {"font", &ListingParser::parseFont},          {"record", &ListingParser::parseRecord},
             {"change", &ListingParser::parseChange},      {"option", &ListingParser::parseOption},
@@ -157,7 +158,9 @@ private:
         if (!isWord(first))
             in.fail(first, "expected a statement, found " + describe(first));
         const size_t start = in.position() - 1;
-        std::vector<std::string> names = {first.text};
+        std::vector<std::string> names;
+        names.reserve(kMaxNameWords);
+        names.push_back(first.text);
         for (size_t i = start + 1; i < in.size() && isWord(in.at(i)) && names.size() < kMaxNameWords; ++i)
             names.push_back(names.back() + ' ' + in.at(i).text);
         for (size_t count = names.size(); count > 0; --count) {
@@ -461,12 +464,11 @@ private:
         return std::vector<uint8_t>(bytes->begin(), bytes->end());
     }
 
+    // The text lists hold native 16-bit units: the units are their records.
     uint32_t appendUnits(uint32_t listType, const std::vector<uint16_t>& units)
     {
-        std::vector<uint8_t> bytes;
-        for (const uint16_t unit : units)
-            appendNumber(bytes, unit, 2, WordOrder::Native);
-        return append(listType, bytes);
+        return document_->list(listType)->append(reinterpret_cast<const uint8_t*>(units.data()),
+                                                 units.size() * sizeof(uint16_t));
     }
 
     uint32_t append(uint32_t listType, const std::vector<uint8_t>& records)

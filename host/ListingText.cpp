@@ -85,6 +85,7 @@ void appendUtf8(std::string& out, char32_t c)
 std::vector<uint16_t> toUnits(const std::u32string& codePoints)
 {
     std::vector<uint16_t> units;
+    units.reserve(codePoints.size());
     for (const char32_t c : codePoints) {
         if (c < 0x10000) {
             units.push_back(static_cast<uint16_t>(c));

@@ -56,6 +56,8 @@ public:
     // std::length_error past kMaxLength, std::invalid_argument for bytes
     // that are not whole records and std::logic_error for a generated list.
     uint32_t append(const std::vector<uint8_t>& records);
+    // The same for `size` bytes at `records`, wherever they are held.
+    uint32_t append(const uint8_t* records, size_t size);
     // Makes room for `bytes` of records, so that appends up to that size do
     // not move the stored ones; room no record has reached yet costs address
     // space only. Nothing for a generated list.
