@@ -32,6 +32,19 @@ std::vector<uint32_t> parseSizes(const std::string& flag, const std::string& lis
     }
 }
 
+trxhost::SyntheticWorkload parseWorkload(const std::string& name)
+{
+    if (name == "paragraphs")
+        return trxhost::SyntheticWorkload::Paragraphs;
+    if (name == "table")
+        return trxhost::SyntheticWorkload::Table;
+    if (name == "list")
+        return trxhost::SyntheticWorkload::List;
+    if (name == "runs")
+        return trxhost::SyntheticWorkload::Runs;
+    throw UsageError("--write-listing: '" + name + "' is not paragraphs, table, list or runs");
+}
+
 // The value of a flag that takes one: the next argument.
 const std::string& flagValue(const std::vector<std::string>& arguments, size_t& index)
 {
@@ -63,9 +76,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             commandLine.outputDirectory = flagValue(arguments, i);
         else if (flag == "--filter")
             commandLine.filterPath = flagValue(arguments, i);
-        else
+        else if (flag == "--write-listing") {
+            commandLine.action = CommandLine::Action::WriteListing;
+            commandLine.listingWorkload = parseWorkload(flagValue(arguments, i));
+            commandLine.listingCount = parseSize(flag, flagValue(arguments, i));
+            commandLine.listingPath = flagValue(arguments, i);
+        } else
             throw UsageError("unknown argument '" + flag + "'");
-        if (commandLine.action != CommandLine::Action::Measure)
+        if (commandLine.action == CommandLine::Action::Help || commandLine.action == CommandLine::Action::Version)
             return commandLine;
     }
     return commandLine;
@@ -103,6 +121,10 @@ std::string helpText()
            "                      temporary directory, removed at the end)\n"
            "  --filter PATH       the filter to load (default: ../lib/libicffilter.so.1\n"
            "                      beside the program)\n"
+           "  --write-listing WORKLOAD N FILE\n"
+           "                      measure nothing: write the document of N paragraphs,\n"
+           "                      rows, items or runs of WORKLOAD (paragraphs, table,\n"
+           "                      list or runs) as a listing into FILE\n"
            "  -h, --help          print this help and exit\n"
            "  --version           print the version and exit\n"
            "\n"
@@ -111,7 +133,7 @@ std::string helpText()
            "  1  the command line is wrong\n"
            "  2  a size could not be measured (the filter did not load or the export\n"
            "     failed); the sizes after it are not measured; or standard output could\n"
-           "     not be written\n";
+           "     not be written; or the listing could not be written\n";
 }
 
 } // namespace icfbench

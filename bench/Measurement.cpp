@@ -1,5 +1,6 @@
 #include "Measurement.h"
 
+#include "AllocationCount.h"
 #include "driver/FilterSession.h"
 #include "driver/HostCodes.h"
 #include "trxhost/Export.h"
@@ -25,6 +26,7 @@ struct ChildReport {
     uint64_t icfBytes;
     double seconds;
     double cpuSeconds;
+    uint64_t allocations;
 };
 
 // User and system time of this process so far.
@@ -48,7 +50,9 @@ int exportDocument(trxhost::SyntheticWorkload workload, uint32_t count, const st
         trxhost::Export hostExport(*document);
         const double cpuStart = cpuSecondsSoFar();
         const auto start = std::chrono::steady_clock::now();
+        startCountingAllocations();
         const TRXERR code = session.exportDocument(hostExport.handle(), outputPath);
+        const uint64_t allocations = stopCountingAllocations();
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         const double cpuSeconds = cpuSecondsSoFar() - cpuStart;
         if (code != TRXERR_OK) {
@@ -57,7 +61,7 @@ int exportDocument(trxhost::SyntheticWorkload workload, uint32_t count, const st
             return 1;
         }
         const ChildReport report{document->list(CHLIST_CHANGES)->length(), std::filesystem::file_size(outputPath),
-                                 elapsed.count(), cpuSeconds};
+                                 elapsed.count(), cpuSeconds, allocations};
         return write(reportFd, &report, sizeof report) == sizeof report ? 0 : 1;
     } catch (const std::exception& error) {
         std::cerr << "icfbench: " << error.what() << '\n';
@@ -116,8 +120,13 @@ Measurement measureExport(trxhost::SyntheticWorkload workload, uint32_t count, c
     if (!reported || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw MeasurementError("the export of a document of size " + std::to_string(count) + " " + describeEnd(status));
     // ru_maxrss is in kilobytes.
-    return {count,          report.changeRecords, report.icfBytes,
-            report.seconds, report.cpuSeconds,    static_cast<uint64_t>(usage.ru_maxrss) * 1024};
+    return {count,
+            report.changeRecords,
+            report.icfBytes,
+            report.seconds,
+            report.cpuSeconds,
+            static_cast<uint64_t>(usage.ru_maxrss) * 1024,
+            report.allocations};
 }
 
 } // namespace icfbench

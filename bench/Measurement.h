@@ -18,12 +18,13 @@ public:
 };
 
 struct Measurement {
-    uint32_t count = 0;         // paragraphs or table rows
+    uint32_t count = 0;         // paragraphs, table rows, list items or runs
     uint64_t changeRecords = 0; // in the document, all read by the filter
     uint64_t icfBytes = 0;      // of the output file
     double seconds = 0;         // wall time of the export alone: open, write and close
     double cpuSeconds = 0;      // processor time (user and system) of the same
     uint64_t peakResidentBytes = 0;
+    uint64_t allocations = 0;   // heap allocations of the export alone (see AllocationCount.h)
 };
 
 // Exports a generated document of `count` paragraphs or table rows with the

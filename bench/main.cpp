@@ -6,10 +6,12 @@
 #include "common/ErrorReport.h"
 #include "common/ToolMain.h"
 #include "driver/FilterLibrary.h"
+#include "trxhost/Listing.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iomanip>
 #include <iostream>
 
@@ -67,11 +69,13 @@ private:
     fs::path path_;
 };
 
-void printHeader(const char* workload)
+// `unit` names what one of the counted is, for the allocations column.
+void printHeader(const char* counted, const char* unit)
 {
-    std::cout << std::setw(12) << workload << std::setw(16) << "change records" << std::setw(10) << "seconds"
+    std::cout << std::setw(12) << counted << std::setw(16) << "change records" << std::setw(10) << "seconds"
               << std::setw(10) << "CPU s" << std::setw(12) << "records/s" << std::setw(10) << "ICF MB" << std::setw(10)
-              << "ICF MB/s" << std::setw(13) << "peak RSS MB" << '\n';
+              << "ICF MB/s" << std::setw(13) << "peak RSS MB" << std::setw(18) << "allocs/" + std::string(unit)
+              << '\n';
 }
 
 // The rates are per second of wall time; a CPU time well below it tells of
@@ -84,21 +88,39 @@ void printMeasurement(const Measurement& measurement)
               << std::setprecision(0) << std::setw(12) << measurement.changeRecords / seconds << std::setprecision(2)
               << std::setw(10) << measurement.icfBytes / kMega << std::setw(10)
               << measurement.icfBytes / kMega / seconds << std::setprecision(1) << std::setw(13)
-              << measurement.peakResidentBytes / kMega << std::endl;
+              << measurement.peakResidentBytes / kMega << std::setw(18)
+              << static_cast<double>(measurement.allocations) / measurement.count << std::endl;
 }
 
 // One line per size, under a header naming what the size counts; the
 // files are named by the workload.
-void measureWorkload(trxhost::SyntheticWorkload workload, const char* name, const char* counted,
+void measureWorkload(trxhost::SyntheticWorkload workload, const char* name, const char* counted, const char* unit,
                      const std::vector<uint32_t>& sizes, const std::string& filterPath, const OutputDirectory& output)
 {
     if (sizes.empty())
         return;
-    printHeader(counted);
+    printHeader(counted, unit);
     for (const uint32_t count : sizes) {
         const std::string file = output.fileFor(name, count);
         printMeasurement(measureExport(workload, count, filterPath, file));
         output.done(file);
+    }
+}
+
+// A generated document as a listing, for the tools that read listings.
+ExitStatus writeListing(const CommandLine& commandLine)
+{
+    try {
+        const auto document = trxhost::makeSyntheticDocument(commandLine.listingCount, commandLine.listingWorkload);
+        std::ofstream file(commandLine.listingPath, std::ios::binary);
+        file << trxhost::formatListing(*document);
+        file.close();
+        if (!file)
+            throw std::runtime_error("cannot write " + commandLine.listingPath);
+        return ExitStatus::Ok;
+    } catch (const std::exception& error) {
+        tools::reportError(kToolName) << error.what() << '\n';
+        return ExitStatus::Failed;
     }
 }
 
@@ -109,14 +131,14 @@ ExitStatus measureAll(const CommandLine& commandLine)
             commandLine.filterPath.empty() ? icfdriver::defaultFilterPath() : commandLine.filterPath;
         const OutputDirectory output(commandLine.outputDirectory);
         std::cout << "filter: " << filterPath << '\n';
-        measureWorkload(trxhost::SyntheticWorkload::Paragraphs, "paragraphs", "paragraphs", commandLine.sizes,
+        measureWorkload(trxhost::SyntheticWorkload::Paragraphs, "paragraphs", "paragraphs", "paragraph",
+                        commandLine.sizes, filterPath, output);
+        measureWorkload(trxhost::SyntheticWorkload::Table, "table", "table rows", "row", commandLine.tableRows,
                         filterPath, output);
-        measureWorkload(trxhost::SyntheticWorkload::Table, "table", "table rows", commandLine.tableRows, filterPath,
-                        output);
-        measureWorkload(trxhost::SyntheticWorkload::List, "list", "list items", commandLine.listParagraphs, filterPath,
-                        output);
-        measureWorkload(trxhost::SyntheticWorkload::Runs, "runs", "runs in one paragraph", commandLine.paragraphRuns,
+        measureWorkload(trxhost::SyntheticWorkload::List, "list", "list items", "item", commandLine.listParagraphs,
                         filterPath, output);
+        measureWorkload(trxhost::SyntheticWorkload::Runs, "runs", "runs in one paragraph", "run",
+                        commandLine.paragraphRuns, filterPath, output);
         return ExitStatus::Ok;
     } catch (const std::exception& error) {
         tools::reportError(kToolName) << error.what() << '\n';
@@ -124,10 +146,16 @@ ExitStatus measureAll(const CommandLine& commandLine)
     }
 }
 
+ExitStatus run(const CommandLine& commandLine)
+{
+    return commandLine.action == CommandLine::Action::WriteListing ? writeListing(commandLine)
+                                                                    : measureAll(commandLine);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    return tools::toolMain(argc, argv, {kToolName, ICFBENCH_VERSION}, parseCommandLine, helpText, measureAll,
+    return tools::toolMain(argc, argv, {kToolName, ICFBENCH_VERSION}, parseCommandLine, helpText, run,
                            {ExitStatus::Usage, ExitStatus::Failed, ExitStatus::Failed});
 }
