@@ -429,11 +429,12 @@ const std::vector<ChangeForm>& changeForms()
     return forms;
 }
 
-const ChangeForm* findChangeForm(const std::string& name)
+const ChangeForm* findChangeForm(std::string_view name)
 {
-    // Hashed: a listing asks for every statement, often more than once.
-    static const std::unordered_map<std::string, const ChangeForm*> byName = [] {
-        std::unordered_map<std::string, const ChangeForm*> names;
+    // Hashed: a listing asks for every statement, often more than once. The
+    // keys view the names of the forms, which live as long as the process.
+    static const std::unordered_map<std::string_view, const ChangeForm*> byName = [] {
+        std::unordered_map<std::string_view, const ChangeForm*> names;
         for (const ChangeForm& form : changeForms())
             names.emplace(form.name, &form);
         return names;

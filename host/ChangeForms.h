@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trxhost {
@@ -81,7 +82,7 @@ TRX_API const std::vector<ChangeForm>& changeForms();
 // The argument of a form that fills a change value, or null.
 TRX_API const ChangeArgument* argumentFor(const ChangeForm& form, int value);
 // The form of a name, or null.
-TRX_API const ChangeForm* findChangeForm(const std::string& name);
+TRX_API const ChangeForm* findChangeForm(std::string_view name);
 // The form that writes the record with the fewest arguments, or null when
 // no form fits and the record is written raw.
 TRX_API const ChangeForm* bestChangeForm(const std::array<uint32_t, 4>& change);

@@ -14,6 +14,7 @@
 #include <iterator>
 #include <map>
 #include <sstream>
+#include <string_view>
 #include <unordered_map>
 
 namespace trxhost {
@@ -147,7 +148,7 @@ private:
     // returns the id of the item the statement adds, if any.
     std::optional<uint32_t> statementBody(StatementReader& in)
     {
-        static const std::unordered_map<std::string, Handler> specials = {
+        static const std::unordered_map<std::string_view, Handler> specials = {
             {"text", &ListingParser::parseText},          {"property text", &ListingParser::parsePropertyText},
             {"font", &ListingParser::parseFont},          {"record", &ListingParser::parseRecord},
             {"change", &ListingParser::parseChange},      {"option", &ListingParser::parseOption},
@@ -158,13 +159,18 @@ private:
         if (!isWord(first))
             in.fail(first, "expected a statement, found " + describe(first));
         const size_t start = in.position() - 1;
-        std::vector<std::string> names;
-        names.reserve(kMaxNameWords);
-        names.push_back(first.text);
-        for (size_t i = start + 1; i < in.size() && isWord(in.at(i)) && names.size() < kMaxNameWords; ++i)
-            names.push_back(names.back() + ' ' + in.at(i).text);
-        for (size_t count = names.size(); count > 0; --count) {
-            const std::string& name = names[count - 1];
+        // The leading words joined by spaces; the first n words end at
+        // ends[n - 1]. The names tried are its prefixes, longest first.
+        name_.assign(first.text);
+        size_t ends[kMaxNameWords] = {name_.size()};
+        size_t words = 1;
+        for (size_t i = start + 1; i < in.size() && isWord(in.at(i)) && words < kMaxNameWords; ++i) {
+            name_ += ' ';
+            name_ += in.at(i).text;
+            ends[words++] = name_.size();
+        }
+        for (size_t count = words; count > 0; --count) {
+            const std::string_view name(name_.data(), ends[count - 1]);
             const auto special = specials.find(name);
             const ChangeForm* form = findChangeForm(name);
             if (special == specials.end() && !form)
@@ -499,6 +505,8 @@ private:
     std::filesystem::path directory_;
     std::unique_ptr<Document> document_;
     std::map<std::string, uint32_t> labels_;
+    // The statement name being looked up, kept for its room.
+    std::string name_;
 };
 
 } // namespace

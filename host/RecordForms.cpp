@@ -3,6 +3,7 @@
 #include "trxhost/ItemList.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace trxhost {
 namespace {
@@ -253,12 +254,18 @@ const RecordForm* findRecordForm(const std::string& name)
     return found == forms.end() ? nullptr : &*found;
 }
 
-const RecordChange* findRecordChange(const std::string& changeName)
+const RecordChange* findRecordChange(std::string_view changeName)
 {
     static const std::vector<RecordChange> changes = buildChanges();
-    const auto found = std::find_if(changes.begin(), changes.end(),
-                                    [&changeName](const RecordChange& change) { return change.change == changeName; });
-    return found == changes.end() ? nullptr : &*found;
+    // Hashed: a listing asks for every change statement.
+    static const std::unordered_map<std::string_view, const RecordChange*> byName = [] {
+        std::unordered_map<std::string_view, const RecordChange*> names;
+        for (const RecordChange& change : changes)
+            names.emplace(change.change, &change);
+        return names;
+    }();
+    const auto found = byName.find(changeName);
+    return found == byName.end() ? nullptr : found->second;
 }
 
 bool fieldHolds(const RecordField& field, uint32_t value)

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trxhost {
@@ -75,7 +76,7 @@ TRX_API const std::vector<RecordForm>& recordForms();
 // The record form of a name, or null.
 TRX_API const RecordForm* findRecordForm(const std::string& name);
 // The structured form of a change form, or null.
-TRX_API const RecordChange* findRecordChange(const std::string& changeName);
+TRX_API const RecordChange* findRecordChange(std::string_view changeName);
 
 // True when the field's bits can hold the value.
 bool fieldHolds(const RecordField& field, uint32_t value);
