@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 
 // The most target sets one map request may name.
 constexpr uint32_t kMaxCharMapTargets = 25;
@@ -23,18 +22,23 @@ struct SMappedCharacter {
     uint16_t code;    // its code there; a double-byte code has its lead byte high
 };
 
-// One open map. Dropping it without release() releases it quietly, as when
-// an exception passes: the first failure is the one reported.
+// One map of the running export. The mapper owns it and keeps it until the
+// export ends: its users neither release nor destroy it.
 class ICharacterMap {
 public:
-    virtual ~ICharacterMap() = default;
     virtual SMappedCharacter map(uint16_t character) = 0;
-    // Releases the map; a failure raises the mapper's exception.
-    virtual void release() = 0;
+
+protected:
+    ~ICharacterMap() = default;
 };
 
 class ICharacterMapper {
 public:
     virtual ~ICharacterMapper() = default;
-    virtual std::unique_ptr<ICharacterMap> createMap(const SCharMapRequest& request) = 0;
+    // The map for `request`: made on the first request, the same map for
+    // every equal one after it until releaseMaps.
+    virtual ICharacterMap& getMap(const SCharMapRequest& request) = 0;
+    // Releases every map made so far, at the export's end; a failure raises
+    // the mapper's exception once all of them are released.
+    virtual void releaseMaps() = 0;
 };

@@ -168,11 +168,10 @@ void CCharacterString::getString(uint16_t* buffer, uint32_t size, uint32_t targe
         for (uint32_t i = 0; i < count; ++i)
             buffer[i] = getCharacterAt(i);
     } else if (count > 0) {
-        const std::unique_ptr<ICharacterMap> map = CExportContext::current().characterMapper().createMap(
+        ICharacterMap& map = CExportContext::current().characterMapper().getMap(
             singleTargetRequest(sourceCharSet(), targetCharSet ? targetCharSet : kCharSetUnicode));
         for (uint32_t i = 0; i < count; ++i)
-            buffer[i] = map->map(getCharacterAt(i)).code;
-        map->release();
+            buffer[i] = map.map(getCharacterAt(i)).code;
     }
     buffer[count] = 0;
 }
@@ -212,15 +211,14 @@ std::string CCharacterString::mapToBytes(uint32_t targetCharSet, uint32_t limit)
     const uint32_t count = getLength();
     if (count == 0 || limit == 0)
         return bytes;
-    const std::unique_ptr<ICharacterMap> map =
-        CExportContext::current().characterMapper().createMap(singleTargetRequest(sourceCharSet(), targetCharSet));
+    ICharacterMap& map =
+        CExportContext::current().characterMapper().getMap(singleTargetRequest(sourceCharSet(), targetCharSet));
     for (uint32_t i = 0; i < count; ++i) {
-        const uint16_t code = map->map(getCharacterAt(i)).code;
+        const uint16_t code = map.map(getCharacterAt(i)).code;
         if (bytes.size() + CStringUtil::codeSize(code) > limit)
             break;
         CStringUtil::appendCode(bytes, code);
     }
-    map->release();
     return bytes;
 }
 

@@ -41,15 +41,14 @@ void CStringUtil::mapWideString(const CCharacterString& wide, std::list<CCharact
     SCharMapRequest request;
     request.sourceCharSet = wide.getCharacterSet() != 0 ? wide.getCharacterSet() : kCharSetUnicode;
     wide.setUpOutputCharSets(request.targetCount, request.targetCharSets, withMultibyte);
-    const std::unique_ptr<ICharacterMap> map = CExportContext::current().characterMapper().createMap(request);
+    ICharacterMap& map = CExportContext::current().characterMapper().getMap(request);
     const uint32_t end = wide.getLength() * kWideUnitSize;
     uint32_t position = 0;
     while (position < end) {
         CCharacterString run;
-        mapRunOfOneCharSetToChrStr(*map, wide, position, run);
+        mapRunOfOneCharSetToChrStr(map, wide, position, run);
         runs.push_back(run);
     }
-    map->release();
 }
 
 void CStringUtil::mapRunOfOneCharSetToChrStr(ICharacterMap& map, const CCharacterString& wide, uint32_t& position,

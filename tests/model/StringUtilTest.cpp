@@ -1,7 +1,7 @@
 #include "model/StringUtil.h"
 #include "model/CharacterSets.h"
 
-#include "chunker/UTCharMap.h"
+#include "core/ExportContext.h"
 #include "host/CharacterMapServices.h"
 
 #include <gtest/gtest.h>
@@ -62,10 +62,15 @@ Runs cut(const std::u16string& text, uint32_t wideDefault = 0, bool withMultibyt
     return result;
 }
 
-// Each cut makes one map and gives it back.
+// The maps of the cuts are kept until the export ends; ending it gives
+// them all back.
 class WideStringCutting : public ::testing::Test {
 protected:
-    void TearDown() override { EXPECT_LE(trxhost::liveCharacterMapCount(), 1u); }
+    void TearDown() override
+    {
+        CExportContext::current().characterMapper().releaseMaps();
+        EXPECT_EQ(trxhost::liveCharacterMapCount(), 0u);
+    }
 };
 
 TEST_F(WideStringCutting, EachRunHoldsTheCharactersOfTheFirstSetThatHasThem)
@@ -109,7 +114,7 @@ TEST_F(WideStringCutting, ARunStopsAtTheFirstCharacterOfAnotherSet)
     request.targetCount = 2;
     request.targetCharSets[0] = kCharSetCp1252;
     request.targetCharSets[1] = kCharSetLastResort;
-    CScopedCharMap map(request);
+    ICharacterMap& map = CExportContext::current().characterMapper().getMap(request);
 
     uint32_t position = 2; // the byte offset of "b"
     CCharacterString run;
@@ -119,7 +124,6 @@ TEST_F(WideStringCutting, ARunStopsAtTheFirstCharacterOfAnotherSet)
     CStringUtil::mapRunOfOneCharSetToChrStr(map, string, position, run);
     EXPECT_EQ(position, 6u);
     EXPECT_EQ(run.getCharacterSet(), kCharSetLastResort);
-    map.release();
 }
 
 } // namespace
