@@ -213,6 +213,7 @@ std::string CCharacterString::mapToBytes(uint32_t targetCharSet, uint32_t limit)
         return bytes;
     ICharacterMap& map =
         CExportContext::current().characterMapper().getMap(singleTargetRequest(sourceCharSet(), targetCharSet));
+    bytes.reserve(std::min(count, limit));
     for (uint32_t i = 0; i < count; ++i) {
         const uint16_t code = map.map(getCharacterAt(i)).code;
         if (bytes.size() + CStringUtil::codeSize(code) > limit)

@@ -44,11 +44,8 @@ void CStringUtil::mapWideString(const CCharacterString& wide, std::list<CCharact
     ICharacterMap& map = CExportContext::current().characterMapper().getMap(request);
     const uint32_t end = wide.getLength() * kWideUnitSize;
     uint32_t position = 0;
-    while (position < end) {
-        CCharacterString run;
-        mapRunOfOneCharSetToChrStr(map, wide, position, run);
-        runs.push_back(run);
-    }
+    while (position < end)
+        mapRunOfOneCharSetToChrStr(map, wide, position, runs.emplace_back());
 }
 
 void CStringUtil::mapRunOfOneCharSetToChrStr(ICharacterMap& map, const CCharacterString& wide, uint32_t& position,
@@ -62,6 +59,7 @@ void CStringUtil::mapRunOfOneCharSetToChrStr(ICharacterMap& map, const CCharacte
     }
     const SMappedCharacter first = map.map(wide.getCharacterAt(index));
     std::string bytes;
+    bytes.reserve(count - index); // the most a run of single-byte codes takes
     appendCode(bytes, first.code);
     for (++index; index < count; ++index) {
         const SMappedCharacter next = map.map(wide.getCharacterAt(index));
