@@ -48,29 +48,13 @@ bool CHostCharMap::isFor(const CMINPUTtag& request) const
     return std::memcmp(&m_request, &request, sizeof m_request) == 0;
 }
 
-SMappedCharacter CHostCharMap::map(uint16_t character)
-{
-    if (character < kByteRange) {
-        SByteAnswer& answer = m_byteAnswers[character];
-        if (!answer.known) {
-            answer.mapped = askHost(character);
-            answer.known = true;
-        }
-        return answer.mapped;
-    }
-    const auto found = m_wideAnswers.find(character);
-    if (found != m_wideAnswers.end())
-        return found->second;
-    return m_wideAnswers.emplace(character, askHost(character)).first->second;
-}
-
 TRXERR CHostCharMap::release()
 {
     m_held = false;
     return UTReleaseMap(&m_map);
 }
 
-SMappedCharacter CHostCharMap::askHost(uint16_t character)
+SMappedCharacter CHostCharMap::lookUp(uint16_t character)
 {
     uint16_t out[2] = {};
     require(UTMapCharRtn(&m_map, character, out), kMapFailed);
@@ -115,7 +99,7 @@ void CUTCharMap::releaseMaps()
     require(firstFailure, kReleaseFailed);
 }
 
-ICharacterMap& CHostCharacterMapper::getMap(const SCharMapRequest& request)
+CCharacterMap& CHostCharacterMapper::getMap(const SCharMapRequest& request)
 {
     return CUTCharMap::getInstance().getMap(hostRequest(request));
 }

@@ -3,54 +3,38 @@
 // distinct request and keeps it until the export ends, and turns host
 // mapping failures into ExChunkerFailed.
 //
-// CHostCharMap is one kept map; it asks the host about each character once
-// and answers from memory after that. CHostCharacterMapper gives the model
-// its maps this way.
+// CHostCharMap is one kept map, which asks the host about each character
+// once. CHostCharacterMapper gives the model its maps this way.
 #pragma once
 
 #include "core/CharacterMapping.h"
 #include "trx/platform.h"
 
-#include <array>
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
-class CHostCharMap final : public ICharacterMap {
+class CHostCharMap final : public CCharacterMap {
 public:
     // Makes the host map; a host failure raises ExChunkerFailed.
     explicit CHostCharMap(const CMINPUTtag& request);
     // Releases the host map if release() was not reached, as when an
     // exception passes; a failure then is not reported.
     ~CHostCharMap();
-    CHostCharMap(const CHostCharMap&) = delete;
-    CHostCharMap& operator=(const CHostCharMap&) = delete;
 
     // Whether the map was made for `request`, compared in all its bytes.
     bool isFor(const CMINPUTtag& request) const;
-    // A host failure raises ExChunkerFailed and is not remembered.
-    SMappedCharacter map(uint16_t character) override;
     // Releases the host map; returns the host's code.
     TRXERR release();
 
 private:
-    static constexpr uint32_t kByteRange = 256;
-
-    // An answer of the byte range, with whether it was asked yet.
-    struct SByteAnswer {
-        SMappedCharacter mapped{};
-        bool known = false;
-    };
-
-    SMappedCharacter askHost(uint16_t character);
+    // A host failure raises ExChunkerFailed.
+    SMappedCharacter lookUp(uint16_t character) override;
     uint32_t targetCharSet(uint32_t index) const;
 
     CMINPUTtag m_request;
     CMAPtag m_map{};
     bool m_held = false;
-    std::array<SByteAnswer, kByteRange> m_byteAnswers{};
-    std::unordered_map<uint16_t, SMappedCharacter> m_wideAnswers;
 };
 
 class CUTCharMap {
@@ -79,6 +63,6 @@ private:
 
 class CHostCharacterMapper : public ICharacterMapper {
 public:
-    ICharacterMap& getMap(const SCharMapRequest& request) override;
+    CCharacterMap& getMap(const SCharMapRequest& request) override;
     void releaseMaps() override;
 };

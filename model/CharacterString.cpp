@@ -168,7 +168,7 @@ void CCharacterString::getString(uint16_t* buffer, uint32_t size, uint32_t targe
         for (uint32_t i = 0; i < count; ++i)
             buffer[i] = getCharacterAt(i);
     } else if (count > 0) {
-        ICharacterMap& map = CExportContext::current().characterMapper().getMap(
+        CCharacterMap& map = CExportContext::current().characterMapper().getMap(
             singleTargetRequest(sourceCharSet(), targetCharSet ? targetCharSet : kCharSetUnicode));
         for (uint32_t i = 0; i < count; ++i)
             buffer[i] = map.map(getCharacterAt(i)).code;
@@ -211,7 +211,7 @@ std::string CCharacterString::mapToBytes(uint32_t targetCharSet, uint32_t limit)
     const uint32_t count = getLength();
     if (count == 0 || limit == 0)
         return bytes;
-    ICharacterMap& map =
+    CCharacterMap& map =
         CExportContext::current().characterMapper().getMap(singleTargetRequest(sourceCharSet(), targetCharSet));
     bytes.reserve(std::min(count, limit));
     for (uint32_t i = 0; i < count; ++i) {
@@ -228,21 +228,6 @@ uint32_t CCharacterString::sourceCharSet() const
     return m_charSet != 0 ? m_charSet : kCharSetUnicode;
 }
 
-uint32_t CCharacterString::getLength() const
-{
-    return m_wide ? m_length / sizeof(uint16_t) : m_length;
-}
-
-uint16_t CCharacterString::getCharacterAt(uint32_t index) const
-{
-    if (index >= getLength())
-        return 0;
-    if (!m_wide)
-        return m_data[index];
-    uint16_t unit = 0;
-    std::memcpy(&unit, m_data.get() + index * sizeof(uint16_t), sizeof unit);
-    return unit;
-}
 
 bool CCharacterString::isMultibyteCharSet(uint32_t charSet)
 {

@@ -114,7 +114,7 @@ TEST_F(WideStringCutting, ARunStopsAtTheFirstCharacterOfAnotherSet)
     request.targetCount = 2;
     request.targetCharSets[0] = kCharSetCp1252;
     request.targetCharSets[1] = kCharSetLastResort;
-    ICharacterMap& map = CExportContext::current().characterMapper().getMap(request);
+    CCharacterMap& map = CExportContext::current().characterMapper().getMap(request);
 
     uint32_t position = 2; // the byte offset of "b"
     CCharacterString run;
