@@ -78,8 +78,9 @@ CUTCharMap& CUTCharMap::getInstance()
 
 CHostCharMap& CUTCharMap::getMap(const CMINPUTtag& request)
 {
-    const auto found = std::find_if(m_maps.begin(), m_maps.end(),
-                                    [&request](const std::unique_ptr<CHostCharMap>& map) { return map->isFor(request); });
+    const auto found = std::find_if(m_maps.begin(), m_maps.end(), [&request](const std::unique_ptr<CHostCharMap>& map) {
+        return map->isFor(request);
+    });
     if (found != m_maps.end())
         return **found;
     auto made = std::make_unique<CHostCharMap>(request);

@@ -228,7 +228,6 @@ uint32_t CCharacterString::sourceCharSet() const
     return m_charSet != 0 ? m_charSet : kCharSetUnicode;
 }
 
-
 bool CCharacterString::isMultibyteCharSet(uint32_t charSet)
 {
     return std::find(std::begin(kMultibyteCharSets), std::end(kMultibyteCharSets), charSet) !=
