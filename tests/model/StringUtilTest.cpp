@@ -2,7 +2,6 @@
 #include "model/CharacterSets.h"
 
 #include "core/ExportContext.h"
-#include "host/CharacterMapServices.h"
 
 #include <gtest/gtest.h>
 
@@ -62,18 +61,7 @@ Runs cut(const std::u16string& text, uint32_t wideDefault = 0, bool withMultibyt
     return result;
 }
 
-// The maps of the cuts are kept until the export ends; ending it gives
-// them all back.
-class WideStringCutting : public ::testing::Test {
-protected:
-    void TearDown() override
-    {
-        CExportContext::current().characterMapper().releaseMaps();
-        EXPECT_EQ(trxhost::liveCharacterMapCount(), 0u);
-    }
-};
-
-TEST_F(WideStringCutting, EachRunHoldsTheCharactersOfTheFirstSetThatHasThem)
+TEST(WideStringCutting, EachRunHoldsTheCharactersOfTheFirstSetThatHasThem)
 {
     EXPECT_EQ(cut(u"Hello, wörld €"), (Runs{{kCharSetCp1252, "Hello, w\xF6rld \x80"}}));
     // Ł is in 1250; ╬ first in 850; α in 437; Cyrillic in none, so the
@@ -88,14 +76,14 @@ TEST_F(WideStringCutting, EachRunHoldsTheCharactersOfTheFirstSetThatHasThem)
     EXPECT_EQ(cut(u"é", kCharSetCp850), (Runs{{kCharSetCp850, "\x82"}}));
 }
 
-TEST_F(WideStringCutting, JapaneseGoesToTheMultibyteDefaultOnlyWhenAllowed)
+TEST(WideStringCutting, JapaneseGoesToTheMultibyteDefaultOnlyWhenAllowed)
 {
     const std::u16string text = u"A\x3042\x65E5\xFF71";
     EXPECT_EQ(cut(text, kCharSetCp932), (Runs{{kCharSetCp1252, "A"}, {kCharSetCp932, "\x82\xA0\x93\xFA\xB1"}}));
     EXPECT_EQ(cut(text, kCharSetCp932, false), (Runs{{kCharSetCp1252, "A"}, {kCharSetLastResort, "???"}}));
 }
 
-TEST_F(WideStringCutting, OnlyNonEmptyWideStringsAreCut)
+TEST(WideStringCutting, OnlyNonEmptyWideStringsAreCut)
 {
     EXPECT_TRUE(cut(u"").empty());
     std::list<CCharacterString> runs;
@@ -103,7 +91,7 @@ TEST_F(WideStringCutting, OnlyNonEmptyWideStringsAreCut)
     EXPECT_TRUE(runs.empty());
 }
 
-TEST_F(WideStringCutting, ARunStopsAtTheFirstCharacterOfAnotherSet)
+TEST(WideStringCutting, ARunStopsAtTheFirstCharacterOfAnotherSet)
 {
     const std::u16string text = u"ab\x3042"
                                 u"c";
