@@ -1,6 +1,6 @@
 // What the reader keeps for the whole of one export, in the export's
 // context: the export and chunker handles that every item list reads
-// through, the maker of the host's character maps with its cached map, and
+// through, the maker of the host's character maps with the maps it keeps, and
 // the open tags with the names of the named ones, the style definitions
 // that define nothing, and the sub-documents that end with one of those tags.
 #pragma once

@@ -9,72 +9,15 @@
 
 namespace {
 
+constexpr char kCreateFailed[] = "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(120)";
+constexpr char kReleaseFailed[] = "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(136)";
+constexpr char kMapFailed[] = "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(148)";
+
 void require(TRXERR err, const char* message)
 {
     if (err != TRXERR_OK)
         throw ExChunkerFailed(message, static_cast<uint32_t>(err));
 }
-
-} // namespace
-
-CUTCharMap& CUTCharMap::getInstance()
-{
-    return SChunkerExportState::current().charMap;
-}
-
-CUTCharMap::~CUTCharMap()
-{
-    dropCachedMap();
-}
-
-void CUTCharMap::createMap(CMAPtag* map, const CMINPUTtag* request)
-{
-    if (m_created && isCachedRequest(request)) {
-        require(UTCreateMap(map, request), "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(105)");
-        return;
-    }
-    dropCachedMap();
-    createCachedMap(map, request);
-}
-
-void CUTCharMap::releaseMap(CMAPtag* map)
-{
-    require(UTReleaseMap(map), "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(136)");
-}
-
-void CUTCharMap::mapCharacter(CMAPtag* map, uint16_t character, uint16_t out[2])
-{
-    require(UTMapCharRtn(map, character, out), "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(148)");
-}
-
-void CUTCharMap::dropCachedMap()
-{
-    if (!m_created)
-        return;
-    UTReleaseMap(&m_map);
-    m_created = false;
-}
-
-// The first map made for a request is kept; the caller gets a second one, so
-// that releasing it leaves the kept map alive.
-void CUTCharMap::createCachedMap(CMAPtag* map, const CMINPUTtag* request)
-{
-    require(UTCreateMap(map, request), "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(120)");
-    std::memcpy(&m_request, request, sizeof m_request);
-    m_map = *map;
-    m_created = true;
-    const TRXERR err = UTCreateMap(map, request);
-    if (err != TRXERR_OK)
-        dropCachedMap();
-    require(err, "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(125)");
-}
-
-bool CUTCharMap::isCachedRequest(const CMINPUTtag* request) const
-{
-    return request && std::memcmp(&m_request, request, sizeof m_request) == 0;
-}
-
-namespace {
 
 CMINPUTtag hostRequest(const SCharMapRequest& request)
 {
@@ -88,33 +31,39 @@ CMINPUTtag hostRequest(const SCharMapRequest& request)
 
 } // namespace
 
-CScopedCharMap::CScopedCharMap(const SCharMapRequest& request) : m_request(hostRequest(request))
+CHostCharMap::CHostCharMap(const CMINPUTtag& request) : m_request(request)
 {
-    CUTCharMap::getInstance().createMap(&m_map, &m_request);
+    require(UTCreateMap(&m_map, &m_request), kCreateFailed);
     m_held = true;
 }
 
-CScopedCharMap::~CScopedCharMap()
+CHostCharMap::~CHostCharMap()
 {
-    if (!m_held)
-        return;
-    try {
-        CUTCharMap::getInstance().releaseMap(&m_map);
-    } catch (const ExChunkerFailed&) {
-        // Already on a failure path: the first failure is the one reported.
-    }
+    if (m_held)
+        UTReleaseMap(&m_map);
 }
 
-SMappedCharacter CScopedCharMap::map(uint16_t character)
+bool CHostCharMap::isFor(const CMINPUTtag& request) const
+{
+    return std::memcmp(&m_request, &request, sizeof m_request) == 0;
+}
+
+TRXERR CHostCharMap::release()
+{
+    m_held = false;
+    return UTReleaseMap(&m_map);
+}
+
+SMappedCharacter CHostCharMap::lookUp(uint16_t character)
 {
     uint16_t out[2] = {};
-    CUTCharMap::getInstance().mapCharacter(&m_map, character, out);
+    require(UTMapCharRtn(&m_map, character, out), kMapFailed);
     return {targetCharSet(out[0]), out[1]};
 }
 
 // An index beyond the request's targets (a host answer that cannot be) is
 // taken as the last target, the one of last resort.
-uint32_t CScopedCharMap::targetCharSet(uint32_t index) const
+uint32_t CHostCharMap::targetCharSet(uint32_t index) const
 {
     const uint32_t count = std::min<uint32_t>(m_request.targetCount, CM_MAX_TARGETS);
     if (count == 0)
@@ -122,13 +71,41 @@ uint32_t CScopedCharMap::targetCharSet(uint32_t index) const
     return m_request.targetCharSets[std::min(index, count - 1)];
 }
 
-void CScopedCharMap::release()
+CUTCharMap& CUTCharMap::getInstance()
 {
-    m_held = false;
-    CUTCharMap::getInstance().releaseMap(&m_map);
+    return SChunkerExportState::current().charMap;
 }
 
-std::unique_ptr<ICharacterMap> CHostCharacterMapper::createMap(const SCharMapRequest& request)
+CHostCharMap& CUTCharMap::getMap(const CMINPUTtag& request)
 {
-    return std::make_unique<CScopedCharMap>(request);
+    const auto found = std::find_if(m_maps.begin(), m_maps.end(), [&request](const std::unique_ptr<CHostCharMap>& map) {
+        return map->isFor(request);
+    });
+    if (found != m_maps.end())
+        return **found;
+    auto made = std::make_unique<CHostCharMap>(request);
+    m_maps.push_back(std::move(made));
+    return *m_maps.back();
+}
+
+void CUTCharMap::releaseMaps()
+{
+    TRXERR firstFailure = TRXERR_OK;
+    for (const std::unique_ptr<CHostCharMap>& map : m_maps) {
+        const TRXERR err = map->release();
+        if (firstFailure == TRXERR_OK)
+            firstFailure = err;
+    }
+    m_maps.clear();
+    require(firstFailure, kReleaseFailed);
+}
+
+CCharacterMap& CHostCharacterMapper::getMap(const SCharMapRequest& request)
+{
+    return CUTCharMap::getInstance().getMap(hostRequest(request));
+}
+
+void CHostCharacterMapper::releaseMaps()
+{
+    CUTCharMap::getInstance().releaseMaps();
 }

@@ -6,7 +6,7 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <unordered_map>
 
 // The most target sets one map request may name.
 constexpr uint32_t kMaxCharMapTargets = 25;
@@ -23,18 +23,45 @@ struct SMappedCharacter {
     uint16_t code;    // its code there; a double-byte code has its lead byte high
 };
 
-// One open map. Dropping it without release() releases it quietly, as when
-// an exception passes: the first failure is the one reported.
-class ICharacterMap {
+// One map of the running export. The mapper owns it and keeps it until the
+// export ends: its users neither release nor destroy it. A map asks its
+// source about each character once and remembers the answer; a failure is
+// not remembered. Text is mostly of the byte range, whose answers are found
+// in a table without a call.
+class CCharacterMap {
 public:
-    virtual ~ICharacterMap() = default;
-    virtual SMappedCharacter map(uint16_t character) = 0;
-    // Releases the map; a failure raises the mapper's exception.
-    virtual void release() = 0;
+    SMappedCharacter map(uint16_t character)
+    {
+        if (character < kByteRange && m_byteKnown[character])
+            return m_byteAnswers[character];
+        return mapAndRemember(character);
+    }
+
+protected:
+    CCharacterMap() = default;
+    ~CCharacterMap() = default;
+    CCharacterMap(const CCharacterMap&) = delete;
+    CCharacterMap& operator=(const CCharacterMap&) = delete;
+
+private:
+    static constexpr uint32_t kByteRange = 256;
+
+    // Asks the map's source about a character; a failure raises.
+    virtual SMappedCharacter lookUp(uint16_t character) = 0;
+    SMappedCharacter mapAndRemember(uint16_t character);
+
+    bool m_byteKnown[kByteRange] = {};
+    SMappedCharacter m_byteAnswers[kByteRange] = {};
+    std::unordered_map<uint16_t, SMappedCharacter> m_wideAnswers;
 };
 
 class ICharacterMapper {
 public:
     virtual ~ICharacterMapper() = default;
-    virtual std::unique_ptr<ICharacterMap> createMap(const SCharMapRequest& request) = 0;
+    // The map for `request`: made on the first request, the same map for
+    // every equal one after it until releaseMaps.
+    virtual CCharacterMap& getMap(const SCharMapRequest& request) = 0;
+    // Releases every map made so far, at the export's end; a failure raises
+    // the mapper's exception once all of them are released.
+    virtual void releaseMaps() = 0;
 };

@@ -1,6 +1,6 @@
 // The state one export keeps beyond the life of any one of its objects: the
 // character mapper the model's strings use and one state object per layer
-// (the reader's item-list handles and character-map cache, the writer's
+// (the reader's item-list handles and character maps, the writer's
 // class-wide command switch). Each layer reaches its state through class-wide
 // accessors, so one export at a time can run in a process: the conversion
 // makes the context of its export and destroys it with itself, and a context

@@ -7,7 +7,6 @@
 #include "model/StrandProperties.h"
 
 #include <algorithm>
-#include <cctype>
 #include <list>
 #include <stdexcept>
 
@@ -81,10 +80,4 @@ int CICFStrandUtilities::extractFirstCharacter(CStrandContentList& strands,
         textStrand->setText(CCharacterString(bytes.substr(1), kCharSetCp1252));
     }
     return character;
-}
-
-void CICFStrandUtilities::convertStringToLowercase(std::string& text)
-{
-    for (char& character : text)
-        character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
 }

@@ -26,5 +26,4 @@ public:
     // its remaining text is stored back in Windows Western.
     static int extractFirstCharacter(CStrandContentList& strands, TCountedReference<IStrandProperties>& properties,
                                      IStrandStyleContent*& style);
-    static void convertStringToLowercase(std::string& text);
 };

@@ -1,15 +1,11 @@
 #include "icf/ICFTextStrandNodeWriter.h"
 
-#include "icf/ICFStrandUtilities.h"
 #include "icf/ICFTextWriter.h"
 #include "model/FontDefinition.h"
 #include "model/StrandContent.h"
 
-#include <string>
-
 namespace {
 
-constexpr char kSymbolFontName[] = "symbol";
 constexpr short kSymbolCodePage = 9998;
 
 ITextStrandContent& textStrandOf(INode* node)
@@ -20,15 +16,7 @@ ITextStrandContent& textStrandOf(INode* node)
 bool isSymbolFont(const IStrandProperties* properties)
 {
     const CFontDefinition* font = properties ? properties->getFontName() : nullptr;
-    if (!font)
-        return false;
-    CCharacterString name;
-    font->getName(name);
-    if (name.isMBC())
-        return false;
-    std::string lowered = name.getString();
-    CICFStrandUtilities::convertStringToLowercase(lowered);
-    return lowered == kSymbolFontName;
+    return font && font->isSymbolFont();
 }
 
 } // namespace

@@ -168,11 +168,10 @@ void CCharacterString::getString(uint16_t* buffer, uint32_t size, uint32_t targe
         for (uint32_t i = 0; i < count; ++i)
             buffer[i] = getCharacterAt(i);
     } else if (count > 0) {
-        const std::unique_ptr<ICharacterMap> map = CExportContext::current().characterMapper().createMap(
+        CCharacterMap& map = CExportContext::current().characterMapper().getMap(
             singleTargetRequest(sourceCharSet(), targetCharSet ? targetCharSet : kCharSetUnicode));
         for (uint32_t i = 0; i < count; ++i)
-            buffer[i] = map->map(getCharacterAt(i)).code;
-        map->release();
+            buffer[i] = map.map(getCharacterAt(i)).code;
     }
     buffer[count] = 0;
 }
@@ -212,37 +211,21 @@ std::string CCharacterString::mapToBytes(uint32_t targetCharSet, uint32_t limit)
     const uint32_t count = getLength();
     if (count == 0 || limit == 0)
         return bytes;
-    const std::unique_ptr<ICharacterMap> map =
-        CExportContext::current().characterMapper().createMap(singleTargetRequest(sourceCharSet(), targetCharSet));
+    CCharacterMap& map =
+        CExportContext::current().characterMapper().getMap(singleTargetRequest(sourceCharSet(), targetCharSet));
+    bytes.reserve(std::min(count, limit));
     for (uint32_t i = 0; i < count; ++i) {
-        const uint16_t code = map->map(getCharacterAt(i)).code;
+        const uint16_t code = map.map(getCharacterAt(i)).code;
         if (bytes.size() + CStringUtil::codeSize(code) > limit)
             break;
         CStringUtil::appendCode(bytes, code);
     }
-    map->release();
     return bytes;
 }
 
 uint32_t CCharacterString::sourceCharSet() const
 {
     return m_charSet != 0 ? m_charSet : kCharSetUnicode;
-}
-
-uint32_t CCharacterString::getLength() const
-{
-    return m_wide ? m_length / sizeof(uint16_t) : m_length;
-}
-
-uint16_t CCharacterString::getCharacterAt(uint32_t index) const
-{
-    if (index >= getLength())
-        return 0;
-    if (!m_wide)
-        return m_data[index];
-    uint16_t unit = 0;
-    std::memcpy(&unit, m_data.get() + index * sizeof(uint16_t), sizeof unit);
-    return unit;
 }
 
 bool CCharacterString::isMultibyteCharSet(uint32_t charSet)

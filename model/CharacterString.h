@@ -5,6 +5,7 @@
 #include "model/CharacterSets.h"
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -44,9 +45,19 @@ public:
     std::string getString(uint32_t targetCharSet = 0) const;
 
     // Length in characters: bytes for 8-bit text, units for 16-bit text.
-    uint32_t getLength() const;
+    uint32_t getLength() const { return m_wide ? m_length / sizeof(uint16_t) : m_length; }
     // The character at `index` (a byte or a 16-bit unit); 0 past the end.
-    uint16_t getCharacterAt(uint32_t index) const;
+    // Inline: text is mapped a character at a time.
+    uint16_t getCharacterAt(uint32_t index) const
+    {
+        if (index >= getLength())
+            return 0;
+        if (!m_wide)
+            return m_data[index];
+        uint16_t unit = 0;
+        std::memcpy(&unit, m_data.get() + index * sizeof(uint16_t), sizeof unit);
+        return unit;
+    }
     bool isWideString() const { return m_wide; }
     // Whether the set is one of the four double-byte code pages.
     bool isMBC() const { return isMultibyteCharSet(m_charSet); }

@@ -7,6 +7,7 @@
 #include "model/ReferenceTracking.h"
 
 #include <cstdint>
+#include <optional>
 
 class CFontDefinition : public CReferenceTracking {
 public:
@@ -19,8 +20,13 @@ public:
     uint32_t getID() const { return m_id; }
     void setCharacterSet(uint32_t charSet) { m_charSet = charSet; }
     uint32_t getCharacterSet() const { return m_charSet; }
-    void setName(const CCharacterString& name) { m_name = name; }
+    void setName(const CCharacterString& name);
     CCharacterString& getName(CCharacterString& out) const { return out = m_name; }
+    // Whether this is the symbol font: a name outside the double-byte sets
+    // that reads "symbol" in any case once in Windows Western. Decided on
+    // the first ask, which maps the name, and remembered until the name
+    // changes.
+    bool isSymbolFont() const;
 
     // Equal when character set, id and name agree; ordered by name.
     bool operator==(const CFontDefinition& other) const;
@@ -35,4 +41,5 @@ private:
     uint32_t m_id = 0;
     uint32_t m_charSet = 0;
     CCharacterString m_name;
+    mutable std::optional<bool> m_symbolFont;
 };

@@ -8,7 +8,6 @@ namespace {
 
 constexpr unsigned kHexBase = 16;
 constexpr unsigned kHexDigitsPerByte = 2;
-constexpr unsigned kBitsPerByte = 8;
 constexpr uint32_t kWideUnitSize = sizeof(uint16_t);
 
 } // namespace
@@ -41,18 +40,14 @@ void CStringUtil::mapWideString(const CCharacterString& wide, std::list<CCharact
     SCharMapRequest request;
     request.sourceCharSet = wide.getCharacterSet() != 0 ? wide.getCharacterSet() : kCharSetUnicode;
     wide.setUpOutputCharSets(request.targetCount, request.targetCharSets, withMultibyte);
-    const std::unique_ptr<ICharacterMap> map = CExportContext::current().characterMapper().createMap(request);
+    CCharacterMap& map = CExportContext::current().characterMapper().getMap(request);
     const uint32_t end = wide.getLength() * kWideUnitSize;
     uint32_t position = 0;
-    while (position < end) {
-        CCharacterString run;
-        mapRunOfOneCharSetToChrStr(*map, wide, position, run);
-        runs.push_back(run);
-    }
-    map->release();
+    while (position < end)
+        mapRunOfOneCharSetToChrStr(map, wide, position, runs.emplace_back());
 }
 
-void CStringUtil::mapRunOfOneCharSetToChrStr(ICharacterMap& map, const CCharacterString& wide, uint32_t& position,
+void CStringUtil::mapRunOfOneCharSetToChrStr(CCharacterMap& map, const CCharacterString& wide, uint32_t& position,
                                              CCharacterString& run)
 {
     const uint32_t count = wide.getLength();
@@ -63,6 +58,7 @@ void CStringUtil::mapRunOfOneCharSetToChrStr(ICharacterMap& map, const CCharacte
     }
     const SMappedCharacter first = map.map(wide.getCharacterAt(index));
     std::string bytes;
+    bytes.reserve(count - index); // the most a run of single-byte codes takes
     appendCode(bytes, first.code);
     for (++index; index < count; ++index) {
         const SMappedCharacter next = map.map(wide.getCharacterAt(index));
@@ -72,11 +68,4 @@ void CStringUtil::mapRunOfOneCharSetToChrStr(ICharacterMap& map, const CCharacte
     }
     position = index * kWideUnitSize;
     run.setString(bytes, first.charSet);
-}
-
-void CStringUtil::appendCode(std::string& bytes, uint16_t code)
-{
-    if (codeSize(code) == 2)
-        bytes.push_back(static_cast<char>(code >> kBitsPerByte));
-    bytes.push_back(static_cast<char>(code & kLastSingleByteCode));
 }

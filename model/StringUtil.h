@@ -28,13 +28,20 @@ public:
     // `map` puts in the same set as the first one into `run` (an 8-bit
     // string in that set); `position` is left at the first character of
     // another set, or at the end.
-    static void mapRunOfOneCharSetToChrStr(ICharacterMap& map, const CCharacterString& wide, uint32_t& position,
+    static void mapRunOfOneCharSetToChrStr(CCharacterMap& map, const CCharacterString& wide, uint32_t& position,
                                            CCharacterString& run);
 
     // Appends a mapped code: one byte, or two (lead byte first) above 0xFF.
-    static void appendCode(std::string& bytes, uint16_t code);
+    // Inline: strings are mapped a character at a time.
+    static void appendCode(std::string& bytes, uint16_t code)
+    {
+        if (codeSize(code) == 2)
+            bytes.push_back(static_cast<char>(code >> kBitsPerByte));
+        bytes.push_back(static_cast<char>(code & kLastSingleByteCode));
+    }
     static uint32_t codeSize(uint16_t code) { return code > kLastSingleByteCode ? 2 : 1; }
 
 private:
     static constexpr uint16_t kLastSingleByteCode = 0xFF;
+    static constexpr unsigned kBitsPerByte = 8;
 };

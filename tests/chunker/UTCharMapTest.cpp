@@ -4,10 +4,12 @@
 
 #include "core/Exceptions.h"
 #include "host/CharacterMapServices.h"
+#include "trxhost/Document.h"
+#include "trxhost/Export.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <memory>
 
 namespace {
 
@@ -15,6 +17,7 @@ constexpr uint32_t kUnicode = 0x14B00000;
 constexpr uint32_t kWindowsWestern = 0x14E40100;
 constexpr uint32_t kDosLatin = 0x13520100;
 constexpr uint32_t kLastResort = 0x80000100;
+constexpr TRXERR kInjectedCode = 77;
 
 CMINPUTtag request(uint32_t source, uint32_t target)
 {
@@ -25,113 +28,121 @@ CMINPUTtag request(uint32_t source, uint32_t target)
     return result;
 }
 
-// Live host maps are counted from a known state: the map maker keeps the
-// map of `cached`, and nothing else of the test is alive.
+// Each test has a map maker of its own, as one export has; live host maps
+// are counted from before it made any.
 class UTCharMapTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        CMAPtag map{};
-        maker.createMap(&map, &cached);
-        maker.releaseMap(&map);
-        base = trxhost::liveCharacterMapCount();
-    }
-
     long live() const { return static_cast<long>(trxhost::liveCharacterMapCount() - base); }
 
-    void expectFailure(const std::function<void()>& call, const char* message)
+    void expectFailure(const std::function<void()>& call, TRXERR code, const char* message)
     {
         const auto failure = failureOf<ExChunkerFailed>(call);
         ASSERT_TRUE(failure);
-        EXPECT_EQ(failure->getTrxErrNumber(), static_cast<uint32_t>(TRXERR_BADPARAM));
+        EXPECT_EQ(failure->getTrxErrNumber(), static_cast<uint32_t>(code));
         EXPECT_STREQ(failure->getErrorString(), message);
     }
 
-    CUTCharMap& maker = CUTCharMap::getInstance();
-    const CMINPUTtag cached = request(kUnicode, kWindowsWestern);
-    const CMINPUTtag other = request(kUnicode, kDosLatin);
-    size_t base = 0;
+    // Makes the host answer `code` to every call of `service` until
+    // stopFailing().
+    void failEvery(const char* service, TRXERR code)
+    {
+        document.addFailure({service, std::nullopt, std::nullopt, code});
+        hostExport = std::make_unique<trxhost::Export>(document);
+    }
+    void stopFailing() { hostExport.reset(); }
+
+    const size_t base = trxhost::liveCharacterMapCount();
+    CUTCharMap maker;
+    trxhost::Document document;
+    std::unique_ptr<trxhost::Export> hostExport;
+    const CMINPUTtag toWindows = request(kUnicode, kWindowsWestern);
+    const CMINPUTtag toDos = request(kUnicode, kDosLatin);
 };
 
-TEST_F(UTCharMapTest, RepeatedRequestMakesOnlyTheCallersMap)
+TEST_F(UTCharMapTest, EachDistinctRequestMakesOneHostMapKeptUntilTheMapsAreReleased)
 {
-    CMAPtag first{};
-    CMAPtag second{};
-    maker.createMap(&first, &cached);
-    maker.createMap(&second, &cached);
-    EXPECT_EQ(live(), 2);
-    maker.releaseMap(&first);
-    maker.releaseMap(&second);
-    EXPECT_EQ(live(), 0);
-}
-
-TEST_F(UTCharMapTest, NewRequestReplacesTheKeptMapAndTheCallerGetsItsOwn)
-{
-    CMAPtag map{};
-    maker.createMap(&map, &other);
-    EXPECT_EQ(live(), 1); // one released, two made
-    maker.releaseMap(&map);
-    EXPECT_EQ(live(), 0);
-    expectFailure([&] { maker.releaseMap(&map); }, "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(136)");
-    // The kept map is now the one of `other`: asking again makes one map.
-    maker.createMap(&map, &other);
+    CHostCharMap& windows = maker.getMap(toWindows);
+    EXPECT_EQ(&maker.getMap(toWindows), &windows);
     EXPECT_EQ(live(), 1);
-    uint16_t out[2] = {};
-    maker.mapCharacter(&map, 0x00E9, out);
-    EXPECT_EQ(out[1], 0x82);
-    maker.releaseMap(&map);
-}
+    EXPECT_NE(&maker.getMap(toDos), &windows);
+    CMINPUTtag variant = toWindows;
+    variant.reserved[1] = 1; // requests are compared in all their bytes
+    EXPECT_NE(&maker.getMap(variant), &windows);
+    EXPECT_EQ(&maker.getMap(toWindows), &windows);
+    EXPECT_EQ(live(), 3);
+    EXPECT_EQ(maker.getMap(toDos).map(0x00E9).code, 0x82);
 
-TEST_F(UTCharMapTest, RequestsAreComparedInAllTheirBytes)
-{
-    CMINPUTtag variant = cached;
-    variant.reserved[1] = 1;
-    CMAPtag map{};
-    maker.createMap(&map, &variant);
-    maker.releaseMap(&map);
-    maker.createMap(&map, &cached); // replaces the kept map again
-    EXPECT_EQ(live(), 1);
-    maker.releaseMap(&map);
+    maker.releaseMaps();
     EXPECT_EQ(live(), 0);
-}
-
-TEST_F(UTCharMapTest, FailedRequestLeavesNothingKept)
-{
-    CMAPtag map{};
-    const CMINPUTtag unknown = request(0x7FFF0000, kWindowsWestern);
-    expectFailure([&] { maker.createMap(&map, &unknown); }, "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(120)");
-    EXPECT_EQ(live(), -1);
-    expectFailure([&] { maker.createMap(&map, &unknown); }, "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(120)");
-    CMAPtag bogus{};
-    uint16_t out[2] = {};
-    expectFailure([&] { maker.mapCharacter(&bogus, 'a', out); },
-                  "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(148)");
-}
-
-TEST_F(UTCharMapTest, ScopedMapNamesTheTargetSetAndIsReleasedOnEveryPath)
-{
-    SCharMapRequest twoTargets;
-    twoTargets.sourceCharSet = cached.sourceCharSet;
-    twoTargets.targetCount = 2;
-    twoTargets.targetCharSets[0] = cached.targetCharSets[0];
-    twoTargets.targetCharSets[1] = kLastResort;
+    maker.releaseMaps(); // nothing left to release
     {
-        CScopedCharMap map(twoTargets);
-        const SMappedCharacter euro = map.map(0x20AC);
-        EXPECT_EQ(euro.charSet, kWindowsWestern);
-        EXPECT_EQ(euro.code, 0x80);
-        const SMappedCharacter zhe = map.map(0x0416);
-        EXPECT_EQ(zhe.charSet, kLastResort);
-        EXPECT_EQ(zhe.code, '?');
-        map.release();
-        EXPECT_EQ(live(), 0);
-    }
-    try {
-        CScopedCharMap map(twoTargets);
-        throw 1;
-    } catch (int) {
+        CUTCharMap failedExport; // releases its maps quietly when destroyed
+        failedExport.getMap(toWindows);
+        EXPECT_EQ(live(), 1);
     }
     EXPECT_EQ(live(), 0);
+}
+
+TEST_F(UTCharMapTest, AnswersAreRememberedAndFailuresAreNot)
+{
+    CMINPUTtag twoTargets = toWindows;
+    twoTargets.targetCount = 2;
+    twoTargets.targetCharSets[1] = kLastResort;
+    CHostCharMap& map = maker.getMap(twoTargets);
+    const SMappedCharacter euro = map.map(0x20AC);
+    EXPECT_EQ(euro.charSet, kWindowsWestern);
+    EXPECT_EQ(euro.code, 0x80);
+    const SMappedCharacter zhe = map.map(0x0416);
+    EXPECT_EQ(zhe.charSet, kLastResort);
+    EXPECT_EQ(zhe.code, '?');
+    EXPECT_EQ(map.map('a').code, 'a');
+
+    // Characters asked before are answered without the host.
+    failEvery("UTMapCharRtn", kInjectedCode);
+    EXPECT_EQ(map.map(0x20AC).code, 0x80);
+    EXPECT_EQ(map.map('a').code, 'a');
+    const char* mapFailed = "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(148)";
+    expectFailure([&] { map.map('b'); }, kInjectedCode, mapFailed);
+    expectFailure([&] { map.map(0x2122); }, kInjectedCode, mapFailed);
+    stopFailing();
+    EXPECT_EQ(map.map('b').code, 'b');
+    EXPECT_EQ(map.map(0x2122).code, 0x99);
+}
+
+TEST_F(UTCharMapTest, FailedCreationKeepsNothing)
+{
+    const char* createFailed = "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(120)";
+    failEvery("UTCreateMap", kInjectedCode);
+    expectFailure([&] { maker.getMap(toWindows); }, kInjectedCode, createFailed);
+    EXPECT_EQ(live(), 0);
+    stopFailing();
+    maker.getMap(toWindows);
+    EXPECT_EQ(live(), 1);
+    const CMINPUTtag unknown = request(0x7FFF0000, kWindowsWestern);
+    expectFailure([&] { maker.getMap(unknown); }, TRXERR_BADPARAM, createFailed);
+    EXPECT_EQ(live(), 1);
+}
+
+TEST_F(UTCharMapTest, ReleaseFailureIsReportedOnceEveryMapIsReleased)
+{
+    maker.getMap(toWindows);
+    // The stand-in numbers its maps in order and a record holds the number
+    // and its complement: the map made just before a probe can be released
+    // behind the maker's back.
+    CMAPtag probe{};
+    ASSERT_EQ(UTCreateMap(&probe, &toDos), TRXERR_OK);
+    ASSERT_EQ(UTReleaseMap(&probe), TRXERR_OK);
+    CMAPtag kept = probe;
+    kept.words[0] -= 1;
+    kept.words[2] = ~kept.words[0];
+    ASSERT_EQ(UTReleaseMap(&kept), TRXERR_OK);
+    maker.getMap(toDos);
+    EXPECT_EQ(live(), 1);
+
+    expectFailure([&] { maker.releaseMaps(); }, TRXERR_BADPARAM,
+                  "REQUIRE_1: err == TRXERR_OK\n\tFile: CUTChMap  ln(136)");
+    EXPECT_EQ(live(), 0);
+    maker.releaseMaps(); // the failed map is not tried again
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "model/StringUtil.h"
 #include "model/CharacterSets.h"
 
-#include "chunker/UTCharMap.h"
-#include "host/CharacterMapServices.h"
+#include "core/ExportContext.h"
 
 #include <gtest/gtest.h>
 
@@ -62,13 +61,7 @@ Runs cut(const std::u16string& text, uint32_t wideDefault = 0, bool withMultibyt
     return result;
 }
 
-// Each cut makes one map and gives it back.
-class WideStringCutting : public ::testing::Test {
-protected:
-    void TearDown() override { EXPECT_LE(trxhost::liveCharacterMapCount(), 1u); }
-};
-
-TEST_F(WideStringCutting, EachRunHoldsTheCharactersOfTheFirstSetThatHasThem)
+TEST(WideStringCutting, EachRunHoldsTheCharactersOfTheFirstSetThatHasThem)
 {
     EXPECT_EQ(cut(u"Hello, wörld €"), (Runs{{kCharSetCp1252, "Hello, w\xF6rld \x80"}}));
     // Ł is in 1250; ╬ first in 850; α in 437; Cyrillic in none, so the
@@ -83,14 +76,14 @@ TEST_F(WideStringCutting, EachRunHoldsTheCharactersOfTheFirstSetThatHasThem)
     EXPECT_EQ(cut(u"é", kCharSetCp850), (Runs{{kCharSetCp850, "\x82"}}));
 }
 
-TEST_F(WideStringCutting, JapaneseGoesToTheMultibyteDefaultOnlyWhenAllowed)
+TEST(WideStringCutting, JapaneseGoesToTheMultibyteDefaultOnlyWhenAllowed)
 {
     const std::u16string text = u"A\x3042\x65E5\xFF71";
     EXPECT_EQ(cut(text, kCharSetCp932), (Runs{{kCharSetCp1252, "A"}, {kCharSetCp932, "\x82\xA0\x93\xFA\xB1"}}));
     EXPECT_EQ(cut(text, kCharSetCp932, false), (Runs{{kCharSetCp1252, "A"}, {kCharSetLastResort, "???"}}));
 }
 
-TEST_F(WideStringCutting, OnlyNonEmptyWideStringsAreCut)
+TEST(WideStringCutting, OnlyNonEmptyWideStringsAreCut)
 {
     EXPECT_TRUE(cut(u"").empty());
     std::list<CCharacterString> runs;
@@ -98,7 +91,7 @@ TEST_F(WideStringCutting, OnlyNonEmptyWideStringsAreCut)
     EXPECT_TRUE(runs.empty());
 }
 
-TEST_F(WideStringCutting, ARunStopsAtTheFirstCharacterOfAnotherSet)
+TEST(WideStringCutting, ARunStopsAtTheFirstCharacterOfAnotherSet)
 {
     const std::u16string text = u"ab\x3042"
                                 u"c";
@@ -109,7 +102,7 @@ TEST_F(WideStringCutting, ARunStopsAtTheFirstCharacterOfAnotherSet)
     request.targetCount = 2;
     request.targetCharSets[0] = kCharSetCp1252;
     request.targetCharSets[1] = kCharSetLastResort;
-    CScopedCharMap map(request);
+    CCharacterMap& map = CExportContext::current().characterMapper().getMap(request);
 
     uint32_t position = 2; // the byte offset of "b"
     CCharacterString run;
@@ -119,7 +112,6 @@ TEST_F(WideStringCutting, ARunStopsAtTheFirstCharacterOfAnotherSet)
     CStringUtil::mapRunOfOneCharSetToChrStr(map, string, position, run);
     EXPECT_EQ(position, 6u);
     EXPECT_EQ(run.getCharacterSet(), kCharSetLastResort);
-    map.release();
 }
 
 } // namespace
