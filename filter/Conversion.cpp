@@ -71,6 +71,7 @@ unsigned CConversion::run(EbrToConvert toConvert)
     CXlatorManager translators;
     translators.initialize(m_nodeFactory.getINodeRegistrar());
     m_reader->read(toConvert);
+    m_writer->flush();
     return 0;
 }
 

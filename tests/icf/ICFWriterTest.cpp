@@ -16,9 +16,9 @@ class ICFWriterTest : public ICFOutputFixture {
 protected:
     std::string written(const std::function<void(CICFWriter&)>& write)
     {
-        stream.bytes.clear();
+        output().clear();
         write(writer);
-        return stream.bytes;
+        return output();
     }
 
     // The message of the ExICFWriter that `write` raises, or "" if none.
@@ -68,24 +68,45 @@ TEST_F(ICFWriterTest, OutputStaysSuppressedUntilEveryDisableIsUndone)
     EXPECT_EQ(written([](CICFWriter& w) { w.writeByte('b'); }), "b");
 }
 
-TEST_F(ICFWriterTest, AShortWriteNamesTheRoutineThatFailed)
+TEST_F(ICFWriterTest, BytesReachTheStreamInRunsOfAtMostABuffer)
 {
+    const std::string held(CICFWriter::kBufferSize - 1, 'a');
+    const std::string large(CICFWriter::kBufferSize + 1, 'c');
+    stream.writes = 0;
+    writer.writeByteArray(held.size(), reinterpret_cast<const unsigned char*>(held.data()));
+    writer.writeByte('b');
+    EXPECT_EQ(stream.writes, 0u) << "a full buffer is still held";
+    writer.writeByte('b');
+    EXPECT_EQ(stream.bytes, held + "b");
+    writer.writeByteArray(large.size(), reinterpret_cast<const unsigned char*>(large.data()));
+    EXPECT_EQ(stream.bytes, held + "bb" + large) << "the held byte first, then the large run directly";
+    EXPECT_EQ(stream.writes, 3u);
+}
+
+TEST_F(ICFWriterTest, AShortWriteNamesTheRoutineWhoseBytesOverflowedTheBuffer)
+{
+    const std::string full(CICFWriter::kBufferSize, 'x');
+    const auto fill = [&](CICFWriter& w) {
+        w.writeByteArray(full.size(), reinterpret_cast<const unsigned char*>(full.data()));
+    };
     stream.acceptedPerWrite = 0;
+    EXPECT_EQ(failure([&](CICFWriter& w) { fill(w); }), "");
     EXPECT_EQ(failure([](CICFWriter& w) { w.writeByte('a'); }), "REQUIRE: bytesWritten == 1\n\tFile: WICF  ln(243)");
-
-    stream.acceptedPerWrite = 2;
-    const unsigned char bytes[] = {1, 2, 3};
-    EXPECT_EQ(failure([&](CICFWriter& w) { w.writeByteArray(3, bytes); }),
-              "REQUIRE: bytesWritten == dwByteCount\n\tFile: WICF  ln(224)");
-    EXPECT_EQ(failure([](CICFWriter& w) { w.writeAsciiDecimal(12345); }),
+    EXPECT_EQ(failure([&](CICFWriter& w) {
+                  fill(w);
+                  w.writeAsciiDecimal(12345);
+              }),
               "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(169)");
-    EXPECT_EQ(failure([](CICFWriter& w) { w.writeAsciiHexadecimal(0x1234, 2, 2); }),
+    EXPECT_EQ(failure([&](CICFWriter& w) {
+                  fill(w);
+                  w.writeAsciiHexByteArray(1, reinterpret_cast<const unsigned char*>("a"));
+              }),
               "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(188)");
-    EXPECT_EQ(failure([](CICFWriter& w) { w.writeAsciiDecimal(-1L); }), ""); // two bytes fit
-
-    stream.acceptedPerWrite = 1;
-    EXPECT_EQ(failure([&](CICFWriter& w) { w.writeAsciiHexByteArray(3, bytes); }),
-              "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(188)");
+    EXPECT_EQ(failure([&](CICFWriter& w) { fill(w); }), "") << "a failed run is not handed on again";
+    EXPECT_EQ(failure([](CICFWriter& w) { w.flush(); }), "REQUIRE: bytesWritten == dwByteCount\n\tFile: WICF  ln(224)");
+    EXPECT_EQ(failure([&](CICFWriter& w) { w.writeByteArray(full.size() + 1, reinterpret_cast<const unsigned char*>(full.c_str())); }),
+              "REQUIRE: bytesWritten == dwByteCount\n\tFile: WICF  ln(224)");
+    EXPECT_EQ(stream.bytes, "");
 }
 
 TEST(ICFWriterOptions, NeverConvertListSkipsZeroEntriesAndAccumulates)

@@ -170,7 +170,7 @@ protected:
     std::string output()
     {
         std::string bytes;
-        bytes.swap(stream.bytes);
+        bytes.swap(ICFOutputFixture::output());
         return bytes;
     }
 
