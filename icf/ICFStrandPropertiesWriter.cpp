@@ -6,10 +6,12 @@
 #include "icf/ICFParameter.h"
 #include "icf/ICFShading.h"
 #include "icf/ICFVocabulary.h"
+#include "icf/ICFWriter.h"
 #include "model/FontDefinition.h"
 #include "model/StrandProperties.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -220,14 +222,27 @@ void CICFStrandPropertiesWriter::writeFont(EPropertiesState state)
         return;
     auto classify = [](const SFont& font) { return font.isComplete() ? kOnOffOn : kOnOffUndefined; };
     writeProperty(state, read, classify, kEqual, [this](EOnOffType, const SFont& font) {
-        CCharacterString name;
+        CICFWriter* writer = getWriter();
         CICFCommandWriter command;
-        command.initialize(getWriter(), kCmdFont);
+        command.initialize(writer, kCmdFont);
         for (uint32_t value : {kFontIdTag, font.font->getID(), kFontIdTag, font.font->getID(), font.size})
             command.writeParameter(CICFDecimalParameter(value));
-        command.writeParameter(CICFStringParameter(font.font->getName(name)));
+        // A command swallowed whole needs no name (and would render none).
+        if (writer && writer->isOutputEnabled())
+            command.writeRenderedParameter(writtenFontName(*font.font));
         command.done();
     });
+}
+
+const std::string& CICFStrandPropertiesWriter::writtenFontName(CFontDefinition& font)
+{
+    const auto found = m_fontNames.find(&font);
+    if (found != m_fontNames.end())
+        return found->second.bytes;
+    CCharacterString name;
+    SWrittenFontName written{{}, getWriter()->render(CICFStringParameter(font.getName(name)))};
+    written.font.reset(&font);
+    return m_fontNames.emplace(&font, std::move(written)).first->second.bytes;
 }
 
 void CICFStrandPropertiesWriter::writeCharacterWidthAdjustment(EPropertiesState state)

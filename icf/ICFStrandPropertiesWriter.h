@@ -9,9 +9,13 @@
 
 #include "icf/ICFPropertiesWriter.h"
 #include "icf/ICFStrandPropertiesStatus.h"
+#include "model/CountedReference.h"
+#include "model/FontDefinition.h"
 #include "model/StrandFlags.h"
 
 #include <cstdint>
+#include <map>
+#include <string>
 
 class IStrandProperties;
 
@@ -88,6 +92,15 @@ private:
     void writeRecorded(EPropertiesState state, Toggle toggle, Read read, Classify classify, Same same, Emit emit);
     void writeFlagCommands(EPropertiesState state, EStrandFlag flag);
     bool closeOpenScripting();
+    // The font's name as "SPF" writes it, rendered on the font's first "SPF".
+    const std::string& writtenFontName(CFontDefinition& font);
+
+    // The rendered name of each font written so far. An entry holds a
+    // reference to its font, so that no other font can take its address.
+    struct SWrittenFontName {
+        TCountedReference<CFontDefinition> font;
+        std::string bytes;
+    };
 
     CICFStrandPropertiesStatus m_status;
     IStrandProperties* m_base = nullptr;       // the comparison base, not owned
@@ -96,4 +109,5 @@ private:
     IStrandProperties* m_paragraphStyle = nullptr;
     IStrandProperties* m_styleBase = nullptr;
     EStrandPropertiesTarget m_target = kStrandPropertiesTargetStrand;
+    std::map<const CFontDefinition*, SWrittenFontName> m_fontNames;
 };
