@@ -64,8 +64,7 @@ public:
     // are disabled.
     void writeNoParamCmd(CICFWriter* writer, std::string_view name);
     // Writes the whole command `name` with one decimal parameter per value.
-    static void writeDecimalCmd(CICFWriter* writer, std::string_view name,
-                                std::initializer_list<SDecimalValue> values);
+    static void writeDecimalCmd(CICFWriter* writer, std::string_view name, std::initializer_list<SDecimalValue> values);
     // The same on the writer this one already has.
     void writeNoParamCmd(std::string_view name);
     bool isDone() const { return !m_open; }

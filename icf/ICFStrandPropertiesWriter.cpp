@@ -328,8 +328,10 @@ void CICFStrandPropertiesWriter::writeBorders(EPropertiesState state)
         [](const IStrandProperties& p) {
             return CICFBorders(readValue<CRectangularBorders>(p, &IStrandProperties::getBorders));
         },
-        [](CICFBorders borders) { return onOff(!borders.areAllBordersOff()); }, kEqual,
-        [this](EOnOffType out, CICFBorders borders) { borders.writePBC(getWriter(), out, kBorderClientStrand); });
+        [](const CICFBorders& borders) { return onOff(!borders.areAllBordersOff()); }, kEqual,
+        [this](EOnOffType out, const CICFBorders& borders) {
+            borders.writePBC(getWriter(), out, kBorderClientStrand);
+        });
 }
 
 // Closes an open superscript and subscript; true when something was open.

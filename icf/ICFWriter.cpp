@@ -195,7 +195,8 @@ void CICFWriter::writeAsciiDecimal(unsigned long value)
 void CICFWriter::writeAsciiHexadecimal(unsigned long value, unsigned char minBytes, unsigned char maxBytes)
 {
     char digits[CStringUtil::kMaxHexDigits];
-    const size_t count = CStringUtil::convertDecimalToHexAscii(static_cast<uint32_t>(value), digits, minBytes, maxBytes);
+    const size_t count =
+        CStringUtil::convertDecimalToHexAscii(static_cast<uint32_t>(value), digits, minBytes, maxBytes);
     put(count, digits, kHexadecimalWriteFailed);
 }
 

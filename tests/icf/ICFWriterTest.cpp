@@ -21,6 +21,11 @@ protected:
         return output();
     }
 
+    void writeBytes(const std::string& bytes)
+    {
+        writer.writeByteArray(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data()));
+    }
+
     // The message of the ExICFWriter that `write` raises, or "" if none.
     std::string failure(const std::function<void(CICFWriter&)>& write)
     {
@@ -73,12 +78,12 @@ TEST_F(ICFWriterTest, BytesReachTheStreamInRunsOfAtMostABuffer)
     const std::string held(CICFWriter::kBufferSize - 1, 'a');
     const std::string large(CICFWriter::kBufferSize + 1, 'c');
     stream.writes = 0;
-    writer.writeByteArray(held.size(), reinterpret_cast<const unsigned char*>(held.data()));
+    writeBytes(held);
     writer.writeByte('b');
     EXPECT_EQ(stream.writes, 0u) << "a full buffer is still held";
     writer.writeByte('b');
     EXPECT_EQ(stream.bytes, held + "b");
-    writer.writeByteArray(large.size(), reinterpret_cast<const unsigned char*>(large.data()));
+    writeBytes(large);
     EXPECT_EQ(stream.bytes, held + "bb" + large) << "the held byte first, then the large run directly";
     EXPECT_EQ(stream.writes, 3u);
 }
@@ -86,11 +91,9 @@ TEST_F(ICFWriterTest, BytesReachTheStreamInRunsOfAtMostABuffer)
 TEST_F(ICFWriterTest, AShortWriteNamesTheRoutineWhoseBytesOverflowedTheBuffer)
 {
     const std::string full(CICFWriter::kBufferSize, 'x');
-    const auto fill = [&](CICFWriter& w) {
-        w.writeByteArray(full.size(), reinterpret_cast<const unsigned char*>(full.data()));
-    };
+    const auto fill = [&](CICFWriter&) { writeBytes(full); };
     stream.acceptedPerWrite = 0;
-    EXPECT_EQ(failure([&](CICFWriter& w) { fill(w); }), "");
+    EXPECT_EQ(failure(fill), "");
     EXPECT_EQ(failure([](CICFWriter& w) { w.writeByte('a'); }), "REQUIRE: bytesWritten == 1\n\tFile: WICF  ln(243)");
     EXPECT_EQ(failure([&](CICFWriter& w) {
                   fill(w);
@@ -102,10 +105,10 @@ TEST_F(ICFWriterTest, AShortWriteNamesTheRoutineWhoseBytesOverflowedTheBuffer)
                   w.writeAsciiHexByteArray(1, reinterpret_cast<const unsigned char*>("a"));
               }),
               "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(188)");
-    EXPECT_EQ(failure([&](CICFWriter& w) { fill(w); }), "") << "a failed run is not handed on again";
-    EXPECT_EQ(failure([](CICFWriter& w) { w.flush(); }), "REQUIRE: bytesWritten == dwByteCount\n\tFile: WICF  ln(224)");
-    EXPECT_EQ(failure([&](CICFWriter& w) { w.writeByteArray(full.size() + 1, reinterpret_cast<const unsigned char*>(full.c_str())); }),
-              "REQUIRE: bytesWritten == dwByteCount\n\tFile: WICF  ln(224)");
+    EXPECT_EQ(failure(fill), "") << "the failed run is not held again";
+    const std::string byteArrayFailed = "REQUIRE: bytesWritten == dwByteCount\n\tFile: WICF  ln(224)";
+    EXPECT_EQ(failure([](CICFWriter& w) { w.flush(); }), byteArrayFailed);
+    EXPECT_EQ(failure([&](CICFWriter&) { writeBytes(full + "x"); }), byteArrayFailed);
     EXPECT_EQ(stream.bytes, "");
 }
 
