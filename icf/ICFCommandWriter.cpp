@@ -45,14 +45,6 @@ void CICFCommandWriter::writeParameter(const CICFParameter& parameter)
     m_writer->writeByte(kICFParameterEnd);
 }
 
-void CICFCommandWriter::writeRenderedParameter(const std::string& bytes)
-{
-    if (!m_writer || !m_open)
-        return;
-    m_writer->writeByteArray(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data()));
-    m_writer->writeByte(kICFParameterEnd);
-}
-
 CICFCommandWriter* CICFCommandWriter::nestICFCommandWriter()
 {
     if (!m_open)

@@ -47,9 +47,6 @@ public:
     // Writes the parameter and the parameter end; nothing unless a command
     // is open.
     void writeParameter(const CICFParameter& parameter);
-    // Writes the bytes a parameter rendered earlier (CICFWriter::render) and
-    // the parameter end; nothing unless a command is open.
-    void writeRenderedParameter(const std::string& bytes);
     // The writer for commands inside the open one, made on first use; a
     // command it still has open is finished first. Without an open command
     // the existing nested writer, if any, is returned untouched; null if

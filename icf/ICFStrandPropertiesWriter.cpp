@@ -2,6 +2,7 @@
 
 #include "icf/ICFBorders.h"
 #include "icf/ICFColor.h"
+#include "icf/ICFCommand.h"
 #include "icf/ICFCommandWriter.h"
 #include "icf/ICFParameter.h"
 #include "icf/ICFShading.h"
@@ -222,27 +223,30 @@ void CICFStrandPropertiesWriter::writeFont(EPropertiesState state)
         return;
     auto classify = [](const SFont& font) { return font.isComplete() ? kOnOffOn : kOnOffUndefined; };
     writeProperty(state, read, classify, kEqual, [this](EOnOffType, const SFont& font) {
+        // The same bytes as a command writer would write: none while output
+        // or command writers are disabled.
         CICFWriter* writer = getWriter();
-        CICFCommandWriter command;
-        command.initialize(writer, kCmdFont);
-        for (uint32_t value : {kFontIdTag, font.font->getID(), kFontIdTag, font.font->getID(), font.size})
-            command.writeParameter(CICFDecimalParameter(value));
-        // A command swallowed whole needs no name (and would render none).
-        if (writer && writer->isOutputEnabled())
-            command.writeRenderedParameter(writtenFontName(*font.font));
-        command.done();
+        if (!writer || !writer->isOutputEnabled() || !CICFCommandWriter::isEnabled())
+            return;
+        const std::string& command = fontCommand(*font.font, font.size);
+        writer->writeByteArray(command.size(), reinterpret_cast<const unsigned char*>(command.data()));
     });
 }
 
-const std::string& CICFStrandPropertiesWriter::writtenFontName(CFontDefinition& font)
+const std::string& CICFStrandPropertiesWriter::fontCommand(CFontDefinition& font, uint32_t size)
 {
-    const auto found = m_fontNames.find(&font);
-    if (found != m_fontNames.end())
+    const auto key = std::make_pair(&font, size);
+    const auto found = m_fontCommands.find(key);
+    if (found != m_fontCommands.end())
         return found->second.bytes;
+    CICFCommand command(kCmdFont);
+    for (uint32_t value : {kFontIdTag, font.getID(), kFontIdTag, font.getID(), size})
+        command.addParameter(CICFDecimalParameter(value));
     CCharacterString name;
-    SWrittenFontName written{{}, getWriter()->render(CICFStringParameter(font.getName(name)))};
-    written.font.reset(&font);
-    return m_fontNames.emplace(&font, std::move(written)).first->second.bytes;
+    command.addParameter(CICFStringParameter(font.getName(name)));
+    SFontCommand rendered{{}, getWriter()->render(command)};
+    rendered.font.reset(&font);
+    return m_fontCommands.emplace(key, std::move(rendered)).first->second.bytes;
 }
 
 void CICFStrandPropertiesWriter::writeCharacterWidthAdjustment(EPropertiesState state)

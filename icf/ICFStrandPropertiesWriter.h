@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 
 class IStrandProperties;
 
@@ -92,12 +93,13 @@ private:
     void writeRecorded(EPropertiesState state, Toggle toggle, Read read, Classify classify, Same same, Emit emit);
     void writeFlagCommands(EPropertiesState state, EStrandFlag flag);
     bool closeOpenScripting();
-    // The font's name as "SPF" writes it, rendered on the font's first "SPF".
-    const std::string& writtenFontName(CFontDefinition& font);
+    // The "SPF" command of a font in a size, rendered on its first use (the
+    // id and name of a font definition do not change once it is made).
+    const std::string& fontCommand(CFontDefinition& font, uint32_t size);
 
-    // The rendered name of each font written so far. An entry holds a
-    // reference to its font, so that no other font can take its address.
-    struct SWrittenFontName {
+    // A rendered "SPF" command. It holds a reference to its font, so that no
+    // other font can take the font's address.
+    struct SFontCommand {
         TCountedReference<CFontDefinition> font;
         std::string bytes;
     };
@@ -109,5 +111,6 @@ private:
     IStrandProperties* m_paragraphStyle = nullptr;
     IStrandProperties* m_styleBase = nullptr;
     EStrandPropertiesTarget m_target = kStrandPropertiesTargetStrand;
-    std::map<const CFontDefinition*, SWrittenFontName> m_fontNames;
+    // By font and size.
+    std::map<std::pair<const CFontDefinition*, uint32_t>, SFontCommand> m_fontCommands;
 };

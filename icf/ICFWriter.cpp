@@ -4,6 +4,7 @@
 #include "core/Stream.h"
 #include "icf/ChunkerToICFGraphicData.h"
 #include "icf/ICFBookmarkNodeWriters.h"
+#include "icf/ICFCommand.h"
 #include "icf/ICFDocumentNodeWriter.h"
 #include "icf/ICFFieldNodeWriters.h"
 #include "icf/ICFFontTableNodeWriter.h"
@@ -15,7 +16,6 @@
 #include "icf/ICFNodeWriterCreator.h"
 #include "icf/ICFNoteNodeWriters.h"
 #include "icf/ICFParagraphNodeWriter.h"
-#include "icf/ICFParameter.h"
 #include "icf/ICFReferenceNodeWriters.h"
 #include "icf/ICFSectionNodeWriter.h"
 #include "icf/ICFSpecialCharNodeWriters.h"
@@ -213,7 +213,7 @@ void CICFWriter::flush()
     flushBuffer(kByteArrayWriteFailed);
 }
 
-std::string CICFWriter::render(const CICFParameter& parameter)
+std::string CICFWriter::render(const CICFCommand& command)
 {
     std::string bytes;
     // Puts the outer rendering (or the output) back, also when writing throws.
@@ -222,7 +222,7 @@ std::string CICFWriter::render(const CICFParameter& parameter)
         std::string* outer;
         ~SRestore() { target = outer; }
     } restore{m_rendering, std::exchange(m_rendering, &bytes)};
-    parameter.write(this);
+    command.write(this);
     return bytes;
 }
 

@@ -18,7 +18,7 @@
 #include <list>
 #include <string>
 
-class CICFParameter;
+class CICFCommand;
 
 class CICFWriter : public IbrICFWriterOptions, public CWriter {
 public:
@@ -81,9 +81,9 @@ public:
     // ExICFWriter as writeByteArray does. A run ends with it, so that the
     // stream holds the whole output before anything else reaches its file.
     void flush() override;
-    // The bytes that `parameter` writes while output is enabled, returned
-    // instead of written.
-    std::string render(const CICFParameter& parameter);
+    // The bytes that `command` writes while output and command writers are
+    // enabled, returned instead of written.
+    std::string render(const CICFCommand& command);
 
     // Output suppression is counted: each disableOutput needs its
     // enableOutput. The command layer swallows whole commands with it.
