@@ -110,6 +110,7 @@ private:
     // short write of the stream that this causes raises ExICFWriter with
     // `failure`.
     void put(unsigned long count, const void* bytes, const char* failure);
+    // Appends to the buffer, which has room for the bytes.
     void hold(unsigned long count, const void* bytes);
     // Empties the buffer into the stream.
     void flushBuffer(const char* failure);
