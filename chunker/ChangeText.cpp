@@ -10,9 +10,14 @@
 #include "model/NodeFactory.h"
 #include "model/PendingNode.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
+
+// Runs of up to this many units are read into a buffer on the stack; only
+// longer ones take one from the heap.
+constexpr uint32_t kStackRunUnits = 256;
 
 // The `count` units from `firstUnit` on of `list`, in the paragraph's
 // character sets.
@@ -21,11 +26,18 @@ CCharacterString readUnits(CChunkerList& list, uint32_t firstUnit, uint32_t coun
     list.moveToElementById(firstUnit);
     // One unit more than asked, so that an empty run still hands the host a
     // buffer.
-    std::vector<uint16_t> buffer(size_t{count} + 1, 0);
-    list.getNextElements(count, buffer.data());
+    uint16_t stackBuffer[kStackRunUnits + 1];
+    std::vector<uint16_t> heapBuffer;
+    uint16_t* buffer = stackBuffer;
+    if (count > kStackRunUnits) {
+        heapBuffer.resize(size_t{count} + 1);
+        buffer = heapBuffer.data();
+    }
+    std::fill_n(buffer, size_t{count} + 1, 0);
+    list.getNextElements(count, buffer);
 
     CCharacterString text;
-    text.setString(buffer.data(), count, paragraph.getCharset());
+    text.setString(buffer, count, paragraph.getCharset());
     text.setWideStringDefaultCharacterSet(paragraph.getWideStringDefaultCharacterSet());
     return text;
 }

@@ -47,6 +47,9 @@ class CWriter : public IbrWriter {
 public:
     virtual unsigned initialize(IbrStream* stream, INodeRegistrar* registrar) = 0;
     virtual IbrWriterOptions* getOptions() = 0;
+    // Hands the stream whatever output the writer still holds; called when
+    // the reader is through.
+    virtual void flush() = 0;
     void setStream(IbrStream* stream) { m_stream = stream; }
     IbrStream* getStream() const { return m_stream; }
 

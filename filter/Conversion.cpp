@@ -71,6 +71,7 @@ unsigned CConversion::run(EbrToConvert toConvert)
     CXlatorManager translators;
     translators.initialize(m_nodeFactory.getINodeRegistrar());
     m_reader->read(toConvert);
+    m_writer->flush();
     // The export has ended: the character maps it kept go back to the host,
     // and one the host cannot take back fails the export.
     m_context.characterMapper().releaseMaps();

@@ -16,14 +16,14 @@ CICFCommandWriter::~CICFCommandWriter()
     }
 }
 
-void CICFCommandWriter::initialize(CICFWriter* writer, const std::string& name)
+void CICFCommandWriter::initialize(CICFWriter* writer, std::string_view name)
 {
     done();
     m_writer = writer;
     restart(name);
 }
 
-void CICFCommandWriter::restart(const std::string& name)
+void CICFCommandWriter::restart(std::string_view name)
 {
     if (!m_writer)
         return;
@@ -64,7 +64,7 @@ void CICFCommandWriter::done()
     endSuppression();
 }
 
-void CICFCommandWriter::writeNoParamCmd(CICFWriter* writer, const std::string& name)
+void CICFCommandWriter::writeNoParamCmd(CICFWriter* writer, std::string_view name)
 {
     if (!isEnabled())
         return;
@@ -72,7 +72,7 @@ void CICFCommandWriter::writeNoParamCmd(CICFWriter* writer, const std::string& n
     done();
 }
 
-void CICFCommandWriter::writeDecimalCmd(CICFWriter* writer, const std::string& name,
+void CICFCommandWriter::writeDecimalCmd(CICFWriter* writer, std::string_view name,
                                         std::initializer_list<SDecimalValue> values)
 {
     CICFCommandWriter command;
@@ -82,7 +82,7 @@ void CICFCommandWriter::writeDecimalCmd(CICFWriter* writer, const std::string& n
     command.done();
 }
 
-void CICFCommandWriter::writeNoParamCmd(const std::string& name)
+void CICFCommandWriter::writeNoParamCmd(std::string_view name)
 {
     initialize(m_writer, name);
     done();

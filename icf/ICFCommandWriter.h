@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class CICFParameter;
 class CICFWriter;
@@ -38,11 +39,11 @@ public:
 
     // Finishes whatever this writer had open, then begins the command
     // `name` on `writer` (as restart does).
-    void initialize(CICFWriter* writer, const std::string& name);
+    void initialize(CICFWriter* writer, std::string_view name);
     // Finishes an open command and begins `name` on the same writer. While
     // command writers are disabled, it suppresses the writer's output until
     // done() instead.
-    void restart(const std::string& name);
+    void restart(std::string_view name);
     // Writes the parameter and the parameter end; nothing unless a command
     // is open.
     void writeParameter(const CICFParameter& parameter);
@@ -58,12 +59,11 @@ public:
     void done();
     // A command without parameters; nothing at all while command writers
     // are disabled.
-    void writeNoParamCmd(CICFWriter* writer, const std::string& name);
+    void writeNoParamCmd(CICFWriter* writer, std::string_view name);
     // Writes the whole command `name` with one decimal parameter per value.
-    static void writeDecimalCmd(CICFWriter* writer, const std::string& name,
-                                std::initializer_list<SDecimalValue> values);
+    static void writeDecimalCmd(CICFWriter* writer, std::string_view name, std::initializer_list<SDecimalValue> values);
     // The same on the writer this one already has.
-    void writeNoParamCmd(const std::string& name);
+    void writeNoParamCmd(std::string_view name);
     bool isDone() const { return !m_open; }
 
     static void disable();

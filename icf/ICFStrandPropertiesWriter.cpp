@@ -2,14 +2,17 @@
 
 #include "icf/ICFBorders.h"
 #include "icf/ICFColor.h"
+#include "icf/ICFCommand.h"
 #include "icf/ICFCommandWriter.h"
 #include "icf/ICFParameter.h"
 #include "icf/ICFShading.h"
 #include "icf/ICFVocabulary.h"
+#include "icf/ICFWriter.h"
 #include "model/FontDefinition.h"
 #include "model/StrandProperties.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -220,14 +223,30 @@ void CICFStrandPropertiesWriter::writeFont(EPropertiesState state)
         return;
     auto classify = [](const SFont& font) { return font.isComplete() ? kOnOffOn : kOnOffUndefined; };
     writeProperty(state, read, classify, kEqual, [this](EOnOffType, const SFont& font) {
-        CCharacterString name;
-        CICFCommandWriter command;
-        command.initialize(getWriter(), kCmdFont);
-        for (uint32_t value : {kFontIdTag, font.font->getID(), kFontIdTag, font.font->getID(), font.size})
-            command.writeParameter(CICFDecimalParameter(value));
-        command.writeParameter(CICFStringParameter(font.font->getName(name)));
-        command.done();
+        // The same bytes as a command writer would write: none while output
+        // or command writers are disabled.
+        CICFWriter* writer = getWriter();
+        if (!writer || !writer->isOutputEnabled() || !CICFCommandWriter::isEnabled())
+            return;
+        const std::string& command = fontCommand(*font.font, font.size);
+        writer->writeByteArray(command.size(), reinterpret_cast<const unsigned char*>(command.data()));
     });
+}
+
+const std::string& CICFStrandPropertiesWriter::fontCommand(CFontDefinition& font, uint32_t size)
+{
+    const auto key = std::make_pair(&font, size);
+    const auto found = m_fontCommands.find(key);
+    if (found != m_fontCommands.end())
+        return found->second.bytes;
+    CICFCommand command(kCmdFont);
+    for (uint32_t value : {kFontIdTag, font.getID(), kFontIdTag, font.getID(), size})
+        command.addParameter(CICFDecimalParameter(value));
+    CCharacterString name;
+    command.addParameter(CICFStringParameter(font.getName(name)));
+    SFontCommand rendered{{}, getWriter()->render(command)};
+    rendered.font.reset(&font);
+    return m_fontCommands.emplace(key, std::move(rendered)).first->second.bytes;
 }
 
 void CICFStrandPropertiesWriter::writeCharacterWidthAdjustment(EPropertiesState state)
@@ -313,8 +332,10 @@ void CICFStrandPropertiesWriter::writeBorders(EPropertiesState state)
         [](const IStrandProperties& p) {
             return CICFBorders(readValue<CRectangularBorders>(p, &IStrandProperties::getBorders));
         },
-        [](CICFBorders borders) { return onOff(!borders.areAllBordersOff()); }, kEqual,
-        [this](EOnOffType out, CICFBorders borders) { borders.writePBC(getWriter(), out, kBorderClientStrand); });
+        [](const CICFBorders& borders) { return onOff(!borders.areAllBordersOff()); }, kEqual,
+        [this](EOnOffType out, const CICFBorders& borders) {
+            borders.writePBC(getWriter(), out, kBorderClientStrand);
+        });
 }
 
 // Closes an open superscript and subscript; true when something was open.

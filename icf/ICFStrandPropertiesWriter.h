@@ -9,9 +9,14 @@
 
 #include "icf/ICFPropertiesWriter.h"
 #include "icf/ICFStrandPropertiesStatus.h"
+#include "model/CountedReference.h"
+#include "model/FontDefinition.h"
 #include "model/StrandFlags.h"
 
 #include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
 
 class IStrandProperties;
 
@@ -88,6 +93,16 @@ private:
     void writeRecorded(EPropertiesState state, Toggle toggle, Read read, Classify classify, Same same, Emit emit);
     void writeFlagCommands(EPropertiesState state, EStrandFlag flag);
     bool closeOpenScripting();
+    // The "SPF" command of a font in a size, rendered on its first use (the
+    // id and name of a font definition do not change once it is made).
+    const std::string& fontCommand(CFontDefinition& font, uint32_t size);
+
+    // A rendered "SPF" command. It holds a reference to its font, so that no
+    // other font can take the font's address.
+    struct SFontCommand {
+        TCountedReference<CFontDefinition> font;
+        std::string bytes;
+    };
 
     CICFStrandPropertiesStatus m_status;
     IStrandProperties* m_base = nullptr;       // the comparison base, not owned
@@ -96,4 +111,6 @@ private:
     IStrandProperties* m_paragraphStyle = nullptr;
     IStrandProperties* m_styleBase = nullptr;
     EStrandPropertiesTarget m_target = kStrandPropertiesTargetStrand;
+    // By font and size.
+    std::map<std::pair<const CFontDefinition*, uint32_t>, SFontCommand> m_fontCommands;
 };

@@ -7,6 +7,7 @@
 #include "model/CharacterString.h"
 #include "model/StringUtil.h"
 
+#include <algorithm>
 #include <list>
 #include <string>
 
@@ -70,6 +71,12 @@ void writeControlCharacter(CICFWriter* writer, unsigned char byte)
     command.initialize(writer, kCmdHexCharacter);
     command.writeParameter(CICFHexParameter(byte));
     command.done();
+}
+
+// Whether the byte stands in the text as it is.
+bool isPrintable(unsigned char byte, short codePage)
+{
+    return codePage != kCodePageSymbol && byte >= kFirstPrintable && byte < kFirstHighByte;
 }
 
 void writeHexByte(CICFWriter* writer, unsigned char byte)
@@ -136,18 +143,22 @@ void CICFTextWriter::writeDoubleByteText(CICFWriter* writer, const std::string& 
     }
 }
 
+// Printable bytes go out a run at a time, each other byte as its command.
 void CICFTextWriter::writeSingleByteText(CICFWriter* writer, const std::string& bytes, short codePage)
 {
-    for (const char character : bytes) {
-        const auto byte = static_cast<unsigned char>(character);
-        if (byte == 0)
-            return;
-        if (codePage == kCodePageSymbol || byte >= kFirstHighByte)
-            writeExtendedCharacter(writer, codePage, byte);
-        else if (byte < kFirstPrintable)
-            writeControlCharacter(writer, byte);
-        else
-            writer->writeByte(byte);
+    const auto* const begin = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = begin + bytes.size();
+    for (const unsigned char* next = begin; next != end && *next != 0;) {
+        const unsigned char* const runEnd =
+            std::find_if_not(next, end, [codePage](unsigned char byte) { return isPrintable(byte, codePage); });
+        if (runEnd != next) {
+            writer->writeByteArray(static_cast<unsigned long>(runEnd - next), next);
+            next = runEnd;
+        } else if (codePage == kCodePageSymbol || *next >= kFirstHighByte) {
+            writeExtendedCharacter(writer, codePage, *next++);
+        } else {
+            writeControlCharacter(writer, *next++);
+        }
     }
 }
 

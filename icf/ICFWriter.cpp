@@ -4,6 +4,7 @@
 #include "core/Stream.h"
 #include "icf/ChunkerToICFGraphicData.h"
 #include "icf/ICFBookmarkNodeWriters.h"
+#include "icf/ICFCommand.h"
 #include "icf/ICFDocumentNodeWriter.h"
 #include "icf/ICFFieldNodeWriters.h"
 #include "icf/ICFFontTableNodeWriter.h"
@@ -26,8 +27,10 @@
 #include "icf/ICFTocBookmarkNodeWriters.h"
 #include "model/StringUtil.h"
 
+#include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -174,27 +177,27 @@ void CICFWriter::registerNodeWriters(INodeRegistrar* registrar)
 
 void CICFWriter::writeByte(unsigned char byte)
 {
-    writeToStream(1, &byte, kByteWriteFailed);
+    put(1, &byte, kByteWriteFailed);
 }
 
 void CICFWriter::writeByteArray(unsigned long count, const unsigned char* bytes)
 {
     if (bytes)
-        writeToStream(count, bytes, kByteArrayWriteFailed);
+        put(count, bytes, kByteArrayWriteFailed);
 }
 
 void CICFWriter::writeAsciiDecimal(unsigned long value)
 {
-    std::string digits;
-    CStringUtil::convertDecimalToAscii(value, digits);
-    writeToStream(digits.size(), digits.data(), kDecimalWriteFailed);
+    char digits[CStringUtil::kMaxDecimalDigits];
+    put(CStringUtil::convertDecimalToAscii(value, digits), digits, kDecimalWriteFailed);
 }
 
 void CICFWriter::writeAsciiHexadecimal(unsigned long value, unsigned char minBytes, unsigned char maxBytes)
 {
-    std::string digits;
-    CStringUtil::convertDecimalToHexAscii(static_cast<uint32_t>(value), digits, minBytes, maxBytes);
-    writeToStream(digits.size(), digits.data(), kHexadecimalWriteFailed);
+    char digits[CStringUtil::kMaxHexDigits];
+    const size_t count =
+        CStringUtil::convertDecimalToHexAscii(static_cast<uint32_t>(value), digits, minBytes, maxBytes);
+    put(count, digits, kHexadecimalWriteFailed);
 }
 
 void CICFWriter::writeAsciiHexByteArray(unsigned long count, const unsigned char* bytes)
@@ -205,16 +208,67 @@ void CICFWriter::writeAsciiHexByteArray(unsigned long count, const unsigned char
         writeAsciiHexadecimal(bytes[i], 1, 1);
 }
 
+void CICFWriter::flush()
+{
+    flushBuffer(kByteArrayWriteFailed);
+}
+
+std::string CICFWriter::render(const CICFCommand& command)
+{
+    std::string bytes;
+    // Puts the outer rendering (or the output) back, also when writing throws.
+    struct SRestore {
+        std::string*& target;
+        std::string* outer;
+        ~SRestore() { target = outer; }
+    } restore{m_rendering, std::exchange(m_rendering, &bytes)};
+    command.write(this);
+    return bytes;
+}
+
 void CICFWriter::enableOutput()
 {
     if (m_disableCount > 0)
         --m_disableCount;
 }
 
+void CICFWriter::put(unsigned long count, const void* bytes, const char* failure)
+{
+    if (!isOutputEnabled() || count == 0)
+        return;
+    if (m_rendering) {
+        m_rendering->append(static_cast<const char*>(bytes), count);
+        return;
+    }
+    if (!getStream())
+        return;
+    if (m_held + count <= kBufferSize) {
+        hold(count, bytes);
+        return;
+    }
+    flushBuffer(failure);
+    if (count <= kBufferSize)
+        hold(count, bytes);
+    else
+        writeToStream(count, bytes, failure);
+}
+
+void CICFWriter::hold(unsigned long count, const void* bytes)
+{
+    std::memcpy(m_buffer + m_held, bytes, count);
+    m_held += count;
+}
+
+void CICFWriter::flushBuffer(const char* failure)
+{
+    // Emptied first: after a short write the bytes are not handed on twice.
+    writeToStream(std::exchange(m_held, 0), m_buffer, failure);
+}
+
 void CICFWriter::writeToStream(unsigned long count, const void* bytes, const char* failure)
 {
     IbrStream* stream = getStream();
-    if (!isOutputEnabled() || !stream || count == 0)
+    if (!stream || count == 0)
         return;
     unsigned written = 0;
     if (count <= kMaxStreamWrite)

@@ -2,7 +2,9 @@
 // writer options, registers the node writers with the node factory, and owns
 // the only routines that put bytes into the output: every ICF byte passes
 // through writeByte, writeByteArray, writeAsciiDecimal,
-// writeAsciiHexadecimal or writeAsciiHexByteArray.
+// writeAsciiHexadecimal or writeAsciiHexByteArray. The bytes collect in a
+// buffer that reaches the stream in runs, so that the stream is not called
+// once per byte of text or per part of a command.
 #pragma once
 
 #include "core/Writer.h"
@@ -11,11 +13,19 @@
 #include "icf/ICFReferenceMap.h"
 #include "icf/ICFStrandPropertiesWriter.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <list>
+#include <string>
+
+class CICFCommand;
 
 class CICFWriter : public IbrICFWriterOptions, public CWriter {
 public:
+    // Writes that fit beside the bytes held collect in the buffer; a write
+    // that does not makes the buffer go to the stream first, and one larger
+    // than the buffer then goes to the stream directly.
+    static constexpr std::size_t kBufferSize = 512;
     // The code page assumed when the host names none: Windows Western.
     static constexpr short kDefaultCodePage = 1252;
 
@@ -54,7 +64,7 @@ public:
 
     // Output. While output is disabled, or before a stream is set, nothing
     // is written. A stream that takes fewer bytes than it was handed raises
-    // ExICFWriter.
+    // ExICFWriter from the write that handed them on (naming its routine).
     void writeByte(unsigned char byte);
     // Nothing for a null array.
     void writeByteArray(unsigned long count, const unsigned char* bytes);
@@ -67,6 +77,13 @@ public:
     void writeAsciiHexadecimal(unsigned long value, unsigned char minBytes, unsigned char maxBytes);
     // Two hexadecimal digits per byte; nothing for a null array.
     void writeAsciiHexByteArray(unsigned long count, const unsigned char* bytes);
+    // Hands the buffered bytes to the stream; a short write raises
+    // ExICFWriter as writeByteArray does. A run ends with it, so that the
+    // stream holds the whole output before anything else reaches its file.
+    void flush() override;
+    // The bytes that `command` writes while output and command writers are
+    // enabled, returned instead of written.
+    std::string render(const CICFCommand& command);
 
     // Output suppression is counted: each disableOutput needs its
     // enableOutput. The command layer swallows whole commands with it.
@@ -89,6 +106,14 @@ public:
 
 private:
     void registerNodeWriters(INodeRegistrar* registrar);
+    // Takes `count` bytes into the output (or the rendering under way); a
+    // short write of the stream that this causes raises ExICFWriter with
+    // `failure`.
+    void put(unsigned long count, const void* bytes, const char* failure);
+    // Appends to the buffer, which has room for the bytes.
+    void hold(unsigned long count, const void* bytes);
+    // Empties the buffer into the stream.
+    void flushBuffer(const char* failure);
     // Hands `count` bytes to the stream in one write; a short write raises
     // ExICFWriter with `failure`.
     void writeToStream(unsigned long count, const void* bytes, const char* failure);
@@ -104,6 +129,9 @@ private:
     EbrGfxConversion m_referencedConversion = kGfxConversionSelected;
     IbrStream* m_referencedFileList = nullptr; // not owned
     int32_t m_disableCount = 0;
+    unsigned char m_buffer[kBufferSize];
+    std::size_t m_held = 0;
+    std::string* m_rendering = nullptr; // where render collects the bytes, not owned
     std::list<long> m_neverConvert;
     CICFStrandPropertiesWriter m_strandPropertiesWriter;
     CICFParagraphNumberTracking m_paragraphNumbers;

@@ -2,6 +2,7 @@
 
 #include "core/ExportContext.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -12,25 +13,28 @@ constexpr uint32_t kWideUnitSize = sizeof(uint16_t);
 
 } // namespace
 
-void CStringUtil::convertDecimalToAscii(unsigned long value, std::string& out)
+size_t CStringUtil::convertDecimalToAscii(unsigned long value, char* digits)
 {
-    out = std::to_string(static_cast<int32_t>(static_cast<uint32_t>(value)));
+    const auto signedValue = static_cast<int32_t>(static_cast<uint32_t>(value));
+    return static_cast<size_t>(std::to_chars(digits, digits + kMaxDecimalDigits, signedValue).ptr - digits);
 }
 
-void CStringUtil::convertDecimalToHexAscii(unsigned long value, std::string& out, unsigned char minBytes,
-                                           unsigned char maxBytes)
+size_t CStringUtil::convertDecimalToHexAscii(unsigned long value, char* digits, unsigned char minBytes,
+                                             unsigned char maxBytes)
 {
-    char digits[2 * sizeof value];
-    const auto result = std::to_chars(std::begin(digits), std::end(digits), value, kHexBase);
-    out.assign(digits, result.ptr);
+    char all[2 * sizeof value];
+    char* const end = std::to_chars(std::begin(all), std::end(all), value, kHexBase).ptr;
+    const auto count = static_cast<size_t>(end - all);
     const size_t minDigits = size_t{minBytes} * kHexDigitsPerByte;
-    if (out.size() < minDigits) {
-        out.insert(0, minDigits - out.size(), '0');
-        return;
+    if (count < minDigits) {
+        std::fill_n(digits, minDigits - count, '0');
+        std::copy(all, end, digits + (minDigits - count));
+        return minDigits;
     }
     const size_t maxDigits = minBytes < maxBytes ? size_t{maxBytes} * kHexDigitsPerByte : minDigits;
-    if (out.size() > maxDigits)
-        out.erase(0, out.size() - maxDigits);
+    const size_t kept = std::min(count, maxDigits);
+    std::copy(end - kept, end, digits);
+    return kept;
 }
 
 void CStringUtil::mapWideString(const CCharacterString& wide, std::list<CCharacterString>& runs, bool withMultibyte)

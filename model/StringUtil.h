@@ -5,20 +5,26 @@
 #include "core/CharacterMapping.h"
 #include "model/CharacterString.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <list>
 #include <string>
 
 class CStringUtil {
 public:
-    // The decimal digits of `value` read as a signed 32-bit number.
-    static void convertDecimalToAscii(unsigned long value, std::string& out);
-    // The lowercase hexadecimal digits of `value` without leading zeros,
-    // padded with "0" to 2 x minBytes digits; longer results keep only their
-    // low-order 2 x maxBytes digits (2 x minBytes when maxBytes is not the
-    // larger).
-    static void convertDecimalToHexAscii(unsigned long value, std::string& out, unsigned char minBytes,
-                                         unsigned char maxBytes);
+    // Room for the digits of any value in each conversion.
+    static constexpr size_t kMaxDecimalDigits = 11;
+    static constexpr size_t kMaxHexDigits = 2 * 255;
+    // Writes the decimal digits of `value` read as a signed 32-bit number to
+    // `digits`, which has room for kMaxDecimalDigits; returns their count.
+    static size_t convertDecimalToAscii(unsigned long value, char* digits);
+    // Writes the lowercase hexadecimal digits of `value` without leading
+    // zeros, padded with "0" to 2 x minBytes digits, to `digits`, which has
+    // room for kMaxHexDigits; longer results keep only their low-order
+    // 2 x maxBytes digits (2 x minBytes when maxBytes is not the larger).
+    // Returns the count of digits written.
+    static size_t convertDecimalToHexAscii(unsigned long value, char* digits, unsigned char minBytes,
+                                           unsigned char maxBytes);
 
     // Cuts a non-empty wide string into 8-bit runs, each in one set of the
     // string's output list, and appends them to `runs` in order. One host

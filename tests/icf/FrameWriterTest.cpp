@@ -124,7 +124,7 @@ TEST_F(FrameWriterTest, AlignedContainerFrameWritesItsCodes)
     frame->setFrameProperties(nullptr);
     frameWriter().writeFrameStart();
     frameWriter().writeFrameEnd();
-    EXPECT_EQ(stream.bytes, std::string(CI "APO" "0" PE "1" PE "2" PE "1" PE "0" PE "0" PE "2000" PE "1000" PE
+    EXPECT_EQ(output(), std::string(CI "APO" "0" PE "1" PE "2" PE "1" PE "0" PE "0" PE "2000" PE "1000" PE
                                         "100" PE "200" PE "11" PE "0" PE "0" PE "0" PE "2004" PE "25" PE "200" PE PE
                                         PE "21" PE "0" PE "0" PE "0" PE CE CI "APF" CE))
         << "one area, closed once; none without a position";

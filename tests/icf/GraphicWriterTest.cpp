@@ -104,14 +104,14 @@ TEST_F(GraphicWriterTest, GraphicsOffListReferencedFilesAndLeaveAFrameOnlyWhenRe
     writeGraphic();
     refer("plans/a.png");
     writeGraphic();
-    EXPECT_EQ(stream.bytes, "");
+    EXPECT_EQ(output(), "");
     EXPECT_EQ(list.bytes, "plans/a.png\r\n");
     EXPECT_EQ(asked.cutOut, 0);
     EXPECT_EQ(asked.converter, 0);
 
     writer.disableGraphics(kGfxRectsShown);
     writeGraphic();
-    EXPECT_EQ(stream.bytes, CI "PDS" "0" PE "0" PE "0" PE "1440" PE "720" PE "0" PE "0" PE "0" PE "0" PE CE
+    EXPECT_EQ(output(), CI "PDS" "0" PE "0" PE "0" PE "1440" PE "720" PE "0" PE "0" PE "0" PE "0" PE CE
                             CI "PCT" PE CE);
     EXPECT_EQ(list.bytes, "plans/a.png\r\nplans/a.png\r\n");
 }
@@ -122,7 +122,7 @@ TEST_F(GraphicWriterTest, EmbeddedDataThatCannotBeCutOutWritesNothingWithoutRect
 {
     writeGraphic();
     EXPECT_EQ(asked.cutOut, 1);
-    EXPECT_EQ(stream.bytes, "");
+    EXPECT_EQ(output(), "");
 }
 
 } // namespace

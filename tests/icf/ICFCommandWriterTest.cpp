@@ -31,7 +31,7 @@ TEST_F(ICFCommandWriterTest, WritesNameParametersAndTerminator)
     command.writeParameter(CICFDecimalParameter(1)); // no command open: dropped
     command.done();
     command.writeNoParamCmd("HNL");
-    EXPECT_EQ(stream.bytes, CI "SPF" "12" PE "Arial" PE CE CI "HNL" CE);
+    EXPECT_EQ(output(), CI "SPF" "12" PE "Arial" PE CE CI "HNL" CE);
 }
 
 TEST_F(ICFCommandWriterTest, RestartAndInitializeTerminateTheOpenCommandFirst)
@@ -43,7 +43,7 @@ TEST_F(ICFCommandWriterTest, RestartAndInitializeTerminateTheOpenCommandFirst)
     command.writeParameter(CICFDecimalParameter(0));
     command.initialize(&writer, "ITO");
     command.done();
-    EXPECT_EQ(stream.bytes, CI "MBC" "1" PE CE CI "MBC" "0" PE CE CI "ITO" CE);
+    EXPECT_EQ(output(), CI "MBC" "1" PE CE CI "MBC" "0" PE CE CI "ITO" CE);
 }
 
 TEST_F(ICFCommandWriterTest, WithoutAWriterEverythingIsDropped)
@@ -74,7 +74,7 @@ TEST_F(ICFCommandWriterTest, NestedCommandsStandInsideTheOuterRecord)
     styleDefinition.releaseNestedICFCommandWriter();
     styleDefinition.done();
 
-    EXPECT_EQ(stream.bytes, CI "SYT" "Body" PE "3" PE CI "SYP" "0" PE CE CI "BBT" CE CI "SEP" CE CE);
+    EXPECT_EQ(output(), CI "SYT" "Body" PE "3" PE CI "SYP" "0" PE CE CI "BBT" CE CI "SEP" CE CE);
 }
 
 TEST_F(ICFCommandWriterTest, NestingAgainFinishesTheNestedCommand)
@@ -87,7 +87,7 @@ TEST_F(ICFCommandWriterTest, NestingAgainFinishesTheNestedCommand)
     EXPECT_EQ(outer.nestICFCommandWriter(), nested);
     nested->restart("BRO");
     outer.done(); // finishes the nested command, then its own
-    EXPECT_EQ(stream.bytes, CI "BCM" CI "CDS" CE CI "BRO" CE CE);
+    EXPECT_EQ(output(), CI "BCM" CI "CDS" CE CI "BRO" CE CE);
 }
 
 TEST_F(ICFCommandWriterTest, DestroyingAnOpenWriterTerminatesItsCommandsAndNeverThrows)
@@ -97,7 +97,7 @@ TEST_F(ICFCommandWriterTest, DestroyingAnOpenWriterTerminatesItsCommandsAndNever
         outer.initialize(&writer, "SYT");
         outer.nestICFCommandWriter()->restart("SYP");
     }
-    EXPECT_EQ(stream.bytes, CI "SYT" CI "SYP" CE CE);
+    EXPECT_EQ(output(), CI "SYT" CI "SYP" CE CE);
 
     auto command = std::make_unique<CICFCommandWriter>();
     command->initialize(&writer, "BBT");
@@ -122,7 +122,7 @@ TEST_F(ICFCommandWriterTest, DisabledWritersSwallowTheCommandAndTheTextBeforeDon
     CICFCommandWriter::enable();
 
     command.writeNoParamCmd("HNL");
-    EXPECT_EQ(stream.bytes, "ac" CI "HNL" CE);
+    EXPECT_EQ(output(), "ac" CI "HNL" CE);
 }
 
 TEST_F(ICFCommandWriterTest, DisableCountIsSharedByAllWritersAndNeverNegative)
@@ -137,7 +137,7 @@ TEST_F(ICFCommandWriterTest, DisableCountIsSharedByAllWritersAndNeverNegative)
     CICFCommandWriter::disable();
     EXPECT_FALSE(CICFCommandWriter::isEnabled());
     CICFCommandWriter::enable();
-    EXPECT_EQ(stream.bytes, "");
+    EXPECT_EQ(output(), "");
 }
 
 TEST_F(ICFCommandWriterTest, OnlyTheSuppressionAWriterMadeIsLiftedByItsDone)

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 class ICFOutputFixture : public ::testing::Test {
 protected:
     ICFOutputFixture()
@@ -19,6 +21,13 @@ protected:
     }
 
     INodeRegistrar* registrar() { return factory.getINodeRegistrar(); }
+
+    // Everything written so far, the writer's buffer flushed.
+    std::string& output()
+    {
+        writer.flush();
+        return stream.bytes;
+    }
 
     // Lets the factory make nodes of these model classes.
     template <class... Nodes>

@@ -20,9 +20,9 @@ protected:
     {
         CICFCommand command("TST");
         command.addParameter(parameter);
-        stream.bytes.clear();
+        output().clear();
         command.write(&writer);
-        return stream.bytes;
+        return output();
     }
 };
 

@@ -20,11 +20,11 @@ class ICFTextWriterTest : public ICFOutputFixture {
 protected:
     std::string written(const CCharacterString& text, EMBCTypes type = kMBCEnclosed)
     {
-        stream.bytes.clear();
+        output().clear();
         CICFTextWriter textWriter(type);
         textWriter.writeText(&writer, text);
         textWriter.done();
-        return stream.bytes;
+        return output();
     }
 };
 
@@ -95,14 +95,14 @@ TEST_F(ICFTextWriterTest, SettingTheSameTypeLeavesTheBracketOpen)
     textWriter.openMBCCmdWriter(&writer, 932);
     textWriter.setMBCType(kMBCEnclosed);
     writer.writeAsciiHexadecimal(0x82a0, 2, 2);
-    EXPECT_EQ(stream.bytes, CI "MBC" "2" PE "1" PE "0" PE "82a0");
+    EXPECT_EQ(output(), CI "MBC" "2" PE "1" PE "0" PE "82a0");
 
     // A new type closes the bracket in the form it was opened in.
     textWriter.setMBCType(kMBCSwitched);
     EXPECT_EQ(textWriter.getMBCType(), kMBCSwitched);
-    EXPECT_EQ(stream.bytes, CI "MBC" "2" PE "1" PE "0" PE "82a0" CE);
+    EXPECT_EQ(output(), CI "MBC" "2" PE "1" PE "0" PE "82a0" CE);
     textWriter.done();
-    EXPECT_EQ(stream.bytes, CI "MBC" "2" PE "1" PE "0" PE "82a0" CE);
+    EXPECT_EQ(output(), CI "MBC" "2" PE "1" PE "0" PE "82a0" CE);
 }
 
 TEST_F(ICFTextWriterTest, OpeningAgainClosesTheOpenBracketAndTheDestructorClosesTheLast)
@@ -112,7 +112,7 @@ TEST_F(ICFTextWriterTest, OpeningAgainClosesTheOpenBracketAndTheDestructorCloses
         textWriter.openMBCCmdWriter(&writer, 949);
         textWriter.openMBCCmdWriter(&writer, 1252);
     }
-    EXPECT_EQ(stream.bytes, CI "MBC" "1" PE "4" PE "0" PE CE CI "MBC" "0" PE CE
+    EXPECT_EQ(output(), CI "MBC" "1" PE "4" PE "0" PE CE CI "MBC" "0" PE CE
                             CI "MBC" "1" PE "0" PE "0" PE CE CI "MBC" "0" PE CE);
 }
 

@@ -16,9 +16,14 @@ class ICFWriterTest : public ICFOutputFixture {
 protected:
     std::string written(const std::function<void(CICFWriter&)>& write)
     {
-        stream.bytes.clear();
+        output().clear();
         write(writer);
-        return stream.bytes;
+        return output();
+    }
+
+    void writeBytes(const std::string& bytes)
+    {
+        writer.writeByteArray(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data()));
     }
 
     // The message of the ExICFWriter that `write` raises, or "" if none.
@@ -68,24 +73,43 @@ TEST_F(ICFWriterTest, OutputStaysSuppressedUntilEveryDisableIsUndone)
     EXPECT_EQ(written([](CICFWriter& w) { w.writeByte('b'); }), "b");
 }
 
-TEST_F(ICFWriterTest, AShortWriteNamesTheRoutineThatFailed)
+TEST_F(ICFWriterTest, BytesReachTheStreamInRunsOfAtMostABuffer)
 {
+    const std::string held(CICFWriter::kBufferSize - 1, 'a');
+    const std::string large(CICFWriter::kBufferSize + 1, 'c');
+    stream.writes = 0;
+    writeBytes(held);
+    writer.writeByte('b');
+    EXPECT_EQ(stream.writes, 0u) << "a full buffer is still held";
+    writer.writeByte('b');
+    EXPECT_EQ(stream.bytes, held + "b");
+    writeBytes(large);
+    EXPECT_EQ(stream.bytes, held + "bb" + large) << "the held byte first, then the large run directly";
+    EXPECT_EQ(stream.writes, 3u);
+}
+
+TEST_F(ICFWriterTest, AShortWriteNamesTheRoutineWhoseBytesOverflowedTheBuffer)
+{
+    const std::string full(CICFWriter::kBufferSize, 'x');
+    const auto fill = [&](CICFWriter&) { writeBytes(full); };
     stream.acceptedPerWrite = 0;
+    EXPECT_EQ(failure(fill), "");
     EXPECT_EQ(failure([](CICFWriter& w) { w.writeByte('a'); }), "REQUIRE: bytesWritten == 1\n\tFile: WICF  ln(243)");
-
-    stream.acceptedPerWrite = 2;
-    const unsigned char bytes[] = {1, 2, 3};
-    EXPECT_EQ(failure([&](CICFWriter& w) { w.writeByteArray(3, bytes); }),
-              "REQUIRE: bytesWritten == dwByteCount\n\tFile: WICF  ln(224)");
-    EXPECT_EQ(failure([](CICFWriter& w) { w.writeAsciiDecimal(12345); }),
+    EXPECT_EQ(failure([&](CICFWriter& w) {
+                  fill(w);
+                  w.writeAsciiDecimal(12345);
+              }),
               "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(169)");
-    EXPECT_EQ(failure([](CICFWriter& w) { w.writeAsciiHexadecimal(0x1234, 2, 2); }),
+    EXPECT_EQ(failure([&](CICFWriter& w) {
+                  fill(w);
+                  w.writeAsciiHexByteArray(1, reinterpret_cast<const unsigned char*>("a"));
+              }),
               "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(188)");
-    EXPECT_EQ(failure([](CICFWriter& w) { w.writeAsciiDecimal(-1L); }), ""); // two bytes fit
-
-    stream.acceptedPerWrite = 1;
-    EXPECT_EQ(failure([&](CICFWriter& w) { w.writeAsciiHexByteArray(3, bytes); }),
-              "REQUIRE: bytesWritten == amountToWrite\n\tFile: WICF  ln(188)");
+    EXPECT_EQ(failure(fill), "") << "the failed run is not held again";
+    const std::string byteArrayFailed = "REQUIRE: bytesWritten == dwByteCount\n\tFile: WICF  ln(224)";
+    EXPECT_EQ(failure([](CICFWriter& w) { w.flush(); }), byteArrayFailed);
+    EXPECT_EQ(failure([&](CICFWriter&) { writeBytes(full + "x"); }), byteArrayFailed);
+    EXPECT_EQ(stream.bytes, "");
 }
 
 TEST(ICFWriterOptions, NeverConvertListSkipsZeroEntriesAndAccumulates)

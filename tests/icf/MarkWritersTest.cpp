@@ -73,7 +73,7 @@ protected:
     {
         dynamic_cast<CICFStrandNodeWriter&>(*node.getNodeWriter()).write();
         std::string bytes;
-        bytes.swap(stream.bytes);
+        bytes.swap(output());
         return bytes;
     }
 

@@ -91,11 +91,11 @@ TEST_F(NodeWriterProtocolTest, ChildrenDoneEarlyAreWrittenInOrderAtTheParentsPro
     addParagraph()->done(); // writer 2
     addParagraph()->done(); // writer 3
     section->propertiesDone();
-    EXPECT_EQ(stream.bytes, "") << "nothing may be written before the document frame";
+    EXPECT_EQ(output(), "") << "nothing may be written before the document frame";
     EXPECT_FALSE(sectionIsEmpty()) << "unwritten children stay in the tree";
 
     document->propertiesDone();
-    EXPECT_EQ(stream.bytes, kDocumentFrame + CI "BEG" "1" PE CE                             //
+    EXPECT_EQ(output(), kDocumentFrame + CI "BEG" "1" PE CE                             //
                                 CI "BEG" "2" PE CE CI "END" "2" PE CE CI "BEG" "3" PE CE CI "END" "3" PE CE);
     EXPECT_TRUE(sectionIsEmpty()) << "written children are released";
 }
@@ -105,18 +105,18 @@ TEST_F(NodeWriterProtocolTest, ChildOfAParentWithoutItsStartCommandsWaits)
     document->propertiesDone();
     INode* paragraph = addParagraph(); // writer 2
     paragraph->done();
-    EXPECT_EQ(stream.bytes, kDocumentFrame) << "the section's properties are not done yet";
+    EXPECT_EQ(output(), kDocumentFrame) << "the section's properties are not done yet";
 
     section->propertiesDone();
     INode* later = addParagraph(); // writer 3
     later->propertiesDone();
-    EXPECT_EQ(stream.bytes, kDocumentFrame + CI "BEG" "1" PE CE CI "BEG" "2" PE CE CI "END" "2" PE CE //
+    EXPECT_EQ(output(), kDocumentFrame + CI "BEG" "1" PE CE CI "BEG" "2" PE CE CI "END" "2" PE CE //
                                 CI "BEG" "3" PE CE)
         << "once the section has started, a child writes as soon as its own events arrive";
 
     later->done();
     section->done();
-    EXPECT_EQ(stream.bytes, kDocumentFrame + CI "BEG" "1" PE CE CI "BEG" "2" PE CE CI "END" "2" PE CE //
+    EXPECT_EQ(output(), kDocumentFrame + CI "BEG" "1" PE CE CI "BEG" "2" PE CE CI "END" "2" PE CE //
                                 CI "BEG" "3" PE CE CI "END" "3" PE CE CI "END" "1" PE CE);
     EXPECT_EQ(document->getFirstChild(), document->getTermChild()) << "the written section is released";
 
@@ -128,7 +128,7 @@ TEST_F(NodeWriterProtocolTest, PullWriteWrapsTheSubtreeWithoutNotifications)
 {
     addParagraph(); // writer 2, never completed
     section->getNodeWriter()->write();
-    EXPECT_EQ(stream.bytes, CI "BEG" "1" PE CE CI "BEG" "2" PE CE CI "END" "2" PE CE CI "END" "1" PE CE);
+    EXPECT_EQ(output(), CI "BEG" "1" PE CE CI "BEG" "2" PE CE CI "END" "2" PE CE CI "END" "1" PE CE);
     EXPECT_FALSE(sectionIsEmpty()) << "a pull write releases nothing";
 }
 

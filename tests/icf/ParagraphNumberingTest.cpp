@@ -174,7 +174,7 @@ protected:
         node->getNodeWriter()->write();
         node->release();
         std::string bytes;
-        bytes.swap(stream.bytes);
+        bytes.swap(output());
         return bytes;
     }
 
@@ -247,12 +247,12 @@ TEST_F(ParagraphNumberingTest, NumberFormattingIsSwitchedAroundTheNumber)
     tracker.addParagraph(*first.get());
     writer.getStrandPropertiesWriter()->setParagraphStyleProperties(plain.get());
     tracker.writePGN(&writer, *first.get());
-    EXPECT_EQ(stream.bytes, CI "BBT" CE CI "PGN" "1" PE CE CI "ITO" CE "(" CI "ITF" CE CI "BBT" CE "1" CI "EBT" CE
+    EXPECT_EQ(output(), CI "BBT" CE CI "PGN" "1" PE CE CI "ITO" CE "(" CI "ITF" CE CI "BBT" CE "1" CI "EBT" CE
                             "." CI "EPN" CE CI "EBT" CE);
 
-    stream.bytes.clear();
+    output().clear();
     tracker.writePND(&writer, *first.get());
-    EXPECT_EQ(stream.bytes.substr(0, 13), CI "PND" "3" PE "1" PE "(" PE "0" PE) << "the text around the number, plain";
+    EXPECT_EQ(output().substr(0, 13), CI "PND" "3" PE "1" PE "(" PE "0" PE) << "the text around the number, plain";
 }
 
 } // namespace

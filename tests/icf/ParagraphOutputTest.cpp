@@ -116,7 +116,7 @@ TEST_F(ParagraphOutputTest, HotZonesAreWrittenInPercentOfTheRightMargin)
 
     writeParagraph();
     const std::string switchedOn = CI "RHZ" "0" PE "0" PE "25" PE "50" PE CE CI "BHP" CE;
-    EXPECT_EQ(stream.bytes, switchedOn + CI "HNL" CE + switchedOn);
+    EXPECT_EQ(output(), switchedOn + CI "HNL" CE + switchedOn);
 }
 
 TEST_F(ParagraphOutputTest, NodesInsideTheParagraphFindItsPropertiesAndPage)
@@ -156,8 +156,8 @@ TEST_F(ParagraphOutputTest, ColumnMapCountsFromTheLeftMarginAndEndsAtColumn255)
     EXPECT_EQ(tabs->getTabDefinitions().size(), 3u) << "the default stops do not reach the paragraph's set";
     tabs->releaseRef();
 
-    EXPECT_EQ(commandsOf(stream.bytes).at(0).at(2), "40") << "filled with default stops";
-    const auto ntb = commandsOf(stream.bytes).at(1);
+    EXPECT_EQ(commandsOf(output()).at(0).at(2), "40") << "filled with default stops";
+    const auto ntb = commandsOf(output()).at(1);
     EXPECT_EQ(std::vector<std::string>(ntb.begin() + 1, ntb.begin() + 3), (std::vector<std::string>{"00", "20"}));
     EXPECT_EQ(ntb[32], "01") << "column 255; the stop at column 256 is not on the map";
     EXPECT_EQ(ntb[53], "2e") << "a leader outside ASCII shows as a dot";

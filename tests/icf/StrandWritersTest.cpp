@@ -3,6 +3,7 @@
 // the date field's codes at the ends of its table, and the numbers of an
 // autonumbered note.
 #include "icf/ICFColor.h"
+#include "icf/ICFCommandWriter.h"
 #include "icf/ICFStrandPropertiesWriter.h"
 
 #include "icf/ICFStrandNodeWriter.h"
@@ -170,7 +171,7 @@ protected:
     std::string output()
     {
         std::string bytes;
-        bytes.swap(stream.bytes);
+        bytes.swap(ICFOutputFixture::output());
         return bytes;
     }
 
@@ -211,6 +212,31 @@ TEST_F(StrandWritersTest, ValuePropertiesWriteTheirParameters)
     propertiesWriter.writeProperties(&writer, kPropertiesStyleOff);
     EXPECT_EQ(output(), spf + CI "BKP" "1" PE "0" PE CE CI "ECS" CE CI "ESO" CE CI "EKR" CE CI "SLG" "0" PE CE
                             CI "BCL" "0" PE "0" PE "0" PE "0" PE CE CI "EUL" CE);
+}
+
+// A font's name is rendered once, and only where it reaches the output: a
+// first "SPF" swallowed with the commands must not leave an empty name.
+TEST_F(StrandWritersTest, AFontNameIsWrittenAlikeEachTime)
+{
+    auto* font = new CFontDefinition(4, CCharacterString("Caf\xe9", kCharSetCp1252));
+    IStrandProperties* own = properties([font](IStrandProperties& p) {
+        p.setFontName(font);
+        p.setFontSize(20);
+    });
+    font->releaseRef();
+    CICFStrandPropertiesWriter& propertiesWriter = *writer.getStrandPropertiesWriter();
+    propertiesWriter.setStrandProperties(own);
+    propertiesWriter.setPropertiesTarget(kStrandPropertiesTargetStrand);
+    CICFCommandWriter::disable();
+    propertiesWriter.writeProperties(&writer, kPropertiesStrandStart);
+    CICFCommandWriter::enable();
+    EXPECT_EQ(output(), "");
+
+    const std::string spf = CI "SPF" "10" PE "4" PE "10" PE "4" PE "20" PE "Caf" CI "XCS" "819" PE "e9" PE CE "_" PE CE;
+    propertiesWriter.writeProperties(&writer, kPropertiesStrandStart);
+    EXPECT_EQ(output(), spf);
+    propertiesWriter.writeProperties(&writer, kPropertiesStrandStart);
+    EXPECT_EQ(output(), spf);
 }
 
 TEST_F(StrandWritersTest, SubscriptAfterSuperscriptClosesTheSuperscriptFirst)

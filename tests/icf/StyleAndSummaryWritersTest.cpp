@@ -45,7 +45,7 @@ TEST_F(StyleAndSummaryWritersTest, AStyleTableWriterWithoutItsNodeFailsWritingNo
     CICFStyleTableNodeWriter tableWriter;
     tableWriter.setWriter(&writer);
     EXPECT_EQ(messageOf<ExLocal>([&] { tableWriter.write(); }), "REQUIRE: pNode != NULL\n\tFile: WICFStyT  ln(72)");
-    EXPECT_TRUE(stream.bytes.empty());
+    EXPECT_TRUE(output().empty());
 }
 
 TEST_F(StyleAndSummaryWritersTest, TheLaterItemOfASlotWinsAndAnItemWithoutSlotIsLeftOut)
@@ -59,7 +59,7 @@ TEST_F(StyleAndSummaryWritersTest, TheLaterItemOfASlotWinsAndAnItemWithoutSlotIs
     dynamic_cast<CICFNodeWriter&>(*tableNode->getNodeWriter()).write();
     tableNode->release();
     // Type 55 fills slot 1 and type 0 slot 22; the twenty between are null.
-    EXPECT_EQ(stream.bytes, CI "SSI" "Second" PE + std::string(20, '\x1f') + "Last" PE CE);
+    EXPECT_EQ(output(), CI "SSI" "Second" PE + std::string(20, '\x1f') + "Last" PE CE);
 }
 
 } // namespace

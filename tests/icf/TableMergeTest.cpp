@@ -85,7 +85,7 @@ TEST_F(TableMergeTest, HorizontalMergeSpansFromItsFirstCell)
             {kMergedWithCellBefore, kNoVerticalMerge}})
         ->done();
 
-    EXPECT_EQ(cellStarts(stream.bytes),
+    EXPECT_EQ(cellStarts(output()),
               (std::vector<std::string>{"1 3 1 0 0 0 0", "2 1 1 0 0 0 0", "3 1 1 0 0 0 0", "4 1 1 0 0 0 0"}))
         << "the merge ends at the third cell; the fourth has no merge to join and starts its own";
 }
@@ -94,21 +94,21 @@ TEST_F(TableMergeTest, RowsOfAVerticalMergeWaitUntilItEnds)
 {
     addRow({{kNoHorizontalMerge, kMergedWithCellBelow}, {kNoHorizontalMerge, kNoVerticalMerge}})->done();
     addRow({{kNoHorizontalMerge, kMergedWithCellsAboveAndBelow}, {kNoHorizontalMerge, kNoVerticalMerge}})->done();
-    EXPECT_EQ(stream.bytes, "") << "the merge is still open";
+    EXPECT_EQ(output(), "") << "the merge is still open";
 
     addRow({{kMergedWithCellBefore, kMergedWithCellAbove}, {kNoHorizontalMerge, kNoVerticalMerge}})->done();
-    EXPECT_EQ(cellStarts(stream.bytes), (std::vector<std::string>{"1 1 3 0 0 0 0", "2 1 1 0 0 0 0", "1 1 1 0 0 0 0",
+    EXPECT_EQ(cellStarts(output()), (std::vector<std::string>{"1 1 3 0 0 0 0", "2 1 1 0 0 0 0", "1 1 1 0 0 0 0",
                                                                   "2 1 1 0 0 0 0", "1 1 1 1 0 0 0", "2 1 1 0 0 0 0"}))
         << "merged across and down: merge code 1";
     EXPECT_TRUE(tableIsEmpty()) << "written rows are released";
 
-    stream.bytes.clear();
+    output().clear();
     addRow({{kNoHorizontalMerge, kMergedWithCellBelow}})->done();
-    EXPECT_EQ(stream.bytes, "");
+    EXPECT_EQ(output(), "");
     table->done();
     const std::string ending = CI "HCB" CE CI "ECM" CE;
-    EXPECT_EQ(cellStarts(stream.bytes), (std::vector<std::string>{"1 1 1 0 0 0 0"})) << "the table's end ends the merge";
-    EXPECT_EQ(stream.bytes.substr(stream.bytes.size() - ending.size()), ending);
+    EXPECT_EQ(cellStarts(output()), (std::vector<std::string>{"1 1 1 0 0 0 0"})) << "the table's end ends the merge";
+    EXPECT_EQ(output().substr(output().size() - ending.size()), ending);
 }
 
 } // namespace

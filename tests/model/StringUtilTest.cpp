@@ -14,16 +14,14 @@ namespace {
 
 std::string decimal(unsigned long value)
 {
-    std::string out;
-    CStringUtil::convertDecimalToAscii(value, out);
-    return out;
+    char digits[CStringUtil::kMaxDecimalDigits];
+    return std::string(digits, CStringUtil::convertDecimalToAscii(value, digits));
 }
 
 std::string hex(unsigned long value, unsigned char minBytes, unsigned char maxBytes)
 {
-    std::string out = "old";
-    CStringUtil::convertDecimalToHexAscii(value, out, minBytes, maxBytes);
-    return out;
+    char digits[CStringUtil::kMaxHexDigits];
+    return std::string(digits, CStringUtil::convertDecimalToHexAscii(value, digits, minBytes, maxBytes));
 }
 
 TEST(StringUtil, DecimalReadsTheValueAsSigned32Bits)
@@ -44,6 +42,7 @@ TEST(StringUtil, HexIsPaddedToTheMinimumAndKeepsTheLowDigitsOfTheMaximum)
     EXPECT_EQ(hex(0x123456, 2, 1), "3456"); // a maximum below the minimum counts as the minimum
     EXPECT_EQ(hex(0, 1, 0), "00");
     EXPECT_EQ(hex(0x12, 0, 0), "");
+    EXPECT_EQ(hex(0xFFFFFFFFFFFFFFFFul, 255, 255), std::string(494, '0') + std::string(16, 'f'));
 }
 
 using Runs = std::vector<std::pair<uint32_t, std::string>>;
