@@ -178,7 +178,7 @@ void CChangeBreak::endParagraph(INode*& cursor)
     // The paragraph's properties own the mark from here on.
     paragraph.setEndMarker(&dynamic_cast<IEndOfParagraphCSContent&>(*marker->getIContent()));
     useAsianFontForNumbers(paragraph);
-    paragraph.giveRunningFormat(dynamic_cast<IStrandContent&>(*marker->getIContent()));
+    paragraph.giveRunningFormat(requireContent(marker->getIContent()->getStrandContent()));
     cursor->done();
     parent->attachNode(next.get());
     cursor = next.take();

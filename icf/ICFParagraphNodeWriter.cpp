@@ -66,7 +66,7 @@ void CICFParagraphNodeWriter::writeEndCommands()
 
 IParagraphContent& CICFParagraphNodeWriter::getParagraph()
 {
-    return dynamic_cast<IParagraphContent&>(*getNode()->getIContent());
+    return requireContent(getNode()->getIContent()->getParagraphContent());
 }
 
 CICFStyleNodeWriter* CICFParagraphNodeWriter::getStyleWriter()

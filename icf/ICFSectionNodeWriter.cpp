@@ -178,7 +178,7 @@ uint32_t CICFSectionNodeWriter::getContainerHeight()
 
 ISectionProperties* CICFSectionNodeWriter::getSectionProperties()
 {
-    return dynamic_cast<ISectionContent&>(*getNode()->getIContent()).getProperties();
+    return requireContent(getNode()->getIContent()->getSectionContent()).getProperties();
 }
 
 CPageProperties* CICFSectionNodeWriter::getPageProperties()
