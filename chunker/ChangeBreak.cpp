@@ -175,10 +175,11 @@ void CChangeBreak::endParagraph(INode*& cursor)
     CWordParagraphNode& paragraph = wordParagraph(cursor);
     CPendingNode next(cursor->clone(INode::kCloneNodeOnly));
     INode* marker = cursor->getNodeFactory()->createNode(kEndOfParagraphCSNode);
+    IEndOfParagraphCSContent& mark = requireContent(marker->getIContent()->getEndOfParagraphContent());
     // The paragraph's properties own the mark from here on.
-    paragraph.setEndMarker(&dynamic_cast<IEndOfParagraphCSContent&>(*marker->getIContent()));
+    paragraph.setEndMarker(&mark);
     useAsianFontForNumbers(paragraph);
-    paragraph.giveRunningFormat(requireContent(marker->getIContent()->getStrandContent()));
+    paragraph.giveRunningFormat(mark);
     cursor->done();
     parent->attachNode(next.get());
     cursor = next.take();

@@ -9,6 +9,7 @@
 #include <typeinfo>
 
 class CContentNode;
+class IEndOfParagraphCSContent;
 class INode;
 class INodeFactory;
 class IParagraphContent;
@@ -25,6 +26,7 @@ public:
     // and the reader need no type test for what they ask of every node.
     virtual IStrandContent* getStrandContent() { return nullptr; }
     virtual ITextStrandContent* getTextStrandContent() { return nullptr; }
+    virtual IEndOfParagraphCSContent* getEndOfParagraphContent() { return nullptr; }
     virtual IParagraphContent* getParagraphContent() { return nullptr; }
     virtual ISectionContent* getSectionContent() { return nullptr; }
 };
