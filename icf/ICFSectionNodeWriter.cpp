@@ -134,7 +134,7 @@ unsigned long noteNumberingCode(ENumberingTypes type)
 
 } // namespace
 
-bool CICFSectionNodeWriter::queryInterface(EICFInterfaceID id, void** out)
+bool CICFSectionNodeWriter::queryInterface(int32_t id, void** out)
 {
     if (!out || id != kICFPageAttributesInterface)
         return CICFContainerNodeWriter::queryInterface(id, out);

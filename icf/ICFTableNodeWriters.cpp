@@ -449,7 +449,7 @@ void CICFTableCellNodeWriter::write()
     writeCellEnd();
 }
 
-bool CICFTableCellNodeWriter::queryInterface(EICFInterfaceID id, void** out)
+bool CICFTableCellNodeWriter::queryInterface(int32_t id, void** out)
 {
     if (!out || id != kICFPageAttributesInterface)
         return CICFNodeWriter::queryInterface(id, out);

@@ -5,6 +5,7 @@
 
 #include "model/ContentInterfaceID.h"
 
+#include <cstdint>
 #include <list>
 #include <typeinfo>
 
@@ -61,6 +62,10 @@ public:
     virtual ~INodeWriter() = default;
     virtual void write() = 0;
     virtual bool canChildWrite(INode* child) = 0;
+    // Stores in *out what the writer answers for `id`, an id of the output
+    // format's writers, and returns true; false (and *out untouched) when
+    // it answers nothing for that id.
+    virtual bool queryInterface(int32_t id, void** out) = 0;
 };
 
 using NodeList = std::list<INode*>;
