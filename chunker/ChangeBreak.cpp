@@ -221,7 +221,7 @@ void CChangeBreak::endRow(INode*& cursor)
     uint32_t index = 0;
     for (ChildIterator it = row->getFirstChild(); it != row->getTermChild(); ++it) {
         if (const unsigned char* record = formats.getCellInfo(index++))
-            applyCellFormat(record, dynamic_cast<ITableCellContent&>(*(*it)->getIContent()));
+            applyCellFormat(record, requireContent((*it)->getIContent()->getTableCellContent()));
     }
     row->done();
     table->attachNode(nextRow.get());

@@ -29,12 +29,12 @@ Writer* writerOf(INode* node)
 
 ITableRowContent& rowContent(INode* row)
 {
-    return dynamic_cast<ITableRowContent&>(*row->getIContent());
+    return requireContent(row->getIContent()->getTableRowContent());
 }
 
 ITableCellContent& cellContent(INode* cell)
 {
-    return dynamic_cast<ITableCellContent&>(*cell->getIContent());
+    return requireContent(cell->getIContent()->getTableCellContent());
 }
 
 bool isCell(INode* node)

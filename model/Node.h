@@ -16,6 +16,8 @@ class INodeFactory;
 class IParagraphContent;
 class ISectionContent;
 class IStrandContent;
+class ITableCellContent;
+class ITableRowContent;
 class ITextStrandContent;
 
 class IContent {
@@ -30,6 +32,8 @@ public:
     virtual IEndOfParagraphCSContent* getEndOfParagraphContent() { return nullptr; }
     virtual IParagraphContent* getParagraphContent() { return nullptr; }
     virtual ISectionContent* getSectionContent() { return nullptr; }
+    virtual ITableRowContent* getTableRowContent() { return nullptr; }
+    virtual ITableCellContent* getTableCellContent() { return nullptr; }
 };
 
 // The content that a caller requires of its node, as one of the accessors
