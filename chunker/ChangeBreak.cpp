@@ -175,10 +175,11 @@ void CChangeBreak::endParagraph(INode*& cursor)
     CWordParagraphNode& paragraph = wordParagraph(cursor);
     CPendingNode next(cursor->clone(INode::kCloneNodeOnly));
     INode* marker = cursor->getNodeFactory()->createNode(kEndOfParagraphCSNode);
+    IEndOfParagraphCSContent& mark = requireContent(marker->getIContent()->getEndOfParagraphContent());
     // The paragraph's properties own the mark from here on.
-    paragraph.setEndMarker(&dynamic_cast<IEndOfParagraphCSContent&>(*marker->getIContent()));
+    paragraph.setEndMarker(&mark);
     useAsianFontForNumbers(paragraph);
-    paragraph.giveRunningFormat(dynamic_cast<IStrandContent&>(*marker->getIContent()));
+    paragraph.giveRunningFormat(mark);
     cursor->done();
     parent->attachNode(next.get());
     cursor = next.take();
@@ -220,7 +221,7 @@ void CChangeBreak::endRow(INode*& cursor)
     uint32_t index = 0;
     for (ChildIterator it = row->getFirstChild(); it != row->getTermChild(); ++it) {
         if (const unsigned char* record = formats.getCellInfo(index++))
-            applyCellFormat(record, dynamic_cast<ITableCellContent&>(*(*it)->getIContent()));
+            applyCellFormat(record, requireContent((*it)->getIContent()->getTableCellContent()));
     }
     row->done();
     table->attachNode(nextRow.get());

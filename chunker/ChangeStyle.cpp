@@ -52,7 +52,7 @@ void CChangeStyle::applyStyle(CWordParagraphNode& paragraph, IStyleTableContent&
         applyParagraphStyle(paragraph, style);
         break;
     case kStrandStyle:
-        paragraph.setStrandStyle(dynamic_cast<IStrandStyleContent*>(style));
+        paragraph.setStrandStyle(style->getStrandStyleContent());
         break;
     case kListStyle:
         applyListStyle(paragraph, table, style);
@@ -69,7 +69,7 @@ void CChangeStyle::applyStyle(CWordParagraphNode& paragraph, IStyleTableContent&
 void CChangeStyle::applyParagraphStyle(CWordParagraphNode& paragraph, IStyleContent* style)
 {
     paragraph.setProperties(nullptr);
-    paragraph.setStyle(dynamic_cast<IParagraphStyleContent*>(style));
+    paragraph.setStyle(style->getParagraphStyleContent());
     if (!paragraph.getProperties())
         paragraph.setProperties(makeCounted<CParagraphProperties>().get());
     paragraph.setStrandStyle(nullptr);
@@ -89,7 +89,7 @@ void CChangeStyle::applyListStyle(CWordParagraphNode& paragraph, IStyleTableCont
         node.take();
     }
     const auto numbering = makeCounted<CParagraphNumbering>();
-    numbering->setListStyle(dynamic_cast<IListStyleContent*>(style));
+    numbering->setListStyle(style->getListStyleContent());
     paragraph.setParagraphNumbering(numbering.get());
 }
 

@@ -70,7 +70,7 @@ CCharacterString readPropertyText(CChangeList& changes, CPropertyTextList& texts
 INode* newTextStrand(CWordParagraphNode& paragraph, const CCharacterString& text)
 {
     CPendingNode node(paragraph.getNodeFactory()->createNode(kWordTextStrandNode));
-    auto* strand = dynamic_cast<CWordTextStrandNode*>(node.get());
+    CWordTextStrandNode* strand = wordTextStrandOf(node.get());
     if (!strand)
         return nullptr;
     strand->setText(text);

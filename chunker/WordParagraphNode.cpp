@@ -326,7 +326,7 @@ void CWordParagraphNode::giveRunningFormat(IStrandContent& strand)
 void CWordParagraphNode::appendStrand(INode& strand)
 {
     CPendingNode pending(&strand);
-    if (auto* content = dynamic_cast<IStrandContent*>(strand.getIContent()))
+    if (IStrandContent* content = strand.getIContent()->getStrandContent())
         giveRunningFormat(*content);
     attachNode(&strand);
     pending.take();

@@ -66,7 +66,7 @@ void appendPiece(CWordTextStrandNode& strand, INode& parent, const CScriptFonts&
                  const std::vector<uint16_t>& characters, size_t start, size_t end, EScript script, bool last)
 {
     CPendingNode piece(strand.getNodeFactory()->createNode(kTextStrandNode));
-    auto* content = dynamic_cast<ITextStrandContent*>(piece.get()->getIContent());
+    ITextStrandContent* content = piece.get()->getIContent()->getTextStrandContent();
     if (content) {
         CCharacterString run;
         run.setString(characters.data() + start, static_cast<uint32_t>(end - start), text.getCharacterSet());
@@ -89,7 +89,7 @@ void appendPiece(CWordTextStrandNode& strand, INode& parent, const CScriptFonts&
 
 void CWordStrandNodeXlator::onDone()
 {
-    auto* strand = dynamic_cast<CWordTextStrandNode*>(getNode());
+    CWordTextStrandNode* strand = wordTextStrandOf(getNode());
     if (strand && needsSplit(*strand)) {
         // Releasing the strand destroys this translator: nothing may follow.
         split(*strand);

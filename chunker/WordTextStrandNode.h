@@ -22,3 +22,12 @@ public:
 private:
     TCountedReference<CWordStrandProperties> m_wordProperties;
 };
+
+// The node as the reader's text strand, the one class that reports this
+// kind; null for a node of another kind.
+inline CWordTextStrandNode* wordTextStrandOf(INode* node)
+{
+    if (!node || node->getContentInterfaceID() != CWordTextStrandNode::kInterfaceID)
+        return nullptr;
+    return static_cast<CWordTextStrandNode*>(node);
+}

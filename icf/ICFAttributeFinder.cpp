@@ -23,7 +23,7 @@ bool CICFAttributeFinder::findInterface(EICFInterfaceID id, INode* node, void** 
     if (!out)
         return false;
     for (INode* current = node; current; current = current->getParentNode()) {
-        auto* writer = dynamic_cast<CICFNodeWriter*>(current->getNodeWriter());
+        INodeWriter* writer = current->getNodeWriter();
         if (writer && writer->queryInterface(id, out))
             return true;
     }

@@ -185,7 +185,7 @@ void CICFFrameCSNodeWriter::writeContent()
     writeFrameEnd();
 }
 
-bool CICFFrameCSNodeWriter::queryInterface(EICFInterfaceID id, void** out)
+bool CICFFrameCSNodeWriter::queryInterface(int32_t id, void** out)
 {
     if (!out || id != kICFPageAttributesInterface)
         return CICFStrandNodeWriter::queryInterface(id, out);

@@ -23,7 +23,7 @@ public:
     bool canChildWrite(INode* child) override;
     // The pull form: "APO", the paragraphs, "APF".
     void writeContent() override;
-    bool queryInterface(EICFInterfaceID id, void** out) override;
+    bool queryInterface(int32_t id, void** out) override;
 
     // "APO", only for a frame that has a position; the position is first
     // moved into the container the frame stands in.

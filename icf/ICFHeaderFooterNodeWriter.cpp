@@ -62,7 +62,7 @@ bool CICFHeaderFooterNodeWriter::canChildWrite(INode*)
     return getNode()->isOkToWrite() && m_beingWritten;
 }
 
-bool CICFHeaderFooterNodeWriter::queryInterface(EICFInterfaceID id, void** out)
+bool CICFHeaderFooterNodeWriter::queryInterface(int32_t id, void** out)
 {
     if (!out || id != kICFPageAttributesInterface)
         return CICFNodeWriter::queryInterface(id, out);

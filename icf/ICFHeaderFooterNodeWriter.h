@@ -22,7 +22,7 @@ public:
     // Nothing: the section writer writes headers and footers, and the
     // section releases them.
     void onDone() override {}
-    bool queryInterface(EICFInterfaceID id, void** out) override;
+    bool queryInterface(int32_t id, void** out) override;
 
     void writeStart();
     void writeEnd();

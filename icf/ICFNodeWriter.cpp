@@ -16,7 +16,7 @@ void CICFNodeWriter::getText(std::list<CCharacterString>& texts)
     });
 }
 
-bool CICFNodeWriter::queryInterface(EICFInterfaceID id, void** out)
+bool CICFNodeWriter::queryInterface(int32_t id, void** out)
 {
     if (!out || id != kICFNodeWriterInterface)
         return false;

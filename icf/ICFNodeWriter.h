@@ -27,8 +27,9 @@ public:
     // own text instead.
     virtual void getText(std::list<CCharacterString>& texts);
     // Stores this writer in *out for kICFNodeWriterInterface; false (and
-    // *out untouched) for any other id or a null out.
-    virtual bool queryInterface(EICFInterfaceID id, void** out);
+    // *out untouched) for any other id or a null out. The ids are those of
+    // EICFInterfaceID.
+    bool queryInterface(int32_t id, void** out) override;
 
 protected:
     // The output as a CICFWriter; null without one.

@@ -18,7 +18,7 @@ bool answer(void* found, void** out)
 
 } // namespace
 
-bool CICFParagraphNodeWriter::queryInterface(EICFInterfaceID id, void** out)
+bool CICFParagraphNodeWriter::queryInterface(int32_t id, void** out)
 {
     if (!out)
         return false;
@@ -66,7 +66,7 @@ void CICFParagraphNodeWriter::writeEndCommands()
 
 IParagraphContent& CICFParagraphNodeWriter::getParagraph()
 {
-    return dynamic_cast<IParagraphContent&>(*getNode()->getIContent());
+    return requireContent(getNode()->getIContent()->getParagraphContent());
 }
 
 CICFStyleNodeWriter* CICFParagraphNodeWriter::getStyleWriter()

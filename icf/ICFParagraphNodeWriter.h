@@ -18,7 +18,7 @@ public:
     // kICFParagraphContentInterface gives the IParagraphContent,
     // kICFParagraphPropertiesInterface its IParagraphProperties; true when
     // there is one.
-    bool queryInterface(EICFInterfaceID id, void** out) override;
+    bool queryInterface(int32_t id, void** out) override;
 
     // Starts the paragraph: no character toggle of an earlier paragraph
     // stays recorded, then the style and the properties are switched on.

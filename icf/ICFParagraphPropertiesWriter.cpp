@@ -88,7 +88,7 @@ int32_t heightInLines(const CVerticalDimension& height)
 int32_t sectionRightMargin(INode* node)
 {
     INode* section = CNodeUtilities::findParent(node, kSectionNode);
-    auto* content = section ? dynamic_cast<ISectionContent*>(section->getIContent()) : nullptr;
+    ISectionContent* content = section ? section->getIContent()->getSectionContent() : nullptr;
     ISectionProperties* properties = content ? content->getProperties() : nullptr;
     CPageProperties* page = properties ? properties->getPageProperties() : nullptr;
     CDimension margin;

@@ -134,7 +134,7 @@ unsigned long noteNumberingCode(ENumberingTypes type)
 
 } // namespace
 
-bool CICFSectionNodeWriter::queryInterface(EICFInterfaceID id, void** out)
+bool CICFSectionNodeWriter::queryInterface(int32_t id, void** out)
 {
     if (!out || id != kICFPageAttributesInterface)
         return CICFContainerNodeWriter::queryInterface(id, out);
@@ -178,7 +178,7 @@ uint32_t CICFSectionNodeWriter::getContainerHeight()
 
 ISectionProperties* CICFSectionNodeWriter::getSectionProperties()
 {
-    return dynamic_cast<ISectionContent&>(*getNode()->getIContent()).getProperties();
+    return requireContent(getNode()->getIContent()->getSectionContent()).getProperties();
 }
 
 CPageProperties* CICFSectionNodeWriter::getPageProperties()

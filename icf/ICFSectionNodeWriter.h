@@ -22,7 +22,7 @@ class CICFSectionNodeWriter : public CICFContainerNodeWriter, public IICFPageAtt
 public:
     static constexpr EContentInterfaceID kInterfaceID = kSectionNode;
 
-    bool queryInterface(EICFInterfaceID id, void** out) override;
+    bool queryInterface(int32_t id, void** out) override;
 
     // Twips; 0 for a section without page properties.
     uint32_t getLeftMargin() override;

@@ -13,7 +13,7 @@ namespace {
 // a second time.
 void removeNumbering(INode& paragraph)
 {
-    if (IParagraphProperties* properties = dynamic_cast<IParagraphContent&>(*paragraph.getIContent()).getProperties())
+    if (IParagraphProperties* properties = requireContent(paragraph.getIContent()->getParagraphContent()).getProperties())
         properties->setParagraphNumbering(nullptr);
 }
 

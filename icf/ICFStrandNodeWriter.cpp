@@ -35,7 +35,7 @@ void CICFStrandNodeWriter::onDone()
 
 void CICFStrandNodeWriter::writeStrandStart()
 {
-    const auto& strand = dynamic_cast<IStrandContent&>(*getNode()->getIContent());
+    const IStrandContent& strand = requireContent(getNode()->getIContent()->getStrandContent());
     setProperties(strand.getProperties());
     setStyle(strand.getStyle());
     writeStyleOn();

@@ -63,7 +63,7 @@ int CICFStrandUtilities::extractFirstCharacter(CStrandContentList& strands,
     properties.reset(strand->getProperties());
     style = strand->getStyle();
 
-    auto* textStrand = dynamic_cast<ITextStrandContent*>(strand);
+    ITextStrandContent* textStrand = strand->getTextStrandContent();
     if (!textStrand)
         return 0;
     CCharacterString text;

@@ -29,12 +29,12 @@ Writer* writerOf(INode* node)
 
 ITableRowContent& rowContent(INode* row)
 {
-    return dynamic_cast<ITableRowContent&>(*row->getIContent());
+    return requireContent(row->getIContent()->getTableRowContent());
 }
 
 ITableCellContent& cellContent(INode* cell)
 {
-    return dynamic_cast<ITableCellContent&>(*cell->getIContent());
+    return requireContent(cell->getIContent()->getTableCellContent());
 }
 
 bool isCell(INode* node)
@@ -449,7 +449,7 @@ void CICFTableCellNodeWriter::write()
     writeCellEnd();
 }
 
-bool CICFTableCellNodeWriter::queryInterface(EICFInterfaceID id, void** out)
+bool CICFTableCellNodeWriter::queryInterface(int32_t id, void** out)
 {
     if (!out || id != kICFPageAttributesInterface)
         return CICFNodeWriter::queryInterface(id, out);

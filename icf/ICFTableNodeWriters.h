@@ -106,7 +106,7 @@ public:
     bool canChildWrite(INode* child) override;
     // "BCO", shading, the paragraphs, "HCB".
     void write() override;
-    bool queryInterface(EICFInterfaceID id, void** out) override;
+    bool queryInterface(int32_t id, void** out) override;
 
     void writeCellStart();
     void writeCellEnd();

@@ -10,7 +10,7 @@ constexpr short kSymbolCodePage = 9998;
 
 ITextStrandContent& textStrandOf(INode* node)
 {
-    return dynamic_cast<ITextStrandContent&>(*node->getIContent());
+    return requireContent(node->getIContent()->getTextStrandContent());
 }
 
 bool isSymbolFont(const IStrandProperties* properties)

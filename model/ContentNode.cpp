@@ -84,7 +84,7 @@ void CContentNode::release()
     for (;;) {
         if (!node->isEmpty()) {
             INode* first = *node->getFirstChild();
-            auto* child = dynamic_cast<CContentNode*>(first);
+            CContentNode* child = first->getContentNode();
             if (!child) {
                 first->release();
                 continue;
@@ -138,7 +138,7 @@ CBranchNode::~CBranchNode()
 void CBranchNode::attachNode(INode* child)
 {
     m_children.push_back(child);
-    if (auto* node = dynamic_cast<CContentNode*>(child)) {
+    if (CContentNode* node = child->getContentNode()) {
         node->m_holder = this;
         node->m_place = std::prev(m_children.end());
     }
@@ -156,7 +156,7 @@ void CBranchNode::detachNode(INode* child)
     if (INodeNotify* notify = getNodeNotify())
         notify->onDetachChild(child);
     child->setParentNode(nullptr);
-    auto* node = dynamic_cast<CContentNode*>(child);
+    CContentNode* node = child->getContentNode();
     if (!node) {
         m_children.remove(child);
     } else if (node->m_holder == this) {

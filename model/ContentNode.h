@@ -52,6 +52,7 @@ public:
     void setParentNode(INode* parent) override { m_parent = parent; }
     void setNodeWriter(INodeWriter* writer) override { m_nodeWriter = writer; }
     void setNodeNotify(INodeNotify* notify) override { m_nodeNotify = notify; }
+    CContentNode* getContentNode() final { return this; }
 
 protected:
     // A fresh node of the given kind from this node's factory.

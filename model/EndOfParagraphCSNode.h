@@ -5,7 +5,10 @@
 #include "model/ContentNode.h"
 #include "model/StrandBase.h"
 
-class IEndOfParagraphCSContent : public virtual IStrandContent {};
+class IEndOfParagraphCSContent : public virtual IStrandContent {
+public:
+    IEndOfParagraphCSContent* getEndOfParagraphContent() final { return this; }
+};
 
 class CEndOfParagraphCSNode : public CStrandBase, public IEndOfParagraphCSContent, public CLeafNode {
 public:

@@ -5,16 +5,47 @@
 
 #include "model/ContentInterfaceID.h"
 
+#include <cstdint>
 #include <list>
+#include <typeinfo>
 
+class CContentNode;
+class IEndOfParagraphCSContent;
 class INode;
 class INodeFactory;
+class IParagraphContent;
+class ISectionContent;
+class IStrandContent;
+class ITableCellContent;
+class ITableRowContent;
+class ITextStrandContent;
 
 class IContent {
 public:
     virtual ~IContent() = default;
     virtual INode* getINode() = 0;
+    // The content as the interface of its family, or null when it is of
+    // another: each of these interfaces answers for itself, so the writers
+    // and the reader need no type test for what they ask of every node.
+    virtual IStrandContent* getStrandContent() { return nullptr; }
+    virtual ITextStrandContent* getTextStrandContent() { return nullptr; }
+    virtual IEndOfParagraphCSContent* getEndOfParagraphContent() { return nullptr; }
+    virtual IParagraphContent* getParagraphContent() { return nullptr; }
+    virtual ISectionContent* getSectionContent() { return nullptr; }
+    virtual ITableRowContent* getTableRowContent() { return nullptr; }
+    virtual ITableCellContent* getTableCellContent() { return nullptr; }
 };
+
+// The content that a caller requires of its node, as one of the accessors
+// above gave it: content of another family raises std::bad_cast, as a
+// failed reference cast does.
+template <class Content>
+Content& requireContent(Content* content)
+{
+    if (!content)
+        throw std::bad_cast();
+    return *content;
+}
 
 class INodeNotify {
 public:
@@ -35,6 +66,10 @@ public:
     virtual ~INodeWriter() = default;
     virtual void write() = 0;
     virtual bool canChildWrite(INode* child) = 0;
+    // Stores in *out what the writer answers for `id`, an id of the output
+    // format's writers, and returns true; false (and *out untouched) when
+    // it answers nothing for that id.
+    virtual bool queryInterface(int32_t id, void** out) = 0;
 };
 
 using NodeList = std::list<INode*>;
@@ -75,6 +110,9 @@ public:
     virtual void setParentNode(INode* parent) = 0;
     virtual void setNodeWriter(INodeWriter* writer) = 0;
     virtual void setNodeNotify(INodeNotify* notify) = 0;
+    // The node as the common node implementation, whose place in its
+    // parent's child list a branch keeps; null for any other implementation.
+    virtual CContentNode* getContentNode() = 0;
 };
 
 // Visits the children of a node in order while each visit may detach the

@@ -21,6 +21,8 @@ public:
     // Pull form: a parent writes a whole subtree at once.
     void write() override;
     bool canChildWrite(INode* child) override;
+    // A writer that writes nothing answers for nothing.
+    bool queryInterface(int32_t, void**) override { return false; }
     virtual void writeChildren();
     virtual CWriter* getWriter() { return m_writer; }
     virtual void setWriter(CWriter* writer) { m_writer = writer; }

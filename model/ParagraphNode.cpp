@@ -74,7 +74,7 @@ void CParagraphNode::attachNode(INode* child)
     const EContentInterfaceID kind = child->getContentInterfaceID();
     if (kind != kTextStrandNode && kind != kWordTextStrandNode)
         return;
-    if (auto* strand = dynamic_cast<IStrandContent*>(child->getIContent()))
+    if (IStrandContent* strand = child->getIContent()->getStrandContent())
         updateStrandPropertiesFromStyle(strand);
 }
 

@@ -26,6 +26,7 @@ enum EOppositeOfParagraphProperties : uint32_t {
 
 class IParagraphContent : public IContent {
 public:
+    IParagraphContent* getParagraphContent() final { return this; }
     virtual IParagraphProperties* getProperties() const = 0;
     virtual IParagraphStyleContent* getStyle() const = 0;
     // Holds a reference to the properties.

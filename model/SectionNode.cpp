@@ -47,15 +47,22 @@ void forgetSeparator(CNoteAreaProperties* area, const INoteSeparatorContent* sep
 
 void CSectionNode::detachNode(INode* child)
 {
+    // The properties name headers, footers and note separators only: the
+    // kind passes over the paragraphs and tables, nearly all children,
+    // before any type test.
     ISectionProperties* properties = m_properties.get();
-    IContent* content = child->getIContent();
-    if (auto* entry = dynamic_cast<IHeaderFooterContent*>(content); properties && entry) {
-        properties->removeHeader(entry);
-        properties->removeFooter(entry);
+    const EContentInterfaceID kind = child->getContentInterfaceID();
+    if (properties && kind == kHeaderFooterNode) {
+        if (auto* entry = dynamic_cast<IHeaderFooterContent*>(child->getIContent())) {
+            properties->removeHeader(entry);
+            properties->removeFooter(entry);
+        }
     }
-    if (auto* separator = dynamic_cast<INoteSeparatorContent*>(content); properties && separator) {
-        forgetSeparator(properties->getFootnoteProperties(), separator);
-        forgetSeparator(properties->getEndnoteProperties(), separator);
+    if (properties && kind == kNoteSeparatorNode) {
+        if (auto* separator = dynamic_cast<INoteSeparatorContent*>(child->getIContent())) {
+            forgetSeparator(properties->getFootnoteProperties(), separator);
+            forgetSeparator(properties->getEndnoteProperties(), separator);
+        }
     }
     CBranchNode::detachNode(child);
 }

@@ -9,6 +9,7 @@ class ISectionProperties;
 
 class ISectionContent : public IContent {
 public:
+    ISectionContent* getSectionContent() final { return this; }
     virtual ISectionProperties* getProperties() const = 0;
     // Takes a reference to the new properties and drops the old ones.
     virtual void setProperties(ISectionProperties* properties) = 0;

@@ -55,6 +55,7 @@ enum EOppositeOfStrandProperties : uint32_t {
 
 class IStrandContent : public IContent {
 public:
+    IStrandContent* getStrandContent() final { return this; }
     virtual IStrandProperties* getProperties() const = 0;
     virtual IStrandStyleContent* getStyle() const = 0;
     // Holds a reference to the properties.
@@ -73,6 +74,7 @@ public:
 
 class ITextStrandContent : public virtual IStrandContent {
 public:
+    ITextStrandContent* getTextStrandContent() final { return this; }
     virtual CCharacterString& getText(CCharacterString& out) const = 0;
     virtual void setText(const CCharacterString& text) = 0;
 };

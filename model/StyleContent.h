@@ -10,8 +10,11 @@
 
 class CCharacterString;
 class CNumberingLevelDefinition;
+class IListStyleContent;
 class IParagraphProperties;
+class IParagraphStyleContent;
 class IStrandProperties;
+class IStrandStyleContent;
 class IStyleTableContent;
 
 enum EStyleTypes : uint32_t {
@@ -27,11 +30,16 @@ public:
     virtual void setName(const CCharacterString& name) = 0;
     virtual void setID(uint32_t id) = 0;
     virtual EStyleTypes getType() const = 0;
+    // The style as the interface of its type; null for a style of another.
+    virtual IParagraphStyleContent* getParagraphStyleContent() { return nullptr; }
+    virtual IStrandStyleContent* getStrandStyleContent() { return nullptr; }
+    virtual IListStyleContent* getListStyleContent() { return nullptr; }
 };
 
 // A character style.
 class IStrandStyleContent : public virtual IStyleContent {
 public:
+    IStrandStyleContent* getStrandStyleContent() final { return this; }
     virtual IStrandProperties* getProperties() const = 0;
     // Holds a reference to the properties.
     virtual void setProperties(IStrandProperties* properties) = 0;
@@ -44,6 +52,7 @@ public:
 
 class IParagraphStyleContent : public virtual IStyleContent {
 public:
+    IParagraphStyleContent* getParagraphStyleContent() final { return this; }
     virtual IParagraphProperties* getParagraphProperties() const = 0;
     virtual IStrandProperties* getStrandProperties() const = 0;
     // Both hold a reference to the properties.
@@ -64,6 +73,7 @@ using NumberingLevelDefinitionList = std::list<CNumberingLevelDefinition*>;
 // A list style: one numbering level definition per level.
 class IListStyleContent : public virtual IStyleContent {
 public:
+    IListStyleContent* getListStyleContent() final { return this; }
     // Appends the definition and takes a reference to it; null is ignored.
     virtual void addNumberingLevelDefinition(CNumberingLevelDefinition* definition) = 0;
     // Removes the definition and drops the style's reference to it.

@@ -79,6 +79,7 @@ private:
 
 class ITableRowContent : public IContent {
 public:
+    ITableRowContent* getTableRowContent() final { return this; }
     // A header row is repeated at the top of each page the table spans.
     virtual void setHeaderState(bool header) = 0;
     virtual bool isHeader() const = 0;
@@ -126,6 +127,7 @@ private:
 
 class ITableCellContent : public IContent {
 public:
+    ITableCellContent* getTableCellContent() final { return this; }
     virtual void setVerticalAlignment(EVerticalAlignment alignment) = 0;
     virtual EVerticalAlignment getVerticalAlignment() const = 0;
     virtual void setMergeHorizontal(EMergeHorizontal merge) = 0;

@@ -1,6 +1,9 @@
 #include "ReaderTreeFixture.h"
 
+#include "model/EndOfParagraphCSNode.h"
 #include "model/NoteAreaProperties.h"
+#include "model/StyleContent.h"
+#include "model/TableNodes.h"
 
 namespace {
 
@@ -61,6 +64,33 @@ TEST_F(WordNodes, SectionSlotsReuseTheirIdAndDropASeventeenthId)
     EXPECT_NE(copy->getProperties(), nullptr);
     copy->release();
     section->release();
+}
+
+// The accessors and kind checks that replace type tests must find exactly
+// what a type test finds, for every kind the reader makes.
+TEST_F(WordNodes, EveryKindAnswersForItsFamiliesAsATypeTestWould)
+{
+    for (int id = kBookmarkBeginCSNode; id <= kIncludedDocumentCSNode; ++id) {
+        if (id == kStyleTableNode + 1) // the one value that names no kind
+            continue;
+        INode* node = factory.createNode(static_cast<EContentInterfaceID>(id));
+        IContent* content = node->getIContent();
+        auto* style = dynamic_cast<IStyleContent*>(content);
+        SCOPED_TRACE(id);
+        EXPECT_EQ(node->getContentNode(), dynamic_cast<CContentNode*>(node));
+        EXPECT_EQ(wordTextStrandOf(node), dynamic_cast<CWordTextStrandNode*>(node));
+        EXPECT_EQ(content->getStrandContent(), dynamic_cast<IStrandContent*>(content));
+        EXPECT_EQ(content->getTextStrandContent(), dynamic_cast<ITextStrandContent*>(content));
+        EXPECT_EQ(content->getEndOfParagraphContent(), dynamic_cast<IEndOfParagraphCSContent*>(content));
+        EXPECT_EQ(content->getParagraphContent(), dynamic_cast<IParagraphContent*>(content));
+        EXPECT_EQ(content->getSectionContent(), dynamic_cast<ISectionContent*>(content));
+        EXPECT_EQ(content->getTableRowContent(), dynamic_cast<ITableRowContent*>(content));
+        EXPECT_EQ(content->getTableCellContent(), dynamic_cast<ITableCellContent*>(content));
+        EXPECT_EQ(style ? style->getListStyleContent() : nullptr, dynamic_cast<IListStyleContent*>(content));
+        EXPECT_EQ(style ? style->getParagraphStyleContent() : nullptr, dynamic_cast<IParagraphStyleContent*>(content));
+        EXPECT_EQ(style ? style->getStrandStyleContent() : nullptr, dynamic_cast<IStrandStyleContent*>(content));
+        node->release();
+    }
 }
 
 } // namespace

@@ -30,7 +30,7 @@ namespace {
 // A letter page with one-inch margins, answered for the nodes below it.
 class CLetterPageWriter : public CICFNodeWriter, public IICFPageAttributes {
 public:
-    bool queryInterface(EICFInterfaceID id, void** out) override
+    bool queryInterface(int32_t id, void** out) override
     {
         if (id != kICFPageAttributesInterface)
             return CICFNodeWriter::queryInterface(id, out);
