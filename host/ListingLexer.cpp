@@ -2,6 +2,8 @@
 #include "host/ListingText.h"
 #include "trxhost/Listing.h"
 
+#include <algorithm>
+
 namespace trxhost {
 namespace {
 
@@ -13,6 +15,15 @@ constexpr size_t kMaxEscapeDigits = 6;
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+bool isAscii(char c)
+{
+    return static_cast<unsigned char>(c) < 0x80;
+}
+// A byte of a string that stands for itself: ASCII, no quote, no escape.
+bool isPlainStringByte(char c)
+{
+    return isAscii(c) && c != '"' && c != '\\';
 }
 bool endsAtom(char c)
 {
@@ -42,6 +53,7 @@ bool StatementLexer::next(Statement& statement)
         ++lineNumber_;
         countedTo_ = 0;
         counted_ = 1;
+        asciiLine_ = std::all_of(line_.begin(), line_.end(), isAscii);
         lexLine(statement);
         const bool continues = !statement.tokens.empty() && statement.tokens.back().kind == Token::Kind::Atom &&
                                statement.tokens.back().text == "\\";
@@ -95,10 +107,10 @@ size_t StatementLexer::lexString(size_t pos, Token& token)
             pos = lexEscape(pos, token.value);
             continue;
         }
-        // Most text is ASCII: a byte that is its own code point.
+        // Most text is ASCII: bytes that are their own code points, taken
+        // a run at a time.
         if (byte < 0x80) {
-            token.value += byte;
-            ++pos;
+            pos = appendPlainRun(pos, token.value);
             continue;
         }
         size_t size = 0;
@@ -111,6 +123,16 @@ size_t StatementLexer::lexString(size_t pos, Token& token)
     if (pos >= line_.size())
         fail(quote, "unterminated string");
     return pos + 1;
+}
+
+size_t StatementLexer::appendPlainRun(size_t pos, std::u32string& value) const
+{
+    const auto begin = line_.begin() + static_cast<std::ptrdiff_t>(pos);
+    const auto end = std::find_if_not(begin, line_.end(), isPlainStringByte);
+    const size_t held = value.size();
+    value.resize(held + static_cast<size_t>(end - begin));
+    std::copy(begin, end, value.begin() + static_cast<std::ptrdiff_t>(held));
+    return pos + static_cast<size_t>(end - begin);
 }
 
 size_t StatementLexer::lexEscape(size_t backslash, std::u32string& value)
@@ -139,6 +161,8 @@ size_t StatementLexer::lexEscape(size_t backslash, std::u32string& value)
 
 unsigned StatementLexer::column(size_t pos)
 {
+    if (asciiLine_)
+        return static_cast<unsigned>(pos + 1);
     if (pos < countedTo_) {
         countedTo_ = 0;
         counted_ = 1;

@@ -37,6 +37,7 @@ private:
     void lexLine(Statement& statement);
     size_t lexAtom(size_t pos, Token& token) const;
     size_t lexString(size_t pos, Token& token);
+    size_t appendPlainRun(size_t pos, std::u32string& value) const;
     size_t lexEscape(size_t backslash, std::u32string& value);
     unsigned column(size_t pos);
     [[noreturn]] void fail(size_t pos, const std::string& message);
@@ -46,7 +47,8 @@ private:
     std::string line_;
     unsigned lineNumber_ = 0;
     // Columns are counted on from the last position asked for, since tokens
-    // come in order.
+    // come in order; on a line of ASCII alone a column is the byte's place.
+    bool asciiLine_ = true;
     size_t countedTo_ = 0;
     unsigned counted_ = 1;
 };

@@ -1,5 +1,6 @@
 #include "host/ListingText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace trxhost {
@@ -85,6 +86,9 @@ void appendUtf8(std::string& out, char32_t c)
 std::vector<uint16_t> toUnits(const std::u32string& codePoints)
 {
     std::vector<uint16_t> units;
+    // Text of the basic plane alone, the usual case, is a unit a code point.
+    if (std::all_of(codePoints.begin(), codePoints.end(), [](char32_t c) { return c < 0x10000; }))
+        return std::vector<uint16_t>(codePoints.begin(), codePoints.end());
     units.reserve(codePoints.size());
     for (const char32_t c : codePoints) {
         if (c < 0x10000) {
