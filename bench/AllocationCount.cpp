@@ -4,29 +4,23 @@
 #include <cerrno>
 #include <cstddef>
 
-extern "C" {
-void* __libc_malloc(size_t size);
-void* __libc_calloc(size_t count, size_t size);
-void* __libc_realloc(void* block, size_t size);
-void* __libc_memalign(size_t alignment, size_t size);
-}
-
 namespace {
 
 std::atomic<bool> counting{false};
 std::atomic<uint64_t> allocations{0};
 
-// The export runs on one thread, so a plain load and store is enough and
-// costs the timed export far less than a locked increment would.
-void countAllocation()
-{
-    if (counting.load(std::memory_order_relaxed))
-        allocations.store(allocations.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
-}
-
 } // namespace
 
 namespace icfbench {
+
+bool allocationsAreCounted()
+{
+#ifdef __SANITIZE_ADDRESS__
+    return false;
+#else
+    return true;
+#endif
+}
 
 void startCountingAllocations()
 {
@@ -41,6 +35,29 @@ uint64_t stopCountingAllocations()
 }
 
 } // namespace icfbench
+
+// Under AddressSanitizer its allocator owns malloc and its kin: the program
+// does not define them then, and counts nothing.
+#ifndef __SANITIZE_ADDRESS__
+
+extern "C" {
+void* __libc_malloc(size_t size);
+void* __libc_calloc(size_t count, size_t size);
+void* __libc_realloc(void* block, size_t size);
+void* __libc_memalign(size_t alignment, size_t size);
+}
+
+namespace {
+
+// The export runs on one thread, so a plain load and store is enough and
+// costs the timed export far less than a locked increment would.
+void countAllocation()
+{
+    if (counting.load(std::memory_order_relaxed))
+        allocations.store(allocations.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
+}
+
+} // namespace
 
 // The filter, loaded later, must find these in the program.
 #define ICFBENCH_EXPORTED __attribute__((visibility("default")))
@@ -90,3 +107,5 @@ ICFBENCH_EXPORTED int posix_memalign(void** block, size_t alignment, size_t size
 }
 
 } // extern "C"
+
+#endif

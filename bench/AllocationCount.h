@@ -9,6 +9,8 @@
 
 namespace icfbench {
 
+// Whether this build counts at all: not under AddressSanitizer.
+bool allocationsAreCounted();
 // Counts from zero from now on.
 void startCountingAllocations();
 // Stops counting; returns the calls of malloc, calloc, realloc,

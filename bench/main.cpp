@@ -2,6 +2,7 @@
 // size and reports its speed and its peak memory for each.
 #include "CommandLine.h"
 #include "ExitStatus.h"
+#include "AllocationCount.h"
 #include "Measurement.h"
 #include "common/ErrorReport.h"
 #include "common/ToolMain.h"
@@ -88,8 +89,11 @@ void printMeasurement(const Measurement& measurement)
               << std::setprecision(0) << std::setw(12) << measurement.changeRecords / seconds << std::setprecision(2)
               << std::setw(10) << measurement.icfBytes / kMega << std::setw(10)
               << measurement.icfBytes / kMega / seconds << std::setprecision(1) << std::setw(13)
-              << measurement.peakResidentBytes / kMega << std::setw(18)
-              << static_cast<double>(measurement.allocations) / measurement.count << std::endl;
+              << measurement.peakResidentBytes / kMega << std::setw(18);
+    if (allocationsAreCounted())
+        std::cout << static_cast<double>(measurement.allocations) / measurement.count << std::endl;
+    else
+        std::cout << "-" << std::endl;
 }
 
 // One line per size, under a header naming what the size counts; the
