@@ -40,12 +40,15 @@ uint64_t stopCountingAllocations()
 // does not define them then, and counts nothing.
 #ifndef __SANITIZE_ADDRESS__
 
+// glibc's own allocator entry points, which the definitions below forward to.
+// NOLINTBEGIN(bugprone-reserved-identifier)
 extern "C" {
 void* __libc_malloc(size_t size);
 void* __libc_calloc(size_t count, size_t size);
 void* __libc_realloc(void* block, size_t size);
 void* __libc_memalign(size_t alignment, size_t size);
 }
+// NOLINTEND(bugprone-reserved-identifier)
 
 namespace {
 

@@ -24,7 +24,7 @@ struct Measurement {
     double seconds = 0;         // wall time of the export alone: open, write and close
     double cpuSeconds = 0;      // processor time (user and system) of the same
     uint64_t peakResidentBytes = 0;
-    uint64_t allocations = 0;   // heap allocations of the export alone (see AllocationCount.h)
+    uint64_t allocations = 0; // heap allocations of the export alone (see AllocationCount.h)
 };
 
 // Exports a generated document of `count` paragraphs or table rows with the

@@ -1,8 +1,8 @@
 // icfbench: measures the export filter on generated documents of growing
 // size and reports its speed and its peak memory for each.
+#include "AllocationCount.h"
 #include "CommandLine.h"
 #include "ExitStatus.h"
-#include "AllocationCount.h"
 #include "Measurement.h"
 #include "common/ErrorReport.h"
 #include "common/ToolMain.h"
@@ -75,8 +75,7 @@ void printHeader(const char* counted, const char* unit)
 {
     std::cout << std::setw(12) << counted << std::setw(16) << "change records" << std::setw(10) << "seconds"
               << std::setw(10) << "CPU s" << std::setw(12) << "records/s" << std::setw(10) << "ICF MB" << std::setw(10)
-              << "ICF MB/s" << std::setw(13) << "peak RSS MB" << std::setw(18) << "allocs/" + std::string(unit)
-              << '\n';
+              << "ICF MB/s" << std::setw(13) << "peak RSS MB" << std::setw(18) << "allocs/" + std::string(unit) << '\n';
 }
 
 // The rates are per second of wall time; a CPU time well below it tells of
@@ -153,7 +152,7 @@ ExitStatus measureAll(const CommandLine& commandLine)
 ExitStatus run(const CommandLine& commandLine)
 {
     return commandLine.action == CommandLine::Action::WriteListing ? writeListing(commandLine)
-                                                                    : measureAll(commandLine);
+                                                                   : measureAll(commandLine);
 }
 
 } // namespace

@@ -30,6 +30,9 @@ struct SMappedCharacter {
 // in a table without a call.
 class CCharacterMap {
 public:
+    CCharacterMap(const CCharacterMap&) = delete;
+    CCharacterMap& operator=(const CCharacterMap&) = delete;
+
     SMappedCharacter map(uint16_t character)
     {
         if (character < kByteRange && m_byteKnown[character])
@@ -40,8 +43,6 @@ public:
 protected:
     CCharacterMap() = default;
     ~CCharacterMap() = default;
-    CCharacterMap(const CCharacterMap&) = delete;
-    CCharacterMap& operator=(const CCharacterMap&) = delete;
 
 private:
     static constexpr uint32_t kByteRange = 256;

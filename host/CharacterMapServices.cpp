@@ -6,11 +6,8 @@
 #include "host/FailureInjection.h"
 
 #include <algorithm>
-#include <atomic>
 #include <mutex>
 #include <new>
-#include <thread>
-#include <utility>
 #include <vector>
 
 namespace trxhost {
@@ -22,22 +19,6 @@ constexpr uint32_t kMapTag = 0x434D4150;
 // Answered when the host has no memory left for another map; the same code
 // the filter uses for memory exhaustion.
 constexpr TRXERR kMemoryExhausted = 30;
-
-// Guards the live maps: a filter maps every character through them, and
-// this lock is taken and given back without a call into the C library. The
-// lock is held for a short look-up; a thread that finds it taken yields.
-class SpinLock {
-public:
-    void lock()
-    {
-        while (locked_.exchange(true, std::memory_order_acquire))
-            std::this_thread::yield();
-    }
-    void unlock() { locked_.store(false, std::memory_order_release); }
-
-private:
-    std::atomic<bool> locked_{false};
-};
 
 // The maps made and not yet released, by number. A filter holds a few at a
 // time but may make one for every run of text, so they sit in a vector that
@@ -54,28 +35,28 @@ public:
 
     uint32_t add(CharacterMap map)
     {
-        std::lock_guard<SpinLock> lock(lock_);
+        std::lock_guard<std::mutex> lock(mutex_);
         do
             ++lastNumber_;
         while (lastNumber_ == 0 || find(lastNumber_) != maps_.end());
-        maps_.emplace_back(lastNumber_, std::move(map));
+        maps_.emplace_back(lastNumber_, map);
         return lastNumber_;
     }
 
     bool remove(uint32_t number)
     {
-        std::lock_guard<SpinLock> lock(lock_);
+        std::lock_guard<std::mutex> lock(mutex_);
         const auto found = find(number);
         if (found == maps_.end())
             return false;
-        *found = std::move(maps_.back());
+        *found = maps_.back();
         maps_.pop_back();
         return true;
     }
 
     bool map(uint32_t number, uint16_t character, uint16_t out[2])
     {
-        std::lock_guard<SpinLock> lock(lock_);
+        std::lock_guard<std::mutex> lock(mutex_);
         const auto found = find(number);
         if (found == maps_.end())
             return false;
@@ -85,7 +66,7 @@ public:
 
     size_t count()
     {
-        std::lock_guard<SpinLock> lock(lock_);
+        std::lock_guard<std::mutex> lock(mutex_);
         return maps_.size();
     }
 
@@ -97,7 +78,7 @@ private:
         return std::find_if(maps_.begin(), maps_.end(), [number](const Entry& entry) { return entry.first == number; });
     }
 
-    SpinLock lock_;
+    std::mutex mutex_;
     std::vector<Entry> maps_;
     uint32_t lastNumber_ = 0;
 };
@@ -139,7 +120,7 @@ TRX_API TRXERR UTCreateMap(CMAP* map, const CMINPUT* request)
         std::optional<trxhost::CharacterMap> built = trxhost::CharacterMap::fromRequest(*request);
         if (!built)
             return TRXERR_BADPARAM;
-        trxhost::writeRecord(map, LiveMaps::instance().add(std::move(*built)));
+        trxhost::writeRecord(map, LiveMaps::instance().add(*built));
         return TRXERR_OK;
     } catch (const std::bad_alloc&) {
         return trxhost::kMemoryExhausted;

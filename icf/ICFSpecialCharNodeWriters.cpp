@@ -13,7 +13,8 @@ namespace {
 // a second time.
 void removeNumbering(INode& paragraph)
 {
-    if (IParagraphProperties* properties = requireContent(paragraph.getIContent()->getParagraphContent()).getProperties())
+    if (IParagraphProperties* properties =
+            requireContent(paragraph.getIContent()->getParagraphContent()).getProperties())
         properties->setParagraphNumbering(nullptr);
 }
 
