@@ -3,6 +3,7 @@
 #include "trxhost/Listing.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace trxhost {
 namespace {
@@ -56,7 +57,7 @@ bool StatementLexer::next(Statement& statement)
         asciiLine_ = std::all_of(line_.begin(), line_.end(), isAscii);
         lexLine(statement);
         const bool continues = !statement.tokens.empty() && statement.tokens.back().kind == Token::Kind::Atom &&
-                               statement.tokens.back().text == "\\";
+                               std::string_view(statement.tokens.back().text) == "\\";
         if (continues)
             statement.tokens.pop_back();
         else if (!statement.tokens.empty())

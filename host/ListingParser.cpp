@@ -190,7 +190,7 @@ private:
             return parseRecordChange(in, form, *record);
         std::array<uint32_t, 3> values = form.fixed;
         for (const ChangeArgument& argument : form.arguments) {
-            const Token& token = in.take("a value for '" + form.name + "'");
+            const Token& token = in.takeValueFor(form.name);
             const uint32_t value = argument.style == ArgumentStyle::Switch ? switchValue(in, token) : number(in, token);
             in.checkRange(token, value, *argument.range, form.name);
             values[argument.value - 1] = value;
@@ -411,8 +411,9 @@ private:
 
     uint32_t switchValue(StatementReader& in, const Token& token) const
     {
-        if (token.kind == Token::Kind::Atom && (token.text == "on" || token.text == "off"))
-            return token.text == "on" ? 1 : 0;
+        const std::string_view text = token.text;
+        if (token.kind == Token::Kind::Atom && (text == "on" || text == "off"))
+            return text == "on" ? 1 : 0;
         return number(in, token);
     }
 

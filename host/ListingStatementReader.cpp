@@ -39,6 +39,13 @@ const Token& StatementReader::take(const std::string& what)
     return statement_.tokens[next_++];
 }
 
+const Token& StatementReader::takeValueFor(std::string_view name)
+{
+    if (atEnd())
+        failAtEnd("expected a value for '" + std::string(name) + "'");
+    return statement_.tokens[next_++];
+}
+
 bool StatementReader::takeKeyword(const char* keyword)
 {
     if (atEnd() || peek().kind != Token::Kind::Atom || peek().text != keyword)

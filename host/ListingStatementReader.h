@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trxhost {
@@ -32,6 +33,9 @@ public:
 
     // The next token; at the end, a fault that `what` was expected.
     const Token& take(const std::string& what);
+    // The same for the value of `name`: the fault's text is made only when
+    // it is needed, since values are taken for most statements.
+    const Token& takeValueFor(std::string_view name);
     bool takeKeyword(const char* keyword);
     void expectKeyword(const char* keyword);
     void expectEnd() const;

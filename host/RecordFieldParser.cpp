@@ -106,7 +106,7 @@ void RecordFieldParser::apply(const Match& match, const Token& first, std::array
         closeSides();
     if (match.argument) {
         once(0, match.argument, first, "'" + match.argument->name + "'");
-        const Token& token = in_.take("a value for '" + match.argument->name + "'");
+        const Token& token = in_.takeValueFor(match.argument->name);
         const uint32_t value = number_(token);
         in_.checkRange(token, value, *argumentFor(*findChangeForm(change_->change), match.argument->value)->range,
                        match.argument->name);
@@ -181,7 +181,7 @@ bool RecordFieldParser::takeWordField(const Token& first)
         in_.fail(offsetToken,
                  "'at' takes the offset of a word of the record: a multiple of 4 below " + std::to_string(form_->size));
     once(offset, kWordField, first, "'at " + std::to_string(offset) + "'");
-    orWord(record_, offset, number_(in_.take("a value for 'at'")));
+    orWord(record_, offset, number_(in_.takeValueFor("at")));
     return true;
 }
 
