@@ -39,6 +39,7 @@ struct ParseState {
     std::vector<std::string> inputs;
     std::string output;
     std::string outputDirectory;
+    std::string listingOutput;
 };
 
 using FlagHandler = void (*)(ParseState& state, const std::string& flag, const std::string& value);
@@ -118,6 +119,13 @@ void setOutputDirectory(ParseState& state, const std::string& flag, const std::s
     if (value.empty())
         throw UsageError(flag + ": empty directory name");
     state.outputDirectory = value;
+}
+
+void setListingOutput(ParseState& state, const std::string& flag, const std::string& value)
+{
+    if (value.empty())
+        throw UsageError(flag + ": empty file name");
+    state.listingOutput = value;
 }
 
 void setFilter(ParseState& state, const std::string& flag, const std::string& value)
@@ -248,6 +256,9 @@ const std::vector<Flag>& flags()
     static const std::vector<Flag> table = {
         {"--output", "-o", "FILE", "write the ICF to FILE (one input only;\n- for standard output)", setOutput},
         {"--output-dir", "-d", "DIR", "write each INPUT's ICF into DIR", setOutputDirectory},
+        {"--to-listing", nullptr, "FILE",
+         "write the document read from the one INPUT\nas a listing to FILE (- for standard\noutput), instead of its ICF",
+         setListingOutput},
         {"--filter", nullptr, "PATH",
          "load the filter from PATH (default:\n../lib/libicffilter.so.1 beside the program)", setFilter},
         {"--user", nullptr, "V1,V2", "values handed to the filter with VwSetUser\n(default 0,0)", setUser},
@@ -370,10 +381,24 @@ std::string outputFor(const ParseState& state, const std::string& input)
     return (directory / name).string();
 }
 
+// --to-listing writes one input's listing, in place of any ICF output.
+std::vector<Job> planListingJob(const ParseState& state)
+{
+    if (state.inputs.size() != 1)
+        throw UsageError("--to-listing takes exactly one input");
+    if (!state.output.empty() || !state.outputDirectory.empty())
+        throw UsageError("--to-listing cannot be used with -o or -d");
+    std::vector<Job> jobs{{state.inputs.front(), state.listingOutput}};
+    checkOutputsDistinct(jobs);
+    return jobs;
+}
+
 std::vector<Job> planJobs(const ParseState& state)
 {
     if (state.inputs.empty())
-        throw UsageError("no input listing given");
+        throw UsageError("no input given");
+    if (!state.listingOutput.empty())
+        return planListingJob(state);
     if (!state.output.empty() && !state.outputDirectory.empty())
         throw UsageError("-o and -d cannot be used together");
     if (!state.output.empty() && state.inputs.size() > 1)
@@ -416,6 +441,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             return state.result;
     }
     state.result.jobs = planJobs(state);
+    state.result.toListing = !state.listingOutput.empty();
     return state.result;
 }
 
@@ -424,11 +450,17 @@ std::string helpText()
     std::ostringstream text;
     text << "Usage: icfexport [FLAGS] INPUT...\n"
             "\n"
-            "Converts document listings to ICF with the export filter, one input after\n"
-            "another. Each INPUT becomes INPUT with the extension .icf, beside it, unless\n"
-            "-o or -d says otherwise; the INPUT - is standard input and needs -o. Flags\n"
-            "override the export options of the listings.\n"
-            "Every listing is read before anything is converted. An output is written\n"
+            "Converts document listings and word-processing files to ICF with the\n"
+            "export filter, one input after another. Each INPUT becomes INPUT with the\n"
+            "extension .icf, beside it, unless -o or -d says otherwise; the INPUT - is\n"
+            "standard input (a listing) and needs -o. Flags override the export options\n"
+            "of the listings.\n"
+            "An INPUT is read as a listing when it is one; otherwise the importers are\n"
+            "asked, in this order, whether its content is theirs: AbiWord, WordPerfect,\n"
+            "Works, classic Mac word processors. A file that none takes is reported with\n"
+            "its listing error; one that an importer takes but cannot read, with the\n"
+            "importer's reason.\n"
+            "Every input is read before anything is converted. An output is written\n"
             "under a fresh temporary name and renamed into place only when its export\n"
             "succeeds; a failed or interrupted export leaves no output, and the other\n"
             "inputs are still converted. An output that is a device or a pipe is written\n"
@@ -455,7 +487,7 @@ std::string helpText()
             "Exit status:\n"
             "  0  every input was converted\n"
             "  1  the command line is wrong\n"
-            "  2  an input listing could not be read or parsed (nothing is converted)\n"
+            "  2  an input could not be read, parsed or imported (nothing is converted)\n"
             "  3  the filter could not be loaded or started (nothing is converted)\n"
             "  4  the filter returned a host error code for an input\n"
             "  5  an output file or standard output could not be written or renamed into\n"

@@ -13,7 +13,8 @@ namespace icfexport {
 
 using tools::UsageError;
 
-// One input listing and the ICF file it becomes.
+// One input (a listing or a word-processing file) and the file it becomes:
+// its ICF, or with --to-listing its listing.
 struct Job {
     std::string input;
     std::string output;
@@ -23,6 +24,9 @@ struct CommandLine {
     enum class Action { Convert, Help, Version };
     Action action = Action::Convert;
     std::vector<Job> jobs;
+    // --to-listing: the one job writes the input's document as a listing
+    // instead of exporting it, and no filter is loaded.
+    bool toListing = false;
     // Empty: the filter installed beside the program.
     std::string filterPath;
     // Whether a change type that reached no handler fails the input.

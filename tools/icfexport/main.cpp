@@ -1,16 +1,16 @@
-// icfexport: converts document listings to ICF by loading the export filter
-// and driving it exactly as a conversion host does.
+// icfexport: converts document listings and word-processing files to ICF by
+// loading the export filter and driving it exactly as a conversion host does.
 #include "CommandLine.h"
 #include "DocumentConversion.h"
 #include "ExitStatus.h"
+#include "InputDocument.h"
+#include "ListingOutput.h"
 #include "PendingOutput.h"
 #include "Report.h"
-#include "common/ReadAll.h"
 #include "common/ToolMain.h"
 #include "driver/FilterLibrary.h"
 #include "driver/FilterSession.h"
 #include "trxhost/Document.h"
-#include "trxhost/Listing.h"
 
 #include <unistd.h>
 
@@ -25,24 +25,15 @@ namespace {
 
 using Documents = std::vector<std::unique_ptr<trxhost::Document>>;
 
-std::unique_ptr<trxhost::Document> loadStandardInput()
-{
-    constexpr char kName[] = "standard input";
-    std::string text;
-    if (!tools::readAll(STDIN_FILENO, text))
-        throw trxhost::ListingError(kName, 0, 0, std::string("cannot read the listing: ") + std::strerror(errno));
-    return trxhost::parseListing(text, kName);
-}
-
-// Reads every listing before anything is converted, so that a bad one stops
-// the run before any output is written. Reports every bad listing.
-bool loadListings(const std::vector<Job>& jobs, Documents& documents)
+// Reads every input before anything is converted, so that a bad one stops
+// the run before any output is written. Reports every bad input.
+bool loadInputs(const std::vector<Job>& jobs, Documents& documents)
 {
     bool allLoaded = true;
     for (const Job& job : jobs) {
         try {
-            documents.push_back(job.input == kStandardStream ? loadStandardInput() : trxhost::loadListing(job.input));
-        } catch (const trxhost::ListingError& error) {
+            documents.push_back(loadInput(job.input));
+        } catch (const InputError& error) {
             reportError() << error.what() << '\n';
             allLoaded = false;
         }
@@ -82,8 +73,10 @@ ExitStatus convertEach(icfdriver::FilterSession& session, const Documents& docum
 ExitStatus convertAll(const CommandLine& commandLine)
 {
     Documents documents;
-    if (!loadListings(commandLine.jobs, documents))
+    if (!loadInputs(commandLine.jobs, documents))
         return ExitStatus::Listing;
+    if (commandLine.toListing)
+        return writeListing(*documents.front(), commandLine.jobs.front());
     if (!outputDirectoriesWritable(commandLine.jobs))
         return ExitStatus::Output;
     try {

@@ -1,0 +1,173 @@
+#include "frontends/Importer.h"
+
+#include "frontends/DocumentBuilder.h"
+#include "trxhost/Document.h"
+
+#include <libabw/libabw.h>
+#include <libmwaw/libmwaw.hxx>
+#include <librevenge-stream/librevenge-stream.h>
+#include <libwpd/libwpd.h>
+#include <libwps/libwps.h>
+
+namespace frontends {
+
+namespace {
+
+using librevenge::RVNGInputStream;
+using librevenge::RVNGTextInterface;
+
+// One importer library: whether it takes the stream, and its parse, which
+// returns why it failed or an empty string.
+struct Importer {
+    const char* format;
+    bool (*recognises)(RVNGInputStream& input);
+    std::string (*parse)(RVNGInputStream& input, RVNGTextInterface& builder);
+};
+
+bool abiWordRecognises(RVNGInputStream& input)
+{
+    return libabw::AbiDocument::isFileFormatSupported(&input);
+}
+
+std::string abiWordParse(RVNGInputStream& input, RVNGTextInterface& builder)
+{
+    return libabw::AbiDocument::parse(&input, &builder) ? "" : "the document cannot be parsed";
+}
+
+bool wordPerfectRecognises(RVNGInputStream& input)
+{
+    return libwpd::WPDocument::isFileFormatSupported(&input) != libwpd::WPD_CONFIDENCE_NONE;
+}
+
+std::string wordPerfectParse(RVNGInputStream& input, RVNGTextInterface& builder)
+{
+    switch (libwpd::WPDocument::parse(&input, &builder, nullptr)) {
+    case libwpd::WPD_OK:
+        return "";
+    case libwpd::WPD_UNSUPPORTED_ENCRYPTION_ERROR:
+    case libwpd::WPD_PASSWORD_MISSMATCH_ERROR:
+        return "the document is password-protected";
+    case libwpd::WPD_FILE_ACCESS_ERROR:
+        return "the file cannot be read";
+    default:
+        return "the document cannot be parsed";
+    }
+}
+
+bool worksRecognises(RVNGInputStream& input)
+{
+    libwps::WPSKind kind = libwps::WPS_TEXT;
+    libwps::WPSCreator creator = libwps::WPS_MSWORKS;
+    bool needsEncoding = false;
+    return libwps::WPSDocument::isFileFormatSupported(&input, kind, creator, needsEncoding) !=
+           libwps::WPS_CONFIDENCE_NONE;
+}
+
+std::string worksParse(RVNGInputStream& input, RVNGTextInterface& builder)
+{
+    libwps::WPSKind kind = libwps::WPS_TEXT;
+    libwps::WPSCreator creator = libwps::WPS_MSWORKS;
+    bool needsEncoding = false;
+    libwps::WPSDocument::isFileFormatSupported(&input, kind, creator, needsEncoding);
+    if (kind != libwps::WPS_TEXT)
+        return "a spreadsheet or database, not a text document";
+    switch (libwps::WPSDocument::parse(&input, &builder)) {
+    case libwps::WPS_OK:
+        return "";
+    case libwps::WPS_ENCRYPTION_ERROR:
+        return "the document is password-protected";
+    case libwps::WPS_FILE_ACCESS_ERROR:
+        return "the file cannot be read";
+    default:
+        return "the document cannot be parsed";
+    }
+}
+
+bool macRecognises(RVNGInputStream& input)
+{
+    MWAWDocument::Type type = MWAWDocument::MWAW_T_UNKNOWN;
+    MWAWDocument::Kind kind = MWAWDocument::MWAW_K_UNKNOWN;
+    return MWAWDocument::isFileFormatSupported(&input, type, kind) != MWAWDocument::MWAW_C_NONE;
+}
+
+std::string macParse(RVNGInputStream& input, RVNGTextInterface& builder)
+{
+    MWAWDocument::Type type = MWAWDocument::MWAW_T_UNKNOWN;
+    MWAWDocument::Kind kind = MWAWDocument::MWAW_K_UNKNOWN;
+    MWAWDocument::isFileFormatSupported(&input, type, kind);
+    if (kind != MWAWDocument::MWAW_K_TEXT)
+        return "a drawing, picture, spreadsheet or database, not a text document";
+    switch (MWAWDocument::parse(&input, &builder)) {
+    case MWAWDocument::MWAW_R_OK:
+        return "";
+    case MWAWDocument::MWAW_R_PASSWORD_MISSMATCH_ERROR:
+        return "the document is password-protected";
+    case MWAWDocument::MWAW_R_FILE_ACCESS_ERROR:
+        return "the file cannot be read";
+    default:
+        return "the document cannot be parsed";
+    }
+}
+
+const std::vector<Importer>& importers()
+{
+    static const std::vector<Importer> table = {
+        {"AbiWord", abiWordRecognises, abiWordParse},
+        {"WordPerfect", wordPerfectRecognises, wordPerfectParse},
+        {"Works", worksRecognises, worksParse},
+        {"classic Mac word processor", macRecognises, macParse},
+    };
+    return table;
+}
+
+// Whether the importer takes the stream; the stream is rewound for the next
+// question, since the libraries leave it where they stopped reading.
+bool recognises(const Importer& importer, RVNGInputStream& input)
+{
+    input.seek(0, librevenge::RVNG_SEEK_SET);
+    const bool recognised = importer.recognises(input);
+    input.seek(0, librevenge::RVNG_SEEK_SET);
+    return recognised;
+}
+
+std::unique_ptr<trxhost::Document> parseWith(const Importer& importer, RVNGInputStream& input,
+                                             const std::string& path)
+{
+    const std::string failure = std::string(path) + ": " + importer.format + " file: ";
+    DocumentBuilder builder;
+    std::string problem;
+    try {
+        problem = importer.parse(input, builder);
+    } catch (const std::exception& error) {
+        problem = std::string("the importer failed: ") + error.what();
+    }
+    if (problem.empty() && !builder.finished())
+        problem = "the document ends before its end";
+    if (!problem.empty())
+        throw ImportError(failure + problem);
+    return builder.takeDocument();
+}
+
+} // namespace
+
+const std::vector<std::string>& importerNames()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> result;
+        for (const Importer& importer : importers())
+            result.emplace_back(importer.format);
+        return result;
+    }();
+    return names;
+}
+
+std::unique_ptr<trxhost::Document> importDocument(const std::string& path)
+{
+    librevenge::RVNGFileStream input(path.c_str());
+    for (const Importer& importer : importers())
+        if (recognises(importer, input))
+            return parseWith(importer, input, path);
+    return nullptr;
+}
+
+} // namespace frontends

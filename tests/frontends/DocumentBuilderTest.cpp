@@ -1,0 +1,160 @@
+// The document builder driven by hand with the events an importer sends:
+// the changes it makes, read back as a listing.
+#include "frontends/DocumentBuilder.h"
+#include "frontends/Utf16.h"
+#include "trxhost/Document.h"
+#include "trxhost/Listing.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using librevenge::RVNGPropertyList;
+
+// The statements of the listing's changes, one per line, without comments.
+std::string changesOf(frontends::DocumentBuilder& builder)
+{
+    std::istringstream listing(trxhost::formatListing(*builder.takeDocument()));
+    std::string statements;
+    bool inChanges = false;
+    for (std::string line; std::getline(listing, line);) {
+        if (line == "# changes")
+            inChanges = true;
+        else if (inChanges && !line.empty() && line[0] != '#')
+            statements += line + "\n";
+    }
+    return statements;
+}
+
+RVNGPropertyList span(std::initializer_list<std::pair<const char*, const char*>> properties)
+{
+    RVNGPropertyList list;
+    for (const auto& [name, value] : properties)
+        list.insert(name, value);
+    return list;
+}
+
+void word(frontends::DocumentBuilder& builder, const RVNGPropertyList& properties, const char* text)
+{
+    builder.openSpan(properties);
+    builder.insertText(text);
+    builder.closeSpan();
+}
+
+TEST(DocumentBuilderTest, SpansSwitchOnlyTheAttributesThatDifferWhenTextFollows)
+{
+    frontends::DocumentBuilder builder;
+    builder.openParagraph({});
+    word(builder, span({{"style:text-underline-type", "single"}, {"fo:font-weight", "bold"}}), "a");
+    // A span with no text changes nothing; the next one replaces the
+    // underline by a double one (off first) and keeps bold.
+    builder.openSpan(span({{"fo:font-style", "italic"}}));
+    builder.closeSpan();
+    word(builder, span({{"style:text-underline-type", "double"}, {"fo:font-weight", "bold"}}), "b");
+    word(builder, span({{"style:text-line-through-style", "solid"}}), "c");
+    word(builder, span({{"style:text-underline-style", "none"}, {"style:text-underline-type", "single"}}), "d");
+    builder.closeParagraph();
+    builder.endDocument();
+    EXPECT_EQ(changesOf(builder), "document properties done\n"
+                                  "character set 0x14B00000\n"
+                                  "bold on\n"
+                                  "underline on\n"
+                                  "text \"a\"\n"
+                                  "underline off\n"
+                                  "double underline on\n"
+                                  "text \"b\"\n"
+                                  "bold off\n"
+                                  "double underline off\n"
+                                  "strikeout on\n"
+                                  "text \"c\"\n"
+                                  "strikeout off\n"
+                                  "text \"d\"\n"
+                                  "paragraph end\n"
+                                  "document end\n");
+}
+
+TEST(DocumentBuilderTest, FontsAreListedOnceAndKeptOutsideSpans)
+{
+    frontends::DocumentBuilder builder;
+    word(builder, span({{"style:font-name", "Arial"}}), "a");
+    builder.insertText("b");
+    word(builder, span({{"style:font-name", "Courier"}}), "c");
+    word(builder, span({{"style:font-name", "Arial"}}), "d");
+    builder.insertTab();
+    builder.insertSpace();
+    builder.insertLineBreak();
+    builder.closeParagraph();
+    builder.endDocument();
+    const std::string listing = trxhost::formatListing(*builder.takeDocument());
+    EXPECT_NE(listing.find("font 1 charset 0x14B00000 \"Arial\"\nfont 2 charset 0x14B00000 \"Courier\"\n"),
+              std::string::npos)
+        << listing;
+    EXPECT_NE(listing.find("select font 1\ntext \"ab\"\nselect font 2\ntext \"c\"\nselect font 1\ntext \"d\"\n"
+                           "tab\ntext \" \"\nline break\nparagraph end\n"),
+              std::string::npos)
+        << listing;
+}
+
+TEST(DocumentBuilderTest, EachPageSpanAfterTheFirstStartsASectionOnANewPage)
+{
+    frontends::DocumentBuilder builder;
+    RVNGPropertyList letter;
+    letter.insert("fo:page-width", 8.5);
+    letter.insert("fo:page-height", 11.0);
+    letter.insert("fo:margin-left", 1.0);
+    letter.insert("fo:margin-right", 1.25);
+    letter.insert("fo:margin-top", 72.0, librevenge::RVNG_POINT);
+    letter.insert("fo:margin-bottom", 0.5);
+    letter.insert("style:print-orientation", "portrait");
+    builder.openPageSpan(letter);
+    builder.closeParagraph();
+    RVNGPropertyList landscape;
+    landscape.insert("style:print-orientation", "landscape");
+    landscape.insert("fo:margin-left", 1.0); // without its right margin: not sent
+    builder.openPageSpan(landscape);
+    builder.endDocument();
+    EXPECT_EQ(changesOf(builder), "document properties done\n"
+                                  "character set 0x14B00000\n"
+                                  "page size 12240 15840\n"
+                                  "portrait\n"
+                                  "left right margins 1440 1800\n"
+                                  "top bottom margins 1440 720\n"
+                                  "paragraph end\n"
+                                  "section break\n"
+                                  "section start 1\n"
+                                  "landscape\n"
+                                  "document end\n");
+}
+
+TEST(DocumentBuilderTest, TextOfHeadersAndNotesIsLeftOut)
+{
+    frontends::DocumentBuilder builder;
+    builder.openHeader({});
+    builder.insertText("header");
+    builder.closeParagraph();
+    builder.closeHeader();
+    builder.insertText("body");
+    builder.openFootnote({});
+    builder.insertText("note");
+    builder.closeFootnote();
+    builder.closeParagraph();
+    builder.endDocument();
+    EXPECT_EQ(changesOf(builder),
+              "document properties done\ncharacter set 0x14B00000\ntext \"body\"\nparagraph end\ndocument end\n");
+}
+
+TEST(Utf16Test, DecodesEveryLengthAndReplacesWhatIsNotUtf8)
+{
+    std::vector<uint16_t> units;
+    frontends::appendUtf16("a\xC3\xB6\xE2\x82\xAC\xF0\x9F\x98\x80", units);
+    EXPECT_EQ(units, (std::vector<uint16_t>{'a', 0xF6, 0x20AC, 0xD83D, 0xDE00}));
+    units.clear();
+    // A stray continuation, an overlong '/', an encoded surrogate, a cut sequence.
+    frontends::appendUtf16("\x80x\xC0\xAFy\xED\xA0\x80z\xE2\x82", units);
+    EXPECT_EQ(units, (std::vector<uint16_t>{0xFFFD, 'x', 0xFFFD, 0xFFFD, 'y', 0xFFFD, 0xFFFD, 0xFFFD, 'z', 0xFFFD,
+                                            0xFFFD}));
+}
+
+} // namespace
