@@ -39,13 +39,12 @@ CharacterState CharacterState::ofSpan(const librevenge::RVNGPropertyList& proper
     const std::string style = textOf(properties, "fo:font-style");
     if (style == "italic" || style == "oblique")
         state.attributes.insert(CHATTR_ITALIC);
-    if (const uint32_t underline = lineAttribute(properties, "style:text-underline-type",
-                                                 "style:text-underline-style", CHATTR_UNDERLINE,
-                                                 CHATTR_DOUBLE_UNDERLINE))
+    if (const uint32_t underline = lineAttribute(properties, "style:text-underline-type", "style:text-underline-style",
+                                                 CHATTR_UNDERLINE, CHATTR_DOUBLE_UNDERLINE))
         state.attributes.insert(underline);
-    if (const uint32_t strikeOut = lineAttribute(properties, "style:text-line-through-type",
-                                                 "style:text-line-through-style", CHATTR_STRIKEOUT,
-                                                 CHATTR_DOUBLE_STRIKEOUT))
+    if (const uint32_t strikeOut =
+            lineAttribute(properties, "style:text-line-through-type", "style:text-line-through-style", CHATTR_STRIKEOUT,
+                          CHATTR_DOUBLE_STRIKEOUT))
         state.attributes.insert(strikeOut);
     state.fontName = textOf(properties, "style:font-name");
     state.fontSize = halfPointsOf(properties["fo:font-size"]).value_or(0);

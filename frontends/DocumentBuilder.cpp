@@ -33,7 +33,9 @@ uint32_t appendUnits(trxhost::Document& document, uint32_t listType, const std::
 
 } // namespace
 
-DocumentBuilder::DocumentBuilder() : document_(std::make_unique<trxhost::Document>()) {}
+DocumentBuilder::DocumentBuilder() : document_(std::make_unique<trxhost::Document>())
+{
+}
 
 DocumentBuilder::~DocumentBuilder() = default;
 
@@ -65,8 +67,6 @@ void DocumentBuilder::beginBody()
     appendChange(CHCHANGE_BREAK, CHBREAK_DOCUMENT_PROPERTIES_DONE);
     appendChange(CHCHANGE_CHARACTER_SET, kUnicodeCharacterSet);
 }
-
-void DocumentBuilder::startDocument(const librevenge::RVNGPropertyList&) {}
 
 void DocumentBuilder::endDocument()
 {
@@ -106,14 +106,10 @@ void DocumentBuilder::writePageSettings(const librevenge::RVNGPropertyList& prop
         appendChange(CHCHANGE_TOP_BOTTOM_MARGINS, *top, *bottom);
 }
 
-void DocumentBuilder::openParagraph(const librevenge::RVNGPropertyList&) {}
-
 void DocumentBuilder::closeParagraph()
 {
     endParagraph();
 }
-
-void DocumentBuilder::openListElement(const librevenge::RVNGPropertyList&) {}
 
 void DocumentBuilder::closeListElement()
 {

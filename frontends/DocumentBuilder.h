@@ -39,12 +39,9 @@ public:
     std::unique_ptr<trxhost::Document> takeDocument();
 
     // Events that build the document.
-    void startDocument(const librevenge::RVNGPropertyList& properties) override;
     void endDocument() override;
     void openPageSpan(const librevenge::RVNGPropertyList& properties) override;
-    void openParagraph(const librevenge::RVNGPropertyList& properties) override;
     void closeParagraph() override;
-    void openListElement(const librevenge::RVNGPropertyList& properties) override;
     void closeListElement() override;
     void openSpan(const librevenge::RVNGPropertyList& properties) override;
     void closeSpan() override;
@@ -70,6 +67,9 @@ public:
     // Events not carried yet: their content, if any, still arrives through
     // the events above.
     void setDocumentMetaData(const librevenge::RVNGPropertyList&) override {}
+    void startDocument(const librevenge::RVNGPropertyList&) override {}
+    void openParagraph(const librevenge::RVNGPropertyList&) override {}
+    void openListElement(const librevenge::RVNGPropertyList&) override {}
     void definePageStyle(const librevenge::RVNGPropertyList&) override {}
     void defineEmbeddedFont(const librevenge::RVNGPropertyList&) override {}
     void closePageSpan() override {}

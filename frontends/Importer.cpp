@@ -48,7 +48,7 @@ std::string wordPerfectParse(RVNGInputStream& input, RVNGTextInterface& builder)
     case libwpd::WPD_PASSWORD_MISSMATCH_ERROR:
         return "the document is password-protected";
     case libwpd::WPD_FILE_ACCESS_ERROR:
-        return "the file cannot be read";
+        return "the file is cut short or cannot be read";
     default:
         return "the document cannot be parsed";
     }
@@ -77,7 +77,7 @@ std::string worksParse(RVNGInputStream& input, RVNGTextInterface& builder)
     case libwps::WPS_ENCRYPTION_ERROR:
         return "the document is password-protected";
     case libwps::WPS_FILE_ACCESS_ERROR:
-        return "the file cannot be read";
+        return "the file is cut short or cannot be read";
     default:
         return "the document cannot be parsed";
     }
@@ -103,7 +103,7 @@ std::string macParse(RVNGInputStream& input, RVNGTextInterface& builder)
     case MWAWDocument::MWAW_R_PASSWORD_MISSMATCH_ERROR:
         return "the document is password-protected";
     case MWAWDocument::MWAW_R_FILE_ACCESS_ERROR:
-        return "the file cannot be read";
+        return "the file is cut short or cannot be read";
     default:
         return "the document cannot be parsed";
     }
@@ -130,8 +130,7 @@ bool recognises(const Importer& importer, RVNGInputStream& input)
     return recognised;
 }
 
-std::unique_ptr<trxhost::Document> parseWith(const Importer& importer, RVNGInputStream& input,
-                                             const std::string& path)
+std::unique_ptr<trxhost::Document> parseWith(const Importer& importer, RVNGInputStream& input, const std::string& path)
 {
     const std::string failure = std::string(path) + ": " + importer.format + " file: ";
     DocumentBuilder builder;

@@ -153,8 +153,8 @@ TEST(Utf16Test, DecodesEveryLengthAndReplacesWhatIsNotUtf8)
     units.clear();
     // A stray continuation, an overlong '/', an encoded surrogate, a cut sequence.
     frontends::appendUtf16("\x80x\xC0\xAFy\xED\xA0\x80z\xE2\x82", units);
-    EXPECT_EQ(units, (std::vector<uint16_t>{0xFFFD, 'x', 0xFFFD, 0xFFFD, 'y', 0xFFFD, 0xFFFD, 0xFFFD, 'z', 0xFFFD,
-                                            0xFFFD}));
+    EXPECT_EQ(units,
+              (std::vector<uint16_t>{0xFFFD, 'x', 0xFFFD, 0xFFFD, 'y', 0xFFFD, 0xFFFD, 0xFFFD, 'z', 0xFFFD, 0xFFFD}));
 }
 
 } // namespace

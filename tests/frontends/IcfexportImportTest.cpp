@@ -1,6 +1,6 @@
-// icfexport reading word-processing files: the listing it builds of a
-// committed file, the export of that file, and the failures a damaged file
-// and a wrong command line give.
+// icfexport reading word-processing files: the listings it builds of the
+// committed files, their export, and the failures a damaged file and a wrong
+// command line give.
 #include "tools/ProgramRun.h"
 
 #include <gtest/gtest.h>
@@ -55,26 +55,38 @@ protected:
     fs::path scratch_;
 };
 
-TEST_F(IcfexportImportTest, AbiWordLetterBecomesTheExpectedListingAndExports)
+// A committed file, its expected listing, and a damaged copy of it: its first
+// bytes, cut where the importer can no longer read it.
+struct ImportCase {
+    const char* file;
+    const char* expectedListing;
+    size_t damagedLength;
+    const char* damagedReason;
+};
+
+class ImportCaseTest : public IcfexportImportTest, public ::testing::WithParamInterface<ImportCase> {};
+
+TEST_P(ImportCaseTest, FileBecomesTheExpectedListingAndExports)
 {
+    const fs::path input = kCases / GetParam().file;
     const fs::path listing = scratch_ / "letter.lst";
-    const ProgramRun toListing = run({"--to-listing", listing.string(), (kCases / "letter.abw").string()});
+    const ProgramRun toListing = run({"--to-listing", listing.string(), input.string()});
     ASSERT_EQ(toListing.status, 0) << toListing.err;
     EXPECT_EQ(toListing.err, "");
-    EXPECT_EQ(withoutComments(readFile(listing)), withoutComments(readFile(kCases / "letter.expected.lst")));
+    EXPECT_EQ(withoutComments(readFile(listing)), withoutComments(readFile(kCases / GetParam().expectedListing)));
 
     const fs::path icf = scratch_ / "letter.icf";
-    const ProgramRun exported = run({(kCases / "letter.abw").string(), "-o", icf.string()});
+    const ProgramRun exported = run({input.string(), "-o", icf.string()});
     EXPECT_EQ(exported.status, 0) << exported.err;
     EXPECT_EQ(exported.err, "");
     EXPECT_NE(readFile(icf).find("A Short Letter"), std::string::npos);
 }
 
-TEST_F(IcfexportImportTest, DamagedFileIsReportedAndWritesNothing)
+TEST_P(ImportCaseTest, DamagedCopyIsReportedAndWritesNothing)
 {
-    const std::string letter = readFile(kCases / "letter.abw");
-    const fs::path damaged = scratch_ / "damaged.abw";
-    std::ofstream(damaged, std::ios::binary) << letter.substr(0, letter.size() / 2);
+    const std::string whole = readFile(kCases / GetParam().file);
+    const fs::path damaged = scratch_ / (std::string("damaged-") + GetParam().file);
+    std::ofstream(damaged, std::ios::binary) << whole.substr(0, GetParam().damagedLength);
     for (const std::vector<std::string>& outputFlags :
          {std::vector<std::string>{"-o", (scratch_ / "damaged.icf").string()},
           std::vector<std::string>{"--to-listing", (scratch_ / "damaged.lst").string()}}) {
@@ -82,10 +94,22 @@ TEST_F(IcfexportImportTest, DamagedFileIsReportedAndWritesNothing)
         arguments.push_back(damaged.string());
         const ProgramRun result = run(arguments);
         EXPECT_EQ(result.status, 2);
-        EXPECT_EQ(result.err, "icfexport: " + damaged.string() + ": AbiWord file: the document cannot be parsed\n");
+        EXPECT_EQ(result.err, "icfexport: " + damaged.string() + ": " + GetParam().damagedReason + "\n");
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(scratch_), fs::directory_iterator()), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Formats, ImportCaseTest,
+                         ::testing::Values(
+                             // Cut inside the second paragraph's XML.
+                             ImportCase{"letter.abw", "letter_abw.expected.lst", 500,
+                                        "AbiWord file: the document cannot be parsed"},
+                             // Cut after the title's bold-on code and two characters.
+                             ImportCase{"letter.wp5", "letter_wp5.expected.lst", 21,
+                                        "WordPerfect file: the file is cut short or cannot be read"}),
+                         [](const ::testing::TestParamInfo<ImportCase>& info) {
+                             return std::string(info.param.file).substr(std::string(info.param.file).find('.') + 1);
+                         });
 
 TEST_F(IcfexportImportTest, FileThatIsNeitherSaysSo)
 {

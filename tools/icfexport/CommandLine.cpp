@@ -257,7 +257,8 @@ const std::vector<Flag>& flags()
         {"--output", "-o", "FILE", "write the ICF to FILE (one input only;\n- for standard output)", setOutput},
         {"--output-dir", "-d", "DIR", "write each INPUT's ICF into DIR", setOutputDirectory},
         {"--to-listing", nullptr, "FILE",
-         "write the document read from the one INPUT\nas a listing to FILE (- for standard\noutput), instead of its ICF",
+         "write the document read from the one INPUT\nas a listing to FILE (- for standard\noutput), instead of its "
+         "ICF",
          setListingOutput},
         {"--filter", nullptr, "PATH",
          "load the filter from PATH (default:\n../lib/libicffilter.so.1 beside the program)", setFilter},

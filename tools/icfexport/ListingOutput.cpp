@@ -32,8 +32,8 @@ ExitStatus writeListing(const trxhost::Document& document, const Job& job)
                                                            : std::filesystem::absolute(job.output).string());
         errno = 0;
         if (!writeText(output.pathToWrite(), trxhost::formatListing(document))) {
-            reportError() << job.output << ": cannot write the listing: "
-                          << (errno ? std::strerror(errno) : "write error") << '\n';
+            reportError() << job.output
+                          << ": cannot write the listing: " << (errno ? std::strerror(errno) : "write error") << '\n';
             return ExitStatus::Output;
         }
         if (const std::string problem = output.commit(); !problem.empty()) {
