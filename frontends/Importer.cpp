@@ -63,6 +63,8 @@ bool worksRecognises(RVNGInputStream& input)
            libwps::WPS_CONFIDENCE_NONE;
 }
 
+// Works files hold spreadsheets and databases too; the recognition, asked
+// again, tells the kind, and only text is read.
 std::string worksParse(RVNGInputStream& input, RVNGTextInterface& builder)
 {
     libwps::WPSKind kind = libwps::WPS_TEXT;
@@ -71,6 +73,7 @@ std::string worksParse(RVNGInputStream& input, RVNGTextInterface& builder)
     libwps::WPSDocument::isFileFormatSupported(&input, kind, creator, needsEncoding);
     if (kind != libwps::WPS_TEXT)
         return "a spreadsheet or database, not a text document";
+    input.seek(0, librevenge::RVNG_SEEK_SET);
     switch (libwps::WPSDocument::parse(&input, &builder)) {
     case libwps::WPS_OK:
         return "";
@@ -90,6 +93,8 @@ bool macRecognises(RVNGInputStream& input)
     return MWAWDocument::isFileFormatSupported(&input, type, kind) != MWAWDocument::MWAW_C_NONE;
 }
 
+// The Mac formats include drawings, pictures, spreadsheets and databases;
+// as for Works, only text is read.
 std::string macParse(RVNGInputStream& input, RVNGTextInterface& builder)
 {
     MWAWDocument::Type type = MWAWDocument::MWAW_T_UNKNOWN;
@@ -97,6 +102,7 @@ std::string macParse(RVNGInputStream& input, RVNGTextInterface& builder)
     MWAWDocument::isFileFormatSupported(&input, type, kind);
     if (kind != MWAWDocument::MWAW_K_TEXT)
         return "a drawing, picture, spreadsheet or database, not a text document";
+    input.seek(0, librevenge::RVNG_SEEK_SET);
     switch (MWAWDocument::parse(&input, &builder)) {
     case MWAWDocument::MWAW_R_OK:
         return "";

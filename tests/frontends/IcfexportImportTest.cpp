@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
+#include <cstdlib>
 
 #include <filesystem>
 #include <fstream>
