@@ -43,7 +43,7 @@ std::unique_ptr<trxhost::Document> loadFile(const std::string& path)
         }
         if (!imported)
             throw InputError(std::string(listingError.what()) +
-                             (listingError.line() <= kFirstLine ? " (nor does any importer recognise the file)" : ""));
+                             (listingError.line() == kFirstLine ? " (nor does any importer recognise the file)" : ""));
         return imported;
     }
 }
