@@ -16,6 +16,11 @@ namespace {
 using librevenge::RVNGInputStream;
 using librevenge::RVNGTextInterface;
 
+// Why an importer failed, in the words its several libraries share.
+constexpr char kCannotParse[] = "the document cannot be parsed";
+constexpr char kPasswordProtected[] = "the document is password-protected";
+constexpr char kCutShort[] = "the file is cut short or cannot be read";
+
 // One importer library: whether it takes the stream, and its parse, which
 // returns why it failed or an empty string.
 struct Importer {
@@ -31,7 +36,7 @@ bool abiWordRecognises(RVNGInputStream& input)
 
 std::string abiWordParse(RVNGInputStream& input, RVNGTextInterface& builder)
 {
-    return libabw::AbiDocument::parse(&input, &builder) ? "" : "the document cannot be parsed";
+    return libabw::AbiDocument::parse(&input, &builder) ? "" : kCannotParse;
 }
 
 bool wordPerfectRecognises(RVNGInputStream& input)
@@ -46,11 +51,11 @@ std::string wordPerfectParse(RVNGInputStream& input, RVNGTextInterface& builder)
         return "";
     case libwpd::WPD_UNSUPPORTED_ENCRYPTION_ERROR:
     case libwpd::WPD_PASSWORD_MISSMATCH_ERROR:
-        return "the document is password-protected";
+        return kPasswordProtected;
     case libwpd::WPD_FILE_ACCESS_ERROR:
-        return "the file is cut short or cannot be read";
+        return kCutShort;
     default:
-        return "the document cannot be parsed";
+        return kCannotParse;
     }
 }
 
@@ -78,11 +83,11 @@ std::string worksParse(RVNGInputStream& input, RVNGTextInterface& builder)
     case libwps::WPS_OK:
         return "";
     case libwps::WPS_ENCRYPTION_ERROR:
-        return "the document is password-protected";
+        return kPasswordProtected;
     case libwps::WPS_FILE_ACCESS_ERROR:
-        return "the file is cut short or cannot be read";
+        return kCutShort;
     default:
-        return "the document cannot be parsed";
+        return kCannotParse;
     }
 }
 
@@ -107,11 +112,11 @@ std::string macParse(RVNGInputStream& input, RVNGTextInterface& builder)
     case MWAWDocument::MWAW_R_OK:
         return "";
     case MWAWDocument::MWAW_R_PASSWORD_MISSMATCH_ERROR:
-        return "the document is password-protected";
+        return kPasswordProtected;
     case MWAWDocument::MWAW_R_FILE_ACCESS_ERROR:
-        return "the file is cut short or cannot be read";
+        return kCutShort;
     default:
-        return "the document cannot be parsed";
+        return kCannotParse;
     }
 }
 
