@@ -67,6 +67,11 @@ struct ImportCase {
     const char* damagedReason = "";
 };
 
+void PrintTo(const ImportCase& importCase, std::ostream* out)
+{
+    *out << importCase.file;
+}
+
 class ImportCaseTest : public IcfexportImportTest, public ::testing::WithParamInterface<ImportCase> {};
 
 TEST_P(ImportCaseTest, FileBecomesTheExpectedListingAndExports)
