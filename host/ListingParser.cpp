@@ -512,8 +512,11 @@ private:
 
 } // namespace
 
+// A fault of the whole file (line 0: it cannot be read, memory ran out) has
+// no position to name.
 ListingError::ListingError(const std::string& file, unsigned line, unsigned column, const std::string& message)
-    : std::runtime_error(file + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " + message),
+    : std::runtime_error(file + (line == 0 ? "" : ":" + std::to_string(line) + ":" + std::to_string(column)) + ": " +
+                         message),
       line_(line), column_(column)
 {
 }
@@ -542,7 +545,7 @@ std::unique_ptr<Document> loadListing(const std::string& path)
     std::string problem;
     std::ifstream file;
     if (!openRegularFile(path, file, &problem))
-        throw ListingError(path, 0, 0, "cannot read the listing: " + problem);
+        throw ListingError(path, 0, 0, "cannot read the file: " + problem);
     std::error_code error;
     const uintmax_t size = std::filesystem::file_size(path, error);
     return parseStream(file, error ? 0 : static_cast<size_t>(size), path);

@@ -22,7 +22,7 @@ std::unique_ptr<trxhost::Document> loadStandardInput()
     constexpr char kName[] = "standard input";
     std::string text;
     if (!tools::readAll(STDIN_FILENO, text))
-        throw trxhost::ListingError(kName, 0, 0, std::string("cannot read the listing: ") + std::strerror(errno));
+        throw trxhost::ListingError(kName, 0, 0, std::string("cannot read it: ") + std::strerror(errno));
     return trxhost::parseListing(text, kName);
 }
 
