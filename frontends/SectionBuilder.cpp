@@ -190,6 +190,7 @@ void SectionBuilder::openPageSpan(trxhost::Document& document, const RVNGPropert
         document.appendChange(CHCHANGE_SECTION_START, kSectionStartNewPage);
     }
     pageSeen_ = true;
+    pageSpanStarts_ = true;
     writePageSettings(document, properties);
 }
 
@@ -243,14 +244,19 @@ void SectionBuilder::endColumns(trxhost::Document& document)
 }
 
 // The break comes first in the paragraph, before its text, as a host sends
-// a break typed at the paragraph's start.
+// a break typed at the paragraph's start. A page break before the first
+// paragraph of a page span is the span's own new page, and is not sent
+// again.
 void SectionBuilder::openParagraph(trxhost::Document& document, const RVNGPropertyList& properties)
 {
+    const bool pageSpanStarts = pageSpanStarts_;
+    pageSpanStarts_ = false;
     const RVNGProperty* breakBefore = properties["fo:break-before"];
     if (!breakBefore)
         return;
     const librevenge::RVNGString kind = breakBefore->getStr();
-    if (kind == "page" || kind == "even-page" || kind == "odd-page")
+    const bool pageBreak = kind == "page" || kind == "even-page" || kind == "odd-page";
+    if (pageBreak && !pageSpanStarts)
         document.appendChange(CHCHANGE_SPECIAL_CHARACTER, CHSPECIAL_PAGE_BREAK);
     else if (kind == "column")
         document.appendChange(CHCHANGE_BREAK, CHBREAK_COLUMN);

@@ -42,6 +42,8 @@ private:
     PageWidths page_;
     bool pageSeen_ = false;
     bool columnsOpen_ = false;
+    // No paragraph has opened since the page span began.
+    bool pageSpanStarts_ = false;
 };
 
 } // namespace frontends

@@ -150,8 +150,9 @@ void section(frontends::DocumentBuilder& builder, RVNGPropertyList properties,
 }
 
 // Widths and indents as lengths, with the section's own margin; shares of
-// the page with a gap between the columns; and column lists that cannot be
-// placed, which give no column group.
+// the page with a gap between the columns; column lists that cannot be
+// placed, which give no column group; and a page break, left out at the
+// page span's start, where the page is new already.
 TEST(DocumentBuilderTest, SectionColumnsArePlacedOnThePage)
 {
     frontends::DocumentBuilder builder;
@@ -161,6 +162,9 @@ TEST(DocumentBuilderTest, SectionColumnsArePlacedOnThePage)
     letter.insert("fo:margin-left", 1.0);
     letter.insert("fo:margin-right", 1.0);
     builder.openPageSpan(letter);
+    RVNGPropertyList pageBreak;
+    pageBreak.insert("fo:break-before", "page");
+    builder.openParagraph(pageBreak);
     RVNGPropertyList indented;
     indented.insert("fo:margin-left", 0.5);
     indented.insert("text:dont-balance-text-columns", false);
@@ -174,9 +178,7 @@ TEST(DocumentBuilderTest, SectionColumnsArePlacedOnThePage)
     section(builder, {}, {column(-1.0, librevenge::RVNG_INCH), column(1.0, librevenge::RVNG_INCH)});
     section(builder, {}, {column(0.5, librevenge::RVNG_PERCENT), column(0, librevenge::RVNG_PERCENT)});
     section(builder, {}, std::vector<RVNGPropertyList>(100, third));
-    RVNGPropertyList columnBreak;
-    columnBreak.insert("fo:break-before", "column");
-    builder.openParagraph(columnBreak);
+    builder.openParagraph(pageBreak);
     builder.endDocument();
     EXPECT_EQ(changesOf(builder), "document properties done\n"
                                   "character set 0x14B00000\n"
@@ -193,7 +195,7 @@ TEST(DocumentBuilderTest, SectionColumnsArePlacedOnThePage)
                                   "add column width 2640\n"
                                   "columns done\n"
                                   "end columns\n"
-                                  "column break\n"
+                                  "page break\n"
                                   "document end\n");
 }
 
