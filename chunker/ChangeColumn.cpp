@@ -21,26 +21,14 @@ constexpr const char* kNoSection = "REQUIRE: pNodeSection != NULL\n\tFile: ChCCo
 constexpr const char* kNoColumnToAdd = "REQUIRE: pNodeColumn != NULL\n\tFile: ChCColum  ln(170)";
 constexpr const char* kNoColumnToComplete = "REQUIRE: pNodeColumn != NULL\n\tFile: ChCColum  ln(197)";
 
-// The host's column record: flags, left offset, number of columns and the
-// spacing between them.
-constexpr std::size_t kColumnRecordSize = 20;
-constexpr std::size_t kColumnFlags = 0;
-constexpr std::size_t kColumnLeftOffset = 4;
-constexpr std::size_t kColumnCount = 8;
-constexpr std::size_t kColumnSpacing = 12;
-static_assert(holdsField(kColumnRecordSize, kColumnSpacing), "the column fields lie in their record");
-constexpr uint32_t kBalancedColumns = 0x04;
-constexpr uint32_t kEqualColumns = 0x20;
+constexpr std::size_t kColumnRecordSize = CHCOLUMNS_RECORD_SIZE;
+static_assert(holdsField(kColumnRecordSize, CHCOLUMNS_SPACING), "the column fields lie in their record");
 // A record with more equal columns than this is taken as damaged and gets
 // none computed, rather than making the reader lay out an unbounded number.
 constexpr uint32_t kMaxEqualColumns = 4096;
 
-// The host's column definition record: width and gutter.
-constexpr std::size_t kColumnDefinitionSize = 16;
-constexpr std::size_t kColumnDefinitionWidth = 4;
-constexpr std::size_t kColumnDefinitionGutter = 8;
-static_assert(holdsField(kColumnDefinitionSize, kColumnDefinitionGutter),
-              "the column definition fields lie in their record");
+constexpr std::size_t kColumnDefinitionSize = CHCOLUMN_RECORD_SIZE;
+static_assert(holdsField(kColumnDefinitionSize, CHCOLUMN_GUTTER), "the column definition fields lie in their record");
 
 uint32_t marginValue(const CPageProperties& page, CDimension& (CPageProperties::*get)(CDimension&) const)
 {
@@ -116,15 +104,15 @@ void CChangeColumn::openGroup(INode* cursor)
 void CChangeColumn::readColumnLayout(CChunkerColumnNode& group)
 {
     const auto record = readDataRecord<kColumnRecordSize>(*this, getValue1());
-    const uint32_t flags = readBigEndian32(record.data(), kColumnFlags);
-    const uint32_t count = readBigEndian32(record.data(), kColumnCount);
+    const uint32_t flags = readBigEndian32(record.data(), CHCOLUMNS_FLAGS);
+    const uint32_t count = readBigEndian32(record.data(), CHCOLUMNS_COUNT);
     auto columns = makeCounted<CColumnProperties>();
     columns->setLeftOffset(
-        COffset(kOffsetFromLeftMargin, static_cast<int32_t>(readBigEndian32(record.data(), kColumnLeftOffset))));
-    columns->setBalanced((flags & kBalancedColumns) != 0);
+        COffset(kOffsetFromLeftMargin, static_cast<int32_t>(readBigEndian32(record.data(), CHCOLUMNS_LEFT_OFFSET))));
+    columns->setBalanced((flags & CHCOLUMNS_BALANCED) != 0);
     CPageProperties* page = pagePropertiesAbove(&group);
-    if ((flags & kEqualColumns) && count >= 1 && count <= kMaxEqualColumns && page)
-        addEqualColumns(*columns.get(), *page, count, readBigEndian32(record.data(), kColumnSpacing));
+    if ((flags & CHCOLUMNS_EQUAL) && count >= 1 && count <= kMaxEqualColumns && page)
+        addEqualColumns(*columns.get(), *page, count, readBigEndian32(record.data(), CHCOLUMNS_SPACING));
     group.setColumnProperties(columns.get());
 }
 
@@ -138,8 +126,8 @@ void CChangeColumn::addColumn(INode* cursor)
     if (!columns)
         return;
     const auto record = readDataRecord<kColumnDefinitionSize>(*this, getValue1());
-    const CDimension width = hostLength(kDimensionExact, readBigEndian32(record.data(), kColumnDefinitionWidth));
-    const CDimension gutter = hostLength(kDimensionExact, readBigEndian32(record.data(), kColumnDefinitionGutter));
+    const CDimension width = hostLength(kDimensionExact, readBigEndian32(record.data(), CHCOLUMN_WIDTH));
+    const CDimension gutter = hostLength(kDimensionExact, readBigEndian32(record.data(), CHCOLUMN_GUTTER));
     columns->addColumnDefinition(CColumnDefinition(width, gutter));
 }
 

@@ -1,6 +1,5 @@
 #include "frontends/DocumentBuilder.h"
 
-#include "frontends/Measure.h"
 #include "frontends/Utf16.h"
 #include "trx/changes.h"
 #include "trx/platform.h"
@@ -13,10 +12,6 @@ namespace {
 // The host's character set of UTF-16 units: the text lists are filled with
 // the importers' text as UTF-16, so the text and font names are read so.
 constexpr uint32_t kUnicodeCharacterSet = 0x14B00000;
-// Section start code of a section that begins on a new page.
-constexpr uint32_t kSectionStartNewPage = 1;
-constexpr uint32_t kPortrait = 0;
-constexpr uint32_t kLandscape = 1;
 constexpr uint16_t kSpace = 0x20;
 constexpr uint32_t kWordSize = 4;
 constexpr uint32_t kUnitSize = 2;
@@ -77,33 +72,36 @@ void DocumentBuilder::endDocument()
 
 void DocumentBuilder::openPageSpan(const librevenge::RVNGPropertyList& properties)
 {
-    if (pageSeen_) {
-        appendChange(CHCHANGE_BREAK, CHBREAK_SECTION);
-        appendChange(CHCHANGE_SECTION_START, kSectionStartNewPage);
-    }
-    pageSeen_ = true;
     beginBody();
-    writePageSettings(properties);
+    flushText();
+    sections_.openPageSpan(*document_, properties);
 }
 
-// Each setting is sent when the page span gives it whole: a size with both
-// sides, margins in pairs as the host's changes carry them.
-void DocumentBuilder::writePageSettings(const librevenge::RVNGPropertyList& properties)
+trxhost::Document* DocumentBuilder::bodyLayout()
 {
-    const auto width = twipsOf(properties["fo:page-width"]);
-    const auto height = twipsOf(properties["fo:page-height"]);
-    if (width && height)
-        appendChange(CHCHANGE_PAGE_SIZE, *height, *width);
-    if (const librevenge::RVNGProperty* orientation = properties["style:print-orientation"])
-        appendChange(CHCHANGE_ORIENTATION, orientation->getStr() == "landscape" ? kLandscape : kPortrait);
-    const auto left = twipsOf(properties["fo:margin-left"]);
-    const auto right = twipsOf(properties["fo:margin-right"]);
-    if (left && right)
-        appendChange(CHCHANGE_SIDE_MARGINS, *left, *right);
-    const auto top = twipsOf(properties["fo:margin-top"]);
-    const auto bottom = twipsOf(properties["fo:margin-bottom"]);
-    if (top && bottom)
-        appendChange(CHCHANGE_TOP_BOTTOM_MARGINS, *top, *bottom);
+    if (!takesContent())
+        return nullptr;
+    beginBody();
+    flushText();
+    return document_.get();
+}
+
+void DocumentBuilder::openSection(const librevenge::RVNGPropertyList& properties)
+{
+    if (trxhost::Document* body = bodyLayout())
+        sections_.openSection(*body, properties);
+}
+
+void DocumentBuilder::closeSection()
+{
+    if (trxhost::Document* body = bodyLayout())
+        sections_.closeSection(*body);
+}
+
+void DocumentBuilder::openParagraph(const librevenge::RVNGPropertyList& properties)
+{
+    if (trxhost::Document* body = bodyLayout())
+        sections_.openParagraph(*body, properties);
 }
 
 void DocumentBuilder::closeParagraph()

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "frontends/CharacterState.h"
+#include "frontends/SectionBuilder.h"
 
 #include <librevenge/librevenge.h>
 
@@ -41,6 +42,9 @@ public:
     // Events that build the document.
     void endDocument() override;
     void openPageSpan(const librevenge::RVNGPropertyList& properties) override;
+    void openSection(const librevenge::RVNGPropertyList& properties) override;
+    void closeSection() override;
+    void openParagraph(const librevenge::RVNGPropertyList& properties) override;
     void closeParagraph() override;
     void closeListElement() override;
     void openSpan(const librevenge::RVNGPropertyList& properties) override;
@@ -68,7 +72,6 @@ public:
     // the events above.
     void setDocumentMetaData(const librevenge::RVNGPropertyList&) override {}
     void startDocument(const librevenge::RVNGPropertyList&) override {}
-    void openParagraph(const librevenge::RVNGPropertyList&) override {}
     void openListElement(const librevenge::RVNGPropertyList&) override {}
     void definePageStyle(const librevenge::RVNGPropertyList&) override {}
     void defineEmbeddedFont(const librevenge::RVNGPropertyList&) override {}
@@ -78,8 +81,6 @@ public:
     void openLink(const librevenge::RVNGPropertyList&) override {}
     void closeLink() override {}
     void defineSectionStyle(const librevenge::RVNGPropertyList&) override {}
-    void openSection(const librevenge::RVNGPropertyList&) override {}
-    void closeSection() override {}
     void insertField(const librevenge::RVNGPropertyList&) override {}
     void openOrderedListLevel(const librevenge::RVNGPropertyList&) override {}
     void openUnorderedListLevel(const librevenge::RVNGPropertyList&) override {}
@@ -114,7 +115,9 @@ private:
     // Ends the document's properties, once, before the first page setting
     // or content.
     void beginBody();
-    void writePageSettings(const librevenge::RVNGPropertyList& properties);
+    // The document, ready for a change to the body's layout: its properties
+    // ended and the text before sent; null inside text that is left out.
+    trxhost::Document* bodyLayout();
     // Brings the formatting the text has to that of the open span.
     void applyCharacterState();
     // Content of the body: formatting first, then the text or special.
@@ -131,9 +134,9 @@ private:
     // The formatting the text so far has, and the one the open span asks for.
     CharacterState current_;
     CharacterState wanted_;
+    SectionBuilder sections_;
     int omitted_ = 0;
     bool bodyBegun_ = false;
-    bool pageSeen_ = false;
     bool finished_ = false;
 };
 

@@ -81,6 +81,21 @@
 #define CHCHANGE_ADD_COLUMN 52    /* value 1: record id of the 16-byte column definition */
 #define CHCHANGE_COLUMNS_DONE 53
 
+/* The 20-byte column record of CHCHANGE_BEGIN_COLUMNS and the 16-byte column
+ * definition of CHCHANGE_ADD_COLUMN: byte offsets of their big-endian
+ * words, and the flags of the record's first word. A column's width holds
+ * its gutter, the space after it. */
+#define CHCOLUMNS_RECORD_SIZE 20
+#define CHCOLUMNS_FLAGS 0
+#define CHCOLUMNS_LEFT_OFFSET 4
+#define CHCOLUMNS_COUNT 8
+#define CHCOLUMNS_SPACING 12
+#define CHCOLUMNS_BALANCED 0x04u
+#define CHCOLUMNS_EQUAL 0x20u /* columns of equal width, computed from the page */
+#define CHCOLUMN_RECORD_SIZE 16
+#define CHCOLUMN_WIDTH 4
+#define CHCOLUMN_GUTTER 8
+
 /* Headers, footers and notes */
 #define CHCHANGE_HEADER_FOOTER 43 /* value 3: sub-document slot id */
 #define CHCHANGE_HEADER_UNUSED 46 /* a header change the filter reads past */

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -125,6 +126,76 @@ TEST(DocumentBuilderTest, EachPageSpanAfterTheFirstStartsASectionOnANewPage)
                                   "section break\n"
                                   "section start 1\n"
                                   "landscape\n"
+                                  "document end\n");
+}
+
+RVNGPropertyList column(double width, librevenge::RVNGUnit unit, double startIndent = 0, double endIndent = 0)
+{
+    RVNGPropertyList properties;
+    properties.insert("style:rel-width", width, unit);
+    properties.insert("fo:start-indent", startIndent);
+    properties.insert("fo:end-indent", endIndent);
+    return properties;
+}
+
+void section(frontends::DocumentBuilder& builder, RVNGPropertyList properties,
+             const std::vector<RVNGPropertyList>& columns)
+{
+    librevenge::RVNGPropertyListVector list;
+    for (const RVNGPropertyList& entry : columns)
+        list.append(entry);
+    properties.insert("style:columns", list);
+    builder.openSection(properties);
+    builder.closeSection();
+}
+
+// Widths and indents as lengths, with the section's own margin; shares of
+// the page with a gap between the columns; column lists that cannot be
+// placed, which give no column group; and a page break, left out at the
+// page span's start, where the page is new already.
+TEST(DocumentBuilderTest, SectionColumnsArePlacedOnThePage)
+{
+    frontends::DocumentBuilder builder;
+    RVNGPropertyList letter;
+    letter.insert("fo:page-width", 8.5);
+    letter.insert("fo:page-height", 11.0);
+    letter.insert("fo:margin-left", 1.0);
+    letter.insert("fo:margin-right", 1.0);
+    builder.openPageSpan(letter);
+    RVNGPropertyList pageBreak;
+    pageBreak.insert("fo:break-before", "page");
+    builder.openParagraph(pageBreak);
+    RVNGPropertyList indented;
+    indented.insert("fo:margin-left", 0.5);
+    indented.insert("text:dont-balance-text-columns", false);
+    section(builder, indented,
+            {column(2880, librevenge::RVNG_TWIP, 0, 0.25), column(3.0, librevenge::RVNG_INCH, 0.25)});
+    RVNGPropertyList gapped;
+    gapped.insert("fo:column-gap", 0.5);
+    gapped.insert("text:dont-balance-text-columns", true);
+    const RVNGPropertyList third = column(1, librevenge::RVNG_GENERIC);
+    section(builder, gapped, {third, third, third});
+    section(builder, {}, {column(-1.0, librevenge::RVNG_INCH), column(1.0, librevenge::RVNG_INCH)});
+    section(builder, {}, {column(0.5, librevenge::RVNG_PERCENT), column(0, librevenge::RVNG_PERCENT)});
+    section(builder, {}, std::vector<RVNGPropertyList>(100, third));
+    builder.openParagraph(pageBreak);
+    builder.endDocument();
+    EXPECT_EQ(changesOf(builder), "document properties done\n"
+                                  "character set 0x14B00000\n"
+                                  "page size 12240 15840\n"
+                                  "left right margins 1440 1440\n"
+                                  "begin columns balanced left 2160 count 2\n"
+                                  "add column width 3240 gutter 720\n"
+                                  "add column width 3960\n"
+                                  "columns done\n"
+                                  "end columns\n"
+                                  "begin columns left 1440 count 3\n"
+                                  "add column width 3360 gutter 720\n"
+                                  "add column width 3360 gutter 720\n"
+                                  "add column width 2640\n"
+                                  "columns done\n"
+                                  "end columns\n"
+                                  "page break\n"
                                   "document end\n");
 }
 
