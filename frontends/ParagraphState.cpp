@@ -4,6 +4,7 @@
 #include "frontends/Utf16.h"
 #include "trx/changes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -68,6 +69,11 @@ void readLineSpacing(const librevenge::RVNGPropertyList& properties, ParagraphSt
         return;
     state.lineSpacingKind = CHSPACING_AT_LEAST;
     state.lineHeight = static_cast<uint32_t>(std::lround(lines * kTwipsPerLine));
+}
+
+uint32_t lineCountOf(const librevenge::RVNGProperty* property)
+{
+    return property && property->getInt() > 0 ? static_cast<uint32_t>(property->getInt()) : 0;
 }
 
 uint32_t tabKindOf(const std::string& type)
@@ -145,6 +151,7 @@ ParagraphState ParagraphState::ofParagraph(const librevenge::RVNGPropertyList& p
     state.spaceBefore = twipsOf(properties["fo:margin-top"]).value_or(0);
     state.spaceAfter = twipsOf(properties["fo:margin-bottom"]).value_or(0);
     readLineSpacing(properties, state);
+    state.widowOrphanLines = std::max(lineCountOf(properties["fo:widows"]), lineCountOf(properties["fo:orphans"]));
     readTabStops(properties, state);
     return state;
 }
@@ -177,6 +184,9 @@ std::vector<HostChange> paragraphChanges(const ParagraphState& from, const Parag
         changes.push_back({CHCHANGE_SPACE_AFTER, 0, to.spaceAfter});
     if (from.lineSpacingKind != to.lineSpacingKind || from.lineHeight != to.lineHeight)
         changes.push_back({CHCHANGE_LINE_SPACING, to.lineSpacingKind, to.lineHeight});
+    // The host keeps one control for widows and orphans.
+    if (from.widowOrphanLines != to.widowOrphanLines)
+        changes.push_back({CHCHANGE_WIDOW_CONTROL, to.widowOrphanLines != 0 ? 1u : 0u, to.widowOrphanLines});
     addTabChanges(changes, from.tabs, to.tabs);
     return changes;
 }

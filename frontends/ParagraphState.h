@@ -31,6 +31,9 @@ struct ParagraphState {
     // CHSPACING_* and the height in twips; height 0 is single spacing.
     uint32_t lineSpacingKind;
     uint32_t lineHeight = 0;
+    // The fewest lines a page break may leave of the paragraph (the larger
+    // of fo:widows and fo:orphans); 0: no widow or orphan control.
+    uint32_t widowOrphanLines = 0;
     std::vector<TabStop> tabs;
 
     // The formatting of a paragraph no property has touched: that of a
@@ -38,7 +41,8 @@ struct ParagraphState {
     ParagraphState();
 
     // Reads alignment, indents, spacing before and after, line spacing
-    // (exact, at least, or in lines) and tab stops of a paragraph's
+    // (exact, at least, or in lines), widow and orphan control and tab
+    // stops of a paragraph's
     // properties; what they do not give takes the value of a fresh
     // paragraph.
     static ParagraphState ofParagraph(const librevenge::RVNGPropertyList& properties);
