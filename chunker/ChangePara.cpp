@@ -15,8 +15,6 @@ namespace {
 constexpr EHorizontalAlignment kAlignmentOfIndex[] = {kAlignLeft, kAlignLeft, kAlignRight, kAlignCenter, kAlignJustify};
 constexpr ETabTypes kTabTypeOfKind[] = {kTabLeft, kTabLeft, kTabRight, kTabCenter, kTabDecimal};
 constexpr uint32_t kLastKind = 4;
-constexpr uint32_t kDecimalKind = 4;
-constexpr uint32_t kBarTabFlag = 0x200;
 
 // Where the four border records lie in the paragraph border record.
 constexpr unsigned kTopBorderOffset = 4;
@@ -119,14 +117,14 @@ void CChangePara::setOneIndent(CWordParagraphNode& paragraph)
     paragraph.getIndents(indents);
     const int32_t value = signedValue(getValue3());
     switch (getValue1()) {
-    case 0:
+    case CHINDENT_LEFT:
         indents.setLeftOffset(COffset(kOffsetFromLeftMargin, value));
         break;
-    case 1:
+    case CHINDENT_RIGHT:
         indents.setRightOffset(COffset(kOffsetFromRightMargin, value));
         break;
     // Unlike the indents change, the first line is measured from the left indent.
-    case 2:
+    case CHINDENT_FIRST_LINE:
         indents.setFirstLineOffset(COffset(kOffsetFromLeftIndent, value));
         break;
     default:
@@ -138,7 +136,9 @@ void CChangePara::setOneIndent(CWordParagraphNode& paragraph)
 void CChangePara::setLineSpacing(CWordParagraphNode& paragraph)
 {
     const uint32_t kind = getValue1() & 0xFF;
-    const EDimensionTypes type = kind == 2 ? kDimensionAtLeast : kind == 3 ? kDimensionExact : kDimensionAuto;
+    const EDimensionTypes type = kind == CHSPACING_AT_LEAST ? kDimensionAtLeast
+                                 : kind == CHSPACING_EXACT  ? kDimensionExact
+                                                            : kDimensionAuto;
     CLineSpacing spacing;
     spacing.setUnits(kHeightUnitsTwips);
     spacing.setDimHeight(CDimension(type, signedValue(getValue2())));
@@ -169,9 +169,9 @@ void CChangePara::addTab(CWordParagraphNode& paragraph)
     uint32_t kind = getValue1() & 0xFF;
     if (kind > kLastKind)
         kind = 1;
-    tab.setType((getValue1() & kBarTabFlag) != 0 ? kTabBar : kTabTypeOfKind[kind]);
-    tab.setLeader(characterString(static_cast<uint16_t>(getValue2() >> 16), paragraph.getCharset()));
-    if (kind == kDecimalKind)
+    tab.setType((getValue1() & CHTAB_BAR_FLAG) != 0 ? kTabBar : kTabTypeOfKind[kind]);
+    tab.setLeader(characterString(static_cast<uint16_t>(getValue2() >> CHTAB_LEADER_SHIFT), paragraph.getCharset()));
+    if (kind == CHTAB_DECIMAL)
         tab.setDecimalCharacter(characterString(static_cast<uint16_t>(getValue2() & 0xFFFF), 0));
     tabs->addTabDefinition(tab);
 }

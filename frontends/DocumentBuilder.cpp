@@ -5,6 +5,9 @@
 #include "trx/platform.h"
 #include "trxhost/Document.h"
 
+#include <optional>
+#include <string>
+
 namespace frontends {
 
 namespace {
@@ -15,6 +18,10 @@ constexpr uint32_t kUnicodeCharacterSet = 0x14B00000;
 constexpr uint16_t kSpace = 0x20;
 constexpr uint32_t kWordSize = 4;
 constexpr uint32_t kUnitSize = 2;
+// The sub-document format record of a header or footer slot. Its distances
+// from the page edge stay 0: the importers give none, and no output
+// carries them.
+constexpr size_t kSubDocumentFormatSize = 84;
 
 // Appends units to a list of 16-bit units; returns the id of the first.
 uint32_t appendUnits(trxhost::Document& document, uint32_t listType, const std::vector<uint16_t>& units)
@@ -65,6 +72,7 @@ void DocumentBuilder::beginBody()
 
 void DocumentBuilder::endDocument()
 {
+    closeAllSubDocuments();
     beginBody();
     appendChange(CHCHANGE_BREAK, CHBREAK_DOCUMENT_END);
     finished_ = true;
@@ -72,6 +80,7 @@ void DocumentBuilder::endDocument()
 
 void DocumentBuilder::openPageSpan(const librevenge::RVNGPropertyList& properties)
 {
+    closeAllSubDocuments();
     beginBody();
     flushText();
     sections_.openPageSpan(*document_, properties);
@@ -100,8 +109,27 @@ void DocumentBuilder::closeSection()
 
 void DocumentBuilder::openParagraph(const librevenge::RVNGPropertyList& properties)
 {
-    if (trxhost::Document* body = bodyLayout())
-        sections_.openParagraph(*body, properties);
+    startParagraph(properties);
+}
+
+void DocumentBuilder::openListElement(const librevenge::RVNGPropertyList& properties)
+{
+    startParagraph(properties);
+}
+
+void DocumentBuilder::startParagraph(const librevenge::RVNGPropertyList& properties)
+{
+    if (!takesContent())
+        return;
+    beginBody();
+    releaseHeldParagraphEnd();
+    const ParagraphState next = ParagraphState::ofParagraph(properties);
+    for (const HostChange& change : paragraphChanges(paragraph_, next))
+        appendChange(change.type, change.value1, change.value2, change.value3);
+    paragraph_ = next;
+    // A break in a header, footer or note has no page or column to start.
+    if (subDocuments_.empty())
+        sections_.openParagraph(*document_, properties);
 }
 
 void DocumentBuilder::closeParagraph()
@@ -119,7 +147,135 @@ void DocumentBuilder::endParagraph()
     if (!takesContent())
         return;
     beginBody();
+    if (subDocuments_.empty())
+        appendChange(CHCHANGE_BREAK, CHBREAK_PARAGRAPH_END);
+    else
+        paragraphEndHeld_ = true;
+}
+
+void DocumentBuilder::releaseHeldParagraphEnd()
+{
+    if (!paragraphEndHeld_)
+        return;
+    paragraphEndHeld_ = false;
     appendChange(CHCHANGE_BREAK, CHBREAK_PARAGRAPH_END);
+}
+
+bool DocumentBuilder::pushSubDocument(SubDocumentKind kind, bool placeable)
+{
+    std::vector<SubDocumentKind> open;
+    for (const OpenSubDocument& subDocument : subDocuments_)
+        open.push_back(subDocument.kind);
+    const bool carried = takesContent() && placeable && mayOpenInside(kind, open);
+    subDocuments_.push_back({kind, carried, 0, current_, wanted_, paragraph_, paragraphEndHeld_});
+    if (!carried) {
+        ++omitted_;
+        return false;
+    }
+    beginBody();
+    return true;
+}
+
+void DocumentBuilder::enterSubDocument(uint32_t type, uint32_t value1, uint32_t value3)
+{
+    const uint32_t tagId = ++lastTagId_;
+    subDocuments_.back().tagId = tagId;
+    appendChange(CHCHANGE_BEGIN_TAG, CHTAG_SUBDOCUMENT, tagId);
+    appendChange(type, value1, 0, value3);
+    current_ = CharacterState();
+    wanted_ = CharacterState();
+    paragraph_ = ParagraphState();
+    paragraphEndHeld_ = false;
+}
+
+void DocumentBuilder::openHeader(const librevenge::RVNGPropertyList& properties)
+{
+    openHeaderFooter(properties, true);
+}
+
+void DocumentBuilder::openFooter(const librevenge::RVNGPropertyList& properties)
+{
+    openHeaderFooter(properties, false);
+}
+
+// Each header and footer is read from a slot of its own, described just
+// before it.
+void DocumentBuilder::openHeaderFooter(const librevenge::RVNGPropertyList& properties, bool header)
+{
+    const std::optional<uint32_t> flags = slotFlagsOf(properties, header);
+    if (!pushSubDocument(SubDocumentKind::HeaderFooter, flags.has_value()))
+        return;
+    const std::vector<uint8_t> format(kSubDocumentFormatSize, 0);
+    const uint32_t slot = ++lastSlotId_;
+    appendChange(CHCHANGE_SUBDOCUMENT_SLOT, document_->list(CHLIST_DATA)->append(format), *flags, slot);
+    enterSubDocument(CHCHANGE_HEADER_FOOTER, 0, slot);
+}
+
+void DocumentBuilder::openFootnote(const librevenge::RVNGPropertyList& properties)
+{
+    openNote(properties, CHNOTE_FOOTNOTE);
+}
+
+void DocumentBuilder::openEndnote(const librevenge::RVNGPropertyList& properties)
+{
+    openNote(properties, CHNOTE_ENDNOTE);
+}
+
+// A note's reference takes the formatting of the text where it stands. A
+// note with a label of its own starts with it as its reference mark; any
+// other is numbered by the note counter of its kind.
+void DocumentBuilder::openNote(const librevenge::RVNGPropertyList& properties, uint32_t kind)
+{
+    if (takesContent()) {
+        beginBody();
+        applyCharacterState();
+    }
+    if (!pushSubDocument(SubDocumentKind::Note, true))
+        return;
+    enterSubDocument(CHCHANGE_NOTE, kind);
+    const std::string label = noteLabelOf(properties);
+    if (label.empty()) {
+        appendChange(CHCHANGE_APPLY_COUNTER,
+                     kind == CHNOTE_ENDNOTE ? CHCOUNTER_ENDNOTE_NUMBER : CHCOUNTER_FOOTNOTE_NUMBER);
+        return;
+    }
+    const uint32_t markId = ++lastTagId_;
+    appendChange(CHCHANGE_BEGIN_TAG, CHTAG_NOTE_MARK_A, markId);
+    std::vector<uint16_t> units;
+    appendUtf16(label, units);
+    appendContent(units);
+    appendChange(CHCHANGE_END_TAG, CHTAG_NOTE_MARK_A, markId);
+}
+
+void DocumentBuilder::openComment(const librevenge::RVNGPropertyList&)
+{
+    if (pushSubDocument(SubDocumentKind::Comment, true))
+        enterSubDocument(CHCHANGE_NOTE, CHNOTE_COMMENT);
+}
+
+// The text goes on with the formatting it had where the sub-document
+// opened.
+void DocumentBuilder::closeSubDocument()
+{
+    if (subDocuments_.empty())
+        return;
+    const OpenSubDocument closed = subDocuments_.back();
+    subDocuments_.pop_back();
+    if (!closed.carried) {
+        --omitted_;
+        return;
+    }
+    appendChange(CHCHANGE_END_TAG, CHTAG_SUBDOCUMENT, closed.tagId);
+    current_ = closed.current;
+    wanted_ = closed.wanted;
+    paragraph_ = closed.paragraph;
+    paragraphEndHeld_ = closed.paragraphEndHeld;
+}
+
+void DocumentBuilder::closeAllSubDocuments()
+{
+    while (!subDocuments_.empty())
+        closeSubDocument();
 }
 
 void DocumentBuilder::openSpan(const librevenge::RVNGPropertyList& properties)
@@ -156,6 +312,7 @@ void DocumentBuilder::appendContent(const std::vector<uint16_t>& units)
     if (!takesContent())
         return;
     beginBody();
+    releaseHeldParagraphEnd();
     applyCharacterState();
     pendingText_.insert(pendingText_.end(), units.begin(), units.end());
 }
@@ -165,6 +322,7 @@ void DocumentBuilder::appendSpecial(uint32_t character)
     if (!takesContent())
         return;
     beginBody();
+    releaseHeldParagraphEnd();
     applyCharacterState();
     appendChange(CHCHANGE_SPECIAL_CHARACTER, character);
 }

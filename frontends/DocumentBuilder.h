@@ -13,7 +13,9 @@
 #pragma once
 
 #include "frontends/CharacterState.h"
+#include "frontends/ParagraphState.h"
 #include "frontends/SectionBuilder.h"
+#include "frontends/SubDocuments.h"
 
 #include <librevenge/librevenge.h>
 
@@ -45,6 +47,7 @@ public:
     void openSection(const librevenge::RVNGPropertyList& properties) override;
     void closeSection() override;
     void openParagraph(const librevenge::RVNGPropertyList& properties) override;
+    void openListElement(const librevenge::RVNGPropertyList& properties) override;
     void closeParagraph() override;
     void closeListElement() override;
     void openSpan(const librevenge::RVNGPropertyList& properties) override;
@@ -54,17 +57,20 @@ public:
     void insertText(const librevenge::RVNGString& text) override;
     void insertLineBreak() override;
 
+    // Sub-documents, each closed by the close event of the innermost one
+    // open.
+    void openHeader(const librevenge::RVNGPropertyList& properties) override;
+    void closeHeader() override { closeSubDocument(); }
+    void openFooter(const librevenge::RVNGPropertyList& properties) override;
+    void closeFooter() override { closeSubDocument(); }
+    void openFootnote(const librevenge::RVNGPropertyList& properties) override;
+    void closeFootnote() override { closeSubDocument(); }
+    void openEndnote(const librevenge::RVNGPropertyList& properties) override;
+    void closeEndnote() override { closeSubDocument(); }
+    void openComment(const librevenge::RVNGPropertyList& properties) override;
+    void closeComment() override { closeSubDocument(); }
+
     // Sub-documents whose text is left out.
-    void openHeader(const librevenge::RVNGPropertyList&) override { ++omitted_; }
-    void closeHeader() override { --omitted_; }
-    void openFooter(const librevenge::RVNGPropertyList&) override { ++omitted_; }
-    void closeFooter() override { --omitted_; }
-    void openFootnote(const librevenge::RVNGPropertyList&) override { ++omitted_; }
-    void closeFootnote() override { --omitted_; }
-    void openEndnote(const librevenge::RVNGPropertyList&) override { ++omitted_; }
-    void closeEndnote() override { --omitted_; }
-    void openComment(const librevenge::RVNGPropertyList&) override { ++omitted_; }
-    void closeComment() override { --omitted_; }
     void openTextBox(const librevenge::RVNGPropertyList&) override { ++omitted_; }
     void closeTextBox() override { --omitted_; }
 
@@ -72,7 +78,6 @@ public:
     // the events above.
     void setDocumentMetaData(const librevenge::RVNGPropertyList&) override {}
     void startDocument(const librevenge::RVNGPropertyList&) override {}
-    void openListElement(const librevenge::RVNGPropertyList&) override {}
     void definePageStyle(const librevenge::RVNGPropertyList&) override {}
     void defineEmbeddedFont(const librevenge::RVNGPropertyList&) override {}
     void closePageSpan() override {}
@@ -125,6 +130,37 @@ private:
     void appendContent(const std::vector<uint16_t>& units);
     void appendSpecial(uint32_t character);
     void endParagraph();
+    // Sends the paragraph changes that give the paragraph opening the
+    // formatting of `properties`.
+    void startParagraph(const librevenge::RVNGPropertyList& properties);
+    // A sub-document's last paragraph has no paragraph end: a host ends it
+    // with its tag. So a paragraph end in one is held until more follows.
+    void releaseHeldParagraphEnd();
+
+    // One sub-document the importer opened: carried, or left out (then it
+    // counts in omitted_), and the state to go back to at its end.
+    struct OpenSubDocument {
+        SubDocumentKind kind;
+        bool carried;
+        uint32_t tagId;
+        CharacterState current;
+        CharacterState wanted;
+        ParagraphState paragraph;
+        bool paragraphEndHeld;
+    };
+    // Records a sub-document opening; whether it is carried: it is when
+    // the host can say where it goes (`placeable`) and it may open where
+    // the text stands.
+    bool pushSubDocument(SubDocumentKind kind, bool placeable);
+    // Opens the tag of the sub-document just pushed, then sends the change
+    // that opens it; its text starts with a fresh paragraph's formatting.
+    void enterSubDocument(uint32_t type, uint32_t value1, uint32_t value3 = 0);
+    void openHeaderFooter(const librevenge::RVNGPropertyList& properties, bool header);
+    void openNote(const librevenge::RVNGPropertyList& properties, uint32_t kind);
+    void closeSubDocument();
+    // Before a section break or the document end, which may not fall inside
+    // one.
+    void closeAllSubDocuments();
     // The id of a font, added to the font list when first used.
     uint32_t fontId(const std::string& name);
 
@@ -135,6 +171,12 @@ private:
     CharacterState current_;
     CharacterState wanted_;
     SectionBuilder sections_;
+    // The formatting of the paragraph the text goes to.
+    ParagraphState paragraph_;
+    std::vector<OpenSubDocument> subDocuments_;
+    bool paragraphEndHeld_ = false;
+    uint32_t lastTagId_ = 0;
+    uint32_t lastSlotId_ = 0;
     int omitted_ = 0;
     bool bodyBegun_ = false;
     bool finished_ = false;

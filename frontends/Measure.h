@@ -19,6 +19,11 @@ constexpr double kTwipsPerHalfPoint = 10.0;
 // negative or beyond 32 bits.
 std::optional<uint32_t> twipsOf(const librevenge::RVNGProperty* property);
 
+// The property's length in twips, rounded to the nearest, as twipsOf but
+// also when negative (an indent into the margin); nothing beyond 32 bits
+// with sign.
+std::optional<int32_t> signedTwipsOf(const librevenge::RVNGProperty* property);
+
 // The property's length in half points, rounded to the nearest, as twipsOf.
 std::optional<uint32_t> halfPointsOf(const librevenge::RVNGProperty* property);
 

@@ -230,6 +230,34 @@
 #define CHRELATION_SAME_AS_STYLE 2
 #define CHRELATION_OPPOSITE_OF_STYLE 4
 
+/* Alignment codes: value 1 of CHCHANGE_ALIGNMENT. */
+#define CHALIGN_LEFT 1
+#define CHALIGN_RIGHT 2
+#define CHALIGN_CENTER 3
+#define CHALIGN_JUSTIFY 4
+
+/* The indent CHCHANGE_ONE_INDENT sets: its value 1. The first line is
+ * measured from the left indent. */
+#define CHINDENT_LEFT 0
+#define CHINDENT_RIGHT 1
+#define CHINDENT_FIRST_LINE 2
+
+/* Kinds of line spacing: the low byte of value 1 of CHCHANGE_LINE_SPACING.
+ * Any other kind with a height of 0 is single spacing. */
+#define CHSPACING_SINGLE 0
+#define CHSPACING_AT_LEAST 2 /* written as a spacing in lines of 240 */
+#define CHSPACING_EXACT 3
+
+/* Kinds of tab stop: the low byte of value 1 of CHCHANGE_ADD_TAB; with
+ * CHTAB_BAR_FLAG set the stop is a bar. The leader character is the high
+ * 16 bits of value 2, a decimal stop's character the low 16 bits. */
+#define CHTAB_LEFT 1
+#define CHTAB_RIGHT 2
+#define CHTAB_CENTER 3
+#define CHTAB_DECIMAL 4
+#define CHTAB_BAR_FLAG 0x200u
+#define CHTAB_LEADER_SHIFT 16
+
 /* Kinds of note: value 1 of CHCHANGE_NOTE. */
 #define CHNOTE_FOOTNOTE 1
 #define CHNOTE_ENDNOTE 2
@@ -290,5 +318,8 @@
 #define CHTAG_NESTED_PARAGRAPH 0x201E000Cu /* a date field's format */
 #define CHTAG_NUMBER_TEXT 0xA0120000u      /* a nested paragraph holding a list number's text */
 #define CHTAG_FORMATTING_SCOPE 0x20200008u /* character formatting is restored at its end */
+/* A tag of no kind of its own: a header, footer, note or comment opened
+ * inside it ends with it. */
+#define CHTAG_SUBDOCUMENT 0xA0020000u
 
 #endif

@@ -199,21 +199,51 @@ TEST(DocumentBuilderTest, SectionColumnsArePlacedOnThePage)
                                   "document end\n");
 }
 
-TEST(DocumentBuilderTest, TextOfHeadersAndNotesIsLeftOut)
+// What the AbiWord file cannot send: a note with a label of its own, and
+// sub-documents a host cannot hold where they open, which are left out.
+TEST(DocumentBuilderTest, SubDocumentsTheHostCannotHoldAreLeftOutAndTheOthersEndWithTheirTags)
 {
     frontends::DocumentBuilder builder;
-    builder.openHeader({});
-    builder.insertText("header");
-    builder.closeParagraph();
+    builder.openHeader(span({{"librevenge:occurrence", "first"}}));
+    builder.insertText("first page only");
     builder.closeHeader();
     builder.insertText("body");
+    builder.openFootnote(span({{"text:label", "*"}}));
     builder.openFootnote({});
-    builder.insertText("note");
+    builder.insertText("note in a note");
     builder.closeFootnote();
-    builder.closeParagraph();
+    builder.openComment({});
+    builder.insertText("remark");
+    builder.closeComment();
+    builder.closeFootnote();
+    builder.closeComment();
+    builder.openTextBox({});
+    builder.openEndnote({});
+    builder.insertText("in a text box");
+    builder.closeEndnote();
+    builder.closeTextBox();
+    builder.openEndnote({});
+    builder.insertText("never closed");
     builder.endDocument();
-    EXPECT_EQ(changesOf(builder),
-              "document properties done\ncharacter set 0x14B00000\ntext \"body\"\nparagraph end\ndocument end\n");
+    EXPECT_EQ(changesOf(builder), "document properties done\n"
+                                  "character set 0x14B00000\n"
+                                  "text \"body\"\n"
+                                  "begin tag 0xA0020000 1 0\n"
+                                  "footnote\n"
+                                  "begin note mark a 2 0\n"
+                                  "text \"*\"\n"
+                                  "end note mark a 2\n"
+                                  "begin tag 0xA0020000 3 0\n"
+                                  "comment\n"
+                                  "text \"remark\"\n"
+                                  "end tag 0xA0020000 3 0\n"
+                                  "end tag 0xA0020000 1 0\n"
+                                  "begin tag 0xA0020000 4 0\n"
+                                  "endnote\n"
+                                  "apply endnote counter\n"
+                                  "text \"never closed\"\n"
+                                  "end tag 0xA0020000 4 0\n"
+                                  "document end\n");
 }
 
 TEST(Utf16Test, DecodesEveryLengthAndReplacesWhatIsNotUtf8)
