@@ -35,7 +35,7 @@ uint32_t appendUnits(trxhost::Document& document, uint32_t listType, const std::
 
 } // namespace
 
-DocumentBuilder::DocumentBuilder() : document_(std::make_unique<trxhost::Document>())
+DocumentBuilder::DocumentBuilder() : document_(std::make_unique<trxhost::Document>()), tables_(*document_)
 {
 }
 
@@ -51,14 +51,14 @@ void DocumentBuilder::flushText()
     if (pendingText_.empty())
         return;
     const uint32_t first = appendUnits(*document_, CHLIST_TEXT, pendingText_);
-    document_->appendChange(CHCHANGE_TEXT, first, static_cast<uint32_t>(pendingText_.size()));
+    tables_.append(CHCHANGE_TEXT, first, static_cast<uint32_t>(pendingText_.size()));
     pendingText_.clear();
 }
 
 uint32_t DocumentBuilder::appendChange(uint32_t type, uint32_t value1, uint32_t value2, uint32_t value3)
 {
     flushText();
-    return document_->appendChange(type, value1, value2, value3);
+    return tables_.append(type, value1, value2, value3);
 }
 
 void DocumentBuilder::beginBody()
@@ -74,6 +74,8 @@ void DocumentBuilder::endDocument()
 {
     closeAllSubDocuments();
     beginBody();
+    flushText();
+    tables_.closeAll();
     appendChange(CHCHANGE_BREAK, CHBREAK_DOCUMENT_END);
     finished_ = true;
 }
@@ -83,6 +85,7 @@ void DocumentBuilder::openPageSpan(const librevenge::RVNGPropertyList& propertie
     closeAllSubDocuments();
     beginBody();
     flushText();
+    tables_.closeAll();
     sections_.openPageSpan(*document_, properties);
 }
 
@@ -147,10 +150,12 @@ void DocumentBuilder::endParagraph()
     if (!takesContent())
         return;
     beginBody();
-    if (subDocuments_.empty())
-        appendChange(CHCHANGE_BREAK, CHBREAK_PARAGRAPH_END);
-    else
+    if (!subDocuments_.empty()) {
         paragraphEndHeld_ = true;
+        return;
+    }
+    flushText();
+    tables_.endParagraph();
 }
 
 void DocumentBuilder::releaseHeldParagraphEnd()
@@ -159,6 +164,57 @@ void DocumentBuilder::releaseHeldParagraphEnd()
         return;
     paragraphEndHeld_ = false;
     appendChange(CHCHANGE_BREAK, CHBREAK_PARAGRAPH_END);
+}
+
+bool DocumentBuilder::takesTableEvent()
+{
+    if (!takesContent())
+        return false;
+    beginBody();
+    flushText();
+    return true;
+}
+
+void DocumentBuilder::openTable(const librevenge::RVNGPropertyList& properties)
+{
+    if (takesTableEvent())
+        tables_.openTable(properties);
+}
+
+void DocumentBuilder::closeTable()
+{
+    if (takesTableEvent())
+        tables_.closeTable();
+}
+
+void DocumentBuilder::openTableRow(const librevenge::RVNGPropertyList& properties)
+{
+    if (takesTableEvent())
+        tables_.openRow(properties);
+}
+
+void DocumentBuilder::closeTableRow()
+{
+    if (takesTableEvent())
+        tables_.closeRow();
+}
+
+void DocumentBuilder::openTableCell(const librevenge::RVNGPropertyList& properties)
+{
+    if (takesTableEvent())
+        tables_.openCell(properties);
+}
+
+void DocumentBuilder::closeTableCell()
+{
+    if (takesTableEvent())
+        tables_.closeCell();
+}
+
+void DocumentBuilder::insertCoveredTableCell(const librevenge::RVNGPropertyList& properties)
+{
+    if (takesTableEvent())
+        tables_.insertCoveredCell(properties);
 }
 
 bool DocumentBuilder::pushSubDocument(SubDocumentKind kind, bool placeable)

@@ -16,6 +16,7 @@
 #include "frontends/ParagraphState.h"
 #include "frontends/SectionBuilder.h"
 #include "frontends/SubDocuments.h"
+#include "frontends/TableBuilder.h"
 
 #include <librevenge/librevenge.h>
 
@@ -56,6 +57,13 @@ public:
     void insertSpace() override;
     void insertText(const librevenge::RVNGString& text) override;
     void insertLineBreak() override;
+    void openTable(const librevenge::RVNGPropertyList& properties) override;
+    void openTableRow(const librevenge::RVNGPropertyList& properties) override;
+    void closeTableRow() override;
+    void openTableCell(const librevenge::RVNGPropertyList& properties) override;
+    void closeTableCell() override;
+    void insertCoveredTableCell(const librevenge::RVNGPropertyList& properties) override;
+    void closeTable() override;
 
     // Sub-documents, each closed by the close event of the innermost one
     // open.
@@ -91,13 +99,6 @@ public:
     void openUnorderedListLevel(const librevenge::RVNGPropertyList&) override {}
     void closeOrderedListLevel() override {}
     void closeUnorderedListLevel() override {}
-    void openTable(const librevenge::RVNGPropertyList&) override {}
-    void openTableRow(const librevenge::RVNGPropertyList&) override {}
-    void closeTableRow() override {}
-    void openTableCell(const librevenge::RVNGPropertyList&) override {}
-    void closeTableCell() override {}
-    void insertCoveredTableCell(const librevenge::RVNGPropertyList&) override {}
-    void closeTable() override {}
     void openFrame(const librevenge::RVNGPropertyList&) override {}
     void closeFrame() override {}
     void insertBinaryObject(const librevenge::RVNGPropertyList&) override {}
@@ -161,10 +162,15 @@ private:
     // Before a section break or the document end, which may not fall inside
     // one.
     void closeAllSubDocuments();
+    // Whether a table event is carried: one in the body; the text before
+    // it is sent first.
+    bool takesTableEvent();
     // The id of a font, added to the font list when first used.
     uint32_t fontId(const std::string& name);
 
     std::unique_ptr<trxhost::Document> document_;
+    // Every change goes through the tables, which place it in a cell.
+    TableBuilder tables_;
     std::vector<uint16_t> pendingText_;
     std::map<std::string, uint32_t> fonts_;
     // The formatting the text so far has, and the one the open span asks for.

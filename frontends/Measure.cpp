@@ -1,6 +1,8 @@
 #include "frontends/Measure.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
 namespace frontends {
 
@@ -29,7 +31,27 @@ std::optional<uint32_t> roundedCount(std::optional<double> value)
     return static_cast<uint32_t>(std::lround(*value));
 }
 
+// The units a length written as text may carry, with their twips.
+struct TextUnit {
+    const char* suffix;
+    double twips;
+};
+constexpr TextUnit kTextUnits[] = {{"in", kTwipsPerInch}, {"pt", kTwipsPerPoint}, {"twip", 1.0}};
+
 } // namespace
+
+std::optional<uint32_t> twipsOfText(const std::string& text)
+{
+    const char* start = text.c_str();
+    char* end = nullptr;
+    const double value = std::strtod(start, &end);
+    if (end == start)
+        return std::nullopt;
+    for (const TextUnit& unit : kTextUnits)
+        if (std::strcmp(end, unit.suffix) == 0)
+            return roundedCount(value * unit.twips);
+    return std::nullopt;
+}
 
 std::optional<uint32_t> twipsOf(const librevenge::RVNGProperty* property)
 {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace frontends {
 
@@ -23,6 +24,10 @@ std::optional<uint32_t> twipsOf(const librevenge::RVNGProperty* property);
 // also when negative (an indent into the margin); nothing beyond 32 bits
 // with sign.
 std::optional<int32_t> signedTwipsOf(const librevenge::RVNGProperty* property);
+
+// A length written as text with its unit ("0.0138in", "1pt", "20twip") in
+// twips, as twipsOf; nothing for text that is not such a length.
+std::optional<uint32_t> twipsOfText(const std::string& text);
 
 // The property's length in half points, rounded to the nearest, as twipsOf.
 std::optional<uint32_t> halfPointsOf(const librevenge::RVNGProperty* property);

@@ -57,6 +57,37 @@
 #define CHCHANGE_END_TABLE 17
 #define CHCHANGE_ROW_FORMAT 18  /* value 1: row format id (CHLIST_ROW_FORMATS) */
 #define CHCHANGE_CELL_FORMAT 19 /* value 1: cell format id (CHLIST_CELL_FORMATS) */
+/* The row format record (CHLIST_ROW_FORMATS), big-endian words: flags
+ * (offset 0), left offset (4), height (8), height type (12), alignment (20)
+ * and number of cells (24). */
+#define CHROW_HEADER 0x01u
+#define CHROW_HEIGHT_AT_LEAST 2
+#define CHROW_HEIGHT_EXACT 3
+#define CHROW_ALIGN_LEFT 1
+#define CHROW_ALIGN_CENTER 2
+#define CHROW_ALIGN_RIGHT 3
+/* The cell format record (CHLIST_CELL_FORMATS), big-endian words: left and
+ * right gutter (offsets 8, 12), width (16), merge flags (20), a shading
+ * record (24), the vertical alignment in the upper 16 bits of the word at
+ * 44, and border records left, right, top, bottom (48, 68, 88, 108). */
+#define CHCELL_MERGE_BEFORE 0x01u
+#define CHCELL_MERGE_AFTER 0x02u
+#define CHCELL_MERGE_ABOVE 0x04u
+#define CHCELL_MERGE_BELOW 0x08u
+#define CHCELL_ALIGN_TOP 1
+#define CHCELL_ALIGN_CENTER 2
+#define CHCELL_ALIGN_BOTTOM 3
+/* A border record: thickness, colour 0x00BBGGRR, line style (CHLINE_*,
+ * flag 0x40 priority), inside and outside spacing. */
+#define CHLINE_SINGLE 0
+#define CHLINE_NONE 1
+#define CHLINE_DOUBLE 2
+#define CHLINE_DOTTED 32
+#define CHLINE_DASHED 128
+/* A shading record: pattern index (CHSHADING_*), transparency, foreground
+ * and background colour 0x00BBGGRR. */
+#define CHSHADING_NONE 0
+#define CHSHADING_SOLID 13
 
 /* Sections, pages and columns */
 #define CHCHANGE_SIDE_MARGINS 20       /* value 1: left, value 2: right margin */

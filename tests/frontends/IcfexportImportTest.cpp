@@ -118,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, ImportCaseTest,
                              ImportCase{"letter.wp5", "letter_wp5.expected.lst", "A Short Letter", 21,
                                         "WordPerfect file: the file is cut short or cannot be read"},
                              ImportCase{"sections.abw", "sections_abw.expected.lst", "Right column."},
-                             ImportCase{"paragraphs.abw", "paragraphs_abw.expected.lst", "Running head"}),
+                             ImportCase{"paragraphs.abw", "paragraphs_abw.expected.lst", "Running head"},
+                             ImportCase{"table.abw", "table_abw.expected.lst", "Apples"}),
                          [](const ::testing::TestParamInfo<ImportCase>& info) {
                              std::string name = info.param.file;
                              std::replace(name.begin(), name.end(), '.', '_');
