@@ -19,21 +19,14 @@ constexpr uint32_t kPortrait = 0;
 constexpr uint32_t kLandscape = 1;
 constexpr uint16_t kSpace = 0x20;
 constexpr uint32_t kWordSize = 4;
-constexpr uint32_t kUnitSize = 2;
-
-// Appends units to a list of 16-bit units; returns the id of the first.
-uint32_t appendUnits(trxhost::Document& document, uint32_t listType, const std::vector<uint16_t>& units)
-{
-    trxhost::ItemList& list = *document.list(listType);
-    std::vector<uint8_t> bytes;
-    for (const uint16_t unit : units)
-        trxhost::appendNumber(bytes, unit, kUnitSize, list.layout().order);
-    return list.append(bytes);
-}
 
 } // namespace
 
-DocumentBuilder::DocumentBuilder() : document_(std::make_unique<trxhost::Document>())
+DocumentBuilder::DocumentBuilder()
+    : document_(std::make_unique<trxhost::Document>()),
+      output_(*document_, [this](uint32_t type, uint32_t value1, uint32_t value2,
+                                 uint32_t value3) { return appendChange(type, value1, value2, value3); }),
+      lists_(output_), links_(output_), fields_(output_)
 {
 }
 
@@ -111,9 +104,51 @@ void DocumentBuilder::closeParagraph()
     endParagraph();
 }
 
+void DocumentBuilder::openParagraph(const librevenge::RVNGPropertyList&)
+{
+    if (takesContent())
+        lists_.openParagraph();
+}
+
+void DocumentBuilder::openListElement(const librevenge::RVNGPropertyList&)
+{
+    if (!takesContent())
+        return;
+    beginBody();
+    lists_.openElement();
+}
+
 void DocumentBuilder::closeListElement()
 {
     endParagraph();
+}
+
+void DocumentBuilder::openOrderedListLevel(const librevenge::RVNGPropertyList& properties)
+{
+    if (!takesContent())
+        return;
+    beginBody();
+    lists_.openLevel(properties, true);
+}
+
+void DocumentBuilder::openUnorderedListLevel(const librevenge::RVNGPropertyList& properties)
+{
+    if (!takesContent())
+        return;
+    beginBody();
+    lists_.openLevel(properties, false);
+}
+
+void DocumentBuilder::closeOrderedListLevel()
+{
+    if (takesContent())
+        lists_.closeLevel();
+}
+
+void DocumentBuilder::closeUnorderedListLevel()
+{
+    if (takesContent())
+        lists_.closeLevel();
 }
 
 void DocumentBuilder::endParagraph()
@@ -191,6 +226,29 @@ void DocumentBuilder::insertText(const librevenge::RVNGString& text)
 void DocumentBuilder::insertLineBreak()
 {
     appendSpecial(CHSPECIAL_LINE_BREAK);
+}
+
+void DocumentBuilder::openLink(const librevenge::RVNGPropertyList& properties)
+{
+    if (!takesContent())
+        return;
+    beginBody();
+    links_.open(properties);
+}
+
+void DocumentBuilder::closeLink()
+{
+    if (takesContent())
+        links_.close();
+}
+
+void DocumentBuilder::insertField(const librevenge::RVNGPropertyList& properties)
+{
+    if (!takesContent())
+        return;
+    beginBody();
+    applyCharacterState();
+    fields_.insert(properties);
 }
 
 uint32_t DocumentBuilder::fontId(const std::string& name)

@@ -13,6 +13,10 @@
 #pragma once
 
 #include "frontends/CharacterState.h"
+#include "frontends/FieldBuilder.h"
+#include "frontends/HostOutput.h"
+#include "frontends/LinkBuilder.h"
+#include "frontends/ListBuilder.h"
 
 #include <librevenge/librevenge.h>
 
@@ -42,7 +46,16 @@ public:
     void endDocument() override;
     void openPageSpan(const librevenge::RVNGPropertyList& properties) override;
     void closeParagraph() override;
+    void openParagraph(const librevenge::RVNGPropertyList& properties) override;
+    void openListElement(const librevenge::RVNGPropertyList& properties) override;
     void closeListElement() override;
+    void openOrderedListLevel(const librevenge::RVNGPropertyList& properties) override;
+    void openUnorderedListLevel(const librevenge::RVNGPropertyList& properties) override;
+    void closeOrderedListLevel() override;
+    void closeUnorderedListLevel() override;
+    void openLink(const librevenge::RVNGPropertyList& properties) override;
+    void closeLink() override;
+    void insertField(const librevenge::RVNGPropertyList& properties) override;
     void openSpan(const librevenge::RVNGPropertyList& properties) override;
     void closeSpan() override;
     void insertTab() override;
@@ -68,23 +81,14 @@ public:
     // the events above.
     void setDocumentMetaData(const librevenge::RVNGPropertyList&) override {}
     void startDocument(const librevenge::RVNGPropertyList&) override {}
-    void openParagraph(const librevenge::RVNGPropertyList&) override {}
-    void openListElement(const librevenge::RVNGPropertyList&) override {}
     void definePageStyle(const librevenge::RVNGPropertyList&) override {}
     void defineEmbeddedFont(const librevenge::RVNGPropertyList&) override {}
     void closePageSpan() override {}
     void defineParagraphStyle(const librevenge::RVNGPropertyList&) override {}
     void defineCharacterStyle(const librevenge::RVNGPropertyList&) override {}
-    void openLink(const librevenge::RVNGPropertyList&) override {}
-    void closeLink() override {}
     void defineSectionStyle(const librevenge::RVNGPropertyList&) override {}
     void openSection(const librevenge::RVNGPropertyList&) override {}
     void closeSection() override {}
-    void insertField(const librevenge::RVNGPropertyList&) override {}
-    void openOrderedListLevel(const librevenge::RVNGPropertyList&) override {}
-    void openUnorderedListLevel(const librevenge::RVNGPropertyList&) override {}
-    void closeOrderedListLevel() override {}
-    void closeUnorderedListLevel() override {}
     void openTable(const librevenge::RVNGPropertyList&) override {}
     void openTableRow(const librevenge::RVNGPropertyList&) override {}
     void closeTableRow() override {}
@@ -135,6 +139,10 @@ private:
     bool bodyBegun_ = false;
     bool pageSeen_ = false;
     bool finished_ = false;
+    HostOutput output_;
+    ListBuilder lists_;
+    LinkBuilder links_;
+    FieldBuilder fields_;
 };
 
 } // namespace frontends
