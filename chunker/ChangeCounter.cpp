@@ -37,10 +37,6 @@ static_assert(holdsField(kCounterRecordSize, kRestartFlags) && holdsField(kCount
                   holdsField(kCounterRecordSize, kNumberTextTag) && holdsField(kCounterRecordSize, kNumberFormat),
               "the counter's fields lie in the record");
 
-// A list counter applied with this value numbers the paragraph; any other
-// value removes its numbering.
-constexpr uint32_t kApplyNumbering = 1;
-
 const char kNoParent[] = "REQUIRE: pNodeParent != NULL\n\tFile: ChCCount  ln(76)";
 const char kNotInParagraph[] = "REQUIRE: pNodeParent is a paragraph\n\tFile: ChCCount";
 const char kNoSection[] = "REQUIRE: pNodeParent != NULL\n\tFile: ChCCount  ln(300)";
@@ -320,7 +316,7 @@ void CChangeCounter::applyCounter(CWordParagraphNode& paragraph)
 
 void CChangeCounter::applyListCounter(CWordParagraphNode& paragraph)
 {
-    if (getValue3() != kApplyNumbering) {
+    if (getValue3() != CHCOUNTER_NUMBERED) {
         paragraph.setParagraphNumbering(nullptr);
         return;
     }

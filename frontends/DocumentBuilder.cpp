@@ -17,25 +17,18 @@ namespace {
 constexpr uint32_t kUnicodeCharacterSet = 0x14B00000;
 constexpr uint16_t kSpace = 0x20;
 constexpr uint32_t kWordSize = 4;
-constexpr uint32_t kUnitSize = 2;
 // The sub-document format record of a header or footer slot. Its distances
 // from the page edge stay 0: the importers give none, and no output
 // carries them.
 constexpr size_t kSubDocumentFormatSize = 84;
 
-// Appends units to a list of 16-bit units; returns the id of the first.
-uint32_t appendUnits(trxhost::Document& document, uint32_t listType, const std::vector<uint16_t>& units)
-{
-    trxhost::ItemList& list = *document.list(listType);
-    std::vector<uint8_t> bytes;
-    for (const uint16_t unit : units)
-        trxhost::appendNumber(bytes, unit, kUnitSize, list.layout().order);
-    return list.append(bytes);
-}
-
 } // namespace
 
-DocumentBuilder::DocumentBuilder() : document_(std::make_unique<trxhost::Document>()), tables_(*document_)
+DocumentBuilder::DocumentBuilder()
+    : document_(std::make_unique<trxhost::Document>()), tables_(*document_),
+      output_(*document_, [this](uint32_t type, uint32_t value1, uint32_t value2,
+                                 uint32_t value3) { return appendChange(type, value1, value2, value3); }),
+      lists_(output_), links_(output_), fields_(output_)
 {
 }
 
@@ -112,18 +105,22 @@ void DocumentBuilder::closeSection()
 
 void DocumentBuilder::openParagraph(const librevenge::RVNGPropertyList& properties)
 {
-    startParagraph(properties);
+    if (!startParagraph(properties))
+        return;
+    lists_.openParagraph();
 }
 
 void DocumentBuilder::openListElement(const librevenge::RVNGPropertyList& properties)
 {
-    startParagraph(properties);
+    if (!startParagraph(properties))
+        return;
+    lists_.openElement();
 }
 
-void DocumentBuilder::startParagraph(const librevenge::RVNGPropertyList& properties)
+bool DocumentBuilder::startParagraph(const librevenge::RVNGPropertyList& properties)
 {
     if (!takesContent())
-        return;
+        return false;
     beginBody();
     releaseHeldParagraphEnd();
     const ParagraphState next = ParagraphState::ofParagraph(properties);
@@ -133,6 +130,7 @@ void DocumentBuilder::startParagraph(const librevenge::RVNGPropertyList& propert
     // A break in a header, footer or note has no page or column to start.
     if (subDocuments_.empty())
         sections_.openParagraph(*document_, properties);
+    return true;
 }
 
 void DocumentBuilder::closeParagraph()
@@ -143,6 +141,34 @@ void DocumentBuilder::closeParagraph()
 void DocumentBuilder::closeListElement()
 {
     endParagraph();
+}
+
+void DocumentBuilder::openOrderedListLevel(const librevenge::RVNGPropertyList& properties)
+{
+    if (!takesContent())
+        return;
+    beginBody();
+    lists_.openLevel(properties, true);
+}
+
+void DocumentBuilder::openUnorderedListLevel(const librevenge::RVNGPropertyList& properties)
+{
+    if (!takesContent())
+        return;
+    beginBody();
+    lists_.openLevel(properties, false);
+}
+
+void DocumentBuilder::closeOrderedListLevel()
+{
+    if (takesContent())
+        lists_.closeLevel();
+}
+
+void DocumentBuilder::closeUnorderedListLevel()
+{
+    if (takesContent())
+        lists_.closeLevel();
 }
 
 void DocumentBuilder::endParagraph()
@@ -403,6 +429,29 @@ void DocumentBuilder::insertText(const librevenge::RVNGString& text)
 void DocumentBuilder::insertLineBreak()
 {
     appendSpecial(CHSPECIAL_LINE_BREAK);
+}
+
+void DocumentBuilder::openLink(const librevenge::RVNGPropertyList& properties)
+{
+    if (!takesContent())
+        return;
+    beginBody();
+    links_.open(properties);
+}
+
+void DocumentBuilder::closeLink()
+{
+    if (takesContent())
+        links_.close();
+}
+
+void DocumentBuilder::insertField(const librevenge::RVNGPropertyList& properties)
+{
+    if (!takesContent())
+        return;
+    beginBody();
+    applyCharacterState();
+    fields_.insert(properties);
 }
 
 uint32_t DocumentBuilder::fontId(const std::string& name)

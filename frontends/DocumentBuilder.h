@@ -13,6 +13,10 @@
 #pragma once
 
 #include "frontends/CharacterState.h"
+#include "frontends/FieldBuilder.h"
+#include "frontends/HostOutput.h"
+#include "frontends/LinkBuilder.h"
+#include "frontends/ListBuilder.h"
 #include "frontends/ParagraphState.h"
 #include "frontends/SectionBuilder.h"
 #include "frontends/SubDocuments.h"
@@ -51,6 +55,13 @@ public:
     void openListElement(const librevenge::RVNGPropertyList& properties) override;
     void closeParagraph() override;
     void closeListElement() override;
+    void openOrderedListLevel(const librevenge::RVNGPropertyList& properties) override;
+    void openUnorderedListLevel(const librevenge::RVNGPropertyList& properties) override;
+    void closeOrderedListLevel() override;
+    void closeUnorderedListLevel() override;
+    void openLink(const librevenge::RVNGPropertyList& properties) override;
+    void closeLink() override;
+    void insertField(const librevenge::RVNGPropertyList& properties) override;
     void openSpan(const librevenge::RVNGPropertyList& properties) override;
     void closeSpan() override;
     void insertTab() override;
@@ -91,14 +102,7 @@ public:
     void closePageSpan() override {}
     void defineParagraphStyle(const librevenge::RVNGPropertyList&) override {}
     void defineCharacterStyle(const librevenge::RVNGPropertyList&) override {}
-    void openLink(const librevenge::RVNGPropertyList&) override {}
-    void closeLink() override {}
     void defineSectionStyle(const librevenge::RVNGPropertyList&) override {}
-    void insertField(const librevenge::RVNGPropertyList&) override {}
-    void openOrderedListLevel(const librevenge::RVNGPropertyList&) override {}
-    void openUnorderedListLevel(const librevenge::RVNGPropertyList&) override {}
-    void closeOrderedListLevel() override {}
-    void closeUnorderedListLevel() override {}
     void openFrame(const librevenge::RVNGPropertyList&) override {}
     void closeFrame() override {}
     void insertBinaryObject(const librevenge::RVNGPropertyList&) override {}
@@ -132,8 +136,8 @@ private:
     void appendSpecial(uint32_t character);
     void endParagraph();
     // Sends the paragraph changes that give the paragraph opening the
-    // formatting of `properties`.
-    void startParagraph(const librevenge::RVNGPropertyList& properties);
+    // formatting of `properties`; false when its text is left out.
+    bool startParagraph(const librevenge::RVNGPropertyList& properties);
     // A sub-document's last paragraph has no paragraph end: a host ends it
     // with its tag. So a paragraph end in one is held until more follows.
     void releaseHeldParagraphEnd();
@@ -186,6 +190,10 @@ private:
     int omitted_ = 0;
     bool bodyBegun_ = false;
     bool finished_ = false;
+    HostOutput output_;
+    ListBuilder lists_;
+    LinkBuilder links_;
+    FieldBuilder fields_;
 };
 
 } // namespace frontends

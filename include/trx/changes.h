@@ -136,6 +136,13 @@
 #define CHCHANGE_APPLY_STYLE 28    /* value 2: style id */
 #define CHCHANGE_STYLE_RELATION 95 /* value 1: attribute (CHATTR_*), value 3: relation (CHRELATION_*) */
 
+/* Kinds of style: the word at offset 8 of a style definition's data record
+ * (CHTAG_STYLE_DEFINITION). Applying a style id that no definition has
+ * made creates a list style. */
+#define CHSTYLE_PARAGRAPH 1
+#define CHSTYLE_CHARACTER 2
+#define CHSTYLE_LIST 3
+
 /* Counters */
 /* value 1: kind, value 2: level, value 3: record id of the 36-byte counter record */
 #define CHCHANGE_DEFINE_COUNTER 29
@@ -150,6 +157,14 @@
 #define CHCOUNTER_FOOTNOTE_NUMBER 7
 #define CHCOUNTER_LIST_NUMBER 10
 #define CHCOUNTER_ENDNOTE_NUMBER 14
+
+/* Value 3 of CHCHANGE_APPLY_COUNTER for a list number: this value numbers
+ * the paragraph at the level of value 2, any other removes its numbering. */
+#define CHCOUNTER_NUMBERED 1
+#define CHCOUNTER_NOT_NUMBERED 0
+/* Value 3 of CHCHANGE_RESTART_COUNTER outside a list style's definition:
+ * the level starts again at its first number. */
+#define CHCOUNTER_RESTART_AT_START 0
 
 /* Number formats: the format code of a counter record (a list's is the low
  * 16 bits of its format word). Letters and numerals are upper case unless a
@@ -328,6 +343,11 @@
  * CHSPECIAL_DATE_PART_FIRST to CHSPECIAL_DATE_PART_LAST. */
 #define CHSPECIAL_DATE_PART_FIRST 0x120
 #define CHSPECIAL_DATE_PART_LAST 0x133
+/* Three of the date parts: the day of the month, the month as a number
+ * and the year. */
+#define CHSPECIAL_DATE_DAY 0x121
+#define CHSPECIAL_DATE_MONTH 0x123
+#define CHSPECIAL_DATE_YEAR 0x127
 
 /* Tag types: value 1 of CHCHANGE_BEGIN_TAG and CHCHANGE_END_TAG. */
 #define CHTAG_BOOKMARK 0x80020008u

@@ -246,6 +246,99 @@ TEST(DocumentBuilderTest, SubDocumentsTheHostCannotHoldAreLeftOutAndTheOthersEnd
                                   "document end\n");
 }
 
+// Levels beyond the host's deepest are numbered as the deepest and do not
+// grow the builder; closes without opens, a level out of range, a negative
+// start and a bulleted level without a bullet are taken in the host's range.
+TEST(DocumentBuilderTest, ListLevelsAndNumbersStayWithinTheHostsRange)
+{
+    frontends::DocumentBuilder builder;
+    builder.closeOrderedListLevel();
+    builder.openUnorderedListLevel({});
+    RVNGPropertyList deep = span({{"style:num-format", "I"}, {"style:num-prefix", "Part "}, {"style:num-suffix", ":"}});
+    deep.insert("librevenge:level", 40);
+    deep.insert("text:display-levels", 2);
+    deep.insert("text:start-value", -4);
+    builder.openOrderedListLevel(deep);
+    RVNGPropertyList deeper = span({{"style:num-format", "a"}});
+    deeper.insert("librevenge:level", 41);
+    for (int i = 0; i < 10; ++i)
+        builder.openOrderedListLevel(deeper);
+    builder.openListElement({});
+    builder.insertText("deep");
+    builder.closeListElement();
+    for (int i = 0; i < 13; ++i)
+        builder.closeOrderedListLevel();
+    builder.openParagraph({});
+    builder.insertText("plain");
+    builder.closeParagraph();
+    builder.endDocument();
+    EXPECT_EQ(changesOf(builder), "document properties done\n"
+                                  "character set 0x14B00000\n"
+                                  "begin style definition tag 2 style 0x10000 list based on none\n"
+                                  "define list counter start at 1 count by 1 number text 1\n"
+                                  "begin number text 1 0\n"
+                                  "text \"\u2022\"\n"
+                                  "end number text 1\n"
+                                  "end style definition 2\n"
+                                  "begin style definition tag 4 style 0x10000 list based on none\n"
+                                  "define list counter level 8 count by 1 number text 3 roman\n"
+                                  "begin number text 3 0\n"
+                                  "text \"Part \"\n"
+                                  "counter reference 10 7 0\n"
+                                  "text \".\"\n"
+                                  "counter reference 10 8 0\n"
+                                  "text \":\"\n"
+                                  "end number text 3\n"
+                                  "end style definition 4\n"
+                                  "apply style 0x10000\n"
+                                  "apply list counter 8\n"
+                                  "restart list counter 8 0\n"
+                                  "text \"deep\"\n"
+                                  "paragraph end\n"
+                                  "remove list numbering\n"
+                                  "text \"plain\"\n"
+                                  "paragraph end\n"
+                                  "document end\n");
+}
+
+// Only the outermost of nested links is sent, a link without an address is
+// not, and fields without a host form leave nothing; a date whose format
+// has a part the host's date field lacks is the host's plain date.
+TEST(DocumentBuilderTest, OddLinksAndFieldsSendOnlyWhatTheHostCarries)
+{
+    frontends::DocumentBuilder builder;
+    builder.openLink({});
+    builder.closeLink();
+    builder.openLink(span({{"xlink:href", "http://a.example/"}}));
+    builder.openLink(span({{"xlink:href", "http://b.example/"}}));
+    builder.insertText("link");
+    builder.closeLink();
+    builder.closeLink();
+    builder.closeLink();
+    RVNGPropertyList date = span({{"librevenge:field-type", "text:date"}});
+    librevenge::RVNGPropertyListVector format;
+    format.append(span({{"librevenge:value-type", "month"}, {"number:textual", "true"}}));
+    date.insert("librevenge:format", format);
+    builder.insertField(date);
+    builder.insertField(span({{"librevenge:field-type", "text:time"}}));
+    builder.insertField(span({{"librevenge:field-type", "text:title"}}));
+    builder.closeParagraph();
+    builder.endDocument();
+    EXPECT_EQ(changesOf(builder), "document properties done\n"
+                                  "character set 0x14B00000\n"
+                                  "property text \"http://a.example/\"\n"
+                                  "begin hyperlink 1 0\n"
+                                  "property url 2\n"
+                                  "end properties\n"
+                                  "text \"link\"\n"
+                                  "end hyperlink 1\n"
+                                  "date\n"
+                                  "time\n"
+                                  "paragraph end\n"
+                                  "document end\n"
+                                  "record 3 hex 00000000 00000000 00000000\n");
+}
+
 TEST(Utf16Test, DecodesEveryLengthAndReplacesWhatIsNotUtf8)
 {
     std::vector<uint16_t> units;

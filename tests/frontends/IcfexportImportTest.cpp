@@ -119,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, ImportCaseTest,
                                         "WordPerfect file: the file is cut short or cannot be read"},
                              ImportCase{"sections.abw", "sections_abw.expected.lst", "Right column."},
                              ImportCase{"paragraphs.abw", "paragraphs_abw.expected.lst", "Running head"},
-                             ImportCase{"table.abw", "table_abw.expected.lst", "Apples"}),
+                             ImportCase{"table.abw", "table_abw.expected.lst", "Apples"},
+                             ImportCase{"lists_links_fields.abw", "lists_links_fields_abw.expected.lst", "(b)"}),
                          [](const ::testing::TestParamInfo<ImportCase>& info) {
                              std::string name = info.param.file;
                              std::replace(name.begin(), name.end(), '.', '_');

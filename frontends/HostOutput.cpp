@@ -1,0 +1,76 @@
+#include "frontends/HostOutput.h"
+
+#include "frontends/Utf16.h"
+#include "trx/changes.h"
+#include "trx/platform.h"
+#include "trxhost/Document.h"
+
+#include <utility>
+
+namespace frontends {
+
+namespace {
+
+constexpr uint32_t kWordSize = 4;
+constexpr uint32_t kUnitSize = 2;
+
+// Appends words in the list's order; returns the id of the first item.
+uint32_t appendWords(trxhost::Document& document, uint32_t listType, const std::vector<uint32_t>& words)
+{
+    trxhost::ItemList& list = *document.list(listType);
+    std::vector<uint8_t> bytes;
+    for (const uint32_t word : words)
+        trxhost::appendNumber(bytes, word, kWordSize, list.layout().order);
+    return list.append(bytes);
+}
+
+} // namespace
+
+uint32_t appendUnits(trxhost::Document& document, uint32_t listType, const std::vector<uint16_t>& units)
+{
+    trxhost::ItemList& list = *document.list(listType);
+    std::vector<uint8_t> bytes;
+    for (const uint16_t unit : units)
+        trxhost::appendNumber(bytes, unit, kUnitSize, list.layout().order);
+    return list.append(bytes);
+}
+
+HostOutput::HostOutput(trxhost::Document& document, AppendChange appendChange)
+    : document_(document), appendChange_(std::move(appendChange))
+{
+}
+
+uint32_t HostOutput::change(uint32_t type, uint32_t value1, uint32_t value2, uint32_t value3)
+{
+    return appendChange_(type, value1, value2, value3);
+}
+
+void HostOutput::text(const std::string& text)
+{
+    std::vector<uint16_t> units;
+    appendUtf16(text, units);
+    if (units.empty())
+        return;
+    const uint32_t first = appendUnits(document_, CHLIST_TEXT, units);
+    change(CHCHANGE_TEXT, first, static_cast<uint32_t>(units.size()));
+}
+
+uint32_t HostOutput::propertyText(const std::string& text)
+{
+    std::vector<uint16_t> units;
+    appendUtf16(text, units);
+    const uint32_t first = appendUnits(document_, CHLIST_PROPERTY_TEXT, units);
+    return change(CHCHANGE_PROPERTY_TEXT, first, 0, static_cast<uint32_t>(units.size()));
+}
+
+uint32_t HostOutput::dataRecord(const std::vector<uint32_t>& words)
+{
+    return appendWords(document_, CHLIST_DATA, words);
+}
+
+void HostOutput::tagTrack(uint32_t changeId, uint32_t tagType, uint32_t tagId)
+{
+    appendWords(document_, CHLIST_TAG_TRACKS, {changeId, tagId, tagType});
+}
+
+} // namespace frontends

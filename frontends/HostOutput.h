@@ -1,0 +1,45 @@
+// Where the builders of lists, links and fields send what they make: the
+// change list, through the document builder's own way of appending a change
+// (which first sends the text gathered so far), and the side lists that
+// changes point into (text, property text, data records, tag tracks).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace trxhost {
+class Document;
+}
+
+namespace frontends {
+
+// Appends units to a list of 16-bit units; returns the id of the first.
+uint32_t appendUnits(trxhost::Document& document, uint32_t listType, const std::vector<uint16_t>& units);
+
+class HostOutput {
+public:
+    using AppendChange = std::function<uint32_t(uint32_t type, uint32_t value1, uint32_t value2, uint32_t value3)>;
+
+    HostOutput(trxhost::Document& document, AppendChange appendChange);
+
+    // Appends a change; returns its id.
+    uint32_t change(uint32_t type, uint32_t value1 = 0, uint32_t value2 = 0, uint32_t value3 = 0);
+    // A text change of UTF-8 `text` (nothing for empty text).
+    void text(const std::string& text);
+    // A property text change of UTF-8 `text`; returns its id, which the
+    // property changes of an object name.
+    uint32_t propertyText(const std::string& text);
+    // Appends a data record of big-endian 32-bit words; returns its id (the
+    // index of its first unit).
+    uint32_t dataRecord(const std::vector<uint32_t>& words);
+    // Records that change `changeId` begins the tag of that type and id.
+    void tagTrack(uint32_t changeId, uint32_t tagType, uint32_t tagId);
+
+private:
+    trxhost::Document& document_;
+    AppendChange appendChange_;
+};
+
+} // namespace frontends

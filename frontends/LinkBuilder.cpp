@@ -1,0 +1,44 @@
+#include "frontends/LinkBuilder.h"
+
+#include "frontends/HostOutput.h"
+#include "trx/changes.h"
+
+#include <vector>
+
+namespace frontends {
+
+namespace {
+
+// A hyperlink's data record: three words the hyperlink does not use.
+constexpr std::size_t kHyperlinkRecordWords = 3;
+
+} // namespace
+
+LinkBuilder::LinkBuilder(HostOutput& output) : output_(output)
+{
+}
+
+void LinkBuilder::open(const librevenge::RVNGPropertyList& properties)
+{
+    if (depth_++ != 0)
+        return;
+    const librevenge::RVNGProperty* href = properties["xlink:href"];
+    if (!href || href->getStr().empty())
+        return;
+    const uint32_t address = output_.propertyText(href->getStr().cstr());
+    const uint32_t record = output_.dataRecord(std::vector<uint32_t>(kHyperlinkRecordWords));
+    openTag_ = nextTagId_++;
+    output_.change(CHCHANGE_BEGIN_TAG, CHTAG_HYPERLINK, openTag_, record);
+    output_.change(CHCHANGE_PROPERTY, CHPROPERTY_URL, address);
+    output_.change(CHCHANGE_END_PROPERTIES);
+}
+
+void LinkBuilder::close()
+{
+    if (depth_ == 0 || --depth_ != 0 || openTag_ == 0)
+        return;
+    output_.change(CHCHANGE_END_TAG, CHTAG_HYPERLINK, openTag_);
+    openTag_ = 0;
+}
+
+} // namespace frontends
