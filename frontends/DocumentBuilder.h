@@ -13,6 +13,7 @@
 #pragma once
 
 #include "frontends/CharacterState.h"
+#include "frontends/FrameBuilder.h"
 
 #include <librevenge/librevenge.h>
 
@@ -49,6 +50,11 @@ public:
     void insertSpace() override;
     void insertText(const librevenge::RVNGString& text) override;
     void insertLineBreak() override;
+    void openFrame(const librevenge::RVNGPropertyList& properties) override;
+    void closeFrame() override;
+    void insertBinaryObject(const librevenge::RVNGPropertyList& properties) override;
+    void openTextBox(const librevenge::RVNGPropertyList& properties) override;
+    void closeTextBox() override;
 
     // Sub-documents whose text is left out.
     void openHeader(const librevenge::RVNGPropertyList&) override { ++omitted_; }
@@ -61,8 +67,6 @@ public:
     void closeEndnote() override { --omitted_; }
     void openComment(const librevenge::RVNGPropertyList&) override { ++omitted_; }
     void closeComment() override { --omitted_; }
-    void openTextBox(const librevenge::RVNGPropertyList&) override { ++omitted_; }
-    void closeTextBox() override { --omitted_; }
 
     // Events not carried yet: their content, if any, still arrives through
     // the events above.
@@ -92,9 +96,6 @@ public:
     void closeTableCell() override {}
     void insertCoveredTableCell(const librevenge::RVNGPropertyList&) override {}
     void closeTable() override {}
-    void openFrame(const librevenge::RVNGPropertyList&) override {}
-    void closeFrame() override {}
-    void insertBinaryObject(const librevenge::RVNGPropertyList&) override {}
     void insertEquation(const librevenge::RVNGPropertyList&) override {}
     void openGroup(const librevenge::RVNGPropertyList&) override {}
     void closeGroup() override {}
@@ -118,7 +119,7 @@ private:
     // Brings the formatting the text has to that of the open span.
     void applyCharacterState();
     // Content of the body: formatting first, then the text or special.
-    bool takesContent() const { return omitted_ == 0; }
+    bool takesContent() const { return omitted_ == 0 && !frames_.omitsText(); }
     void appendContent(const std::vector<uint16_t>& units);
     void appendSpecial(uint32_t character);
     void endParagraph();
@@ -131,6 +132,7 @@ private:
     // The formatting the text so far has, and the one the open span asks for.
     CharacterState current_;
     CharacterState wanted_;
+    FrameBuilder frames_;
     int omitted_ = 0;
     bool bodyBegun_ = false;
     bool pageSeen_ = false;

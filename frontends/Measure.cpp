@@ -36,6 +36,14 @@ std::optional<uint32_t> twipsOf(const librevenge::RVNGProperty* property)
     return roundedCount(exactTwipsOf(property));
 }
 
+std::optional<int32_t> signedTwipsOf(const librevenge::RVNGProperty* property)
+{
+    const std::optional<double> twips = exactTwipsOf(property);
+    if (!twips || !std::isfinite(*twips) || *twips < INT32_MIN || *twips > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int32_t>(std::lround(*twips));
+}
+
 std::optional<uint32_t> halfPointsOf(const librevenge::RVNGProperty* property)
 {
     const std::optional<double> twips = exactTwipsOf(property);

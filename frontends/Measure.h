@@ -22,4 +22,9 @@ std::optional<uint32_t> twipsOf(const librevenge::RVNGProperty* property);
 // The property's length in half points, rounded to the nearest, as twipsOf.
 std::optional<uint32_t> halfPointsOf(const librevenge::RVNGProperty* property);
 
+// The property's length in twips, rounded to the nearest, for lengths that
+// may be negative (offsets); nothing when it is missing, not a length or
+// beyond 32 signed bits.
+std::optional<int32_t> signedTwipsOf(const librevenge::RVNGProperty* property);
+
 } // namespace frontends

@@ -111,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, ImportCaseTest,
                                         "AbiWord file: the document cannot be parsed"},
                              // Cut after the title's bold-on code and two characters.
                              ImportCase{"letter.wp5", "letter_wp5.expected.lst", "A Short Letter", 21,
-                                        "WordPerfect file: the file is cut short or cannot be read"}),
+                                        "WordPerfect file: the file is cut short or cannot be read"},
+                             ImportCase{"frames.abw", "frames_abw.expected.lst", "In the "}),
                          [](const ::testing::TestParamInfo<ImportCase>& info) {
                              std::string name = info.param.file;
                              std::replace(name.begin(), name.end(), '.', '_');
