@@ -6,6 +6,7 @@
 #include "trxhost/Document.h"
 
 #include <cstring>
+#include <string>
 #include <utility>
 
 namespace frontends {
@@ -160,6 +161,8 @@ void FrameBuilder::placePicture(OpenFrame& frame, std::vector<uint8_t> bytes)
     appendGraphic(frame.geometry, std::move(bytes));
 }
 
+// A text box after the first in a frame goes on in the content the first
+// began, with the formatting its text left there.
 bool FrameBuilder::openTextBox(const Formatting& outside)
 {
     if (ignoredFrames_ > 0 || frames_.empty()) {
@@ -167,15 +170,11 @@ bool FrameBuilder::openTextBox(const Formatting& outside)
         return false;
     }
     OpenFrame& frame = frames_.back();
-    if (frame.openTextBoxes++ > 0)
-        return false;
-    frame.textCarried = frame.carried;
-    if (!frame.textCarried)
+    if (frame.openTextBoxes++ > 0 || !frame.carried || frame.outside)
         return false;
     if (frame.contentTag == 0)
         openContent(frame);
-    if (!frame.outside)
-        frame.outside = outside;
+    frame.outside = outside;
     return true;
 }
 
@@ -201,14 +200,14 @@ std::optional<FrameBuilder::Formatting> FrameBuilder::closeFrame()
     return frame.outside;
 }
 
-// A text box nested in a carried one shares its frame's content; only a
-// text box whose own frame does not carry it is left out.
+// Frames that are not carried stand in text that is left out, or in the
+// text of a text box that is.
 bool FrameBuilder::omitsText() const
 {
     if (strayTextBoxes_ > 0)
         return true;
     for (const OpenFrame& frame : frames_) {
-        if (frame.openTextBoxes > 0 && !frame.textCarried)
+        if (frame.openTextBoxes > 0 && !frame.carried)
             return true;
     }
     return false;

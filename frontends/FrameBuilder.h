@@ -82,7 +82,7 @@ private:
         // The tag id of the frame's content once it is open; 0 before.
         uint32_t contentTag = 0;
         uint32_t openTextBoxes = 0;
-        bool textCarried = false;
+        // Set when the first text box's text began the content.
         std::optional<Formatting> outside;
     };
 
@@ -96,7 +96,7 @@ private:
     AppendChange appendChange_;
     std::vector<OpenFrame> frames_;
     // Frames opened past the nesting bound, and text boxes outside any frame
-    // kept: their content is left out.
+    // that is kept: their content is left out.
     uint32_t ignoredFrames_ = 0;
     uint32_t strayTextBoxes_ = 0;
     uint32_t lastContentTag_ = 0;
