@@ -28,7 +28,8 @@ DocumentBuilder::DocumentBuilder()
     : document_(std::make_unique<trxhost::Document>()), tables_(*document_),
       output_(*document_, [this](uint32_t type, uint32_t value1, uint32_t value2,
                                  uint32_t value3) { return appendChange(type, value1, value2, value3); }),
-      lists_(output_), links_(output_), fields_(output_)
+      lists_(output_), links_(output_), fields_(output_),
+      frames_(output_)
 {
 }
 
@@ -69,6 +70,7 @@ void DocumentBuilder::endDocument()
     beginBody();
     flushText();
     tables_.closeAll();
+    frames_.finish();
     appendChange(CHCHANGE_BREAK, CHBREAK_DOCUMENT_END);
     finished_ = true;
 }
@@ -452,6 +454,45 @@ void DocumentBuilder::insertField(const librevenge::RVNGPropertyList& properties
     beginBody();
     applyCharacterState();
     fields_.insert(properties);
+}
+
+// Importers send the frames anchored to a page ahead of the first page's
+// settings; they stand in the first paragraph, and the settings that follow
+// them still shape the first page.
+void DocumentBuilder::openFrame(const librevenge::RVNGPropertyList& properties)
+{
+    const bool carried = takesContent();
+    if (carried)
+        beginBody();
+    frames_.openFrame(properties, carried);
+}
+
+// The text of a frame's content starts without formatting, and the
+// formatting around the frame holds again after it.
+void DocumentBuilder::closeFrame()
+{
+    if (const std::optional<FrameBuilder::Formatting> outside = frames_.closeFrame()) {
+        current_ = outside->current;
+        wanted_ = outside->wanted;
+    }
+}
+
+void DocumentBuilder::insertBinaryObject(const librevenge::RVNGPropertyList& properties)
+{
+    frames_.insertBinaryObject(properties);
+}
+
+void DocumentBuilder::openTextBox(const librevenge::RVNGPropertyList&)
+{
+    if (frames_.openTextBox({current_, wanted_})) {
+        current_ = CharacterState();
+        wanted_ = CharacterState();
+    }
+}
+
+void DocumentBuilder::closeTextBox()
+{
+    frames_.closeTextBox();
 }
 
 uint32_t DocumentBuilder::fontId(const std::string& name)

@@ -14,6 +14,7 @@
 
 #include "frontends/CharacterState.h"
 #include "frontends/FieldBuilder.h"
+#include "frontends/FrameBuilder.h"
 #include "frontends/HostOutput.h"
 #include "frontends/LinkBuilder.h"
 #include "frontends/ListBuilder.h"
@@ -88,10 +89,11 @@ public:
     void closeEndnote() override { closeSubDocument(); }
     void openComment(const librevenge::RVNGPropertyList& properties) override;
     void closeComment() override { closeSubDocument(); }
-
-    // Sub-documents whose text is left out.
-    void openTextBox(const librevenge::RVNGPropertyList&) override { ++omitted_; }
-    void closeTextBox() override { --omitted_; }
+    void openFrame(const librevenge::RVNGPropertyList& properties) override;
+    void closeFrame() override;
+    void insertBinaryObject(const librevenge::RVNGPropertyList& properties) override;
+    void openTextBox(const librevenge::RVNGPropertyList& properties) override;
+    void closeTextBox() override;
 
     // Events not carried yet: their content, if any, still arrives through
     // the events above.
@@ -103,9 +105,6 @@ public:
     void defineParagraphStyle(const librevenge::RVNGPropertyList&) override {}
     void defineCharacterStyle(const librevenge::RVNGPropertyList&) override {}
     void defineSectionStyle(const librevenge::RVNGPropertyList&) override {}
-    void openFrame(const librevenge::RVNGPropertyList&) override {}
-    void closeFrame() override {}
-    void insertBinaryObject(const librevenge::RVNGPropertyList&) override {}
     void insertEquation(const librevenge::RVNGPropertyList&) override {}
     void openGroup(const librevenge::RVNGPropertyList&) override {}
     void closeGroup() override {}
@@ -131,7 +130,7 @@ private:
     // Brings the formatting the text has to that of the open span.
     void applyCharacterState();
     // Content of the body: formatting first, then the text or special.
-    bool takesContent() const { return omitted_ == 0; }
+    bool takesContent() const { return omitted_ == 0 && !frames_.omitsText(); }
     void appendContent(const std::vector<uint16_t>& units);
     void appendSpecial(uint32_t character);
     void endParagraph();
@@ -194,6 +193,7 @@ private:
     ListBuilder lists_;
     LinkBuilder links_;
     FieldBuilder fields_;
+    FrameBuilder frames_;
 };
 
 } // namespace frontends

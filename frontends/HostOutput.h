@@ -1,4 +1,4 @@
-// Where the builders of lists, links and fields send what they make: the
+// Where the builders of lists, links, fields and frames send what they make: the
 // change list, through the document builder's own way of appending a change
 // (which first sends the text gathered so far), and the side lists that
 // changes point into (text, property text, data records, tag tracks).
@@ -24,6 +24,7 @@ public:
 
     HostOutput(trxhost::Document& document, AppendChange appendChange);
 
+    trxhost::Document& document() { return document_; }
     // Appends a change; returns its id.
     uint32_t change(uint32_t type, uint32_t value1 = 0, uint32_t value2 = 0, uint32_t value3 = 0);
     // A text change of UTF-8 `text` (nothing for empty text).

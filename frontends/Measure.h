@@ -21,8 +21,8 @@ constexpr double kTwipsPerHalfPoint = 10.0;
 std::optional<uint32_t> twipsOf(const librevenge::RVNGProperty* property);
 
 // The property's length in twips, rounded to the nearest, as twipsOf but
-// also when negative (an indent into the margin); nothing beyond 32 bits
-// with sign.
+// also when negative (an indent into the margin, an offset); nothing
+// beyond 32 bits with sign.
 std::optional<int32_t> signedTwipsOf(const librevenge::RVNGProperty* property);
 
 // A length written as text with its unit ("0.0138in", "1pt", "20twip") in

@@ -339,6 +339,55 @@ TEST(DocumentBuilderTest, OddLinksAndFieldsSendOnlyWhatTheHostCarries)
                                   "record 3 hex 00000000 00000000 00000000\n");
 }
 
+// What an importer sends for a damaged file: a text box outside any frame, a
+// frame's second picture and an object that is no picture, frames nested
+// past any real document's depth, and a frame still open at the end. The
+// document stays one the filter reads: every frame content ends.
+TEST(DocumentBuilderTest, DamagedFramesLeaveEveryFrameContentClosed)
+{
+    frontends::DocumentBuilder builder;
+    builder.openPageSpan({});
+    builder.openTextBox({});
+    builder.insertText("stray");
+    builder.closeTextBox();
+    // A width past any page's is no width: the frame's content decides it.
+    RVNGPropertyList box = span({{"text:anchor-type", "paragraph"}});
+    box.insert("svg:x", -2.0);
+    box.insert("svg:width", 1e9);
+    box.insert("svg:height", 0.5);
+    builder.openFrame(box);
+    RVNGPropertyList picture = span({{"librevenge:mime-type", "image/png"}, {"office:binary-data", "AAEC"}});
+    builder.insertBinaryObject(picture);
+    builder.insertBinaryObject(picture);
+    builder.closeFrame();
+    builder.openFrame(span({{"text:anchor-type", "as-char"}}));
+    builder.insertBinaryObject(span({{"librevenge:mime-type", "application/x-ole"}, {"office:binary-data", "AAEC"}}));
+    builder.closeFrame();
+    for (int depth = 0; depth < 100; ++depth) {
+        builder.openFrame({});
+        builder.openTextBox({});
+    }
+    builder.insertText("deep");
+    builder.endDocument();
+    const std::unique_ptr<trxhost::Document> document = builder.takeDocument();
+    const std::string listing = trxhost::formatListing(*document);
+    EXPECT_EQ(listing.find("stray"), std::string::npos) << listing;
+    EXPECT_EQ(listing.find("deep"), std::string::npos) << listing;
+    EXPECT_NE(listing.find("horizontal offset -2880 anchor paragraph auto width height 720"), std::string::npos)
+        << listing;
+    EXPECT_EQ(document->objects().size(), 1U);
+    EXPECT_EQ(document->list(CHLIST_EMBEDDED_OBJECTS)->length(), 1U);
+    // The first frame, then the sixteen that nest within the bound, each
+    // with its content begun and ended; the text of those past it is left
+    // out.
+    for (const char* statement : {"begin frame content", "end frame content"}) {
+        size_t count = 0;
+        for (size_t at = listing.find(statement); at != std::string::npos; at = listing.find(statement, at + 1))
+            ++count;
+        EXPECT_EQ(count, 17U) << statement;
+    }
+}
+
 TEST(Utf16Test, DecodesEveryLengthAndReplacesWhatIsNotUtf8)
 {
     std::vector<uint16_t> units;

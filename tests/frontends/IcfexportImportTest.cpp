@@ -120,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, ImportCaseTest,
                              ImportCase{"sections.abw", "sections_abw.expected.lst", "Right column."},
                              ImportCase{"paragraphs.abw", "paragraphs_abw.expected.lst", "Running head"},
                              ImportCase{"table.abw", "table_abw.expected.lst", "Apples"},
-                             ImportCase{"lists_links_fields.abw", "lists_links_fields_abw.expected.lst", "(b)"}),
+                             ImportCase{"lists_links_fields.abw", "lists_links_fields_abw.expected.lst", "(b)"},
+                             ImportCase{"frames.abw", "frames_abw.expected.lst", "In the "}),
                          [](const ::testing::TestParamInfo<ImportCase>& info) {
                              std::string name = info.param.file;
                              std::replace(name.begin(), name.end(), '.', '_');
