@@ -28,8 +28,7 @@ DocumentBuilder::DocumentBuilder()
     : document_(std::make_unique<trxhost::Document>()), tables_(*document_),
       output_(*document_, [this](uint32_t type, uint32_t value1, uint32_t value2,
                                  uint32_t value3) { return appendChange(type, value1, value2, value3); }),
-      lists_(output_), links_(output_), fields_(output_),
-      frames_(output_)
+      lists_(output_), links_(output_), fields_(output_), frames_(output_)
 {
 }
 

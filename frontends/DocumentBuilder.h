@@ -3,13 +3,16 @@
 // them for the same text, so that the filter reads an imported file as it
 // reads any host document.
 //
-// Carried: paragraphs (list items and table cells become plain paragraphs),
-// text, tabs, spaces, line breaks, the character formatting of spans (bold,
-// italic, single and double underline and strike-out, font, font size), and
-// the page size, orientation and margins of each page span (a later page
-// span starts a new section on a new page). Everything else the importers
-// send is left out; the text of headers, footers, notes, comments and text
-// boxes is left out with it rather than run into the body.
+// Carried: text, tabs, spaces, line breaks and the character formatting of
+// spans (CharacterState.h); paragraph formatting (ParagraphState.h); page
+// layout, sections of several columns, page and column breaks
+// (SectionBuilder.h); tables (TableBuilder.h); lists, links and fields
+// (ListBuilder.h, LinkBuilder.h, FieldBuilder.h); headers, footers, notes
+// and comments, each in a tag of its own, starting with fresh formatting
+// and followed by the body's formatting again (SubDocuments.h); frames,
+// pictures and text boxes (FrameBuilder.h). Left out: headers and footers
+// of the first or last page only, sub-documents where the host cannot hold
+// them, and every event the class below lists as not carried.
 #pragma once
 
 #include "frontends/CharacterState.h"
