@@ -16,7 +16,6 @@ namespace {
 // the importers' text as UTF-16, so the text and font names are read so.
 constexpr uint32_t kUnicodeCharacterSet = 0x14B00000;
 constexpr uint16_t kSpace = 0x20;
-constexpr uint32_t kWordSize = 4;
 // The sub-document format record of a header or footer slot. Its distances
 // from the page edge stay 0: the importers give none, and no output
 // carries them.
@@ -502,11 +501,7 @@ uint32_t DocumentBuilder::fontId(const std::string& name)
     std::vector<uint16_t> units;
     appendUtf16(name, units);
     const uint32_t nameId = appendUnits(*document_, CHLIST_PROPERTY_TEXT, units);
-    trxhost::ItemList& list = *document_->list(CHLIST_FONTS);
-    std::vector<uint8_t> record;
-    for (const uint32_t word : {id, 0u, nameId, static_cast<uint32_t>(units.size()), kUnicodeCharacterSet})
-        trxhost::appendNumber(record, word, kWordSize, list.layout().order);
-    list.append(record);
+    appendWords(*document_, CHLIST_FONTS, {id, 0u, nameId, static_cast<uint32_t>(units.size()), kUnicodeCharacterSet});
     fonts_.emplace(name, id);
     return id;
 }

@@ -11,16 +11,16 @@ namespace frontends {
 
 namespace {
 
-constexpr uint32_t kWordSize = 4;
-constexpr uint32_t kUnitSize = 2;
-
-// Appends words in the list's order; returns the id of the first item.
-uint32_t appendWords(trxhost::Document& document, uint32_t listType, const std::vector<uint32_t>& words)
+// Appends numbers of the list's item size in the list's order; returns
+// the id of the first.
+template <typename Number>
+uint32_t appendNumbers(trxhost::Document& document, uint32_t listType, const std::vector<Number>& numbers)
 {
     trxhost::ItemList& list = *document.list(listType);
     std::vector<uint8_t> bytes;
-    for (const uint32_t word : words)
-        trxhost::appendNumber(bytes, word, kWordSize, list.layout().order);
+    bytes.reserve(numbers.size() * sizeof(Number));
+    for (const Number number : numbers)
+        trxhost::appendNumber(bytes, number, sizeof(Number), list.layout().order);
     return list.append(bytes);
 }
 
@@ -28,11 +28,12 @@ uint32_t appendWords(trxhost::Document& document, uint32_t listType, const std::
 
 uint32_t appendUnits(trxhost::Document& document, uint32_t listType, const std::vector<uint16_t>& units)
 {
-    trxhost::ItemList& list = *document.list(listType);
-    std::vector<uint8_t> bytes;
-    for (const uint16_t unit : units)
-        trxhost::appendNumber(bytes, unit, kUnitSize, list.layout().order);
-    return list.append(bytes);
+    return appendNumbers(document, listType, units);
+}
+
+uint32_t appendWords(trxhost::Document& document, uint32_t listType, const std::vector<uint32_t>& words)
+{
+    return appendNumbers(document, listType, words);
 }
 
 HostOutput::HostOutput(trxhost::Document& document, AppendChange appendChange)

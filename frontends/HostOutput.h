@@ -17,6 +17,8 @@ namespace frontends {
 
 // Appends units to a list of 16-bit units; returns the id of the first.
 uint32_t appendUnits(trxhost::Document& document, uint32_t listType, const std::vector<uint16_t>& units);
+// Appends 32-bit words to a list of records; returns the id of the first.
+uint32_t appendWords(trxhost::Document& document, uint32_t listType, const std::vector<uint32_t>& words);
 
 class HostOutput {
 public:

@@ -1,5 +1,6 @@
 #include "frontends/SectionBuilder.h"
 
+#include "frontends/HostOutput.h"
 #include "frontends/Measure.h"
 #include "trx/changes.h"
 #include "trxhost/Document.h"
@@ -153,29 +154,18 @@ std::optional<ColumnLayout> columnLayout(const RVNGPropertyList& section, const 
     return layout;
 }
 
-// Appends a record of big-endian words to the data list; `words` holds the
-// record's words in order. Returns the record's id.
-uint32_t appendDataRecord(trxhost::Document& document, const std::vector<uint32_t>& words)
-{
-    trxhost::ItemList& list = *document.list(CHLIST_DATA);
-    std::vector<uint8_t> bytes;
-    for (const uint32_t word : words)
-        trxhost::appendNumber(bytes, word, kWordSize, list.layout().order);
-    return list.append(bytes);
-}
-
 void writeColumns(trxhost::Document& document, const ColumnLayout& layout)
 {
     std::vector<uint32_t> group(CHCOLUMNS_RECORD_SIZE / kWordSize);
     group[CHCOLUMNS_FLAGS / kWordSize] = layout.balanced ? CHCOLUMNS_BALANCED : 0;
     group[CHCOLUMNS_LEFT_OFFSET / kWordSize] = layout.leftOffset;
     group[CHCOLUMNS_COUNT / kWordSize] = static_cast<uint32_t>(layout.columns.size());
-    document.appendChange(CHCHANGE_BEGIN_COLUMNS, appendDataRecord(document, group));
+    document.appendChange(CHCHANGE_BEGIN_COLUMNS, appendWords(document, CHLIST_DATA, group));
     for (const HostColumn& column : layout.columns) {
         std::vector<uint32_t> definition(CHCOLUMN_RECORD_SIZE / kWordSize);
         definition[CHCOLUMN_WIDTH / kWordSize] = column.width;
         definition[CHCOLUMN_GUTTER / kWordSize] = column.gutter;
-        document.appendChange(CHCHANGE_ADD_COLUMN, appendDataRecord(document, definition));
+        document.appendChange(CHCHANGE_ADD_COLUMN, appendWords(document, CHLIST_DATA, definition));
     }
     document.appendChange(CHCHANGE_COLUMNS_DONE);
 }

@@ -1,5 +1,6 @@
 #include "frontends/TableBuilder.h"
 
+#include "frontends/HostOutput.h"
 #include "trx/changes.h"
 #include "trx/platform.h"
 #include "trxhost/Document.h"
@@ -18,7 +19,6 @@ constexpr int kMaxCarriedDepth = 1;
 // The host's rows hold at most this many cells; the content of cells past
 // them is left out with the row's trailing cell.
 constexpr std::size_t kMaxCellsPerRow = 4096;
-constexpr uint32_t kWordSize = 4;
 
 // A count the importer gives as a property, when it gives one.
 std::optional<std::size_t> countOf(const librevenge::RVNGProperty* property)
@@ -45,15 +45,6 @@ bool isContent(uint32_t type)
 {
     return type == CHCHANGE_TEXT || type == CHCHANGE_SPECIAL_CHARACTER || type == CHCHANGE_EMBEDDED_OBJECT ||
            type == CHCHANGE_FRAME;
-}
-
-uint32_t appendRecord(trxhost::Document& document, uint32_t listType, const std::vector<uint32_t>& words)
-{
-    trxhost::ItemList& list = *document.list(listType);
-    std::vector<uint8_t> bytes;
-    for (const uint32_t word : words)
-        trxhost::appendNumber(bytes, word, kWordSize, list.layout().order);
-    return list.append(bytes);
 }
 
 } // namespace
@@ -168,7 +159,7 @@ void TableBuilder::closeRow()
     if (cells_.size() != announced_) {
         sendRowFormat(static_cast<uint32_t>(cells_.size()));
         for (const CellFormat& cell : cells_)
-            document_.appendChange(CHCHANGE_CELL_FORMAT, appendRecord(document_, CHLIST_CELL_FORMATS, cell.record()));
+            document_.appendChange(CHCHANGE_CELL_FORMAT, appendWords(document_, CHLIST_CELL_FORMATS, cell.record()));
     }
     document_.appendChange(CHCHANGE_BREAK, CHBREAK_ROW_END);
     cells_.clear();
@@ -179,7 +170,7 @@ void TableBuilder::closeRow()
 void TableBuilder::sendRowFormat(uint32_t cells)
 {
     row_.cells = cells;
-    document_.appendChange(CHCHANGE_ROW_FORMAT, appendRecord(document_, CHLIST_ROW_FORMATS, row_.record(layout_)));
+    document_.appendChange(CHCHANGE_ROW_FORMAT, appendWords(document_, CHLIST_ROW_FORMATS, row_.record(layout_)));
 }
 
 void TableBuilder::openCell(const librevenge::RVNGPropertyList& properties)
@@ -274,7 +265,7 @@ void TableBuilder::addCell(const CellFormat& format)
 {
     cells_.push_back(format);
     if (cells_.size() <= announced_)
-        document_.appendChange(CHCHANGE_CELL_FORMAT, appendRecord(document_, CHLIST_CELL_FORMATS, format.record()));
+        document_.appendChange(CHCHANGE_CELL_FORMAT, appendWords(document_, CHLIST_CELL_FORMATS, format.record()));
 }
 
 void TableBuilder::fillTo(std::size_t count)
