@@ -101,6 +101,18 @@ INSTANTIATE_TEST_SUITE_P(Formats, ImportCaseTest,
                              return name;
                          });
 
+// The bundled report holds every kind of content the importers carry; it
+// exports without a warning of anything left unconverted.
+TEST_F(IcfexportImportTest, BundledReportExportsWhole)
+{
+    const fs::path icf = scratch_ / "report.icf";
+    const ProgramRun exported =
+        run({(fs::path(ICF_SOURCE_DIR) / "samples" / "report.abw").string(), "-o", icf.string()});
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.err, "");
+    EXPECT_NE(readFile(icf).find("Draft for review"), std::string::npos);
+}
+
 // A damaged copy of a committed file (its first bytes, cut where the
 // importer can no longer read it) is reported with the importer's reason,
 // and neither output is written.
