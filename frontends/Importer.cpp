@@ -156,6 +156,8 @@ ImportError importFailure(const Importer& importer, const std::string& name, con
     return ImportError(name + ": " + importer.format + " file: " + problem);
 }
 
+// Sends the stream's events to `target` through `importer`; throws
+// ImportError when the import fails, the importer's own exceptions included.
 void parseWith(const Importer& importer, RVNGInputStream& input, RVNGTextInterface& target, const std::string& name)
 {
     std::string problem;
