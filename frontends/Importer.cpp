@@ -141,21 +141,33 @@ bool recognises(const Importer& importer, RVNGInputStream& input)
     return recognised;
 }
 
-std::unique_ptr<trxhost::Document> parseWith(const Importer& importer, RVNGInputStream& input, const std::string& path)
+// The first importer that takes the stream, or null.
+const Importer* recogniser(RVNGInputStream& input)
 {
-    const std::string failure = std::string(path) + ": " + importer.format + " file: ";
-    DocumentBuilder builder;
+    for (const Importer& importer : importers())
+        if (recognises(importer, input))
+            return &importer;
+    return nullptr;
+}
+
+// Why the import through `importer` failed, as ImportError's text.
+ImportError importFailure(const Importer& importer, const std::string& name, const std::string& problem)
+{
+    return ImportError(name + ": " + importer.format + " file: " + problem);
+}
+
+// Sends the stream's events to `target` through `importer`; throws
+// ImportError when the import fails, the importer's own exceptions included.
+void parseWith(const Importer& importer, RVNGInputStream& input, RVNGTextInterface& target, const std::string& name)
+{
     std::string problem;
     try {
-        problem = importer.parse(input, builder);
+        problem = importer.parse(input, target);
     } catch (const std::exception& error) {
         problem = std::string("the importer failed: ") + error.what();
     }
-    if (problem.empty() && !builder.finished())
-        problem = "the document ends before its end";
     if (!problem.empty())
-        throw ImportError(failure + problem);
-    return builder.takeDocument();
+        throw importFailure(importer, name, problem);
 }
 
 } // namespace
@@ -174,10 +186,27 @@ const std::vector<std::string>& importerNames()
 std::unique_ptr<trxhost::Document> importDocument(const std::string& path)
 {
     librevenge::RVNGFileStream input(path.c_str());
-    for (const Importer& importer : importers())
-        if (recognises(importer, input))
-            return parseWith(importer, input, path);
-    return nullptr;
+    return importDocument(input, path);
+}
+
+std::unique_ptr<trxhost::Document> importDocument(RVNGInputStream& input, const std::string& name)
+{
+    const Importer* importer = recogniser(input);
+    if (!importer)
+        return nullptr;
+    DocumentBuilder builder;
+    parseWith(*importer, input, builder, name);
+    if (!builder.finished())
+        throw importFailure(*importer, name, "the document ends before its end");
+    return builder.takeDocument();
+}
+
+bool importInto(RVNGInputStream& input, RVNGTextInterface& target, const std::string& name)
+{
+    const Importer* importer = recogniser(input);
+    if (importer)
+        parseWith(*importer, input, target, name);
+    return importer != nullptr;
 }
 
 } // namespace frontends

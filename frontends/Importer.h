@@ -10,6 +10,11 @@
 #include <string>
 #include <vector>
 
+namespace librevenge {
+class RVNGInputStream;
+class RVNGTextInterface;
+} // namespace librevenge
+
 namespace trxhost {
 class Document;
 }
@@ -29,5 +34,13 @@ const std::vector<std::string>& importerNames();
 // The document built from the file at `path`, or null when no importer
 // recognises it (also when it cannot be opened). Throws ImportError.
 std::unique_ptr<trxhost::Document> importDocument(const std::string& path);
+// The same for a stream (a file in memory, say); `name` stands for the file
+// in the errors' text.
+std::unique_ptr<trxhost::Document> importDocument(librevenge::RVNGInputStream& input, const std::string& name);
+
+// Sends the stream's events to `target` through the importer that
+// recognises it, as importDocument does to the document it builds; false
+// when no importer recognises the stream. Throws ImportError.
+bool importInto(librevenge::RVNGInputStream& input, librevenge::RVNGTextInterface& target, const std::string& name);
 
 } // namespace frontends
