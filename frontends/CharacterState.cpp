@@ -9,10 +9,12 @@ namespace frontends {
 
 namespace {
 
-std::string textOf(const librevenge::RVNGPropertyList& properties, const char* name)
+// The property's text, or an empty string when it is missing. Spans come
+// with every run of text, so nothing is copied.
+librevenge::RVNGString textOf(const librevenge::RVNGPropertyList& properties, const char* name)
 {
     const librevenge::RVNGProperty* property = properties[name];
-    return property ? std::string(property->getStr().cstr()) : std::string();
+    return property ? property->getStr() : librevenge::RVNGString();
 }
 
 // A line (underline or strike-out) is drawn when its type says so or, with
@@ -21,8 +23,8 @@ std::string textOf(const librevenge::RVNGPropertyList& properties, const char* n
 uint32_t lineAttribute(const librevenge::RVNGPropertyList& properties, const char* typeName, const char* styleName,
                        uint32_t single, uint32_t twice)
 {
-    const std::string type = textOf(properties, typeName);
-    const std::string style = textOf(properties, styleName);
+    const librevenge::RVNGString type = textOf(properties, typeName);
+    const librevenge::RVNGString style = textOf(properties, styleName);
     if (type == "none" || style == "none" || (type.empty() && style.empty()))
         return 0;
     return type == "double" ? twice : single;
@@ -33,20 +35,20 @@ uint32_t lineAttribute(const librevenge::RVNGPropertyList& properties, const cha
 CharacterState CharacterState::ofSpan(const librevenge::RVNGPropertyList& properties)
 {
     CharacterState state;
-    const std::string weight = textOf(properties, "fo:font-weight");
-    if (weight == "bold" || weight == "bolder" || std::atoi(weight.c_str()) >= 600)
-        state.attributes.insert(CHATTR_BOLD);
-    const std::string style = textOf(properties, "fo:font-style");
+    const librevenge::RVNGString weight = textOf(properties, "fo:font-weight");
+    if (weight == "bold" || weight == "bolder" || std::atoi(weight.cstr()) >= 600)
+        state.attributes.set(CHATTR_BOLD);
+    const librevenge::RVNGString style = textOf(properties, "fo:font-style");
     if (style == "italic" || style == "oblique")
-        state.attributes.insert(CHATTR_ITALIC);
+        state.attributes.set(CHATTR_ITALIC);
     if (const uint32_t underline = lineAttribute(properties, "style:text-underline-type", "style:text-underline-style",
                                                  CHATTR_UNDERLINE, CHATTR_DOUBLE_UNDERLINE))
-        state.attributes.insert(underline);
+        state.attributes.set(underline);
     if (const uint32_t strikeOut =
             lineAttribute(properties, "style:text-line-through-type", "style:text-line-through-style", CHATTR_STRIKEOUT,
                           CHATTR_DOUBLE_STRIKEOUT))
-        state.attributes.insert(strikeOut);
-    state.fontName = textOf(properties, "style:font-name");
+        state.attributes.set(strikeOut);
+    state.fontName = textOf(properties, "style:font-name").cstr();
     state.fontSize = halfPointsOf(properties["fo:font-size"]).value_or(0);
     return state;
 }
@@ -54,12 +56,13 @@ CharacterState CharacterState::ofSpan(const librevenge::RVNGPropertyList& proper
 std::vector<AttributeSwitch> attributeSwitches(const CharacterState& from, const CharacterState& to)
 {
     std::vector<AttributeSwitch> switches;
-    for (const uint32_t attribute : from.attributes)
-        if (!to.attributes.count(attribute))
-            switches.push_back({attribute, false});
-    for (const uint32_t attribute : to.attributes)
-        if (!from.attributes.count(attribute))
-            switches.push_back({attribute, true});
+    const std::bitset<CharacterState::kAttributeCodes> changed = from.attributes ^ to.attributes;
+    if (changed.none())
+        return switches;
+    for (const bool on : {false, true})
+        for (uint32_t attribute = 0; attribute < changed.size(); ++attribute)
+            if (changed[attribute] && to.attributes[attribute] == on)
+                switches.push_back({attribute, on});
     return switches;
 }
 

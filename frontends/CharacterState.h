@@ -5,16 +5,19 @@
 
 #include <librevenge/librevenge.h>
 
+#include <bitset>
+#include <cstddef>
 #include <cstdint>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace frontends {
 
 struct CharacterState {
-    // The host attribute codes (CHATTR_*) that are on.
-    std::set<uint32_t> attributes;
+    // The host attribute codes (CHATTR_*, each below kAttributeCodes) that
+    // are on.
+    static constexpr std::size_t kAttributeCodes = 64;
+    std::bitset<kAttributeCodes> attributes;
     // Empty, and 0: the span does not say, and what was chosen before stays.
     std::string fontName;
     uint32_t fontSize = 0; // half points

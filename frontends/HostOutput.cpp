@@ -5,6 +5,7 @@
 #include "trx/platform.h"
 #include "trxhost/Document.h"
 
+#include <climits>
 #include <utility>
 
 namespace frontends {
@@ -12,15 +13,19 @@ namespace frontends {
 namespace {
 
 // Appends numbers of the list's item size in the list's order; returns
-// the id of the first.
+// the id of the first. Text comes a unit at a time in its thousands, so the
+// bytes are laid out here rather than a call per number.
 template <typename Number>
 uint32_t appendNumbers(trxhost::Document& document, uint32_t listType, const std::vector<Number>& numbers)
 {
     trxhost::ItemList& list = *document.list(listType);
-    std::vector<uint8_t> bytes;
-    bytes.reserve(numbers.size() * sizeof(Number));
+    if (list.layout().order == trxhost::WordOrder::Native)
+        return list.append(reinterpret_cast<const uint8_t*>(numbers.data()), numbers.size() * sizeof(Number));
+    std::vector<uint8_t> bytes(numbers.size() * sizeof(Number));
+    uint8_t* out = bytes.data();
     for (const Number number : numbers)
-        trxhost::appendNumber(bytes, number, sizeof(Number), list.layout().order);
+        for (std::size_t shift = sizeof(Number) * CHAR_BIT; shift > 0; shift -= CHAR_BIT)
+            *out++ = static_cast<uint8_t>(number >> (shift - CHAR_BIT));
     return list.append(bytes);
 }
 

@@ -78,6 +78,10 @@ TEST_P(ImportCaseTest, FileBecomesTheExpectedListingAndExports)
     ASSERT_EQ(toListing.status, 0) << toListing.err;
     EXPECT_EQ(toListing.err, "");
     EXPECT_EQ(withoutComments(readFile(listing)), withoutComments(readFile(kCases / GetParam().expectedListing)));
+    const ProgramRun fromStandardInput =
+        runProgram(ICFEXPORT_PATH, {"--to-listing", "-", "-"}, scratch_.string(), {}, input.string());
+    EXPECT_EQ(fromStandardInput.status, 0) << fromStandardInput.err;
+    EXPECT_EQ(withoutComments(fromStandardInput.out), withoutComments(readFile(listing)));
 
     const fs::path icf = scratch_ / "imported.icf";
     const ProgramRun exported = run({input.string(), "-o", icf.string()});

@@ -1,5 +1,5 @@
-// Reads one input into a host document: standard input as a listing, a file
-// as a listing when it is one, else through the importer that recognises its
+// Reads one input into a host document: a file or standard input as a
+// listing when it is one, else through the importer that recognises its
 // content. Throws InputError with a one-line reason.
 #pragma once
 
