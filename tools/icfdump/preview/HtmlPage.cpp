@@ -1,0 +1,305 @@
+#include "HtmlPage.h"
+
+#include "CssStyle.h"
+
+#include <kainjow/mustache.hpp>
+
+namespace icfdump::preview {
+
+namespace {
+
+using kainjow::mustache::data;
+using kainjow::mustache::mustache;
+using kainjow::mustache::partial;
+
+const char kPageTemplate[] = R"(<!DOCTYPE html>
+<html lang="en">
+<head>
+<meta charset="utf-8">
+<title>{{title}}</title>
+<style>
+body { margin: 0; display: flex; align-items: flex-start; gap: 16px; background: #e8e8e8; font-family: serif; }
+main { flex: 1; padding: 16px; }
+aside { width: 34em; max-height: 100vh; overflow: auto; position: sticky; top: 0; background: #fff;
+  font: 12px monospace; border-left: 1px solid #999; padding: 8px; }
+aside table { border-collapse: collapse; }
+aside td { border-bottom: 1px solid #ddd; padding: 2px 4px; vertical-align: top; word-break: break-all; }
+.page { background: #fff; margin: 0 auto 24px; box-shadow: 0 0 4px #888; box-sizing: border-box; position: relative; }
+.header, .footer { border: 1px dashed #9ab; margin: 4px 0; }
+.notes { border-top: 1px solid #000; margin-top: 12pt; font-size: smaller; }
+.note { display: flex; gap: 4px; }
+p { margin: 0; white-space: pre-wrap; min-height: 1em; }
+.tab { display: inline-block; min-width: 2em; }
+.number { padding-right: 0.5em; }
+table.grid { border-collapse: collapse; table-layout: fixed; }
+table.grid td { border: 1px dotted #bbb; vertical-align: top; padding: 0 2px; }
+.frame { float: right; margin: 4px; border: 1px dotted #bbb; }
+.picture { display: inline-block; border: 1px solid #999; background: #eee; font: 10px sans-serif;
+  overflow: hidden; vertical-align: bottom; }
+.field { background: #e0e8ff; }
+.damage { background: #fcc; color: #900; font: bold 11px sans-serif; }
+.banner { background: #fcc; color: #900; padding: 8px; margin-bottom: 16px; font: bold 13px sans-serif; }
+.hidden { color: #999; border-bottom: 1px dotted #999; }
+.deleted { color: #b00; }
+.added { color: #00b; }
+.reverse { filter: invert(100%); }
+.flashing { animation: flash 1s step-start infinite; }
+@keyframes flash { 50% { opacity: 0.2; } }
+</style>
+</head>
+<body>
+<main>
+{{#damage}}<div class="banner">The stream is damaged: {{damage}}. What stands before the damage is shown.</div>
+{{/damage}}{{#pages}}<div class="page" style="{{style}}">
+{{#headers}}<div class="header">{{#blocks}}{{> block}}{{/blocks}}</div>
+{{/headers}}{{#blocks}}{{> block}}{{/blocks}}{{#hasNotes}}<div class="notes">
+{{#notes}}<div class="note" id="{{id}}"><sup>{{mark}}</sup><div>{{#blocks}}{{> block}}{{/blocks}}</div></div>
+{{/notes}}</div>
+{{/hasNotes}}{{#footers}}<div class="footer">{{#blocks}}{{> block}}{{/blocks}}</div>
+{{/footers}}</div>
+{{/pages}}</main>
+<aside>
+<h3>Commands not rendered ({{listedCount}})</h3>
+<table>
+{{#listed}}<tr><td>{{offset}}</td><td>{{command}}</td><td>{{remark}}</td></tr>
+{{/listed}}</table>
+</aside>
+</body>
+</html>
+)";
+
+// A block, recursively: tables and frames hold blocks. Every block sets all
+// three keys, so that a lookup never reaches an enclosing block.
+const char kBlockTemplate[] =
+    R"({{#paragraph}}<p style="{{style}}">{{#number}}<span class="number">{{number}}</span>{{/number}})"
+    R"({{#inlines}}{{> inline}}{{/inlines}}</p>
+{{/paragraph}}{{#table}}<table class="grid"><colgroup>{{#columns}}<col style="width:{{width}}">{{/columns}}</colgroup>
+{{#rows}}<tr{{#header}} class="header-row"{{/header}}>{{#cells}}<td colspan="{{columnSpan}}" rowspan="{{rowSpan}}" )"
+    R"(style="{{style}}">{{#blocks}}{{> block}}{{/blocks}}</td>{{/cells}}</tr>
+{{/rows}}</table>
+{{/table}}{{#frame}}<div class="frame" style="{{style}}">{{#blocks}}{{> block}}{{/blocks}}</div>
+{{/frame}})";
+
+const char kInlineTemplate[] =
+    R"({{#href}}<a href="{{href}}">{{/href}})"
+    R"({{#isText}}<span class="{{classes}}" style="{{style}}">{{text}}</span>{{/isText}})"
+    R"({{#isTab}}<span class="tab" style="{{style}}">{{text}}</span>{{/isTab}})"
+    R"({{#isBreak}}<br>{{/isBreak}})"
+    R"({{#isAnchor}}<a id="{{text}}"></a>{{/isAnchor}})"
+    R"({{#isNoteMark}}<sup><a href="#{{target}}">{{text}}</a></sup>{{/isNoteMark}})"
+    R"({{#isImage}}<img src="{{target}}" alt="picture" style="{{size}}">{{/isImage}})"
+    R"({{#isPlaceholder}}<span class="picture" style="{{size}}">{{text}}</span>{{/isPlaceholder}})"
+    R"({{#isField}}<span class="field" title="{{target}}" style="{{style}}">{{text}}</span>{{/isField}})"
+    R"({{#isDamage}}<span class="damage">&#x26a0; {{text}}</span>{{/isDamage}})"
+    R"({{#href}}</a>{{/href}})";
+
+data list()
+{
+    return data(data::type::list);
+}
+
+data blockList(const std::vector<Block>& blocks);
+
+// A link the page may follow: to the web, to mail or within the page.
+// Anything else (a script, a local file) stays text.
+std::string safeHref(const std::string& target)
+{
+    static const char* const kSchemes[] = {"http://", "https://", "mailto:", "ftp://", "#"};
+    for (const char* scheme : kSchemes) {
+        if (target.rfind(scheme, 0) == 0)
+            return target;
+    }
+    return {};
+}
+
+// Control characters have no glyph; they show as their control pictures.
+std::string visibleText(const std::string& text)
+{
+    constexpr char32_t kControlPictures = 0x2400;
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 || c == '\t') {
+            shown += c;
+            continue;
+        }
+        const char32_t picture = kControlPictures + byte;
+        shown += static_cast<char>(0xE0 | (picture >> 12));
+        shown += static_cast<char>(0x80 | ((picture >> 6) & 0x3F));
+        shown += static_cast<char>(0x80 | (picture & 0x3F));
+    }
+    return shown;
+}
+
+std::string inlineClasses(const CharacterFormat& format)
+{
+    std::string classes;
+    const std::pair<bool, const char*> flags[] = {{format.hidden, " hidden"},
+                                                  {format.deleted, " deleted"},
+                                                  {format.revisionAdded, " added"},
+                                                  {format.reverse, " reverse"},
+                                                  {format.flashing, " flashing"}};
+    for (const auto& [set, name] : flags) {
+        if (set)
+            classes += name;
+    }
+    return classes.empty() ? classes : classes.substr(1);
+}
+
+data inlineData(const Inline& piece)
+{
+    data item;
+    const std::string href = safeHref(piece.link);
+    item.set("href", href.empty() ? data(false) : data(href));
+    const std::pair<const char*, bool> kinds[] = {
+        {"isText", piece.kind == Inline::Kind::Text},
+        {"isTab", piece.kind == Inline::Kind::Tab},
+        {"isBreak", piece.kind == Inline::Kind::LineBreak},
+        {"isAnchor", piece.kind == Inline::Kind::Anchor},
+        {"isNoteMark", piece.kind == Inline::Kind::NoteMark},
+        {"isImage", piece.kind == Inline::Kind::Picture && !piece.target.empty()},
+        {"isPlaceholder", piece.kind == Inline::Kind::Picture && piece.target.empty()},
+        {"isField", piece.kind == Inline::Kind::Field},
+        {"isDamage", piece.kind == Inline::Kind::Damage},
+    };
+    for (const auto& [key, set] : kinds)
+        item.set(key, data(set));
+    item.set("text", visibleText(piece.text));
+    item.set("target", piece.target);
+    item.set("classes", inlineClasses(piece.format));
+    item.set("style", characterStyle(piece.format));
+    CssStyle size;
+    if (piece.width > 0 && piece.height > 0)
+        size.length("width", piece.width).length("height", piece.height);
+    item.set("size", size.text());
+    return item;
+}
+
+data paragraphData(const Paragraph& paragraph)
+{
+    data item;
+    item.set("style", paragraphStyle(paragraph.format));
+    item.set("number", paragraph.number.empty() ? data(false) : data(visibleText(paragraph.number)));
+    data inlines = list();
+    for (const Inline& piece : paragraph.inlines)
+        inlines.push_back(inlineData(piece));
+    item.set("inlines", inlines);
+    return item;
+}
+
+data tableData(const Table& table)
+{
+    data item;
+    data columns = list();
+    for (const long width : table.columnWidths)
+        columns.push_back(data("width", cssPoints(width)));
+    item.set("columns", columns);
+    data rows = list();
+    for (const Row& row : table.rows) {
+        data cells = list();
+        for (const Cell& cell : row.cells) {
+            if (cell.merged)
+                continue;
+            data cellItem;
+            cellItem.set("columnSpan", std::to_string(cell.columnSpan));
+            cellItem.set("rowSpan", std::to_string(cell.rowSpan));
+            cellItem.set("style", CssStyle().shading(cell.shading).borders(cell.borders).text());
+            cellItem.set("blocks", blockList(cell.blocks));
+            cells.push_back(cellItem);
+        }
+        data rowItem;
+        rowItem.set("header", data(row.header));
+        rowItem.set("cells", cells);
+        rows.push_back(rowItem);
+    }
+    item.set("rows", rows);
+    return item;
+}
+
+data frameData(const Frame& frame)
+{
+    data item;
+    CssStyle style;
+    if (frame.width > 0)
+        style.length("width", frame.width);
+    if (frame.height > 0)
+        style.length("min-height", frame.height);
+    item.set("style", style.borders(frame.borders).text());
+    item.set("blocks", blockList(frame.blocks));
+    return item;
+}
+
+data blockList(const std::vector<Block>& blocks)
+{
+    data items = list();
+    for (const Block& block : blocks) {
+        data item;
+        item.set("paragraph", block.paragraph ? paragraphData(*block.paragraph) : data(false));
+        item.set("table", block.table ? tableData(*block.table) : data(false));
+        item.set("frame", block.frame ? frameData(*block.frame) : data(false));
+        items.push_back(item);
+    }
+    return items;
+}
+
+data blockLists(const std::vector<std::vector<Block>>& lists)
+{
+    data items = list();
+    for (const std::vector<Block>& blocks : lists)
+        items.push_back(data("blocks", blockList(blocks)));
+    return items;
+}
+
+data pageData(const Page& page)
+{
+    const PageLayout& layout = page.layout;
+    data item;
+    CssStyle style;
+    style.length("width", layout.width)
+        .length("min-height", layout.height)
+        .add("padding", cssPoints(layout.topMargin) + " " + cssPoints(layout.rightMargin) + " " +
+                            cssPoints(layout.bottomMargin) + " " + cssPoints(layout.leftMargin));
+    item.set("style", style.borders(layout.borders).text());
+    item.set("headers", blockLists(page.headers));
+    item.set("footers", blockLists(page.footers));
+    item.set("blocks", blockList(page.blocks));
+    item.set("hasNotes", data(!page.notes.empty()));
+    data notes = list();
+    for (const Note& note : page.notes) {
+        data noteItem;
+        noteItem.set("id", note.id);
+        noteItem.set("mark", note.mark);
+        noteItem.set("blocks", blockList(note.blocks));
+        notes.push_back(noteItem);
+    }
+    item.set("notes", notes);
+    return item;
+}
+
+} // namespace
+
+std::string htmlPage(const PreviewDocument& document, const std::string& title)
+{
+    data page;
+    page.set("title", title);
+    page.set("damage", document.damage.empty() ? data(false) : data(document.damage));
+    data pages = list();
+    for (const Page& each : document.pages)
+        pages.push_back(pageData(each));
+    page.set("pages", pages);
+    data listed = list();
+    for (const ListedCommand& command : document.listed) {
+        data item;
+        item.set("offset", std::to_string(command.offset));
+        item.set("command", visibleText(command.command));
+        item.set("remark", command.remark);
+        listed.push_back(item);
+    }
+    page.set("listed", listed);
+    page.set("listedCount", std::to_string(document.listed.size()));
+    page.set("block", partial([] { return std::string(kBlockTemplate); }));
+    page.set("inline", partial([] { return std::string(kInlineTemplate); }));
+    return mustache(kPageTemplate).render(page);
+}
+
+} // namespace icfdump::preview
