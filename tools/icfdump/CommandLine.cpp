@@ -32,8 +32,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
     std::vector<std::string> inputs;
     bool flagsEnded = false;
     // With --html, "-o" names the page's file rather than asking for offsets.
-    commandLine.html =
-        std::find(arguments.begin(), std::find(arguments.begin(), arguments.end(), "--"), "--html") != arguments.end();
+    const auto flagsEnd = std::find(arguments.begin(), arguments.end(), "--");
+    commandLine.html = std::find(arguments.begin(), flagsEnd, "--html") != flagsEnd;
     for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
         if (!flagsEnded && commandLine.html && (*argument == "-o" || *argument == "--output")) {
             if (++argument == arguments.end() || argument->empty())

@@ -53,7 +53,7 @@ table.grid td { border: 1px dotted #bbb; vertical-align: top; padding: 0 2px; }
 {{/damage}}{{#pages}}<div class="page" style="{{style}}">
 {{#headers}}<div class="header">{{#blocks}}{{> block}}{{/blocks}}</div>
 {{/headers}}{{#blocks}}{{> block}}{{/blocks}}{{#hasNotes}}<div class="notes">
-{{#notes}}<div class="note" id="{{id}}"><sup>{{mark}}</sup><div>{{#blocks}}{{> block}}{{/blocks}}</div></div>
+{{#notes}}<div class="note" id="{{id}}">{{#mark}}<sup>{{mark}}</sup>{{/mark}}<div>{{#blocks}}{{> block}}{{/blocks}}</div></div>
 {{/notes}}</div>
 {{/hasNotes}}{{#footers}}<div class="footer">{{#blocks}}{{> block}}{{/blocks}}</div>
 {{/footers}}</div>
@@ -268,7 +268,7 @@ data pageData(const Page& page)
     for (const Note& note : page.notes) {
         data noteItem;
         noteItem.set("id", note.id);
-        noteItem.set("mark", note.mark);
+        noteItem.set("mark", note.mark.empty() ? data(false) : data(note.mark));
         noteItem.set("blocks", blockList(note.blocks));
         notes.push_back(noteItem);
     }

@@ -27,7 +27,6 @@ const std::set<std::string> kKnownUnrendered = {
 constexpr unsigned long kEndnoteCodes = 2;
 constexpr unsigned long kNumberedFootnote = 0;
 constexpr unsigned long kNumberedEndnote = 2;
-constexpr size_t kNoteMark = 2; // the mark character of a note with its own mark
 
 // "XRF" kinds.
 constexpr unsigned long kBookmarkBegin = 1;
@@ -390,9 +389,11 @@ void PreviewBuilder::beginNote(const CommandView& command)
     Note note;
     note.endnote = *code >= kEndnoteCodes;
     note.id = "note-" + std::to_string(++footnotes_);
+    // A numbered note's number is the consumer's to make; a note with its own
+    // mark carries the mark as text, in the running text and in the note.
     const bool numbered = *code == kNumberedFootnote || *code == kNumberedEndnote;
-    const unsigned long mark = command.hexadecimal(kNoteMark).value_or(0);
-    note.mark = numbered || mark < ' ' || mark > '~' ? std::to_string(footnotes_) : std::string(1, char(mark));
+    if (numbered)
+        note.mark = std::to_string(footnotes_);
     addInline(Inline::Kind::NoteMark, note.mark, note.id);
     std::vector<Note>& notes = document_.pages.back().notes;
     notes.push_back(std::move(note));

@@ -149,7 +149,7 @@ struct Block {
 
 struct Note {
     std::string id;
-    std::string mark;
+    std::string mark; // a numbered note's number; empty for a note with its own mark
     bool endnote = false;
     std::vector<Block> blocks;
 };
