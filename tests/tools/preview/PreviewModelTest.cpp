@@ -132,6 +132,19 @@ TEST(PreviewModel, TablesTakeTheirColumnsFromTheLayoutAndCoverCellsBySpans)
     EXPECT_EQ(blocks[1].paragraph->inlines.at(0).text, "after");
 }
 
+TEST(PreviewModel, ALayoutWithoutRowsSetsTheParagraphsAfterItInColumns)
+{
+    const PreviewDocument document =
+        built("Before<HNL><CDS20|2|0|10|0|10|20|0|0|1440|0|1440|2880|0|><BCM>One<HNL>Two<HCB>Three<HNL><ECM>");
+    const std::vector<Block>& blocks = document.pages.at(0).blocks;
+    ASSERT_EQ(blocks.size(), 2u);
+    ASSERT_TRUE(blocks[1].columns);
+    EXPECT_EQ(blocks[1].columns->widths.size(), 2u);
+    EXPECT_EQ(blocks[1].columns->blocks.size(), 2u);
+    ASSERT_EQ(document.listed.size(), 1u);
+    EXPECT_EQ(document.listed[0].command, "HCB");
+}
+
 TEST(PreviewModel, NotesHeadersLinksAndPageBreaksGoWhereTheyBelong)
 {
     const PreviewDocument document = built("<HF20|0|12|10|0|0|1800|1440|>Head<HNL><HFX0|11|0|3|>"

@@ -4,6 +4,8 @@
 
 #include <kainjow/mustache.hpp>
 
+#include <algorithm>
+
 namespace icfdump::preview {
 
 namespace {
@@ -28,6 +30,7 @@ aside td { border-bottom: 1px solid #ddd; padding: 2px 4px; vertical-align: top;
 .header, .footer { border: 1px dashed #9ab; margin: 4px 0; }
 .notes { border-top: 1px solid #000; margin-top: 12pt; font-size: smaller; }
 .note { display: flex; gap: 4px; }
+.endnote { font-style: oblique; }
 p { margin: 0; white-space: pre-wrap; min-height: 1em; }
 .tab { display: inline-block; min-width: 2em; }
 .number { padding-right: 0.5em; }
@@ -53,7 +56,7 @@ table.grid td { border: 1px dotted #bbb; vertical-align: top; padding: 0 2px; }
 {{/damage}}{{#pages}}<div class="page" style="{{style}}">
 {{#headers}}<div class="header">{{#blocks}}{{> block}}{{/blocks}}</div>
 {{/headers}}{{#blocks}}{{> block}}{{/blocks}}{{#hasNotes}}<div class="notes">
-{{#notes}}<div class="note" id="{{id}}">{{#mark}}<sup>{{mark}}</sup>{{/mark}}<div>{{#blocks}}{{> block}}{{/blocks}}</div></div>
+{{#notes}}<div class="note{{#endnote}} endnote{{/endnote}}" id="{{id}}">{{#mark}}<sup>{{mark}}</sup>{{/mark}}<div>{{#blocks}}{{> block}}{{/blocks}}</div></div>
 {{/notes}}</div>
 {{/hasNotes}}{{#footers}}<div class="footer">{{#blocks}}{{> block}}{{/blocks}}</div>
 {{/footers}}</div>
@@ -68,17 +71,18 @@ table.grid td { border: 1px dotted #bbb; vertical-align: top; padding: 0 2px; }
 </html>
 )";
 
-// A block, recursively: tables and frames hold blocks. Every block sets all
-// three keys, so that a lookup never reaches an enclosing block.
+// A block, recursively: tables, frames and columns hold blocks. Every block
+// sets all four keys, so that a lookup never reaches an enclosing block.
 const char kBlockTemplate[] =
     R"({{#paragraph}}<p style="{{style}}">{{#number}}<span class="number">{{number}}</span>{{/number}})"
     R"({{#inlines}}{{> inline}}{{/inlines}}</p>
-{{/paragraph}}{{#table}}<table class="grid"><colgroup>{{#columns}}<col style="width:{{width}}">{{/columns}}</colgroup>
-{{#rows}}<tr{{#header}} class="header-row"{{/header}}>{{#cells}}<td colspan="{{columnSpan}}" rowspan="{{rowSpan}}" )"
+{{/paragraph}}{{#table}}<table class="grid"><colgroup>{{#colgroup}}<col style="width:{{width}}">{{/colgroup}}</colgroup>
+{{#rows}}<tr{{#header}} class="header-row"{{/header}} style="{{style}}">{{#cells}}<td colspan="{{columnSpan}}" rowspan="{{rowSpan}}" )"
     R"(style="{{style}}">{{#blocks}}{{> block}}{{/blocks}}</td>{{/cells}}</tr>
 {{/rows}}</table>
 {{/table}}{{#frame}}<div class="frame" style="{{style}}">{{#blocks}}{{> block}}{{/blocks}}</div>
-{{/frame}})";
+{{/frame}}{{#sectionColumns}}<div class="columns" style="{{style}}">{{#blocks}}{{> block}}{{/blocks}}</div>
+{{/sectionColumns}})";
 
 const char kInlineTemplate[] =
     R"({{#href}}<a href="{{href}}">{{/href}})"
@@ -193,7 +197,7 @@ data tableData(const Table& table)
     data columns = list();
     for (const long width : table.columnWidths)
         columns.push_back(data("width", cssPoints(width)));
-    item.set("columns", columns);
+    item.set("colgroup", columns);
     data rows = list();
     for (const Row& row : table.rows) {
         data cells = list();
@@ -209,6 +213,7 @@ data tableData(const Table& table)
         }
         data rowItem;
         rowItem.set("header", data(row.header));
+        rowItem.set("style", row.height > 0 ? CssStyle().length("height", row.height).text() : std::string());
         rowItem.set("cells", cells);
         rows.push_back(rowItem);
     }
@@ -229,6 +234,16 @@ data frameData(const Frame& frame)
     return item;
 }
 
+data columnsData(const Columns& columns)
+{
+    data item;
+    CssStyle style;
+    style.add("column-count", std::to_string(std::max<size_t>(1, columns.widths.size())));
+    item.set("style", style.add("column-rule", "1px dotted #bbb").text());
+    item.set("blocks", blockList(columns.blocks));
+    return item;
+}
+
 data blockList(const std::vector<Block>& blocks)
 {
     data items = list();
@@ -237,6 +252,7 @@ data blockList(const std::vector<Block>& blocks)
         item.set("paragraph", block.paragraph ? paragraphData(*block.paragraph) : data(false));
         item.set("table", block.table ? tableData(*block.table) : data(false));
         item.set("frame", block.frame ? frameData(*block.frame) : data(false));
+        item.set("sectionColumns", block.columns ? columnsData(*block.columns) : data(false));
         items.push_back(item);
     }
     return items;
@@ -268,6 +284,7 @@ data pageData(const Page& page)
     for (const Note& note : page.notes) {
         data noteItem;
         noteItem.set("id", note.id);
+        noteItem.set("endnote", data(note.endnote));
         noteItem.set("mark", note.mark.empty() ? data(false) : data(note.mark));
         noteItem.set("blocks", blockList(note.blocks));
         notes.push_back(noteItem);

@@ -5,6 +5,7 @@
 #include "PictureData.h"
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 
 namespace icfdump::preview {
@@ -16,12 +17,17 @@ namespace {
 // without end.
 constexpr size_t kMaxContainerDepth = 16;
 
-// Every command a writer puts that the page neither renders nor needs: these
-// are listed without a remark; any other name is listed as unknown.
-const std::set<std::string> kKnownUnrendered = {
-    "SSI", "SYT", "SYP", "SEP", "BKP", "KER", "EKR", "SLG", "BHP", "EHP", "RHZ", "KEP", "WON", "WOY", "PND", "SPN",
-    "SPO", "FNI", "BMT", "EMT", "BGT", "EGT", "CMT", "FIC", "HCB", "CDS", "BCM", "ECM", "PBC", "SHD", "TAB", "HNP",
-    "HEX", "XCS", "MBC", "EPN", "HFX", "EFN", "FNA", "APF", "BCO", "BRO", "XRF", "PDS", "PCT", "IGR", "DTF"};
+// The commands a writer puts that the page does not render and that no
+// handler takes: they are listed without a remark; any other name that no
+// handler takes is listed as unknown. ("KEP" with the parameters of a drop
+// capital, and "PBC" and "SHD" of another client, come here too.)
+const std::set<std::string> kKnownUnrendered = {"SSI", "SYT", "SYP", "SEP", "BKP", "KER", "EKR", "SLG", "BHP",
+                                                "EHP", "RHZ", "KEP", "WON", "WOY", "PND", "SPN", "SPO", "FNI",
+                                                "BMT", "EMT", "BGT", "EGT", "CMT", "FIC", "PBC", "SHD"};
+
+// Text escapes reach the builder as commands only when the decoder could not
+// read them as text.
+const std::set<std::string> kTextEscapes = {"HEX", "XCS", "MBC"};
 
 // "FNT" codes: footnote or endnote, numbered by the consumer or with a mark.
 constexpr unsigned long kEndnoteCodes = 2;
@@ -164,7 +170,7 @@ void PreviewBuilder::addTableHandlers()
     handlers_["BCO"] = [this](const CommandView& command) { beginCell(command); };
     handlers_["HCB"] = [this](const CommandView& command) {
         if (!closeContainer(Container::Kind::Cell))
-            list(command, "a column break; columns are not shown");
+            list(command, "a column break is not shown");
     };
 }
 
@@ -219,7 +225,10 @@ void PreviewBuilder::command(const Item& item)
         tables_.back().table->rows.back().cells.back().shading = readShading(command);
         return;
     }
-    list(command, kKnownUnrendered.count(command.name()) ? std::string() : "unknown command");
+    if (kTextEscapes.count(command.name()))
+        damaged(command, "a text escape whose parameters are not as a writer puts them");
+    else
+        list(command, kKnownUnrendered.count(command.name()) ? std::string() : "unknown command");
 }
 
 void PreviewBuilder::addInline(Inline::Kind kind, std::string text, std::string target)
@@ -251,7 +260,7 @@ void PreviewBuilder::endParagraph()
     paragraph->inlines = std::move(container.inlines);
     container.number.clear();
     container.inlines.clear();
-    container.blocks->push_back(Block{std::move(paragraph), nullptr, nullptr});
+    container.blocks->push_back(Block{std::move(paragraph), nullptr, nullptr, nullptr});
 }
 
 void PreviewBuilder::flushParagraph()
@@ -296,7 +305,7 @@ void PreviewBuilder::beginTable(const CommandView& command)
     const std::vector<ListedCommand> opening = {*pendingLayout_, {command.offset(), command.listingForm(), {}}};
     tables_.push_back(OpenTable{table.get(), containers_.size(), {}, {}, 0, opening});
     tables_.back().rowsCovered.assign(table->columnWidths.size(), 0);
-    current().blocks->push_back(Block{nullptr, std::move(table), nullptr});
+    current().blocks->push_back(Block{nullptr, std::move(table), nullptr, nullptr});
     pendingLayout_.reset();
 }
 
@@ -312,16 +321,22 @@ void PreviewBuilder::endTable(const CommandView& command)
     tables_.pop_back();
     if (!open.table->rows.empty())
         return;
-    // A layout without rows is a section's columns: the text ran through it
-    // as through the page.
+    // A layout without rows is a section's columns: the paragraphs after the
+    // layout's place are set in them.
     std::vector<Block>& blocks = *current().blocks;
-    const auto block =
+    const auto place =
         std::find_if(blocks.begin(), blocks.end(), [&](const Block& each) { return each.table.get() == open.table; });
-    if (block != blocks.end()) // a page break among the columns left it on the page before
-        blocks.erase(block);
-    for (const ListedCommand& opening : open.opening)
-        document_.listed.push_back(opening);
-    list(command, "columns are not shown");
+    if (place == blocks.end()) { // a page break among the columns left it on the page before
+        for (const ListedCommand& opening : open.opening)
+            document_.listed.push_back(opening);
+        list(command, "columns across a page break are not shown");
+        return;
+    }
+    auto columns = std::make_unique<Columns>();
+    columns->widths = open.table->columnWidths;
+    std::move(std::next(place), blocks.end(), std::back_inserter(columns->blocks));
+    blocks.erase(std::next(place), blocks.end());
+    *place = Block{nullptr, nullptr, nullptr, std::move(columns)};
 }
 
 void PreviewBuilder::beginRow(const CommandView& command)
@@ -444,7 +459,7 @@ void PreviewBuilder::frame(const CommandView& command)
     frame->height = command.decimal(kFrameHeight).value_or(0);
     frame->borders = bordersFromCode(command.hexadecimal(kFrameBorders).value_or(0));
     Frame* opened = frame.get();
-    current().blocks->push_back(Block{nullptr, nullptr, std::move(frame)});
+    current().blocks->push_back(Block{nullptr, nullptr, std::move(frame), nullptr});
     openContainer(Container::Kind::Frame, opened->blocks);
 }
 

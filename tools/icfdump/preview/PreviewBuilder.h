@@ -25,10 +25,9 @@ public:
     // Feeds a decoded sequence: its text pieces and its commands.
     void feed(const Sequence& items);
 
-    // The state commands change, for tests and for the writer.
+    // The formatting in force.
     const CharacterFormat& characterFormat() const { return character_; }
     const ParagraphFormat& paragraphFormat() const { return paragraph_; }
-    const PreviewDocument& document() const { return document_; }
 
     // Closes whatever the stream left open, marks `fault` (if any) where the
     // stream broke off and hands the document over.

@@ -140,11 +140,18 @@ struct Frame {
     std::vector<Block> blocks;
 };
 
-// A paragraph, table or frame; exactly one is set.
+// Paragraphs set in columns (a section's columns).
+struct Columns {
+    std::vector<long> widths;
+    std::vector<Block> blocks;
+};
+
+// A paragraph, table, frame or run of columns; exactly one is set.
 struct Block {
     std::unique_ptr<Paragraph> paragraph;
     std::unique_ptr<Table> table;
     std::unique_ptr<Frame> frame;
+    std::unique_ptr<Columns> columns;
 };
 
 struct Note {
