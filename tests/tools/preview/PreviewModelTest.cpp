@@ -165,15 +165,20 @@ TEST(PreviewModel, NotesHeadersLinksAndPageBreaksGoWhereTheyBelong)
     EXPECT_EQ(document.pages[1].blocks.size(), 1u);
 }
 
-TEST(PreviewModel, NumbersPicturesAndDeletedTextAreKept)
+TEST(PreviewModel, NumbersFramesPicturesAndDeletedTextAreKept)
 {
     const PreviewDocument document = built("<PND1|1||0|0|.|0|><PGN1|>1.<EPN>Item<HNL>"
+                                           "<APO0|0|4|2|2|0|2880|1440|720|360|0|0|0|0|0|0|360|||0|0|0|0|>In<APF>"
                                            "<PDS0|2880|1440|>"
                                            "<PCT89504e470d0a1a0a00||><PCT|><DTXgone>");
     const Paragraph& numbered = paragraph(document, 0);
     EXPECT_EQ(numbered.number, "1.");
     EXPECT_EQ(numbered.inlines.at(0).text, "Item");
-    const Paragraph& pictures = paragraph(document, 1);
+    const Frame& frame = *document.pages.at(0).blocks.at(1).frame;
+    EXPECT_EQ(frame.placement, Frame::Placement::Right);
+    EXPECT_EQ(frame.width, 2880);
+    EXPECT_EQ(frame.blocks.size(), 1u);
+    const Paragraph& pictures = paragraph(document, 2);
     ASSERT_EQ(pictures.inlines.size(), 3u);
     EXPECT_EQ(pictures.inlines[0].target.rfind("data:image/png;base64,iVBORw0KGgoA", 0), 0u);
     EXPECT_EQ(pictures.inlines[0].width, 2880);

@@ -36,7 +36,7 @@ p { margin: 0; white-space: pre-wrap; min-height: 1em; }
 .number { padding-right: 0.5em; }
 table.grid { border-collapse: collapse; table-layout: fixed; }
 table.grid td { border: 1px dotted #bbb; vertical-align: top; padding: 0 2px; }
-.frame { float: right; margin: 4px; border: 1px dotted #bbb; }
+.frame { margin: 4px; border: 1px dotted #bbb; }
 .picture { display: inline-block; border: 1px solid #999; background: #eee; font: 10px sans-serif;
   overflow: hidden; vertical-align: bottom; }
 .field { background: #e0e8ff; }
@@ -225,6 +225,22 @@ data frameData(const Frame& frame)
 {
     data item;
     CssStyle style;
+    switch (frame.placement) {
+    case Frame::Placement::Left:
+        style.add("float", "left");
+        break;
+    case Frame::Placement::Centre:
+        style.add("float", "none").add("margin-left", "auto").add("margin-right", "auto");
+        break;
+    case Frame::Placement::Right:
+        style.add("float", "right");
+        break;
+    case Frame::Placement::AtOffset:
+        style.add("float", "left")
+            .length("margin-left", frame.horizontalOffset)
+            .length("margin-top", frame.verticalOffset);
+        break;
+    }
     if (frame.width > 0)
         style.length("width", frame.width);
     if (frame.height > 0)

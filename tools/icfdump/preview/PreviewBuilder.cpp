@@ -44,9 +44,12 @@ constexpr unsigned long kReferenceEnd = 5;
 // left, right, 0 in twips.
 constexpr size_t kLayoutColumns = 2;
 
-// "APO": width and height, border word.
+// "APO": horizontal alignment code, width and height, offsets, border word.
+constexpr size_t kFrameAlignment = 3;
 constexpr size_t kFrameWidth = 6;
 constexpr size_t kFrameHeight = 7;
+constexpr size_t kFrameHorizontalOffset = 8;
+constexpr size_t kFrameVerticalOffset = 9;
 constexpr size_t kFrameBorders = 14;
 
 // "PDS" width and height.
@@ -457,6 +460,13 @@ void PreviewBuilder::frame(const CommandView& command)
     auto frame = std::make_unique<Frame>();
     frame->width = command.decimal(kFrameWidth).value_or(0);
     frame->height = command.decimal(kFrameHeight).value_or(0);
+    // Codes 0 to 2 align the frame; any other places it at its offsets.
+    static const Frame::Placement kPlacements[] = {Frame::Placement::Left, Frame::Placement::Centre,
+                                                   Frame::Placement::Right};
+    const long alignment = command.decimal(kFrameAlignment).value_or(-1);
+    frame->placement = alignment >= 0 && alignment < 3 ? kPlacements[alignment] : Frame::Placement::AtOffset;
+    frame->horizontalOffset = command.decimal(kFrameHorizontalOffset).value_or(0);
+    frame->verticalOffset = command.decimal(kFrameVerticalOffset).value_or(0);
     frame->borders = bordersFromCode(command.hexadecimal(kFrameBorders).value_or(0));
     Frame* opened = frame.get();
     current().blocks->push_back(Block{nullptr, nullptr, std::move(frame), nullptr});

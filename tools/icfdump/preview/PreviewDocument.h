@@ -132,8 +132,13 @@ struct Table {
     std::vector<Row> rows;
 };
 
-// A positioned box of paragraphs (a frame).
+// A positioned box of paragraphs (a frame), beside the text at the side its
+// alignment names or at its offsets from where it is anchored.
 struct Frame {
+    enum class Placement { Left, Centre, Right, AtOffset };
+    Placement placement = Placement::AtOffset;
+    long horizontalOffset = 0;
+    long verticalOffset = 0;
     long width = 0;
     long height = 0;
     Borders borders;
