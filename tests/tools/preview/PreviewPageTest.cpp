@@ -48,6 +48,11 @@ TEST(PreviewPage, TextTableAndListedCommandOfAFormattedPage)
     EXPECT_EQ(pageOf("page_text_and_table"), readFile(kCases / "page_text_and_table.html"));
 }
 
+TEST(PreviewPage, HeaderNoteLinksAndPicturesOfAPage)
+{
+    EXPECT_EQ(pageOf("header_note_links_and_pictures"), readFile(kCases / "header_note_links_and_pictures.html"));
+}
+
 TEST(PreviewPage, AStreamCutOffInACommandShowsTheTextBeforeAndMarksTheDamage)
 {
     EXPECT_EQ(pageOf("cut_off_in_a_command"), readFile(kCases / "cut_off_in_a_command.html"));

@@ -56,7 +56,7 @@ table.grid td { border: 1px dotted #bbb; vertical-align: top; padding: 0 2px; }
 {{/damage}}{{#pages}}<div class="page" style="{{style}}">
 {{#headers}}<div class="header">{{#blocks}}{{> block}}{{/blocks}}</div>
 {{/headers}}{{#blocks}}{{> block}}{{/blocks}}{{#hasNotes}}<div class="notes">
-{{#notes}}<div class="note{{#endnote}} endnote{{/endnote}}" id="{{id}}">{{#mark}}<sup>{{mark}}</sup>{{/mark}}<div>{{#blocks}}{{> block}}{{/blocks}}</div></div>
+{{#notes}}<div class="note{{#endnote}} endnote{{/endnote}}" id="{{id}}"><div>{{#blocks}}{{> block}}{{/blocks}}</div></div>
 {{/notes}}</div>
 {{/hasNotes}}{{#footers}}<div class="footer">{{#blocks}}{{> block}}{{/blocks}}</div>
 {{/footers}}</div>
@@ -90,7 +90,8 @@ const char kInlineTemplate[] =
     R"({{#isTab}}<span class="tab" style="{{style}}">{{text}}</span>{{/isTab}})"
     R"({{#isBreak}}<br>{{/isBreak}})"
     R"({{#isAnchor}}<a id="{{text}}"></a>{{/isAnchor}})"
-    R"({{#isNoteMark}}<sup><a href="#{{target}}">{{text}}</a></sup>{{/isNoteMark}})"
+    R"({{#isNoteMark}}<sup>{{#noteLink}}<a href="#{{noteLink}}">{{/noteLink}}{{text}})"
+    R"({{#noteLink}}</a>{{/noteLink}}</sup>{{/isNoteMark}})"
     R"({{#isImage}}<img src="{{target}}" alt="picture" style="{{size}}">{{/isImage}})"
     R"({{#isPlaceholder}}<span class="picture" style="{{size}}">{{text}}</span>{{/isPlaceholder}})"
     R"({{#isField}}<span class="field" title="{{target}}" style="{{style}}">{{text}}</span>{{/isField}})"
@@ -170,6 +171,8 @@ data inlineData(const Inline& piece)
         item.set(key, data(set));
     item.set("text", visibleText(piece.text));
     item.set("target", piece.target);
+    const bool noteLink = piece.kind == Inline::Kind::NoteMark && !piece.target.empty();
+    item.set("noteLink", noteLink ? data(piece.target) : data(false));
     item.set("classes", inlineClasses(piece.format));
     item.set("style", characterStyle(piece.format));
     CssStyle size;
@@ -301,7 +304,6 @@ data pageData(const Page& page)
         data noteItem;
         noteItem.set("id", note.id);
         noteItem.set("endnote", data(note.endnote));
-        noteItem.set("mark", note.mark.empty() ? data(false) : data(note.mark));
         noteItem.set("blocks", blockList(note.blocks));
         notes.push_back(noteItem);
     }

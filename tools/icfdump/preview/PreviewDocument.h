@@ -90,7 +90,8 @@ struct Inline {
         Tab,
         LineBreak,
         Anchor,   // a bookmark's target: `text` is its name
-        NoteMark, // `text` is the mark, `target` the note's id
+        NoteMark, // `text` is the number (empty for a note with its own mark); `target` the
+                  // note's id in the running text, empty in the note itself
         Picture,  // `target` is a data: URI, or empty for a placeholder
         Field,    // `text` says what the field is
         Damage,   // `text` says what is wrong
@@ -161,7 +162,7 @@ struct Block {
 
 struct Note {
     std::string id;
-    std::string mark; // a numbered note's number; empty for a note with its own mark
+    std::string mark; // a numbered note's number, which "FNA" stands for; empty for a note with its own mark
     bool endnote = false;
     std::vector<Block> blocks;
 };
