@@ -211,6 +211,11 @@ TEST(PreviewModel, DamagedStreamsShowWhatStandsBeforeTheDamage)
         unclosed += "<APO0|0|4|4|2|0|2880|1440|720|360|10|20|30|40|0|0|360|||50|60|70|80|>x";
     const PreviewDocument deep = built(unclosed + "<BCO1|1|1|0|0|0|0|><HCB><EFN>");
     EXPECT_EQ(deep.listed.size(), 40u - 15u + 3u);
+
+    // Counts far beyond the parameters that follow them.
+    const PreviewDocument counts = built("<CDS48|999999999999|0|><BCM><BRO99999999999|0|0|><BCO1|99999|99999|0|0|0|0|>"
+                                         "<RUL0|9223372036854775807|>x<ECM>");
+    EXPECT_EQ(counts.listed.size(), 2u);
 }
 
 } // namespace

@@ -16,34 +16,38 @@ std::string decodedText(const Sequence& items)
     return characters;
 }
 
-std::optional<unsigned long> CommandView::number(size_t index, int base) const
+namespace {
+
+// The digits of a parameter that is one plain text, read in `base`; null
+// for anything else (a '-' is read only into a signed number).
+template <typename Number>
+std::optional<Number> readNumber(const Item& command, size_t index, int base)
 {
-    if (index >= command_.parameters.size())
+    if (index >= command.parameters.size())
         return std::nullopt;
-    const Sequence& items = command_.parameters[index].items;
-    if (items.size() != 1 || items[0].kind != Item::Kind::Text)
+    const Sequence& items = command.parameters[index].items;
+    if (items.size() != 1 || items[0].kind != Item::Kind::Text || items[0].text.empty())
         return std::nullopt;
-    std::string_view digits = items[0].text;
-    const bool negative = base == 10 && !digits.empty() && digits[0] == '-';
-    if (negative)
-        digits.remove_prefix(1);
-    unsigned long value = 0;
+    const std::string& digits = items[0].text;
+    Number value{};
     const char* end = digits.data() + digits.size();
     const auto [stop, error] = std::from_chars(digits.data(), end, value, base);
-    if (digits.empty() || error != std::errc() || stop != end)
+    if (error != std::errc() || stop != end)
         return std::nullopt;
-    return negative ? static_cast<unsigned long>(-static_cast<long>(value)) : value;
+    return value;
 }
+
+} // namespace
 
 std::optional<long> CommandView::decimal(size_t index) const
 {
-    const std::optional<unsigned long> value = number(index, 10);
-    return value ? std::optional<long>(static_cast<long>(*value)) : std::nullopt;
+    return readNumber<long>(command_, index, 10);
 }
 
 std::optional<unsigned long> CommandView::hexadecimal(size_t index) const
 {
-    return number(index, 16);
+    constexpr int kHexadecimal = 16;
+    return readNumber<unsigned long>(command_, index, kHexadecimal);
 }
 
 std::string CommandView::text(size_t index) const

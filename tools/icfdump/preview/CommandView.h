@@ -30,8 +30,6 @@ public:
     std::string listingForm() const;
 
 private:
-    std::optional<unsigned long> number(size_t index, int base) const;
-
     const Item& command_;
 };
 

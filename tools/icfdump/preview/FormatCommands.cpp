@@ -204,7 +204,8 @@ Outcome applyTabRuler(const CommandView& command, ParagraphFormat& format)
 {
     // "RUL" offset type, count, the positions, the types as "L", "C", "R", "D".
     const auto count = command.decimal(1);
-    if (!count || *count < 0 || command.parameterCount() < 2 + 2 * static_cast<size_t>(*count))
+    if (!count || *count < 0 || *count > static_cast<long>(command.parameterCount()) ||
+        command.parameterCount() < 2 + 2 * static_cast<size_t>(*count))
         return Outcome::Malformed;
     std::vector<TabStop> tabs;
     for (size_t i = 0; i < static_cast<size_t>(*count); ++i) {

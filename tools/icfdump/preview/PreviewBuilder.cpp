@@ -79,7 +79,7 @@ void PreviewBuilder::addHandlers()
         if (command.parameterCount() == 0)
             addInline(Inline::Kind::Tab);
     };
-    handlers_["HHC"] = [this](const CommandView&) { text("-"); };
+    handlers_["HHC"] = [this](const CommandView&) { text("\u2011"); };
     handlers_["SHC"] = [this](const CommandView&) { text("\u00ad"); };
     handlers_["NBR"] = [this](const CommandView&) { text("\u00a0"); };
     handlers_["PPN"] = [this](const CommandView&) {
@@ -155,14 +155,18 @@ void PreviewBuilder::addTableHandlers()
 {
     handlers_["CDS"] = [this](const CommandView& command) {
         const auto count = command.decimal(1);
+        // No more columns than parameters, however many the count claims.
+        const size_t columnCount =
+            std::min(static_cast<size_t>(std::max(count.value_or(0), 0L)), command.parameterCount());
         std::vector<long> columns;
-        const size_t twips = kLayoutColumns + 3 * static_cast<size_t>(count.value_or(0));
-        for (size_t i = 0; count && *count > 0 && i < static_cast<size_t>(*count); ++i) {
+        const size_t twips = kLayoutColumns + 3 * columnCount;
+        for (size_t i = 0; i < columnCount; ++i) {
             const auto left = command.decimal(twips + 3 * i);
             const auto right = command.decimal(twips + 3 * i + 1);
             columns.push_back(left && right && *right > *left ? *right - *left : 0);
         }
-        if (!count || *count < 0 || command.parameterCount() < twips + 3 * columns.size())
+        if (!count || *count < 0 || static_cast<size_t>(*count) != columnCount ||
+            command.parameterCount() < twips + 3 * columnCount)
             damaged(command, "a column layout whose columns are not all given");
         pendingLayout_ = ListedCommand{command.offset(), command.listingForm(), {}};
         pendingColumns_ = std::move(columns);
