@@ -173,7 +173,7 @@ TEST(PreviewModel, NumbersFramesPicturesAndDeletedTextAreKept)
                                            "<PCT89504e470d0a1a0a00||><PCT|><DTXgone>");
     const Paragraph& numbered = paragraph(document, 0);
     EXPECT_EQ(numbered.number, "1.");
-    EXPECT_EQ(numbered.inlines.at(0).text, "Item");
+    EXPECT_EQ(numbered.inlines.at(1).text, "Item"); // after the mark of the listed "PND"
     const Frame& frame = *document.pages.at(0).blocks.at(1).frame;
     EXPECT_EQ(frame.placement, Frame::Placement::Right);
     EXPECT_EQ(frame.width, 2880);
@@ -195,7 +195,12 @@ TEST(PreviewModel, UnrenderedUnknownAndMalformedCommandsAreListed)
     EXPECT_EQ(document.listed[0].remark, "");
     EXPECT_EQ(document.listed[1].remark, "unknown command");
     EXPECT_EQ(document.listed[2].command, "SPF 10 1");
-    EXPECT_EQ(paragraph(document, 0).inlines.at(0).kind, Inline::Kind::Damage);
+    // Each is marked where it stood, the malformed one as damage as well.
+    const std::vector<Inline>& inlines = paragraph(document, 0).inlines;
+    ASSERT_EQ(inlines.size(), 5u);
+    EXPECT_EQ(inlines[1].kind, Inline::Kind::Listed);
+    EXPECT_EQ(inlines[1].text, document.listed[1].mark);
+    EXPECT_EQ(inlines[3].kind, Inline::Kind::Damage);
 }
 
 TEST(PreviewModel, DamagedStreamsShowWhatStandsBeforeTheDamage)

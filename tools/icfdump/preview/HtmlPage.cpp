@@ -40,6 +40,7 @@ table.grid td { border: 1px dotted #bbb; vertical-align: top; padding: 0 2px; }
 .picture { display: inline-block; border: 1px solid #999; background: #eee; font: 10px sans-serif;
   overflow: hidden; vertical-align: bottom; }
 .field { background: #e0e8ff; }
+.listed:target::after { content: "\25c6"; color: #c60; }
 .damage { background: #fcc; color: #900; font: bold 11px sans-serif; }
 .banner { background: #fcc; color: #900; padding: 8px; margin-bottom: 16px; font: bold 13px sans-serif; }
 .hidden { color: #999; border-bottom: 1px dotted #999; }
@@ -64,7 +65,8 @@ table.grid td { border: 1px dotted #bbb; vertical-align: top; padding: 0 2px; }
 <aside>
 <h3>Commands not rendered ({{listedCount}})</h3>
 <table>
-{{#listed}}<tr><td>{{offset}}</td><td>{{command}}</td><td>{{remark}}</td></tr>
+{{#listed}}<tr><td>{{#mark}}<a href="#{{mark}}">{{/mark}}{{offset}}{{#mark}}</a>{{/mark}}</td><td>{{command}}</td>)"
+                             R"(<td>{{remark}}</td></tr>
 {{/listed}}</table>
 </aside>
 </body>
@@ -96,6 +98,7 @@ const char kInlineTemplate[] =
     R"({{#isPlaceholder}}<span class="picture" style="{{size}}">{{text}}</span>{{/isPlaceholder}})"
     R"({{#isField}}<span class="field" title="{{target}}" style="{{style}}">{{text}}</span>{{/isField}})"
     R"({{#isDamage}}<span class="damage">&#x26a0; {{text}}</span>{{/isDamage}})"
+    R"({{#isListed}}<a id="{{text}}" class="listed"></a>{{/isListed}})"
     R"({{#href}}</a>{{/href}})";
 
 data list()
@@ -166,6 +169,7 @@ data inlineData(const Inline& piece)
         {"isPlaceholder", piece.kind == Inline::Kind::Picture && piece.target.empty()},
         {"isField", piece.kind == Inline::Kind::Field},
         {"isDamage", piece.kind == Inline::Kind::Damage},
+        {"isListed", piece.kind == Inline::Kind::Listed},
     };
     for (const auto& [key, set] : kinds)
         item.set(key, data(set));
@@ -328,6 +332,7 @@ std::string htmlPage(const PreviewDocument& document, const std::string& title)
         item.set("offset", std::to_string(command.offset));
         item.set("command", visibleText(command.command));
         item.set("remark", command.remark);
+        item.set("mark", command.mark.empty() ? data(false) : data(command.mark));
         listed.push_back(item);
     }
     page.set("listed", listed);

@@ -168,7 +168,7 @@ void PreviewBuilder::addTableHandlers()
         if (!count || *count < 0 || static_cast<size_t>(*count) != columnCount ||
             command.parameterCount() < twips + 3 * columnCount)
             damaged(command, "a column layout whose columns are not all given");
-        pendingLayout_ = ListedCommand{command.offset(), command.listingForm(), {}};
+        pendingLayout_ = ListedCommand{command.offset(), command.listingForm(), {}, {}};
         pendingColumns_ = std::move(columns);
     };
     handlers_["BCM"] = [this](const CommandView& command) { beginTable(command); };
@@ -272,7 +272,12 @@ void PreviewBuilder::endParagraph()
 
 void PreviewBuilder::flushParagraph()
 {
-    if (!current().inlines.empty() || !current().number.empty())
+    // Marks of listed commands alone make no paragraph: they wait for the
+    // next text in the same place.
+    const std::vector<Inline>& inlines = current().inlines;
+    const bool onlyMarks = std::all_of(inlines.begin(), inlines.end(),
+                                       [](const Inline& piece) { return piece.kind == Inline::Kind::Listed; });
+    if (!onlyMarks || !current().number.empty())
         endParagraph();
 }
 
@@ -309,7 +314,7 @@ void PreviewBuilder::beginTable(const CommandView& command)
     flushParagraph();
     auto table = std::make_unique<Table>();
     table->columnWidths = std::move(pendingColumns_);
-    const std::vector<ListedCommand> opening = {*pendingLayout_, {command.offset(), command.listingForm(), {}}};
+    const std::vector<ListedCommand> opening = {*pendingLayout_, {command.offset(), command.listingForm(), {}, {}}};
     tables_.push_back(OpenTable{table.get(), containers_.size(), {}, {}, 0, opening});
     tables_.back().rowsCovered.assign(table->columnWidths.size(), 0);
     current().blocks->push_back(Block{nullptr, std::move(table), nullptr, nullptr});
@@ -479,7 +484,9 @@ void PreviewBuilder::frame(const CommandView& command)
 
 void PreviewBuilder::list(const CommandView& command, std::string remark)
 {
-    document_.listed.push_back(ListedCommand{command.offset(), command.listingForm(), std::move(remark)});
+    std::string mark = "listed-" + std::to_string(document_.listed.size() + 1);
+    addInline(Inline::Kind::Listed, mark);
+    document_.listed.push_back(ListedCommand{command.offset(), command.listingForm(), std::move(remark), mark});
 }
 
 void PreviewBuilder::damaged(const CommandView& command, const std::string& remark)

@@ -95,6 +95,7 @@ struct Inline {
         Picture,  // `target` is a data: URI, or empty for a placeholder
         Field,    // `text` says what the field is
         Damage,   // `text` says what is wrong
+        Listed,   // where a command listed in the side panel stood: `text` is the mark's id
     };
     Kind kind = Kind::Text;
     std::string text;
@@ -191,6 +192,7 @@ struct ListedCommand {
     size_t offset = 0;
     std::string command; // the name and the parameters, as a listing shows them
     std::string remark;  // why it is listed; empty when it is merely not rendered
+    std::string mark;    // the id of the mark where it stood in the text; empty for none
 };
 
 struct PreviewDocument {
