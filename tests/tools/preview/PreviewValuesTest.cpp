@@ -37,6 +37,24 @@ TEST(PreviewValues, PicturesInWebFormatsBecomeDataUris)
         EXPECT_EQ(pictureDataUri(other), "") << other;
 }
 
+TEST(PreviewValues, TextAfterTabsStandsAtTheTabStopsOfAOneLineParagraph)
+{
+    // Stops at 720 (left) and 6480 (decimal) in a paragraph indented by 720
+    // whose first line starts at the margin.
+    const std::string page = htmlPage(buildPreview(icfdump::decodeIcf(icf(
+                                          "<IPS5|0|720|0|0|720|0|0|><RUL0|2|720|6480|L|D|>Region<TAB>North<TAB>1.5<HNL>"
+                                          "a<TAB>b<NLN><HNL>c<HNL>"))),
+                                      "tabs");
+    EXPECT_NE(page.find("position:relative;\">"), std::string::npos);
+    EXPECT_NE(page.find("<span class=\"tabbed\" style=\"position:absolute;left:0pt;white-space:nowrap;\">"),
+              std::string::npos);
+    EXPECT_NE(page.find("style=\"position:absolute;left:288pt;white-space:nowrap;transform:translateX(-100%);\">"),
+              std::string::npos);
+    // A paragraph of more than one line keeps its tab as a gap.
+    EXPECT_EQ(page.find("class=\"tabbed\"", page.find(">a</span>")), std::string::npos);
+    EXPECT_NE(page.find("class=\"tab\"", page.find(">a</span>")), std::string::npos);
+}
+
 TEST(PreviewValues, DocumentTextCannotLeaveItsPlace)
 {
     EXPECT_EQ(cssString("A \"b\"; }"), "\"A \\22 b\\22 \\3b  \\7d \"");

@@ -5,6 +5,7 @@
 #include <kainjow/mustache.hpp>
 
 #include <algorithm>
+#include <iterator>
 
 namespace icfdump::preview {
 
@@ -77,7 +78,8 @@ table.grid td { border: 1px dotted #bbb; vertical-align: top; padding: 0 2px; }
 // sets all four keys, so that a lookup never reaches an enclosing block.
 const char kBlockTemplate[] =
     R"({{#paragraph}}<p style="{{style}}">{{#number}}<span class="number">{{number}}</span>{{/number}})"
-    R"({{#inlines}}{{> inline}}{{/inlines}}</p>
+    R"({{#segments}}{{#positioned}}<span class="tabbed" style="{{tabbed}}">{{/positioned}})"
+    R"({{#inlines}}{{> inline}}{{/inlines}}{{#positioned}}</span>{{/positioned}}{{/segments}}</p>
 {{/paragraph}}{{#table}}<table class="grid"><colgroup>{{#colgroup}}<col style="width:{{width}}">{{/colgroup}}</colgroup>
 {{#rows}}<tr{{#header}} class="header-row"{{/header}} style="{{style}}">{{#cells}}<td colspan="{{columnSpan}}" rowspan="{{rowSpan}}" )"
     R"(style="{{style}}">{{#blocks}}{{> block}}{{/blocks}}</td>{{/cells}}</tr>
@@ -186,15 +188,74 @@ data inlineData(const Inline& piece)
     return item;
 }
 
+// The tab stops the tabs of a paragraph move to: the k-th tab to the k-th
+// stop past the start of the first line. Only a paragraph of one line with
+// enough stops is laid out so (its text between tabs is taken to fit between
+// the stops); any other keeps its tabs as gaps, and gets no stops here.
+std::vector<TabStop> tabTargets(const Paragraph& paragraph)
+{
+    const auto isKind = [](Inline::Kind kind) { return [kind](const Inline& piece) { return piece.kind == kind; }; };
+    const auto& inlines = paragraph.inlines;
+    const auto tabs = static_cast<size_t>(std::count_if(inlines.begin(), inlines.end(), isKind(Inline::Kind::Tab)));
+    std::vector<TabStop> stops;
+    std::copy_if(paragraph.format.tabs.begin(), paragraph.format.tabs.end(), std::back_inserter(stops),
+                 [&](const TabStop& stop) { return stop.position > paragraph.format.firstLineIndent; });
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const TabStop& a, const TabStop& b) { return a.position < b.position; });
+    if (tabs == 0 || stops.size() < tabs ||
+        std::any_of(inlines.begin(), inlines.end(), isKind(Inline::Kind::LineBreak)))
+        return {};
+    stops.resize(tabs);
+    return stops;
+}
+
+// Text after a tab, set at its stop: from the stop on (left), ending at it
+// (right and decimal) or centred on it.
+std::string tabbedStyle(const TabStop& stop, long leftIndent)
+{
+    CssStyle style;
+    style.add("position", "absolute").length("left", stop.position - leftIndent).add("white-space", "nowrap");
+    if (stop.type == 'R' || stop.type == 'D')
+        style.add("transform", "translateX(-100%)");
+    if (stop.type == 'C')
+        style.add("transform", "translateX(-50%)");
+    return style.text();
+}
+
+// The paragraph's inlines in segments: the first in the line's flow, each
+// further one after a tab at its tab stop.
+data segmentList(const Paragraph& paragraph)
+{
+    const std::vector<TabStop> targets = tabTargets(paragraph);
+    data segments = list();
+    data segment;
+    data inlines = list();
+    segment.set("positioned", data(false));
+    size_t tab = 0;
+    for (const Inline& piece : paragraph.inlines) {
+        if (piece.kind == Inline::Kind::Tab && tab < targets.size()) {
+            segment.set("inlines", inlines);
+            segments.push_back(segment);
+            segment = data();
+            segment.set("positioned", data(true));
+            segment.set("tabbed", tabbedStyle(targets[tab++], paragraph.format.leftIndent));
+            inlines = list();
+            continue;
+        }
+        inlines.push_back(inlineData(piece));
+    }
+    segment.set("inlines", inlines);
+    segments.push_back(segment);
+    return segments;
+}
+
 data paragraphData(const Paragraph& paragraph)
 {
     data item;
-    item.set("style", paragraphStyle(paragraph.format));
+    const bool tabbed = !tabTargets(paragraph).empty();
+    item.set("style", paragraphStyle(paragraph.format) + (tabbed ? "position:relative;" : ""));
     item.set("number", paragraph.number.empty() ? data(false) : data(visibleText(paragraph.number)));
-    data inlines = list();
-    for (const Inline& piece : paragraph.inlines)
-        inlines.push_back(inlineData(piece));
-    item.set("inlines", inlines);
+    item.set("segments", segmentList(paragraph));
     return item;
 }
 
