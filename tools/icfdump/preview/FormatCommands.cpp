@@ -122,7 +122,7 @@ Outcome applyScriptOrCase(const std::string& name, CharacterFormat& format)
 Outcome applyCharacterBox(const CommandView& command, CharacterFormat& format)
 {
     const std::optional<long> client = boxClient(command);
-    if (command.name() == "SHD" && client == kStrandClient) {
+    if (command.name() == "SHD" && client == kStrandShading) {
         format.shading = readShading(command);
         return command.parameterCount() >= 2 ? Outcome::Applied : Outcome::Malformed;
     }

@@ -19,7 +19,7 @@ Outcome applyParagraphCommand(const CommandView& command, ParagraphFormat& forma
 Outcome applyPageCommand(const CommandView& command, PageLayout& layout);
 
 // "SHD" and "PBC" name what they apply to in a parameter: the "client".
-constexpr long kStrandClient = 0;     // "SHD" of a strand
+constexpr long kStrandShading = 0;    // "SHD" of a strand
 constexpr long kParagraphShading = 1; // "SHD" of a paragraph
 constexpr long kCellShading = 3;      // "SHD" of a table cell
 constexpr long kParagraphBorders = 0; // "PBC" of a paragraph

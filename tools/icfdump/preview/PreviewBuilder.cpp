@@ -21,8 +21,8 @@ constexpr size_t kMaxContainerDepth = 16;
 // handler takes: they are listed without a remark; any other name that no
 // handler takes is listed as unknown. ("KEP" with the parameters of a drop
 // capital, and "PBC" and "SHD" of another client, come here too.)
-const std::set<std::string> kKnownUnrendered = {"SSI", "SYT", "SYP", "SEP", "BKP", "KER", "EKR", "SLG", "BHP",
-                                                "EHP", "RHZ", "KEP", "WON", "WOY", "PND", "SPN", "SPO", "FNI",
+const std::set<std::string> kKnownUnrendered = {"DID", "FDT", "SSI", "SYT", "SYP", "SEP", "BKP", "KER", "EKR", "SLG",
+                                                "BHP", "EHP", "RHZ", "KEP", "WON", "WOY", "PND", "SPN", "SPO", "FNI",
                                                 "BMT", "EMT", "BGT", "EGT", "CMT", "FIC", "PBC", "SHD"};
 
 // Text escapes reach the builder as commands only when the decoder could not
@@ -67,10 +67,9 @@ PreviewBuilder::PreviewBuilder()
 
 void PreviewBuilder::addHandlers()
 {
-    // Commands with no visible effect of their own: the document frame, the
-    // font table (fonts are named where they are used) and style switches
-    // (the properties they bracket follow as commands of their own).
-    for (const char* name : {"DID", "FDT", "STY", "STF", "STE", "SBO"})
+    // Style switches: the properties they bracket follow as commands of
+    // their own, and are shown.
+    for (const char* name : {"STY", "STF", "STE", "SBO"})
         handlers_[name] = [](const CommandView&) {};
     handlers_["HNL"] = [this](const CommandView&) { endParagraph(); };
     handlers_["NLN"] = [this](const CommandView&) { lineBreakNext_ = true; };
