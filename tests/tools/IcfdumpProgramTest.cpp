@@ -91,4 +91,21 @@ TEST_F(IcfdumpProgramTest, SyntaxFaultEndsTheListingWithItsOffset)
         << result.err;
 }
 
+TEST_F(IcfdumpProgramTest, HtmlWritesThePageEvenOfADamagedStream)
+{
+    const std::string page = (scratch_ / "page.html").string();
+    const ProgramRun whole = run({"--html", write("ok.icf", icf("<BBT>Bold<HNL>")), "-o", page});
+    EXPECT_EQ(whole.status, 0);
+    EXPECT_EQ(whole.out, "");
+    std::ifstream written(page);
+    const std::string html((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+    EXPECT_NE(html.find("font-weight:bold;\">Bold</span>"), std::string::npos) << html;
+
+    const ProgramRun damaged = run({"--html", write("bad.icf", icf("ab<BBT"))});
+    EXPECT_EQ(damaged.status, 3);
+    EXPECT_NE(damaged.out.find("class=\"banner\""), std::string::npos);
+    EXPECT_EQ(run({"--html", "-d", "x.icf"}).status, 1);
+    EXPECT_EQ(run({"--html", "x.icf", "-o"}).status, 1);
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <algorithm>
+
 namespace icfdump {
 
 namespace {
@@ -29,13 +31,20 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
     CommandLine commandLine;
     std::vector<std::string> inputs;
     bool flagsEnded = false;
-    for (const std::string& argument : arguments) {
-        if (flagsEnded || argument.size() < 2 || argument[0] != '-')
-            inputs.push_back(argument);
-        else if (argument == "--")
+    // With --html, "-o" names the page's file rather than asking for offsets.
+    const auto flagsEnd = std::find(arguments.begin(), arguments.end(), "--");
+    commandLine.html = std::find(arguments.begin(), flagsEnd, "--html") != flagsEnd;
+    for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
+        if (!flagsEnded && commandLine.html && (*argument == "-o" || *argument == "--output")) {
+            if (++argument == arguments.end() || argument->empty())
+                throw UsageError("-o needs the name of the page's file");
+            commandLine.output = *argument;
+        } else if (flagsEnded || argument->size() < 2 || (*argument)[0] != '-')
+            inputs.push_back(*argument);
+        else if (*argument == "--")
             flagsEnded = true;
-        else if (!applyFlag(commandLine, argument))
-            throw UsageError("unknown flag '" + argument + "'");
+        else if (*argument != "--html" && !applyFlag(commandLine, *argument))
+            throw UsageError("unknown flag '" + *argument + "'");
         if (commandLine.action != CommandLine::Action::Dump)
             return commandLine;
     }
@@ -45,6 +54,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
         throw UsageError("empty file name");
     if (commandLine.assemble && (commandLine.listing.decodeText || commandLine.listing.showOffsets))
         throw UsageError("--assemble reads the listing made without --decode and --offsets; it takes neither");
+    if (commandLine.html && (commandLine.assemble || commandLine.listing.decodeText || commandLine.listing.showOffsets))
+        throw UsageError("--html writes a page, not a listing: it takes no other flag but -o");
     commandLine.input = inputs[0];
     return commandLine;
 }
@@ -52,6 +63,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
 std::string helpText()
 {
     return "Usage: icfdump [FLAGS] FILE\n"
+           "       icfdump --html FILE [-o PAGE.html]\n"
            "\n"
            "Lists the ICF stream in FILE (- for standard input): one command per line with\n"
            "its name and parameters, the text between commands as quoted runs, and what a\n"
@@ -65,6 +77,10 @@ std::string helpText()
            "  -a, --assemble  the reverse: FILE is a listing as icfdump prints it (without\n"
            "                  --decode and --offsets); write the ICF bytes it shows to\n"
            "                  standard output\n"
+           "      --html      write a self-contained HTML page that shows the document as\n"
+           "                  the stream describes it, with the commands it does not\n"
+           "                  render listed beside it, to standard output or, with\n"
+           "                  -o PAGE (--output PAGE), to the file PAGE\n"
            "  -h, --help      print this help and exit\n"
            "      --version   print the version and exit\n"
            "  --              end of flags: the next argument is the file\n"

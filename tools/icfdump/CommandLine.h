@@ -17,6 +17,8 @@ struct CommandLine {
     std::string input; // "-": standard input
     ListingOptions listing;
     bool assemble = false; // the input is a listing: write the ICF it shows
+    bool html = false;     // write the HTML preview of the input
+    std::string output;    // --html: the page's file; empty: standard output
 };
 
 // Parses the arguments after the program name. Throws UsageError.

@@ -39,6 +39,7 @@ bool isAsciiAlphanumeric(char c)
 
 void DisplayText::character(char32_t c)
 {
+    appendUtf8(plain_, c);
     switch (c) {
     case '"':
         body_ += "\\\"";
@@ -67,6 +68,8 @@ void DisplayText::character(char32_t c)
 
 void DisplayText::undecodedByte(unsigned char byte)
 {
+    constexpr char32_t kReplacementCharacter = 0xFFFD;
+    appendUtf8(plain_, kReplacementCharacter);
     appendHexEscape(body_, byte);
 }
 

@@ -9,7 +9,8 @@ namespace icfdump {
 // Builds a quoted string: printable ASCII as it is, other characters as
 // UTF-8, and as escapes: '"' and '\' (\" and \\), tab, line feed and carriage
 // return (\t \n \r), other control characters and bytes that are not known
-// characters (\xNN, two lower-case hexadecimal digits).
+// characters (\xNN, two lower-case hexadecimal digits). Beside it keeps the
+// plain characters in UTF-8, a byte that is not a known character as U+FFFD.
 class DisplayText {
 public:
     void character(char32_t c);
@@ -17,9 +18,11 @@ public:
     // Bytes below 0x80 are ASCII characters; others are not known characters.
     void asciiBytes(std::string_view bytes);
     std::string quoted() const { return '"' + body_ + '"'; }
+    const std::string& plain() const { return plain_; }
 
 private:
     std::string body_;
+    std::string plain_;
 };
 
 // The quoted form of raw text bytes.

@@ -75,7 +75,7 @@ public:
     // The piece collected so far; starts the next. An "MBC" switch stays on.
     Piece take()
     {
-        Piece piece{*offset_, nullptr, text_.quoted()};
+        Piece piece{*offset_, nullptr, text_.quoted(), text_.plain()};
         text_ = DisplayText();
         offset_.reset();
         return piece;
@@ -190,9 +190,9 @@ std::vector<Piece> TextDecoder::pieces(const Sequence& items)
     if (!decode_) {
         for (const Item& item : items) {
             if (item.kind == Item::Kind::Text)
-                result.push_back(Piece{item.offset, nullptr, quoteBytes(item.text)});
+                result.push_back(Piece{item.offset, nullptr, quoteBytes(item.text), item.text});
             else
-                result.push_back(Piece{item.offset, &item, {}});
+                result.push_back(Piece{item.offset, &item, {}, {}});
         }
         return result;
     }
@@ -202,7 +202,7 @@ std::vector<Piece> TextDecoder::pieces(const Sequence& items)
             continue;
         if (text.started())
             result.push_back(text.take());
-        result.push_back(Piece{item.offset, &item, {}});
+        result.push_back(Piece{item.offset, &item, {}, {}});
     }
     if (text.started())
         result.push_back(text.take());

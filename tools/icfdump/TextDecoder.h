@@ -14,6 +14,7 @@ struct Piece {
     size_t offset = 0;
     const Item* command = nullptr; // null for a text
     std::string text;              // a text's quoted form
+    std::string characters;        // a text's characters in UTF-8 (DisplayText::plain)
 };
 
 // Raw: every text run is one piece, shown byte for byte, and every command

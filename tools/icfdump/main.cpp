@@ -8,12 +8,15 @@
 #include "common/ErrorReport.h"
 #include "common/ReadAll.h"
 #include "common/ToolMain.h"
+#include "preview/HtmlPage.h"
+#include "preview/PreviewBuilder.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 
 using namespace icfdump;
@@ -55,6 +58,29 @@ ExitStatus assemble(const std::string& name, const std::string& text)
     }
 }
 
+// Writes the HTML preview of the stream; a damaged stream is shown up to its
+// fault, which the page marks and the status reports.
+ExitStatus preview(const CommandLine& commandLine, const std::string& name, const std::string& bytes)
+{
+    const IcfStream stream = decodeIcf(bytes);
+    const std::string page = preview::htmlPage(preview::buildPreview(stream), name);
+    if (commandLine.output.empty()) {
+        std::cout.write(page.data(), static_cast<std::streamsize>(page.size())).flush();
+    } else {
+        std::ofstream file(commandLine.output, std::ios::binary);
+        file.write(page.data(), static_cast<std::streamsize>(page.size()));
+        file.close();
+        if (!file) {
+            reportError() << commandLine.output << ": cannot write: " << std::strerror(errno) << '\n';
+            return ExitStatus::Unwritable;
+        }
+    }
+    if (!stream.fault)
+        return ExitStatus::Ok;
+    reportError() << name << ": " << describeFault(*stream.fault) << '\n';
+    return ExitStatus::SyntaxFault;
+}
+
 ExitStatus dump(const CommandLine& commandLine)
 {
     const std::string name = commandLine.input == kStandardInput ? "standard input" : commandLine.input;
@@ -63,6 +89,8 @@ ExitStatus dump(const CommandLine& commandLine)
         return ExitStatus::Unreadable;
     if (commandLine.assemble)
         return assemble(name, bytes);
+    if (commandLine.html)
+        return preview(commandLine, name, bytes);
     const IcfStream stream = decodeIcf(bytes);
     for (const std::string& line : listIcf(stream, commandLine.listing))
         std::cout << line << '\n';
