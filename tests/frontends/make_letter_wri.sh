@@ -39,15 +39,14 @@ word() { byte $(($1 & 255)); byte $(($1 >> 8)); }
 dword() { word $(($1 & 65535)); word $(($1 >> 16)); }
 zeros() { head -c "$1" /dev/zero; }
 
-title='A Short Letter'
 # The text's runs, as the offsets (from the start of the text) where each
 # one ends.
-titleEnd=16   # the title and its CR LF, bold
-boldStart=42  # "Dear reader, this word is "
-boldEnd=46    # "bold", bold
+titleEnd=16    # the title and its CR LF, bold
+boldStart=42   # "Dear reader, this word is "
+boldEnd=46     # "bold", bold
 italicStart=63 # " and this one is "
-italicEnd=69  # "italic", italic
-textEnd=72    # ".", CR LF
+italicEnd=69   # "italic", italic
+textEnd=72     # ".", CR LF
 fcMac=$((128 + textEnd))
 
 {
@@ -65,7 +64,7 @@ fcMac=$((128 + textEnd))
   zeros 30
 
   # Page 1: the text, padded to the end of the page.
-  printf '%s\r\n' "$title"
+  printf 'A Short Letter\r\n'
   printf 'Dear reader, this word is bold and this one is italic.\r\n'
   zeros $((256 - fcMac))
 
