@@ -98,7 +98,9 @@ INSTANTIATE_TEST_SUITE_P(Formats, ImportCaseTest,
                                            ImportCase{"table.abw", "table_abw.expected.lst", "Apples"},
                                            ImportCase{"lists_links_fields.abw", "lists_links_fields_abw.expected.lst",
                                                       "(b)"},
-                                           ImportCase{"frames.abw", "frames_abw.expected.lst", "In the "}),
+                                           ImportCase{"frames.abw", "frames_abw.expected.lst", "In the "},
+                                           ImportCase{"letter.wri", "letter_wri.expected.lst", "A Short Letter"},
+                                           ImportCase{"letter.mcw", "letter_mcw.expected.lst", "A Short Letter"}),
                          [](const ::testing::TestParamInfo<ImportCase>& info) {
                              std::string name = info.param.file;
                              std::replace(name.begin(), name.end(), '.', '_');
@@ -132,6 +134,10 @@ TEST_F(IcfexportImportTest, DamagedCopyIsReportedAndWritesNothing)
         {"letter.abw", 500, "AbiWord file: the document cannot be parsed"},
         // Cut after the title's bold-on code and two characters.
         {"letter.wp5", 21, "WordPerfect file: the file is cut short or cannot be read"},
+        // Cut after the text, before its character and paragraph properties.
+        {"letter.wri", 200, "Works file: the document cannot be parsed"},
+        // Cut inside the title's characters.
+        {"letter.mcw", 270, "classic Mac word processor file: the document cannot be parsed"},
     };
     for (const DamagedCase& damagedCase : cases) {
         const fs::path damaged = scratch_ / (std::string("damaged-") + damagedCase.file);
