@@ -4,27 +4,65 @@
 #include "trx/changes.h"
 
 #include <cstdlib>
+#include <cstring>
+#include <string>
+#include <utility>
 
 namespace frontends {
 
 namespace {
 
-// The property's text, or an empty string when it is missing. Spans come
-// with every run of text, so nothing is copied.
-librevenge::RVNGString textOf(const librevenge::RVNGPropertyList& properties, const char* name)
+using librevenge::RVNGProperty;
+using librevenge::RVNGPropertyList;
+
+// The properties of a span that are read, found in one pass over its list:
+// spans come with every run of text, and a lookup by name costs a key
+// string and a search each.
+struct SpanProperties {
+    const RVNGProperty* weight = nullptr;
+    const RVNGProperty* style = nullptr;
+    const RVNGProperty* underlineType = nullptr;
+    const RVNGProperty* underlineStyle = nullptr;
+    const RVNGProperty* strikeOutType = nullptr;
+    const RVNGProperty* strikeOutStyle = nullptr;
+    const RVNGProperty* fontName = nullptr;
+    const RVNGProperty* fontSize = nullptr;
+
+    explicit SpanProperties(const RVNGPropertyList& properties)
+    {
+        const std::pair<const char*, const RVNGProperty**> wanted[] = {
+            {"fo:font-weight", &weight},
+            {"fo:font-style", &style},
+            {"style:text-underline-type", &underlineType},
+            {"style:text-underline-style", &underlineStyle},
+            {"style:text-line-through-type", &strikeOutType},
+            {"style:text-line-through-style", &strikeOutStyle},
+            {"style:font-name", &fontName},
+            {"fo:font-size", &fontSize},
+        };
+        RVNGPropertyList::Iter entry(properties);
+        for (entry.rewind(); entry.next();)
+            for (const auto& [name, slot] : wanted)
+                if (std::strcmp(entry.key(), name) == 0)
+                    *slot = entry();
+    }
+};
+
+// The property's text, or an empty string when it is missing (which costs
+// nothing: most spans lack most properties).
+std::string textOf(const RVNGProperty* property)
 {
-    const librevenge::RVNGProperty* property = properties[name];
-    return property ? property->getStr() : librevenge::RVNGString();
+    return property ? std::string(property->getStr().cstr()) : std::string();
 }
 
 // A line (underline or strike-out) is drawn when its type says so or, with
 // no type given, when its style is a line style other than "none".
 // Returns the host attribute for the line, or 0 for none.
-uint32_t lineAttribute(const librevenge::RVNGPropertyList& properties, const char* typeName, const char* styleName,
-                       uint32_t single, uint32_t twice)
+uint32_t lineAttribute(const RVNGProperty* typeProperty, const RVNGProperty* styleProperty, uint32_t single,
+                       uint32_t twice)
 {
-    const librevenge::RVNGString type = textOf(properties, typeName);
-    const librevenge::RVNGString style = textOf(properties, styleName);
+    const std::string type = textOf(typeProperty);
+    const std::string style = textOf(styleProperty);
     if (type == "none" || style == "none" || (type.empty() && style.empty()))
         return 0;
     return type == "double" ? twice : single;
@@ -32,24 +70,24 @@ uint32_t lineAttribute(const librevenge::RVNGPropertyList& properties, const cha
 
 } // namespace
 
-CharacterState CharacterState::ofSpan(const librevenge::RVNGPropertyList& properties)
+CharacterState CharacterState::ofSpan(const RVNGPropertyList& properties)
 {
+    const SpanProperties span(properties);
     CharacterState state;
-    const librevenge::RVNGString weight = textOf(properties, "fo:font-weight");
-    if (weight == "bold" || weight == "bolder" || std::atoi(weight.cstr()) >= 600)
+    const std::string weight = textOf(span.weight);
+    if (weight == "bold" || weight == "bolder" || std::atoi(weight.c_str()) >= 600)
         state.attributes.set(CHATTR_BOLD);
-    const librevenge::RVNGString style = textOf(properties, "fo:font-style");
+    const std::string style = textOf(span.style);
     if (style == "italic" || style == "oblique")
         state.attributes.set(CHATTR_ITALIC);
-    if (const uint32_t underline = lineAttribute(properties, "style:text-underline-type", "style:text-underline-style",
-                                                 CHATTR_UNDERLINE, CHATTR_DOUBLE_UNDERLINE))
+    if (const uint32_t underline =
+            lineAttribute(span.underlineType, span.underlineStyle, CHATTR_UNDERLINE, CHATTR_DOUBLE_UNDERLINE))
         state.attributes.set(underline);
     if (const uint32_t strikeOut =
-            lineAttribute(properties, "style:text-line-through-type", "style:text-line-through-style", CHATTR_STRIKEOUT,
-                          CHATTR_DOUBLE_STRIKEOUT))
+            lineAttribute(span.strikeOutType, span.strikeOutStyle, CHATTR_STRIKEOUT, CHATTR_DOUBLE_STRIKEOUT))
         state.attributes.set(strikeOut);
-    state.fontName = textOf(properties, "style:font-name").cstr();
-    state.fontSize = halfPointsOf(properties["fo:font-size"]).value_or(0);
+    state.fontName = textOf(span.fontName);
+    state.fontSize = halfPointsOf(span.fontSize).value_or(0);
     return state;
 }
 
