@@ -24,7 +24,7 @@ constexpr unsigned kRightBorderOffset = 64;
 static_assert(holdsBorders(CChangePara::kBorderRecordSize,
                            {kTopBorderOffset, kLeftBorderOffset, kBottomBorderOffset, kRightBorderOffset}),
               "the paragraph borders lie in their record");
-static_assert(holdsField(CChangePara::kShadingRecordSize, 0, CChunkerShade::kRecordSize),
+static_assert(holdsField(CHSHADING_RECORD_SIZE, 0, CChunkerShade::kRecordSize),
               "the paragraph shading lies in its record");
 
 int32_t signedValue(uint32_t value)
@@ -234,7 +234,7 @@ void CChangePara::setShading(CWordParagraphNode& paragraph)
 {
     // The record is read whether or not the shading is on: a change that
     // turns shading off still names its record.
-    const auto record = readDataRecord<kShadingRecordSize>(*this, getValue2());
+    const auto record = readDataRecord<CHSHADING_RECORD_SIZE>(*this, getValue2());
     CShading shading;
     if (getValue1() == 1)
         m_shade.transfer(record.data(), shading);
