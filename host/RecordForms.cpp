@@ -32,7 +32,10 @@ const ValueNames kRowAlignments = {
     {"left", CHROW_ALIGN_LEFT}, {"center", CHROW_ALIGN_CENTER}, {"right", CHROW_ALIGN_RIGHT}};
 const ValueNames kVerticalAlignments = {
     {"top", CHCELL_ALIGN_TOP}, {"center", CHCELL_ALIGN_CENTER}, {"bottom", CHCELL_ALIGN_BOTTOM}};
-const ValueNames kNoteLocations = {{"page bottom", 1}, {"below text", 2}, {"section end", 4}, {"document end", 8}};
+const ValueNames kNoteLocations = {{"page bottom", CHNOTEAREA_PAGE_BOTTOM},
+                                   {"below text", CHNOTEAREA_BELOW_TEXT},
+                                   {"section end", CHNOTEAREA_SECTION_END},
+                                   {"document end", CHNOTEAREA_DOCUMENT_END}};
 const ValueNames kStyleKinds = {
     {"paragraph", CHSTYLE_PARAGRAPH}, {"character", CHSTYLE_CHARACTER}, {"list", CHSTYLE_LIST}};
 // A counter's number format codes, and how often note numbers restart.
@@ -113,10 +116,24 @@ std::vector<Item> joined(std::vector<Item> first, const std::vector<Item>& secon
 std::vector<RecordForm> buildForms()
 {
     return {
-        {"paragraph borders", CHLIST_DATA, 104, {}, {{"top", 4}, {"left", 24}, {"bottom", 44}, {"right", 64}}},
+        {"paragraph borders",
+         CHLIST_DATA,
+         CHPARABORDERS_RECORD_SIZE,
+         {},
+         {{"top", CHPARABORDERS_TOP},
+          {"left", CHPARABORDERS_LEFT},
+          {"bottom", CHPARABORDERS_BOTTOM},
+          {"right", CHPARABORDERS_RIGHT}}},
         {"paragraph shading", CHLIST_DATA, CHSHADING_RECORD_SIZE, shadingFields(0), {}},
-        {"page borders", CHLIST_DATA, 80, {}, {{"top", 0}, {"left", 20}, {"bottom", 40}, {"right", 60}}},
-        {"binding", CHLIST_DATA, 16, {length("width", 0)}, {}},
+        {"page borders",
+         CHLIST_DATA,
+         CHPAGEBORDERS_RECORD_SIZE,
+         {},
+         {{"top", CHPAGEBORDERS_TOP},
+          {"left", CHPAGEBORDERS_LEFT},
+          {"bottom", CHPAGEBORDERS_BOTTOM},
+          {"right", CHPAGEBORDERS_RIGHT}}},
+        {"binding", CHLIST_DATA, CHBINDING_RECORD_SIZE, {length("width", CHBINDING_WIDTH)}, {}},
         {"columns",
          CHLIST_DATA,
          CHCOLUMNS_RECORD_SIZE,
@@ -131,18 +148,28 @@ std::vector<RecordForm> buildForms()
          {}},
         {"note area",
          CHLIST_DATA,
-         36,
-         {length("hot zone", 0), length("height", 4), choice("location", 16, kNoteLocations)},
+         CHNOTEAREA_RECORD_SIZE,
+         {length("hot zone", CHNOTEAREA_HOT_ZONE), length("height", CHNOTEAREA_HEIGHT),
+          choice("location", CHNOTEAREA_LOCATION, kNoteLocations)},
          {}},
-        {"subdocument format", CHLIST_DATA, 84, {length("header distance", 32), length("footer distance", 64)}, {}},
-        {"toc bookmark", CHLIST_DATA, 8, {value("level", 0, kOutlineLevel), flag("hidden", 4, 0x01)}, {}},
+        {"subdocument format",
+         CHLIST_DATA,
+         CHSLOTFORMAT_RECORD_SIZE,
+         {length("header distance", CHSLOTFORMAT_HEADER_DISTANCE),
+          length("footer distance", CHSLOTFORMAT_FOOTER_DISTANCE)},
+         {}},
+        {"toc bookmark",
+         CHLIST_DATA,
+         CHTOCBOOKMARK_RECORD_SIZE,
+         {value("level", CHTOCBOOKMARK_LEVEL, kOutlineLevel), flag("hidden", CHTOCBOOKMARK_HIDDEN, 0x01)},
+         {}},
         {"style definition",
          CHLIST_DATA,
          CHSTYLE_RECORD_SIZE,
          {code("style", CHSTYLE_ID), choice("kind", CHSTYLE_KIND, kStyleKinds, true), value("name", CHSTYLE_NAME, kId),
           choice("based on", CHSTYLE_BASE, kNoBaseStyle)},
          {}},
-        {"summary item", CHLIST_DATA, 4, {code("type", 0)}, {}},
+        {"summary item", CHLIST_DATA, CHSUMMARY_RECORD_SIZE, {code("type", CHSUMMARY_TYPE)}, {}},
         {"counter",
          CHLIST_DATA,
          CHCOUNTER_RECORD_SIZE,

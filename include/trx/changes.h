@@ -52,6 +52,15 @@
 #define CHCHANGE_WIDOW_CONTROL 129    /* value 1: 1 on, value 2: lines kept together */
 #define CHCHANGE_ORPHAN_CONTROL 132   /* value 1: 1 on, value 2: lines kept together */
 
+/* The 104-byte paragraph border record of CHCHANGE_PARAGRAPH_BORDERS: byte
+ * offsets of its four border records (CHBORDER_*); the word before them and
+ * the 20 bytes after them are unused. */
+#define CHPARABORDERS_RECORD_SIZE 104
+#define CHPARABORDERS_TOP 4
+#define CHPARABORDERS_LEFT 24
+#define CHPARABORDERS_BOTTOM 44
+#define CHPARABORDERS_RIGHT 64
+
 /* Tables */
 #define CHCHANGE_BEGIN_TABLE 16
 #define CHCHANGE_END_TABLE 17
@@ -145,6 +154,36 @@
 #define CHCHANGE_BEGIN_COLUMNS 51 /* value 1: record id of the 20-byte column record */
 #define CHCHANGE_ADD_COLUMN 52    /* value 1: record id of the 16-byte column definition */
 #define CHCHANGE_COLUMNS_DONE 53
+
+/* The 80-byte page border record of CHCHANGE_PAGE_BORDERS: byte offsets of
+ * its four border records (CHBORDER_*). */
+#define CHPAGEBORDERS_RECORD_SIZE 80
+#define CHPAGEBORDERS_TOP 0
+#define CHPAGEBORDERS_LEFT 20
+#define CHPAGEBORDERS_BOTTOM 40
+#define CHPAGEBORDERS_RIGHT 60
+
+/* The 16-byte binding record of CHCHANGE_BINDING_WIDTH: the byte offset of
+ * its width. */
+#define CHBINDING_RECORD_SIZE 16
+#define CHBINDING_WIDTH 0
+
+/* The 84-byte format record of CHCHANGE_SUBDOCUMENT_SLOT: byte offsets of a
+ * header's and a footer's distance from the page edge. */
+#define CHSLOTFORMAT_RECORD_SIZE 84
+#define CHSLOTFORMAT_HEADER_DISTANCE 32
+#define CHSLOTFORMAT_FOOTER_DISTANCE 64
+
+/* The 36-byte area record of CHCHANGE_NOTE_AREA: byte offsets of its
+ * big-endian words, and where the notes are placed (the location word). */
+#define CHNOTEAREA_RECORD_SIZE 36
+#define CHNOTEAREA_HOT_ZONE 0
+#define CHNOTEAREA_HEIGHT 4
+#define CHNOTEAREA_LOCATION 16
+#define CHNOTEAREA_PAGE_BOTTOM 1
+#define CHNOTEAREA_BELOW_TEXT 2
+#define CHNOTEAREA_SECTION_END 4
+#define CHNOTEAREA_DOCUMENT_END 8
 
 /* The 20-byte column record of CHCHANGE_BEGIN_COLUMNS and the 16-byte column
  * definition of CHCHANGE_ADD_COLUMN: byte offsets of their big-endian
@@ -247,6 +286,27 @@
 #define CHCHANGE_FRAME 45           /* value 3: record id of the 188-byte frame record */
 #define CHCHANGE_BEGIN_TAG 67       /* value 1: tag type (CHTAG_*), value 2: tag id, value 3: record id */
 #define CHCHANGE_END_TAG 68         /* value 1: tag type, value 2: tag id */
+
+/* The 8-byte data record of a table-of-contents bookmark tag: byte offsets
+ * of its outline level and of the word that, when not 0, hides its text. */
+#define CHTOCBOOKMARK_RECORD_SIZE 8
+#define CHTOCBOOKMARK_LEVEL 0
+#define CHTOCBOOKMARK_HIDDEN 4
+
+/* The 4-byte data record of a summary item tag (CHTAG_SUMMARY_ITEM): the
+ * byte offset of the item's type. */
+#define CHSUMMARY_RECORD_SIZE 4
+#define CHSUMMARY_TYPE 0
+
+/* The 12-byte data record of a hyperlink tag (CHTAG_HYPERLINK); none of
+ * its words is read. */
+#define CHHYPERLINK_RECORD_SIZE 12
+
+/* The 16-byte data record of a date field tag (CHTAG_DATE_FIELD): the byte
+ * offset of its kind word, and the kind of a date. */
+#define CHDATEFIELD_RECORD_SIZE 16
+#define CHDATEFIELD_KIND 8
+#define CHDATEFIELD_DATE 1
 
 /* The 188-byte frame record of CHCHANGE_FRAME: byte offsets of its
  * big-endian words and of its four border records, and the values of its
