@@ -46,24 +46,12 @@ constexpr const char* kDocumentEndInNestedParagraph =
     "REQUIRE: pNodeParent->getContentInterfaceID() != kParagraphNode\n\tFile: ChCBreak";
 constexpr const char* kDocumentEndOutsideDocument = "REQUIRE: pNodeParent != NULL\n\tFile: ChCBreak  ln(473)";
 
-// The host's cell format record: lengths, merge flags, shading, vertical
-// alignment (the upper half of its word) and the four borders.
-constexpr std::size_t kCellLeftGutter = 8;
-constexpr std::size_t kCellRightGutter = 12;
-constexpr std::size_t kCellWidth = 16;
-constexpr std::size_t kCellMergeFlags = 20;
-constexpr std::size_t kCellShading = 24;
-constexpr std::size_t kCellVerticalAlignment = 44;
-constexpr SBorderOffsets kCellBorders{88, 48, 108, 68};
-static_assert(holdsField(CHRECORD_SIZE_CELL_FORMAT, kCellVerticalAlignment) &&
-                  holdsField(CHRECORD_SIZE_CELL_FORMAT, kCellShading, CChunkerShade::kRecordSize) &&
+// The cell format record's borders, and the fields this reader takes from it.
+constexpr SBorderOffsets kCellBorders{CHCELL_TOP_BORDER, CHCELL_LEFT_BORDER, CHCELL_BOTTOM_BORDER, CHCELL_RIGHT_BORDER};
+static_assert(holdsField(CHRECORD_SIZE_CELL_FORMAT, CHCELL_ALIGN) &&
+                  holdsField(CHRECORD_SIZE_CELL_FORMAT, CHCELL_SHADING, CChunkerShade::kRecordSize) &&
                   holdsBorders(CHRECORD_SIZE_CELL_FORMAT, kCellBorders),
               "the cell format fields lie in the host's cell format record");
-
-constexpr uint32_t kMergeFlagBefore = 0x01;
-constexpr uint32_t kMergeFlagAfter = 0x02;
-constexpr uint32_t kMergeFlagAbove = 0x04;
-constexpr uint32_t kMergeFlagBelow = 0x08;
 
 // 1 for a merge with the cell before (above), 2 with the cell after
 // (below), 3 for both.
@@ -75,9 +63,9 @@ uint32_t mergeCode(uint32_t flags, uint32_t withBefore, uint32_t withAfter)
 EVerticalAlignment verticalAlignment(uint32_t code)
 {
     switch (code) {
-    case 2:
+    case CHCELL_ALIGN_CENTER:
         return kVerticalAlignCenter;
-    case 3:
+    case CHCELL_ALIGN_BOTTOM:
         return kVerticalAlignBottom;
     default:
         return kVerticalAlignTop;
@@ -232,15 +220,15 @@ void CChangeBreak::endRow(INode*& cursor)
 
 void CChangeBreak::applyCellFormat(const unsigned char* record, ITableCellContent& cell) const
 {
-    cell.setWidth(hostLength(kDimensionExact, readBigEndian32(record, kCellWidth)));
-    cell.setLeftGutter(hostLength(kDimensionExact, readBigEndian32(record, kCellLeftGutter)));
-    cell.setRightGutter(hostLength(kDimensionExact, readBigEndian32(record, kCellRightGutter)));
-    cell.setVerticalAlignment(verticalAlignment(readBigEndian32(record, kCellVerticalAlignment) >> 16));
-    const uint32_t merge = readBigEndian32(record, kCellMergeFlags);
-    cell.setMergeHorizontal(static_cast<EMergeHorizontal>(mergeCode(merge, kMergeFlagBefore, kMergeFlagAfter)));
-    cell.setMergeVertical(static_cast<EMergeVertical>(mergeCode(merge, kMergeFlagAbove, kMergeFlagBelow)));
+    cell.setWidth(hostLength(kDimensionExact, readBigEndian32(record, CHCELL_WIDTH)));
+    cell.setLeftGutter(hostLength(kDimensionExact, readBigEndian32(record, CHCELL_LEFT_GUTTER)));
+    cell.setRightGutter(hostLength(kDimensionExact, readBigEndian32(record, CHCELL_RIGHT_GUTTER)));
+    cell.setVerticalAlignment(verticalAlignment(readBigEndian32(record, CHCELL_ALIGN) >> CHCELL_ALIGN_SHIFT));
+    const uint32_t merge = readBigEndian32(record, CHCELL_MERGE);
+    cell.setMergeHorizontal(static_cast<EMergeHorizontal>(mergeCode(merge, CHCELL_MERGE_BEFORE, CHCELL_MERGE_AFTER)));
+    cell.setMergeVertical(static_cast<EMergeVertical>(mergeCode(merge, CHCELL_MERGE_ABOVE, CHCELL_MERGE_BELOW)));
     CShading shading;
-    m_shade.transfer(record + kCellShading, shading);
+    m_shade.transfer(record + CHCELL_SHADING, shading);
     cell.setShading(shading);
     cell.setBorders(convertBorders(m_border, record, kCellBorders));
 }

@@ -21,20 +21,14 @@
 
 namespace {
 
-// The counter record: the restart flags of note numbers, the start of page
-// and note numbers (whose low half is a list's start-at number), a list's
-// step, the tag id of the nested paragraph holding a list number's text and
-// the number format word.
-constexpr std::size_t kCounterRecordSize = 36;
-constexpr std::size_t kRestartFlags = 0;
-constexpr std::size_t kStartNumber = 4;
-constexpr std::size_t kStartAtNumber = 6;
-constexpr std::size_t kCountBy = 10;
-constexpr std::size_t kNumberTextTag = 24;
-constexpr std::size_t kNumberFormat = 32;
-static_assert(holdsField(kCounterRecordSize, kRestartFlags) && holdsField(kCounterRecordSize, kStartNumber) &&
-                  holdsField(kCounterRecordSize, kStartAtNumber, 2) && holdsField(kCounterRecordSize, kCountBy, 2) &&
-                  holdsField(kCounterRecordSize, kNumberTextTag) && holdsField(kCounterRecordSize, kNumberFormat),
+// A list's first number and step: the low halves of their big-endian words.
+constexpr std::size_t kLowHalf = 2;
+constexpr std::size_t kStartAtNumber = CHCOUNTER_START + kLowHalf;
+constexpr std::size_t kCountBy = CHCOUNTER_COUNT_BY + kLowHalf;
+static_assert(holdsWords(CHCOUNTER_RECORD_SIZE, CHCOUNTER_RESTART, CHCOUNTER_START, CHCOUNTER_NUMBER_TEXT,
+                         CHCOUNTER_FORMAT) &&
+                  holdsField(CHCOUNTER_RECORD_SIZE, kStartAtNumber, 2) &&
+                  holdsField(CHCOUNTER_RECORD_SIZE, kCountBy, 2),
               "the counter's fields lie in the record");
 
 const char kNoParent[] = "REQUIRE: pNodeParent != NULL\n\tFile: ChCCount  ln(76)";
@@ -140,13 +134,13 @@ void CChangeCounter::defineCounter(CWordParagraphNode& paragraph)
 {
     const uint32_t kind = getValue1();
     if (kind == CHCOUNTER_PAGE_NUMBER || kind == CHCOUNTER_FOOTNOTE_NUMBER || kind == CHCOUNTER_ENDNOTE_NUMBER) {
-        const auto record = readDataRecord<kCounterRecordSize>(*this, getValue3());
+        const auto record = readDataRecord<CHCOUNTER_RECORD_SIZE>(*this, getValue3());
         defineSectionCounter(paragraph, record.data());
     } else if (kind == CHCOUNTER_LIST_NUMBER) {
         IListStyleContent* list = listStyleAround(paragraph);
         if (!list)
             return;
-        const auto record = readDataRecord<kCounterRecordSize>(*this, getValue3());
+        const auto record = readDataRecord<CHCOUNTER_RECORD_SIZE>(*this, getValue3());
         defineListLevel(paragraph, *list, record.data());
     }
 }
@@ -167,8 +161,8 @@ void CChangeCounter::defineSectionCounter(CWordParagraphNode& paragraph, const u
     CPageProperties* page = properties->getPageProperties();
     if (!page)
         return;
-    page->setPageNumberStyle(newNumberStyle(numberingTypeOf(readBigEndian32(record, kNumberFormat), false)).get());
-    page->setPageNumberStart(readBigEndian32(record, kStartNumber));
+    page->setPageNumberStyle(newNumberStyle(numberingTypeOf(readBigEndian32(record, CHCOUNTER_FORMAT), false)).get());
+    page->setPageNumberStart(readBigEndian32(record, CHCOUNTER_START));
 }
 
 void CChangeCounter::defineNoteCounter(ISectionProperties& section, const unsigned char* record)
@@ -177,9 +171,9 @@ void CChangeCounter::defineNoteCounter(ISectionProperties& section, const unsign
         getValue1() == CHCOUNTER_FOOTNOTE_NUMBER ? section.getFootnoteProperties() : section.getEndnoteProperties();
     if (!area)
         return;
-    area->setAutoNumberRestart(noteRestartOf(readBigEndian32(record, kRestartFlags)));
-    area->setNumberStyle(newNumberStyle(numberingTypeOf(readBigEndian32(record, kNumberFormat), false)).get());
-    area->setNumberStart(readBigEndian32(record, kStartNumber));
+    area->setAutoNumberRestart(noteRestartOf(readBigEndian32(record, CHCOUNTER_RESTART)));
+    area->setNumberStyle(newNumberStyle(numberingTypeOf(readBigEndian32(record, CHCOUNTER_FORMAT), false)).get());
+    area->setNumberStart(readBigEndian32(record, CHCOUNTER_START));
 }
 
 // The level joins the list style once its number text is read, with the
@@ -187,7 +181,7 @@ void CChangeCounter::defineNoteCounter(ISectionProperties& section, const unsign
 void CChangeCounter::defineListLevel(CWordParagraphNode& paragraph, IListStyleContent& list,
                                      const unsigned char* record)
 {
-    const ENumberingTypes type = listNumberingType(readBigEndian32(record, kNumberFormat));
+    const ENumberingTypes type = listNumberingType(readBigEndian32(record, CHCOUNTER_FORMAT));
     const auto definition = makeCounted<CNumberingLevelDefinition>();
     definition->setStartAtNumber(readBigEndian16(record, kStartAtNumber));
     definition->setCountBy(readBigEndian16(record, kCountBy));
@@ -195,7 +189,7 @@ void CChangeCounter::defineListLevel(CWordParagraphNode& paragraph, IListStyleCo
     const auto first = newNumberStyle(type);
     definition->addNumberingStyle(first.get());
 
-    readNumberText(*definition.get(), *first.get(), paragraph, readBigEndian32(record, kNumberTextTag), type);
+    readNumberText(*definition.get(), *first.get(), paragraph, readBigEndian32(record, CHCOUNTER_NUMBER_TEXT), type);
 
     CIndents indents;
     definition->setIndents(makeCounted<CIndents>(paragraph.getIndents(indents)).get());

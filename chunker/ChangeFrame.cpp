@@ -16,28 +16,13 @@
 
 namespace {
 
-// The frame record: its kind, the flags that say what the offsets are
-// measured from, the two offsets, the anchor kind, the size flags, the size,
-// the four borders and a shading colour with the switch that turns it off.
-constexpr std::size_t kFrameRecordSize = 188;
-constexpr std::size_t kFrameKind = 0;
-constexpr std::size_t kVerticalFlags = 8;
-constexpr std::size_t kHorizontalFlags = 12;
-constexpr std::size_t kHorizontalOffset = 16;
-constexpr std::size_t kVerticalOffset = 20;
-constexpr std::size_t kAnchorKind = 24;
-constexpr std::size_t kSizeFlags = 72;
-constexpr std::size_t kWidth = 76;
-constexpr std::size_t kHeight = 80;
-constexpr SBorderOffsets kFrameBorders{92, 112, 132, 152};
-constexpr std::size_t kShadingSwitch = 176;
-constexpr std::size_t kShadingColor = 180;
-static_assert(holdsField(kFrameRecordSize, kFrameKind) && holdsField(kFrameRecordSize, kVerticalFlags) &&
-                  holdsField(kFrameRecordSize, kHorizontalFlags) && holdsField(kFrameRecordSize, kHorizontalOffset) &&
-                  holdsField(kFrameRecordSize, kVerticalOffset) && holdsField(kFrameRecordSize, kAnchorKind) &&
-                  holdsField(kFrameRecordSize, kSizeFlags) && holdsField(kFrameRecordSize, kWidth) &&
-                  holdsField(kFrameRecordSize, kHeight) && holdsBorders(kFrameRecordSize, kFrameBorders) &&
-                  holdsField(kFrameRecordSize, kShadingSwitch) && holdsField(kFrameRecordSize, kShadingColor),
+// The frame record's borders, and the fields this reader takes from it.
+constexpr SBorderOffsets kFrameBorders{CHFRAME_TOP_BORDER, CHFRAME_LEFT_BORDER, CHFRAME_BOTTOM_BORDER,
+                                       CHFRAME_RIGHT_BORDER};
+static_assert(holdsWords(CHFRAME_RECORD_SIZE, CHFRAME_KIND, CHFRAME_VERTICAL_FLAGS, CHFRAME_HORIZONTAL_FLAGS,
+                         CHFRAME_HORIZONTAL_OFFSET, CHFRAME_VERTICAL_OFFSET, CHFRAME_ANCHOR, CHFRAME_SIZE_FLAGS,
+                         CHFRAME_WIDTH, CHFRAME_HEIGHT, CHFRAME_SHADING_SWITCH, CHFRAME_SHADING_COLOR) &&
+                  holdsBorders(CHFRAME_RECORD_SIZE, kFrameBorders),
               "the frame's fields lie in the frame record");
 
 const char kNoParent[] = "REQUIRE: pNodeParent != NULL\n\tFile: ChCFrame  ln(50)";
@@ -59,7 +44,6 @@ constexpr SReferenceGroup kHorizontalGroups[] = {{0x58, 1, 2}, {0x20, 3, 4}, {0x
 constexpr SReferenceGroup kVerticalGroups[] = {{0x58, 1, 2}, {0x20, 3, 4}};
 // Only a paragraph anchor is measured vertically from its paragraph, when
 // no group says otherwise.
-constexpr uint32_t kParagraphVerticalFlag = 0x02;
 constexpr uint32_t kParagraphVerticalReference = 5;
 
 // A character anchor sits at the top of its line with this vertical flag,
@@ -117,11 +101,11 @@ TCountedReference<CFramePosition> offsetAnchor(EFrameAnchorType type, const unsi
     anchor->setAnchorType(type);
     anchor->setHorizontalAlignment(kFrameAlignHorizontallyAtOffset);
     anchor->setVerticalAlignment(kFrameAlignVerticallyAtOffset);
-    anchor->setHorizReferenceOffset(signedWord(record, kHorizontalOffset));
-    anchor->setVertReferenceOffset(signedWord(record, kVerticalOffset));
+    anchor->setHorizReferenceOffset(signedWord(record, CHFRAME_HORIZONTAL_OFFSET));
+    anchor->setVertReferenceOffset(signedWord(record, CHFRAME_VERTICAL_OFFSET));
     using HorizontalReference = decltype(anchor->getHorizontalReference());
     using VerticalReference = decltype(anchor->getVerticalReference());
-    if (const uint32_t horizontal = referenceOf(readBigEndian32(record, kHorizontalFlags), kHorizontalGroups))
+    if (const uint32_t horizontal = referenceOf(readBigEndian32(record, CHFRAME_HORIZONTAL_FLAGS), kHorizontalGroups))
         anchor->setHorizontalReference(static_cast<HorizontalReference>(horizontal));
     if (verticalReference != 0)
         anchor->setVerticalReference(static_cast<VerticalReference>(verticalReference));
@@ -132,9 +116,9 @@ TCountedReference<CFramePosition> characterAnchor(const unsigned char* record)
 {
     auto anchor = makeCounted<CWPPositionCharacterAnchor>();
     anchor->setAnchorType(kAnchorToCharacter);
-    const bool top = (readBigEndian32(record, kVerticalFlags) & kCharacterTopFlag) != 0;
+    const bool top = (readBigEndian32(record, CHFRAME_VERTICAL_FLAGS) & kCharacterTopFlag) != 0;
     anchor->setVerticalAlignment(top ? kCharacterAnchorTop : kCharacterAnchorBaseline);
-    anchor->setVerticalBaselineOffset(signedWord(record, kVerticalOffset));
+    anchor->setVerticalBaselineOffset(signedWord(record, CHFRAME_VERTICAL_OFFSET));
     return TCountedReference<CFramePosition>(std::move(anchor));
 }
 
@@ -148,7 +132,7 @@ uint32_t CChangeFrame::process(INode*& pNodeParent)
     auto* paragraph = dynamic_cast<CWordParagraphNode*>(pNodeParent);
     if (holder->getContentInterfaceID() == kParagraphStyleNode || !paragraph)
         return 0;
-    const auto record = readDataRecord<kFrameRecordSize>(*this, getValue3());
+    const auto record = readDataRecord<CHFRAME_RECORD_SIZE>(*this, getValue3());
     const TCountedReference<CFrameProperties> properties = readProperties(record.data());
 
     CPendingNode node(paragraph->getNodeFactory()->createNode(kFrameCSNode));
@@ -156,7 +140,7 @@ uint32_t CChangeFrame::process(INode*& pNodeParent)
     if (!frame)
         return 0;
     frame->setFrameProperties(properties.get());
-    if (readBigEndian32(record.data(), kFrameKind) == CHFRAME_KIND_DROP_CAP) {
+    if (readBigEndian32(record.data(), CHFRAME_KIND) == CHFRAME_KIND_DROP_CAP) {
         CDropCap dropCap;
         dropCap.setEnabled(true);
         paragraph->setDropCap(dropCap);
@@ -169,15 +153,15 @@ uint32_t CChangeFrame::process(INode*& pNodeParent)
 TCountedReference<CFrameProperties> CChangeFrame::readProperties(const unsigned char* record) const
 {
     auto properties = makeCounted<CFrameProperties>();
-    const uint32_t sizeFlags = readBigEndian32(record, kSizeFlags);
+    const uint32_t sizeFlags = readBigEndian32(record, CHFRAME_SIZE_FLAGS);
     properties->setTransparency((sizeFlags & CHFRAME_TRANSPARENT) ? kFrameTransparent : kFrameOpaque);
-    properties->setWidth(frameLength(sizeFlags, CHFRAME_AUTO_WIDTH, readBigEndian32(record, kWidth)));
-    properties->setHeight(frameLength(sizeFlags, CHFRAME_AUTO_HEIGHT, readBigEndian32(record, kHeight)));
+    properties->setWidth(frameLength(sizeFlags, CHFRAME_AUTO_WIDTH, readBigEndian32(record, CHFRAME_WIDTH)));
+    properties->setHeight(frameLength(sizeFlags, CHFRAME_AUTO_HEIGHT, readBigEndian32(record, CHFRAME_HEIGHT)));
 
     // The frame is filled with its colour unless the switch turns that off.
     CShading shading;
-    shading.setBackgroundPatternColor(colorFromHost(readBigEndian32(record, kShadingColor)));
-    shading.setType(readBigEndian32(record, kShadingSwitch) == 0 ? kShadingSolid : kShadingNone);
+    shading.setBackgroundPatternColor(colorFromHost(readBigEndian32(record, CHFRAME_SHADING_COLOR)));
+    shading.setType(readBigEndian32(record, CHFRAME_SHADING_SWITCH) == 0 ? kShadingSolid : kShadingNone);
     properties->setShading(shading);
     properties->setBorders(convertBorders(m_border, record, kFrameBorders));
 
@@ -188,14 +172,14 @@ TCountedReference<CFrameProperties> CChangeFrame::readProperties(const unsigned 
 
 TCountedReference<CFramePosition> CChangeFrame::readPosition(const unsigned char* record)
 {
-    const uint32_t verticalFlags = readBigEndian32(record, kVerticalFlags);
+    const uint32_t verticalFlags = readBigEndian32(record, CHFRAME_VERTICAL_FLAGS);
     const uint32_t vertical = referenceOf(verticalFlags, kVerticalGroups);
-    switch (readBigEndian32(record, kAnchorKind) & CHFRAME_ANCHOR_MASK) {
+    switch (readBigEndian32(record, CHFRAME_ANCHOR) & CHFRAME_ANCHOR_MASK) {
     case CHFRAME_ANCHOR_CONTAINER:
         return offsetAnchor<CWPPositionContainerAnchor>(kAnchorToContainer, record, vertical);
     case CHFRAME_ANCHOR_PARAGRAPH: {
         const bool fromParagraph =
-            !inAnyGroup(verticalFlags, kVerticalGroups) && (verticalFlags & kParagraphVerticalFlag) != 0;
+            !inAnyGroup(verticalFlags, kVerticalGroups) && (verticalFlags & CHFRAME_FROM_PARAGRAPH) != 0;
         return offsetAnchor<CWPPositionParagraphAnchor>(kAnchorToParagraph, record,
                                                         fromParagraph ? kParagraphVerticalReference : vertical);
     }

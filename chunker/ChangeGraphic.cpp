@@ -14,31 +14,13 @@
 
 namespace {
 
-// The embedded object record: what the object is, the picture's source size,
-// its crop region (top, left, bottom, right), the size it is shown at (0: not
-// given), how it is shown, and where the property changes of a picture and of
-// an included document begin in the change list. A picture's property
-// position also names its embedded data for the host.
-constexpr std::size_t kObjectRecordSize = CHRECORD_SIZE_EMBEDDED_OBJECT;
-constexpr std::size_t kObjectKind = 8;
-constexpr std::size_t kSourceHeight = 16;
-constexpr std::size_t kSourceWidth = 20;
-constexpr std::size_t kCropTop = 24;
-constexpr std::size_t kCropLeft = 28;
-constexpr std::size_t kCropBottom = 32;
-constexpr std::size_t kCropRight = 36;
-constexpr std::size_t kDestinationHeight = 40;
-constexpr std::size_t kDestinationWidth = 44;
-constexpr std::size_t kDisplayFlags = 128;
-constexpr std::size_t kGraphicProperties = 132;
-constexpr std::size_t kDocumentProperties = 136;
-static_assert(holdsField(kObjectRecordSize, kObjectKind) && holdsField(kObjectRecordSize, kSourceHeight) &&
-                  holdsField(kObjectRecordSize, kSourceWidth) && holdsField(kObjectRecordSize, kCropTop) &&
-                  holdsField(kObjectRecordSize, kCropLeft) && holdsField(kObjectRecordSize, kCropBottom) &&
-                  holdsField(kObjectRecordSize, kCropRight) && holdsField(kObjectRecordSize, kDestinationHeight) &&
-                  holdsField(kObjectRecordSize, kDestinationWidth) && holdsField(kObjectRecordSize, kDisplayFlags) &&
-                  holdsField(kObjectRecordSize, kGraphicProperties) &&
-                  holdsField(kObjectRecordSize, kDocumentProperties),
+// The fields this reader takes from the embedded object record. A shown
+// size of 0 is not given; a picture's property position also names its
+// embedded data for the host.
+static_assert(holdsWords(CHRECORD_SIZE_EMBEDDED_OBJECT, CHOBJECT_KIND, CHOBJECT_SOURCE_HEIGHT, CHOBJECT_SOURCE_WIDTH,
+                         CHOBJECT_CROP_TOP, CHOBJECT_CROP_LEFT, CHOBJECT_CROP_BOTTOM, CHOBJECT_CROP_RIGHT,
+                         CHOBJECT_HEIGHT, CHOBJECT_WIDTH, CHOBJECT_DISPLAY, CHOBJECT_PROPERTIES,
+                         CHOBJECT_DOCUMENT_PROPERTIES),
               "the object's fields lie in the record");
 
 // An object of a sound document has a handful of properties; the bound ends
@@ -85,7 +67,7 @@ uint32_t CChangeGraphic::process(INode*& pNodeParent)
     if (m_objects.getNextElement() != TRXERR_OK)
         throw ExMisformedChunkerDataError(kObjectMissing);
     const unsigned char* record = m_objects.getEmbeddedObjectStruct();
-    if (readBigEndian32(record, kObjectKind) & CHOBJECT_INCLUDED_DOCUMENT)
+    if (readBigEndian32(record, CHOBJECT_KIND) & CHOBJECT_INCLUDED_DOCUMENT)
         placeIncludedDocument(*paragraph, record);
     else
         placeGraphic(*paragraph, record);
@@ -98,7 +80,7 @@ void CChangeGraphic::placeIncludedDocument(CWordParagraphNode& paragraph, const 
     auto* document = node.get() ? dynamic_cast<IIncludedDocumentCSContent*>(node.get()->getIContent()) : nullptr;
     if (!document)
         return;
-    if (auto location = readFileName(readBigEndian32(record, kDocumentProperties), paragraph))
+    if (auto location = readFileName(readBigEndian32(record, CHOBJECT_DOCUMENT_PROPERTIES), paragraph))
         document->setDocumentLocation(*location);
     attachInline(paragraph, node);
 }
@@ -116,15 +98,16 @@ void CChangeGraphic::placeGraphic(CWordParagraphNode& paragraph, const unsigned 
     graphic->setGraphicDataObject(factory.createGraphicData());
 
     const uint32_t changeIndex = m_processor ? m_processor->getPosition() - 1 : 0;
-    const uint32_t propertyPosition = readBigEndian32(record, kGraphicProperties);
+    const uint32_t propertyPosition = readBigEndian32(record, CHOBJECT_PROPERTIES);
     graphic->setGraphicData(changeIndex, propertyPosition, getHExport());
-    graphic->setMaintainAspectRatio((readBigEndian32(record, kDisplayFlags) & CHOBJECT_KEEP_ASPECT_RATIO) != 0);
-    graphic->setOriginalWidth(readBigEndian32(record, kSourceWidth));
-    graphic->setOriginalHeight(readBigEndian32(record, kSourceHeight));
-    graphic->setDestinationWidth(shownLength(readBigEndian32(record, kDestinationWidth)));
-    graphic->setDestinationHeight(shownLength(readBigEndian32(record, kDestinationHeight)));
-    graphic->setCropRegion(CRectangle(signedField(record, kCropTop), signedField(record, kCropLeft),
-                                      signedField(record, kCropBottom), signedField(record, kCropRight)));
+    graphic->setMaintainAspectRatio((readBigEndian32(record, CHOBJECT_DISPLAY) & CHOBJECT_KEEP_ASPECT_RATIO) != 0);
+    graphic->setOriginalWidth(readBigEndian32(record, CHOBJECT_SOURCE_WIDTH));
+    graphic->setOriginalHeight(readBigEndian32(record, CHOBJECT_SOURCE_HEIGHT));
+    graphic->setDestinationWidth(shownLength(readBigEndian32(record, CHOBJECT_WIDTH)));
+    graphic->setDestinationHeight(shownLength(readBigEndian32(record, CHOBJECT_HEIGHT)));
+    graphic->setCropRegion(CRectangle(signedField(record, CHOBJECT_CROP_TOP), signedField(record, CHOBJECT_CROP_LEFT),
+                                      signedField(record, CHOBJECT_CROP_BOTTOM),
+                                      signedField(record, CHOBJECT_CROP_RIGHT)));
     graphic->setType(kGraphicDataEmbedded);
     if (auto fileName = readFileName(propertyPosition, paragraph)) {
         graphic->setType(kGraphicDataReferencedFile);

@@ -17,11 +17,7 @@ namespace {
 
 const char kNoSection[] = "REQUIRE: pNodeParent != NULL\n\tFile: ChCHead  ln(48)";
 
-// The distances from the page edge in the slot's format record.
-constexpr std::size_t kHeaderDistance = 32;
-constexpr std::size_t kFooterDistance = 64;
-static_assert(holdsField(kSubDocumentFormatSize, kHeaderDistance) &&
-                  holdsField(kSubDocumentFormatSize, kFooterDistance),
+static_assert(holdsWords(CHSLOTFORMAT_RECORD_SIZE, CHSLOTFORMAT_HEADER_DISTANCE, CHSLOTFORMAT_FOOTER_DISTANCE),
               "the distances lie in the sub-document format record");
 
 EHeaderFooterPageAppearance pageAppearanceOf(uint32_t flags)
@@ -82,11 +78,13 @@ void CChangeHeader::describeFromSlot(INode& section, CWordHeaderFooterNode& head
     ISectionProperties* properties = sectionPropertiesOf(&section);
     const uint32_t kind = flags & CHSLOT_KIND_MASK;
     if (kind == CHSLOT_HEADER) {
-        headerFooter.setOutsideSpace(hostLength(kDimensionExact, readBigEndian32(format.data(), kHeaderDistance)));
+        headerFooter.setOutsideSpace(
+            hostLength(kDimensionExact, readBigEndian32(format.data(), CHSLOTFORMAT_HEADER_DISTANCE)));
         if (properties)
             properties->addHeader(&headerFooter);
     } else if (kind == CHSLOT_FOOTER) {
-        headerFooter.setOutsideSpace(hostLength(kDimensionExact, readBigEndian32(format.data(), kFooterDistance)));
+        headerFooter.setOutsideSpace(
+            hostLength(kDimensionExact, readBigEndian32(format.data(), CHSLOTFORMAT_FOOTER_DISTANCE)));
         if (properties)
             properties->addFooter(&headerFooter);
     }

@@ -14,19 +14,11 @@ namespace {
 
 constexpr const char* kNoSection = "REQUIRE: pNodeParent != NULL\n\tFile: ChCPage  ln(42)";
 
-// Host data records: their sizes and the fields read.
-constexpr std::size_t kPageBorderRecordSize = 80;
-constexpr SBorderOffsets kPageBorderOffsets{0, 20, 40, 60};
-constexpr std::size_t kBindingRecordSize = 16;
-constexpr std::size_t kBindingWidthField = 0;
-constexpr std::size_t kNoteAreaRecordSize = 36;
-constexpr std::size_t kNoteAreaHotZone = 0;
-constexpr std::size_t kNoteAreaHeight = 4;
-constexpr std::size_t kNoteAreaLocation = 16;
-static_assert(holdsBorders(kPageBorderRecordSize, kPageBorderOffsets), "the page borders lie in their record");
-static_assert(holdsField(kBindingRecordSize, kBindingWidthField), "the binding width lies in its record");
-static_assert(holdsField(kNoteAreaRecordSize, kNoteAreaHotZone) && holdsField(kNoteAreaRecordSize, kNoteAreaHeight) &&
-                  holdsField(kNoteAreaRecordSize, kNoteAreaLocation),
+constexpr SBorderOffsets kPageBorderOffsets{CHPAGEBORDERS_TOP, CHPAGEBORDERS_LEFT, CHPAGEBORDERS_BOTTOM,
+                                            CHPAGEBORDERS_RIGHT};
+static_assert(holdsBorders(CHPAGEBORDERS_RECORD_SIZE, kPageBorderOffsets), "the page borders lie in their record");
+static_assert(holdsWords(CHBINDING_RECORD_SIZE, CHBINDING_WIDTH), "the binding width lies in its record");
+static_assert(holdsWords(CHNOTEAREA_RECORD_SIZE, CHNOTEAREA_HOT_ZONE, CHNOTEAREA_HEIGHT, CHNOTEAREA_LOCATION),
               "the note area fields lie in their record");
 
 // Value 2 of a note area change.
@@ -65,16 +57,16 @@ bool bindingTypeOf(uint32_t code, EBindingTypes& type)
 bool notePageLocationOf(uint32_t code, ENotePageLocation& location)
 {
     switch (code) {
-    case 1:
+    case CHNOTEAREA_PAGE_BOTTOM:
         location = kNotesAtPageBottom;
         return true;
-    case 2:
+    case CHNOTEAREA_BELOW_TEXT:
         location = kNotesBelowText;
         return true;
-    case 4:
+    case CHNOTEAREA_SECTION_END:
         location = kNotesAtSectionEnd;
         return true;
-    case 8:
+    case CHNOTEAREA_DOCUMENT_END:
         location = kNotesAtDocumentEnd;
         return true;
     default:
@@ -138,16 +130,16 @@ uint32_t CChangePage::process(INode*& current)
 
 void CChangePage::setPageBorders(CPageProperties& page)
 {
-    const auto record = readDataRecord<kPageBorderRecordSize>(*this, getValue1());
+    const auto record = readDataRecord<CHPAGEBORDERS_RECORD_SIZE>(*this, getValue1());
     page.setBorders(convertBorders(m_border, record.data(), kPageBorderOffsets));
 }
 
 // A binding width reserves a gutter.
 void CChangePage::setBindingWidth(CPageProperties& page)
 {
-    const auto record = readDataRecord<kBindingRecordSize>(*this, getValue1());
+    const auto record = readDataRecord<CHBINDING_RECORD_SIZE>(*this, getValue1());
     editBinding(page, [&record](CBinding& binding) {
-        binding.setWidth(hostLength(kDimensionExact, readBigEndian32(record.data(), kBindingWidthField)));
+        binding.setWidth(hostLength(kDimensionExact, readBigEndian32(record.data(), CHBINDING_WIDTH)));
         binding.setType(kBindingGutter);
     });
 }
@@ -161,7 +153,7 @@ void CChangePage::setBindingType(CPageProperties& page)
 
 void CChangePage::setSlot(INode* section)
 {
-    const auto format = readDataRecord<kSubDocumentFormatSize>(*this, getValue1());
+    const auto format = readDataRecord<CHSLOTFORMAT_RECORD_SIZE>(*this, getValue1());
     dynamic_cast<CWordSectionNode&>(*section).setSlotInformation(getValue3(), getValue2(), format);
 }
 
@@ -174,10 +166,10 @@ void CChangePage::setNoteArea(ISectionProperties& section)
         area = section.getEndnoteProperties();
     if (!area)
         return;
-    const auto record = readDataRecord<kNoteAreaRecordSize>(*this, getValue1());
-    area->setHeight(hostLength(kDimensionAtMost, readBigEndian32(record.data(), kNoteAreaHeight)));
-    area->setVerticalHotZone(hostLength(kDimensionAtLeast, readBigEndian32(record.data(), kNoteAreaHotZone)));
+    const auto record = readDataRecord<CHNOTEAREA_RECORD_SIZE>(*this, getValue1());
+    area->setHeight(hostLength(kDimensionAtMost, readBigEndian32(record.data(), CHNOTEAREA_HEIGHT)));
+    area->setVerticalHotZone(hostLength(kDimensionAtLeast, readBigEndian32(record.data(), CHNOTEAREA_HOT_ZONE)));
     ENotePageLocation location;
-    if (notePageLocationOf(readBigEndian32(record.data(), kNoteAreaLocation), location))
+    if (notePageLocationOf(readBigEndian32(record.data(), CHNOTEAREA_LOCATION), location))
         area->setPageLocation(location);
 }

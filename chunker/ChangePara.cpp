@@ -16,15 +16,10 @@ constexpr EHorizontalAlignment kAlignmentOfIndex[] = {kAlignLeft, kAlignLeft, kA
 constexpr ETabTypes kTabTypeOfKind[] = {kTabLeft, kTabLeft, kTabRight, kTabCenter, kTabDecimal};
 constexpr uint32_t kLastKind = 4;
 
-// Where the four border records lie in the paragraph border record.
-constexpr unsigned kTopBorderOffset = 4;
-constexpr unsigned kLeftBorderOffset = 24;
-constexpr unsigned kBottomBorderOffset = 44;
-constexpr unsigned kRightBorderOffset = 64;
-static_assert(holdsBorders(CChangePara::kBorderRecordSize,
-                           {kTopBorderOffset, kLeftBorderOffset, kBottomBorderOffset, kRightBorderOffset}),
+static_assert(holdsBorders(CHPARABORDERS_RECORD_SIZE,
+                           {CHPARABORDERS_TOP, CHPARABORDERS_LEFT, CHPARABORDERS_BOTTOM, CHPARABORDERS_RIGHT}),
               "the paragraph borders lie in their record");
-static_assert(holdsField(CChangePara::kShadingRecordSize, 0, CChunkerShade::kRecordSize),
+static_assert(holdsField(CHSHADING_RECORD_SIZE, 0, CChunkerShade::kRecordSize),
               "the paragraph shading lies in its record");
 
 int32_t signedValue(uint32_t value)
@@ -215,7 +210,7 @@ void CChangePara::setHyphenationZone(CWordParagraphNode& paragraph)
 
 void CChangePara::setBorders(CWordParagraphNode& paragraph)
 {
-    const auto record = readDataRecord<kBorderRecordSize>(*this, getValue2());
+    const auto record = readDataRecord<CHPARABORDERS_RECORD_SIZE>(*this, getValue2());
     // Each side from a fresh border: a style code the host table does not
     // know leaves that side without a line.
     auto side = [&](unsigned offset) {
@@ -223,10 +218,10 @@ void CChangePara::setBorders(CWordParagraphNode& paragraph)
         return m_border.transfer(record.data() + offset, border);
     };
     CGridBorders borders;
-    borders.setTop(side(kTopBorderOffset));
-    borders.setLeft(side(kLeftBorderOffset));
-    borders.setBottom(side(kBottomBorderOffset));
-    borders.setRight(side(kRightBorderOffset));
+    borders.setTop(side(CHPARABORDERS_TOP));
+    borders.setLeft(side(CHPARABORDERS_LEFT));
+    borders.setBottom(side(CHPARABORDERS_BOTTOM));
+    borders.setRight(side(CHPARABORDERS_RIGHT));
     paragraph.setBorders(borders);
 }
 
@@ -234,7 +229,7 @@ void CChangePara::setShading(CWordParagraphNode& paragraph)
 {
     // The record is read whether or not the shading is on: a change that
     // turns shading off still names its record.
-    const auto record = readDataRecord<kShadingRecordSize>(*this, getValue2());
+    const auto record = readDataRecord<CHSHADING_RECORD_SIZE>(*this, getValue2());
     CShading shading;
     if (getValue1() == 1)
         m_shade.transfer(record.data(), shading);

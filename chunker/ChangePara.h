@@ -12,12 +12,6 @@ class CTabDefinitions;
 
 class CChangePara : public CChange {
 public:
-    // The host's paragraph border record: a word not used here, then the
-    // top, left, bottom and right border records, then 20 unused bytes.
-    static constexpr unsigned kBorderRecordSize = 104;
-    // The host's paragraph shading record.
-    static constexpr unsigned kShadingRecordSize = 20;
-
     // Applies one change to the paragraph; the cursor does not move. Border
     // and shading records are read from this handler's own data list.
     uint32_t process(INode*& pNodeParent) override;

@@ -8,6 +8,7 @@
 #include "model/NodeUtilities.h"
 #include "model/PendingNode.h"
 #include "model/TableNodes.h"
+#include "trx/changes.h"
 #include "trx/platform.h"
 
 namespace {
@@ -23,24 +24,14 @@ constexpr const char* kCellFormatOutsideRow = "REQUIRE: pNodeRow != NULL\n\tFile
 // The change names a record at the end of its list, where the host has none.
 constexpr const char* kFormatMissing = "REQUIRE: locErr == TRXERR_OK\n\tFile: ChCTable";
 
-// The host's row format record.
-constexpr std::size_t kRowFlags = 0;
-constexpr std::size_t kRowLeft = 4;
-constexpr std::size_t kRowHeight = 8;
-constexpr std::size_t kRowHeightType = 12;
-constexpr std::size_t kRowAlignment = 20;
-constexpr std::size_t kRowCellCount = 24;
-static_assert(holdsField(CHRECORD_SIZE_ROW_FORMAT, kRowCellCount), "the row format fields lie in their record");
-constexpr uint32_t kHeaderRow = 0x01;
-constexpr uint32_t kHeightAtLeast = 2;
-constexpr uint32_t kHeightExact = 3;
+static_assert(holdsField(CHRECORD_SIZE_ROW_FORMAT, CHROW_CELLS), "the row format fields lie in their record");
 
 EDimensionTypes heightType(uint32_t code)
 {
     switch (code) {
-    case kHeightAtLeast:
+    case CHROW_HEIGHT_AT_LEAST:
         return kDimensionAtLeast;
-    case kHeightExact:
+    case CHROW_HEIGHT_EXACT:
         return kDimensionExact;
     default:
         return kDimensionAuto;
@@ -131,11 +122,12 @@ uint32_t CChangeRowFormat::process(INode*& current)
     CWordTableRowNode& row = currentRow(current, kRowFormatOutsideCell, kRowFormatOutsideRow);
     readFormat(m_rowFormats, getValue1());
     const unsigned char* record = m_rowFormats.getRowInfo();
-    row.setNumberCells(readBigEndian32(record, kRowCellCount));
-    row.setHeaderState((readBigEndian32(record, kRowFlags) & kHeaderRow) != 0);
-    row.setHorizontalAlignment(rowAlignment(readBigEndian32(record, kRowAlignment)));
-    row.setHeight(hostLength(heightType(readBigEndian32(record, kRowHeightType)), readBigEndian32(record, kRowHeight)));
-    row.setLeft(COffset(kOffsetFromLeftMargin, static_cast<int32_t>(readBigEndian32(record, kRowLeft))));
+    row.setNumberCells(readBigEndian32(record, CHROW_CELLS));
+    row.setHeaderState((readBigEndian32(record, CHROW_FLAGS) & CHROW_HEADER) != 0);
+    row.setHorizontalAlignment(rowAlignment(readBigEndian32(record, CHROW_ALIGN)));
+    row.setHeight(
+        hostLength(heightType(readBigEndian32(record, CHROW_HEIGHT_TYPE)), readBigEndian32(record, CHROW_HEIGHT)));
+    row.setLeft(COffset(kOffsetFromLeftMargin, static_cast<int32_t>(readBigEndian32(record, CHROW_LEFT))));
     return 0;
 }
 

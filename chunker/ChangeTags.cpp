@@ -39,16 +39,11 @@ static_assert(holdsField(kBookmarkRecordSize, kBookmarkNameChange), "the name's 
 constexpr std::size_t kReferenceRecordSize = 16;
 constexpr std::size_t kReferenceKind = 0;
 static_assert(holdsField(kReferenceRecordSize, kReferenceKind), "the kind lies in the record");
-constexpr std::size_t kHyperlinkRecordSize = 12;
 constexpr uint32_t kLastCrossReferenceKind = 9;
 constexpr uint32_t kHyperlinkKind = 10;
 
-// A date field's data record: the word at offset 8 is 1 for a date; any
-// other field keeps only a paragraph for its content.
-constexpr std::size_t kDateFieldRecordSize = 16;
-constexpr std::size_t kDateFieldKind = 8;
-static_assert(holdsField(kDateFieldRecordSize, kDateFieldKind), "the kind lies in the record");
-constexpr uint32_t kDateFieldIsDate = 1;
+// A date field that is not a date keeps only a paragraph for its content.
+static_assert(holdsWords(CHDATEFIELD_RECORD_SIZE, CHDATEFIELD_KIND), "the kind lies in the record");
 
 // The format code of each date part character, from
 // CHSPECIAL_DATE_PART_FIRST on; 0 for the two that stand for none.
@@ -266,7 +261,7 @@ void CChangeBeginTag::beginReference(CWordParagraphNode& paragraph)
         if (kind < 1 || kind > kLastCrossReferenceKind)
             kind = 0;
     } else {
-        readDataRecord<kHyperlinkRecordSize>(*this, getValue3());
+        readDataRecord<CHHYPERLINK_RECORD_SIZE>(*this, getValue3());
     }
     const TCountedReference<CLocator> target = readTarget(paragraph);
 
@@ -288,8 +283,8 @@ void CChangeBeginTag::beginReference(CWordParagraphNode& paragraph)
 // paragraph, so that a format that never ends leaves nothing behind.
 void CChangeBeginTag::beginDateField(CWordParagraphNode& paragraph, INode*& cursor)
 {
-    const auto record = readDataRecord<kDateFieldRecordSize>(*this, getValue3());
-    if (readBigEndian32(record.data(), kDateFieldKind) != kDateFieldIsDate) {
+    const auto record = readDataRecord<CHDATEFIELD_RECORD_SIZE>(*this, getValue3());
+    if (readBigEndian32(record.data(), CHDATEFIELD_KIND) != CHDATEFIELD_DATE) {
         beginNestedParagraph(paragraph, cursor);
         return;
     }

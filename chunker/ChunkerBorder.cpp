@@ -3,10 +3,9 @@
 #include "chunker/ChunkerShade.h"
 #include "chunker/ItemLists.h"
 #include "model/Borders.h"
+#include "trx/changes.h"
 
 namespace {
-
-constexpr uint32_t kPriorityFlag = 0x40;
 
 struct StyleLine {
     uint32_t style;
@@ -15,20 +14,13 @@ struct StyleLine {
 
 // The line type of each host style code; other codes leave it as it was.
 const StyleLine kLineOfStyle[] = {
-    {0, kLineSingle},
-    {1, kLineNone},
-    {2, kLineDouble},
-    {4, kLineBorderStyle7},
-    {8, kLineThick},
-    {16, kLineBorderStyle8},
-    {32, kLineDotted},
-    {128, kLineDashed},
-    {256, kLineDotDash},
-    {512, kLineDotDotDash},
-    {1024, kLineBorderStyle13},
-    {2048, kLineBorderStyle14},
-    {4096, kLineBorderStyle15},
-    {8192, kLineBorderStyle16},
+    {CHLINE_SINGLE, kLineSingle},    {CHLINE_NONE, kLineNone},
+    {CHLINE_DOUBLE, kLineDouble},    {4, kLineBorderStyle7},
+    {CHLINE_THICK, kLineThick},      {16, kLineBorderStyle8},
+    {CHLINE_DOTTED, kLineDotted},    {CHLINE_DASHED, kLineDashed},
+    {CHLINE_DOT_DASH, kLineDotDash}, {CHLINE_DOT_DOT_DASH, kLineDotDotDash},
+    {1024, kLineBorderStyle13},      {2048, kLineBorderStyle14},
+    {4096, kLineBorderStyle15},      {8192, kLineBorderStyle16},
     {16384, kLineBorderStyle17},
 };
 
@@ -41,14 +33,14 @@ CDimension exactLength(uint32_t value)
 
 CBorder& CChunkerBorder::transfer(const unsigned char* record, CBorder& border) const
 {
-    border.setThickness(exactLength(readBigEndian32(record, 0)));
-    border.setInsideSpacing(exactLength(readBigEndian32(record, 12)));
-    border.setOutsideSpacing(exactLength(readBigEndian32(record, 16)));
-    border.setLineColor(colorFromHost(readBigEndian32(record, 4)));
-    const uint32_t style = readBigEndian32(record, 8);
-    border.setPriority((style & kPriorityFlag) != 0);
+    border.setThickness(exactLength(readBigEndian32(record, CHBORDER_THICKNESS)));
+    border.setInsideSpacing(exactLength(readBigEndian32(record, CHBORDER_INSIDE)));
+    border.setOutsideSpacing(exactLength(readBigEndian32(record, CHBORDER_OUTSIDE)));
+    border.setLineColor(colorFromHost(readBigEndian32(record, CHBORDER_COLOR)));
+    const uint32_t style = readBigEndian32(record, CHBORDER_LINE_STYLE);
+    border.setPriority((style & CHBORDER_PRIORITY) != 0);
     for (const StyleLine& entry : kLineOfStyle) {
-        if (entry.style == (style & ~kPriorityFlag))
+        if (entry.style == (style & ~CHBORDER_PRIORITY))
             border.setLineType(entry.line);
     }
     return border;

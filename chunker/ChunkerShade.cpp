@@ -4,6 +4,7 @@
 #include "model/Color.h"
 #include "model/Fixed.h"
 #include "model/Shading.h"
+#include "trx/changes.h"
 
 #include <iterator>
 
@@ -27,10 +28,11 @@ CColor colorFromHost(unsigned long word)
 
 void CChunkerShade::transfer(const unsigned char* record, CShading& shading) const
 {
-    shading.setForegroundPatternColor(colorFromHost(readBigEndian32(record, 8)));
-    shading.setBackgroundPatternColor(colorFromHost(readBigEndian32(record, 12)));
-    const uint32_t pattern = readBigEndian32(record, 0);
+    shading.setForegroundPatternColor(colorFromHost(readBigEndian32(record, CHSHADING_FOREGROUND)));
+    shading.setBackgroundPatternColor(colorFromHost(readBigEndian32(record, CHSHADING_BACKGROUND)));
+    const uint32_t pattern = readBigEndian32(record, CHSHADING_PATTERN);
     if (pattern < std::size(kShadingOfPattern))
         shading.setType(kShadingOfPattern[pattern]);
-    shading.setTransparency(CFixed(static_cast<long>(static_cast<int32_t>(readBigEndian32(record, 4)))));
+    shading.setTransparency(
+        CFixed(static_cast<long>(static_cast<int32_t>(readBigEndian32(record, CHSHADING_TRANSPARENCY)))));
 }

@@ -1,6 +1,5 @@
-// Converts the host's shading record (four big-endian words: pattern index,
-// transparency, foreground and background colour as 0x00BBGGRR) into a
-// shading.
+// Converts the host's shading record (CHSHADING_* of trx/changes.h) into a
+// shading; kRecordSize is the part of the record it reads.
 #pragma once
 
 class CShading;

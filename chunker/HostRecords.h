@@ -6,6 +6,7 @@
 #include "chunker/ChunkerBorder.h"
 #include "chunker/ItemLists.h"
 #include "model/Dimension.h"
+#include "trx/changes.h"
 
 #include <array>
 #include <cstddef>
@@ -46,13 +47,21 @@ constexpr bool holdsField(std::size_t recordSize, std::size_t offset, std::size_
     return offset + fieldSize <= recordSize;
 }
 
+// Whether a record of `recordSize` bytes holds a 32-bit word at each of
+// `offsets`.
+template <typename... Offsets>
+constexpr bool holdsWords(std::size_t recordSize, Offsets... offsets)
+{
+    return (holdsField(recordSize, offsets) && ...);
+}
+
 // Whether a record of `recordSize` bytes holds the border set at `offsets`.
 constexpr bool holdsBorders(std::size_t recordSize, const SBorderOffsets& offsets)
 {
-    return holdsField(recordSize, offsets.top, CChunkerBorder::kRecordSize) &&
-           holdsField(recordSize, offsets.left, CChunkerBorder::kRecordSize) &&
-           holdsField(recordSize, offsets.bottom, CChunkerBorder::kRecordSize) &&
-           holdsField(recordSize, offsets.right, CChunkerBorder::kRecordSize);
+    return holdsField(recordSize, offsets.top, CHBORDER_RECORD_SIZE) &&
+           holdsField(recordSize, offsets.left, CHBORDER_RECORD_SIZE) &&
+           holdsField(recordSize, offsets.bottom, CHBORDER_RECORD_SIZE) &&
+           holdsField(recordSize, offsets.right, CHBORDER_RECORD_SIZE);
 }
 
 // The four borders of `record`, each converted from a fresh border.

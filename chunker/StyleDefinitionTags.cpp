@@ -14,18 +14,8 @@
 
 namespace {
 
-// A style definition's data record: the style's id and kind, the id of the
-// change that names it (0 when it has no name) and the id of the style it
-// is based on (kNoBaseStyle for none).
-constexpr std::size_t kStyleRecordSize = 28;
-constexpr std::size_t kStyleId = 4;
-constexpr std::size_t kStyleKind = 8;
-constexpr std::size_t kStyleNameChange = 16;
-constexpr std::size_t kStyleBase = 20;
-static_assert(holdsField(kStyleRecordSize, kStyleId) && holdsField(kStyleRecordSize, kStyleKind) &&
-                  holdsField(kStyleRecordSize, kStyleNameChange) && holdsField(kStyleRecordSize, kStyleBase),
+static_assert(holdsWords(CHSTYLE_RECORD_SIZE, CHSTYLE_ID, CHSTYLE_KIND, CHSTYLE_NAME, CHSTYLE_BASE),
               "the style's fields lie in the record");
-constexpr uint32_t kNoBaseStyle = 0xFFFFFFFF;
 
 constexpr const char* kNoDocumentForStyle = "REQUIRE: pNodeParent != NULL\n\tFile: ChCTag  ln(705)";
 constexpr const char* kEndOutsideStyle = "REQUIRE: pNodeParent->getParentNode() is a style\n\tFile: ChCTag";
@@ -73,7 +63,7 @@ bool visitWordStyle(INode& node, Visit&& visit)
 // style takes copies of its base's properties, which the end replaces.
 void startDefinition(CWordParagraphStyleNode& style, IStyleTableContent& table, uint32_t base)
 {
-    if (base == kNoBaseStyle)
+    if (base == CHSTYLE_NO_BASE)
         style.setBasedOnStyle(static_cast<IParagraphStyleContent*>(nullptr));
     else
         style.setBasedOnStyle(base, &table);
@@ -83,7 +73,7 @@ void startDefinition(CWordParagraphStyleNode& style, IStyleTableContent& table, 
 // paragraph starts from the style's formatting.
 void startDefinition(CWordStrandStyleNode& style, IStyleTableContent& table, uint32_t base)
 {
-    if (base == kNoBaseStyle)
+    if (base == CHSTYLE_NO_BASE)
         style.setBasedOnStyle(static_cast<IStrandStyleContent*>(nullptr));
     else
         style.setBasedOnStyle(base, &table);
@@ -150,21 +140,21 @@ IStyleContent* styleToDefine(IStyleTableContent& table, uint32_t id, EStyleTypes
 void beginStyleDefinition(CChangeBeginTag& tag, CWordParagraphNode& paragraph, INode*& cursor)
 {
     IStyleTableContent* table = requireDocument(&paragraph, kNoDocumentForStyle).getStyleTable();
-    const auto record = readDataRecord<kStyleRecordSize>(tag, tag.getValue3());
-    const uint32_t kind = readBigEndian32(record.data(), kStyleKind);
+    const auto record = readDataRecord<CHSTYLE_RECORD_SIZE>(tag, tag.getValue3());
+    const uint32_t kind = readBigEndian32(record.data(), CHSTYLE_KIND);
     EContentInterfaceID nodeKind{};
     if (!table || !styleNodeKind(kind, nodeKind)) {
         inertDefinitions().insert(tag.getValue2());
         return;
     }
     CCharacterString name;
-    const uint32_t nameChange = readBigEndian32(record.data(), kStyleNameChange);
+    const uint32_t nameChange = readBigEndian32(record.data(), CHSTYLE_NAME);
     if (nameChange != 0)
         name = tag.readName(nameChange, paragraph);
 
-    IStyleContent* style = styleToDefine(*table, readBigEndian32(record.data(), kStyleId),
+    IStyleContent* style = styleToDefine(*table, readBigEndian32(record.data(), CHSTYLE_ID),
                                          static_cast<EStyleTypes>(kind), nodeKind, *paragraph.getNodeFactory());
-    const uint32_t base = readBigEndian32(record.data(), kStyleBase);
+    const uint32_t base = readBigEndian32(record.data(), CHSTYLE_BASE);
     // A style whose definition is open (it has a paragraph to return to)
     // cannot be defined again inside it.
     bool opened = false;

@@ -14,11 +14,9 @@
 
 namespace {
 
-// A summary item's data record: the item's predefined type (title, author
-// ...), as the source numbers them.
-constexpr std::size_t kSummaryRecordSize = 4;
-constexpr std::size_t kSummaryType = 0;
-static_assert(holdsField(kSummaryRecordSize, kSummaryType), "the type lies in the record");
+// A summary item's type (title, author ...) is numbered as the source
+// numbers them.
+static_assert(holdsWords(CHSUMMARY_RECORD_SIZE, CHSUMMARY_TYPE), "the type lies in the record");
 
 constexpr const char* kNoDocumentForSummary = "REQUIRE: pNodeParent != NULL\n\tFile: ChCTag  ln(438)";
 constexpr const char* kEndOutsideSummary = "REQUIRE: pNodeParent->getParentNode() is a summary item\n\tFile: ChCTag";
@@ -45,14 +43,14 @@ IDocumentSummaryTableContent* summaryTableOf(IDocumentContent& document, INodeFa
 void beginSummaryItem(CChangeBeginTag& tag, CWordParagraphNode& paragraph, INode*& cursor)
 {
     IDocumentContent& document = requireDocument(&paragraph, kNoDocumentForSummary);
-    const auto record = readDataRecord<kSummaryRecordSize>(tag, tag.getValue3());
+    const auto record = readDataRecord<CHSUMMARY_RECORD_SIZE>(tag, tag.getValue3());
     INodeFactory& factory = *paragraph.getNodeFactory();
     IDocumentSummaryTableContent* table = summaryTableOf(document, factory);
     CPendingNode node(factory.createNode(kDocumentSummaryNode));
     auto* item = dynamic_cast<CWordDocumentSummaryNode*>(node.get());
     if (!table || !item)
         return;
-    item->setPredefinedType(static_cast<EDocumentSummaryTypes>(readBigEndian32(record.data(), kSummaryType)));
+    item->setPredefinedType(static_cast<EDocumentSummaryTypes>(readBigEndian32(record.data(), CHSUMMARY_TYPE)));
     table->addSummary(item);
     node.take();
     item->setSavedNode(&paragraph);

@@ -13,13 +13,8 @@
 
 namespace {
 
-// A TOC bookmark's data record: the word at offset 0 is its outline level,
-// a word other than 0 at offset 4 hides its text.
-constexpr std::size_t kTocBookmarkRecordSize = 8;
-constexpr std::size_t kTocBookmarkLevel = 0;
-constexpr std::size_t kTocBookmarkHidden = 4;
-static_assert(holdsField(kTocBookmarkRecordSize, kTocBookmarkLevel), "the level lies in the record");
-static_assert(holdsField(kTocBookmarkRecordSize, kTocBookmarkHidden), "the hidden flag lies in the record");
+static_assert(holdsWords(CHTOCBOOKMARK_RECORD_SIZE, CHTOCBOOKMARK_LEVEL, CHTOCBOOKMARK_HIDDEN),
+              "the level and the hidden flag lie in the record");
 
 const char kIndexBookmarkMissing[] =
     "REQUIRE: pNodeParent->getParentNode() is an index bookmark in a paragraph\n\tFile: ChCTag";
@@ -41,7 +36,7 @@ bool isTocBookmark(uint32_t tagType)
 // a record the host cannot deliver leaves nothing behind.
 void beginTocBookmark(CChangeBeginTag& tag, CWordParagraphNode& paragraph)
 {
-    const auto record = readDataRecord<kTocBookmarkRecordSize>(tag, tag.getValue3());
+    const auto record = readDataRecord<CHTOCBOOKMARK_RECORD_SIZE>(tag, tag.getValue3());
     const CCharacterString name = CChangeBeginTag::generatedName(tag.getValue2());
     CChangeTags::recordNamedTag(tag.getValue1(), tag.getValue2(), name);
 
@@ -50,8 +45,8 @@ void beginTocBookmark(CChangeBeginTag& tag, CWordParagraphNode& paragraph)
     if (!begin)
         return;
     begin->setName(name);
-    begin->setLevel(readBigEndian32(record.data(), kTocBookmarkLevel));
-    begin->setVisible(readBigEndian32(record.data(), kTocBookmarkHidden) == 0);
+    begin->setLevel(readBigEndian32(record.data(), CHTOCBOOKMARK_LEVEL));
+    begin->setVisible(readBigEndian32(record.data(), CHTOCBOOKMARK_HIDDEN) == 0);
     paragraph.appendStrand(*node.take());
 }
 

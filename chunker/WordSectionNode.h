@@ -5,13 +5,13 @@
 #pragma once
 
 #include "model/SectionNode.h"
+#include "trx/changes.h"
 
 #include <array>
 #include <cstdint>
 
 // The host's sub-document format record, kept as received.
-constexpr std::size_t kSubDocumentFormatSize = 84;
-using SSubDocumentFormat = std::array<unsigned char, kSubDocumentFormatSize>;
+using SSubDocumentFormat = std::array<unsigned char, CHSLOTFORMAT_RECORD_SIZE>;
 
 class CWordSectionNode : public CSectionNode {
 public:

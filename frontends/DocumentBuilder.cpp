@@ -16,10 +16,6 @@ namespace {
 // the importers' text as UTF-16, so the text and font names are read so.
 constexpr uint32_t kUnicodeCharacterSet = 0x14B00000;
 constexpr uint16_t kSpace = 0x20;
-// The sub-document format record of a header or footer slot. Its distances
-// from the page edge stay 0: the importers give none, and no output
-// carries them.
-constexpr size_t kSubDocumentFormatSize = 84;
 
 } // namespace
 
@@ -287,7 +283,9 @@ void DocumentBuilder::openHeaderFooter(const librevenge::RVNGPropertyList& prope
     const std::optional<uint32_t> flags = slotFlagsOf(properties, header);
     if (!pushSubDocument(SubDocumentKind::HeaderFooter, flags.has_value()))
         return;
-    const std::vector<uint8_t> format(kSubDocumentFormatSize, 0);
+    // The slot's format record: its distances from the page edge stay 0, as
+    // the importers give none and no output carries them.
+    const std::vector<uint8_t> format(CHSLOTFORMAT_RECORD_SIZE, 0);
     const uint32_t slot = ++lastSlotId_;
     appendChange(CHCHANGE_SUBDOCUMENT_SLOT, document_->list(CHLIST_DATA)->append(format), *flags, slot);
     enterSubDocument(CHCHANGE_HEADER_FOOTER, 0, slot);

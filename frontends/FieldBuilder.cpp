@@ -12,12 +12,8 @@ namespace frontends {
 
 namespace {
 
-// A date field's data record: the word at index 2 (offset 8) says the
-// field is a date. The nested paragraph holding its format has a record of
-// three words it does not use.
-constexpr std::size_t kDateFieldRecordWords = 4;
-constexpr std::size_t kDateFieldKind = 2;
-constexpr uint32_t kDateFieldIsDate = 1;
+// The nested paragraph holding a date field's format has a record of three
+// words it does not use.
 constexpr std::size_t kFormatRecordWords = 3;
 
 // One part of a date's format: a date part character or literal text.
@@ -81,8 +77,8 @@ bool FieldBuilder::writeDateField(const librevenge::RVNGPropertyListVector& form
     if (parts.empty())
         return false;
 
-    std::vector<uint32_t> field(kDateFieldRecordWords);
-    field[kDateFieldKind] = kDateFieldIsDate;
+    std::vector<uint32_t> field = wordRecord(CHDATEFIELD_RECORD_SIZE);
+    wordAt(field, CHDATEFIELD_KIND) = CHDATEFIELD_DATE;
     const uint32_t fieldTag = nextTagId_++;
     output_.change(CHCHANGE_BEGIN_TAG, CHTAG_DATE_FIELD, fieldTag, output_.dataRecord(field));
     const uint32_t formatTag = nextTagId_++;

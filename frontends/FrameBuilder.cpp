@@ -22,33 +22,9 @@ constexpr int32_t kMaxFrameLength = 1000000;
 constexpr unsigned long kMaxPictureBytes = 64UL << 20;
 constexpr unsigned long kMaxPictureText = kMaxPictureBytes / 3 * 4 + 4;
 
-// The frame record: what the offsets are measured from, the two offsets, the
-// anchor kind, the size flags and size, the four borders (a 20-byte border
-// record each, its line style at byte 8) and the switch that turns the
-// frame's fill off.
-constexpr std::size_t kFrameRecordSize = 188;
-constexpr std::size_t kVerticalFlags = 8;
-constexpr std::size_t kHorizontalOffset = 16;
-constexpr std::size_t kVerticalOffset = 20;
-constexpr std::size_t kAnchorKind = 24;
-constexpr std::size_t kSizeFlags = 72;
-constexpr std::size_t kWidth = 76;
-constexpr std::size_t kHeight = 80;
-constexpr std::size_t kBorders[] = {92, 112, 132, 152};
-constexpr std::size_t kBorderLineStyle = 8;
-constexpr std::size_t kNoFill = 176;
-constexpr uint32_t kLineStyleNone = 1;
-constexpr uint32_t kFillOff = 1;
-// A paragraph anchor's vertical offset is measured from its paragraph.
-constexpr uint32_t kFromParagraph = 0x02;
-
-// The embedded object record: the picture's own size, the size it is shown
-// at, and the first of its property changes.
-constexpr std::size_t kSourceHeight = 16;
-constexpr std::size_t kSourceWidth = 20;
-constexpr std::size_t kShownHeight = 40;
-constexpr std::size_t kShownWidth = 44;
-constexpr std::size_t kPictureProperties = 132;
+// The frame's four border records.
+constexpr std::size_t kBorders[] = {CHFRAME_TOP_BORDER, CHFRAME_LEFT_BORDER, CHFRAME_BOTTOM_BORDER,
+                                    CHFRAME_RIGHT_BORDER};
 
 using Anchor = FrameGeometry::Anchor;
 
@@ -235,19 +211,19 @@ void FrameBuilder::closeContent(const OpenFrame& frame)
 // give is left to the frame's content.
 void FrameBuilder::appendFrame(const FrameGeometry& geometry)
 {
-    std::vector<uint8_t> record(kFrameRecordSize);
+    std::vector<uint8_t> record(CHFRAME_RECORD_SIZE);
     if (geometry.anchor == Anchor::Paragraph)
-        putWord(record, kVerticalFlags, kFromParagraph);
-    putWord(record, kHorizontalOffset, static_cast<uint32_t>(geometry.x));
-    putWord(record, kVerticalOffset, static_cast<uint32_t>(geometry.y));
-    putWord(record, kAnchorKind, anchorKind(geometry.anchor));
-    putWord(record, kSizeFlags,
+        putWord(record, CHFRAME_VERTICAL_FLAGS, CHFRAME_FROM_PARAGRAPH);
+    putWord(record, CHFRAME_HORIZONTAL_OFFSET, static_cast<uint32_t>(geometry.x));
+    putWord(record, CHFRAME_VERTICAL_OFFSET, static_cast<uint32_t>(geometry.y));
+    putWord(record, CHFRAME_ANCHOR, anchorKind(geometry.anchor));
+    putWord(record, CHFRAME_SIZE_FLAGS,
             (geometry.width ? 0 : CHFRAME_AUTO_WIDTH) | (geometry.height ? 0 : CHFRAME_AUTO_HEIGHT));
-    putWord(record, kWidth, geometry.width.value_or(0));
-    putWord(record, kHeight, geometry.height.value_or(0));
+    putWord(record, CHFRAME_WIDTH, geometry.width.value_or(0));
+    putWord(record, CHFRAME_HEIGHT, geometry.height.value_or(0));
     for (const std::size_t side : kBorders)
-        putWord(record, side + kBorderLineStyle, kLineStyleNone);
-    putWord(record, kNoFill, kFillOff);
+        putWord(record, side + CHBORDER_LINE_STYLE, CHLINE_NONE);
+    putWord(record, CHFRAME_SHADING_SWITCH, CHFRAME_SHADING_OFF);
     const uint32_t recordId = output_.document().list(CHLIST_DATA)->append(record);
     output_.change(CHCHANGE_FRAME, 0, 0, recordId);
 }
@@ -264,11 +240,11 @@ void FrameBuilder::appendGraphic(const FrameGeometry& geometry, std::vector<uint
     std::vector<uint8_t> record(CHRECORD_SIZE_EMBEDDED_OBJECT);
     const uint32_t width = geometry.width.value_or(0);
     const uint32_t height = geometry.height.value_or(0);
-    putWord(record, kSourceWidth, width);
-    putWord(record, kSourceHeight, height);
-    putWord(record, kShownWidth, width);
-    putWord(record, kShownHeight, height);
-    putWord(record, kPictureProperties, properties);
+    putWord(record, CHOBJECT_SOURCE_WIDTH, width);
+    putWord(record, CHOBJECT_SOURCE_HEIGHT, height);
+    putWord(record, CHOBJECT_WIDTH, width);
+    putWord(record, CHOBJECT_HEIGHT, height);
+    putWord(record, CHOBJECT_PROPERTIES, properties);
     objects.append(record);
     output_.document().addObject({graphic, properties}, std::move(bytes));
 }

@@ -12,6 +12,8 @@ namespace frontends {
 
 namespace {
 
+constexpr std::size_t kWordBytes = sizeof(uint32_t);
+
 // Appends numbers of the list's item size in the list's order; returns
 // the id of the first. Text comes a unit at a time in its thousands, so the
 // bytes are laid out here rather than a call per number.
@@ -39,6 +41,16 @@ uint32_t appendUnits(trxhost::Document& document, uint32_t listType, const std::
 uint32_t appendWords(trxhost::Document& document, uint32_t listType, const std::vector<uint32_t>& words)
 {
     return appendNumbers(document, listType, words);
+}
+
+std::vector<uint32_t> wordRecord(std::size_t size)
+{
+    return std::vector<uint32_t>(size / kWordBytes);
+}
+
+uint32_t& wordAt(std::vector<uint32_t>& words, std::size_t offset)
+{
+    return words[offset / kWordBytes];
 }
 
 HostOutput::HostOutput(trxhost::Document& document, AppendChange appendChange)

@@ -4,6 +4,7 @@
 // changes point into (text, property text, data records, tag tracks).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -19,6 +20,11 @@ namespace frontends {
 uint32_t appendUnits(trxhost::Document& document, uint32_t listType, const std::vector<uint16_t>& units);
 // Appends 32-bit words to a list of records; returns the id of the first.
 uint32_t appendWords(trxhost::Document& document, uint32_t listType, const std::vector<uint32_t>& words);
+
+// A record built as 32-bit words: one of `size` bytes, all 0, and its word
+// at byte offset `offset`.
+std::vector<uint32_t> wordRecord(std::size_t size);
+uint32_t& wordAt(std::vector<uint32_t>& words, std::size_t offset);
 
 class HostOutput {
 public:

@@ -7,13 +7,6 @@
 
 namespace frontends {
 
-namespace {
-
-// A hyperlink's data record: three words the hyperlink does not use.
-constexpr std::size_t kHyperlinkRecordWords = 3;
-
-} // namespace
-
 LinkBuilder::LinkBuilder(HostOutput& output) : output_(output)
 {
 }
@@ -26,7 +19,7 @@ void LinkBuilder::open(const librevenge::RVNGPropertyList& properties)
     if (!href || href->getStr().empty())
         return;
     const uint32_t address = output_.propertyText(href->getStr().cstr());
-    const uint32_t record = output_.dataRecord(std::vector<uint32_t>(kHyperlinkRecordWords));
+    const uint32_t record = output_.dataRecord(wordRecord(CHHYPERLINK_RECORD_SIZE));
     openTag_ = nextTagId_++;
     output_.change(CHCHANGE_BEGIN_TAG, CHTAG_HYPERLINK, openTag_, record);
     output_.change(CHCHANGE_PROPERTY, CHPROPERTY_URL, address);

@@ -14,22 +14,8 @@ namespace {
 // character styles, which count from 1.
 constexpr uint32_t kFirstListStyleId = 0x10000;
 
-// The style definition's data record, in words: the style's id, its kind,
-// the change that names it (none) and the style it is based on (none).
-constexpr std::size_t kStyleRecordWords = 7;
-constexpr std::size_t kStyleId = 1;
-constexpr std::size_t kStyleKind = 2;
-constexpr std::size_t kStyleBase = 5;
-constexpr uint32_t kNoBaseStyle = 0xFFFFFFFF;
-
-// The list counter's data record, in words: the first number and the step
-// (each in the low half of its word), the tag id of the number's text and
-// the number format.
-constexpr std::size_t kCounterRecordWords = 9;
-constexpr std::size_t kStartAt = 1;
-constexpr std::size_t kCountBy = 2;
-constexpr std::size_t kNumberTextTag = 6;
-constexpr std::size_t kFormat = 8;
+// A list counter's first number and step lie in the low half of their
+// words.
 constexpr int kMaxStartAt = 0xFFFF;
 constexpr uint32_t kStep = 1;
 // A format the host shows no number for: the level's text is its prefix
@@ -158,19 +144,19 @@ ListBuilder::ListStyle& ListBuilder::styleOf(const librevenge::RVNGPropertyList&
 // first time the list opens it.
 void ListBuilder::defineLevel(uint32_t level, const librevenge::RVNGPropertyList& properties, bool ordered)
 {
-    std::vector<uint32_t> style(kStyleRecordWords);
-    style[kStyleId] = current_->id;
-    style[kStyleKind] = CHSTYLE_LIST;
-    style[kStyleBase] = kNoBaseStyle;
+    std::vector<uint32_t> style = wordRecord(CHSTYLE_RECORD_SIZE);
+    wordAt(style, CHSTYLE_ID) = current_->id;
+    wordAt(style, CHSTYLE_KIND) = CHSTYLE_LIST;
+    wordAt(style, CHSTYLE_BASE) = CHSTYLE_NO_BASE;
     const uint32_t styleRecord = output_.dataRecord(style);
 
     const uint32_t numberTextTag = nextTagId_++;
-    std::vector<uint32_t> counter(kCounterRecordWords);
-    counter[kStartAt] =
+    std::vector<uint32_t> counter = wordRecord(CHCOUNTER_RECORD_SIZE);
+    wordAt(counter, CHCOUNTER_START) =
         ordered ? static_cast<uint32_t>(std::clamp(intOf(properties, "text:start-value", 1), 0, kMaxStartAt)) : 1;
-    counter[kCountBy] = kStep;
-    counter[kNumberTextTag] = numberTextTag;
-    counter[kFormat] = ordered ? formatOf(properties) : kNoNumber;
+    wordAt(counter, CHCOUNTER_COUNT_BY) = kStep;
+    wordAt(counter, CHCOUNTER_NUMBER_TEXT) = numberTextTag;
+    wordAt(counter, CHCOUNTER_FORMAT) = ordered ? formatOf(properties) : kNoNumber;
     const uint32_t counterRecord = output_.dataRecord(counter);
 
     const uint32_t definitionTag = nextTagId_++;

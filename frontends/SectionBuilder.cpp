@@ -19,7 +19,6 @@ namespace {
 constexpr uint32_t kSectionStartNewPage = 1;
 constexpr uint32_t kPortrait = 0;
 constexpr uint32_t kLandscape = 1;
-constexpr uint32_t kWordSize = 4;
 // A section with more columns than this is taken as damaged and gets none,
 // rather than one column definition for every entry of its list.
 constexpr unsigned long kMaxColumns = 64;
@@ -156,15 +155,15 @@ std::optional<ColumnLayout> columnLayout(const RVNGPropertyList& section, const 
 
 void writeColumns(trxhost::Document& document, const ColumnLayout& layout)
 {
-    std::vector<uint32_t> group(CHCOLUMNS_RECORD_SIZE / kWordSize);
-    group[CHCOLUMNS_FLAGS / kWordSize] = layout.balanced ? CHCOLUMNS_BALANCED : 0;
-    group[CHCOLUMNS_LEFT_OFFSET / kWordSize] = layout.leftOffset;
-    group[CHCOLUMNS_COUNT / kWordSize] = static_cast<uint32_t>(layout.columns.size());
+    std::vector<uint32_t> group = wordRecord(CHCOLUMNS_RECORD_SIZE);
+    wordAt(group, CHCOLUMNS_FLAGS) = layout.balanced ? CHCOLUMNS_BALANCED : 0;
+    wordAt(group, CHCOLUMNS_LEFT_OFFSET) = layout.leftOffset;
+    wordAt(group, CHCOLUMNS_COUNT) = static_cast<uint32_t>(layout.columns.size());
     document.appendChange(CHCHANGE_BEGIN_COLUMNS, appendWords(document, CHLIST_DATA, group));
     for (const HostColumn& column : layout.columns) {
-        std::vector<uint32_t> definition(CHCOLUMN_RECORD_SIZE / kWordSize);
-        definition[CHCOLUMN_WIDTH / kWordSize] = column.width;
-        definition[CHCOLUMN_GUTTER / kWordSize] = column.gutter;
+        std::vector<uint32_t> definition = wordRecord(CHCOLUMN_RECORD_SIZE);
+        wordAt(definition, CHCOLUMN_WIDTH) = column.width;
+        wordAt(definition, CHCOLUMN_GUTTER) = column.gutter;
         document.appendChange(CHCHANGE_ADD_COLUMN, appendWords(document, CHLIST_DATA, definition));
     }
     document.appendChange(CHCHANGE_COLUMNS_DONE);

@@ -1,5 +1,6 @@
 #include "frontends/TableFormats.h"
 
+#include "frontends/HostOutput.h"
 #include "frontends/Measure.h"
 #include "trx/changes.h"
 #include "trx/platform.h"
@@ -17,32 +18,6 @@ constexpr uint32_t kDefaultColumnWidth = 1440;
 // The host's tables have at most this many cells in a row, so no more
 // columns are read from a table's properties.
 constexpr std::size_t kMaxColumns = 4096;
-
-// Word indexes in the cell format record (byte offset / 4).
-constexpr std::size_t kCellWords = CHRECORD_SIZE_CELL_FORMAT / 4;
-constexpr std::size_t kCellWidth = 4;
-constexpr std::size_t kCellMerge = 5;
-constexpr std::size_t kCellShadingPattern = 6;
-constexpr std::size_t kCellShadingForeground = 8;
-constexpr std::size_t kCellVerticalAlignment = 11;
-constexpr unsigned kVerticalAlignmentShift = 16;
-constexpr std::size_t kCellLeftBorder = 12;
-constexpr std::size_t kCellRightBorder = 17;
-constexpr std::size_t kCellTopBorder = 22;
-constexpr std::size_t kCellBottomBorder = 27;
-// Word indexes in a border record.
-constexpr std::size_t kBorderThickness = 0;
-constexpr std::size_t kBorderColour = 1;
-constexpr std::size_t kBorderStyle = 2;
-
-// Word indexes in the row format record.
-constexpr std::size_t kRowWords = CHRECORD_SIZE_ROW_FORMAT / 4;
-constexpr std::size_t kRowFlags = 0;
-constexpr std::size_t kRowLeft = 1;
-constexpr std::size_t kRowHeight = 2;
-constexpr std::size_t kRowHeightType = 3;
-constexpr std::size_t kRowAlignment = 5;
-constexpr std::size_t kRowCells = 6;
 
 constexpr int kColourDigits = 6;
 constexpr int kHexBase = 16;
@@ -87,11 +62,11 @@ uint32_t lineStyleOf(const std::string& word)
     return CHLINE_SINGLE;
 }
 
-void putBorder(std::vector<uint32_t>& words, std::size_t at, const CellBorder& border)
+void putBorder(std::vector<uint32_t>& words, std::size_t offset, const CellBorder& border)
 {
-    words[at + kBorderThickness] = border.thickness;
-    words[at + kBorderColour] = border.colour;
-    words[at + kBorderStyle] = border.lineStyle;
+    wordAt(words, offset + CHBORDER_THICKNESS) = border.thickness;
+    wordAt(words, offset + CHBORDER_COLOR) = border.colour;
+    wordAt(words, offset + CHBORDER_LINE_STYLE) = border.lineStyle;
 }
 
 bool isTrue(const librevenge::RVNGProperty* property)
@@ -158,16 +133,16 @@ CellFormat CellFormat::ofCell(const librevenge::RVNGPropertyList& properties)
 
 std::vector<uint32_t> CellFormat::record() const
 {
-    std::vector<uint32_t> words(kCellWords);
-    words[kCellWidth] = width;
-    words[kCellMerge] = mergeFlags;
-    words[kCellShadingPattern] = shading ? CHSHADING_SOLID : CHSHADING_NONE;
-    words[kCellShadingForeground] = shading.value_or(0);
-    words[kCellVerticalAlignment] = verticalAlignment << kVerticalAlignmentShift;
-    putBorder(words, kCellLeftBorder, left);
-    putBorder(words, kCellRightBorder, right);
-    putBorder(words, kCellTopBorder, top);
-    putBorder(words, kCellBottomBorder, bottom);
+    std::vector<uint32_t> words = wordRecord(CHRECORD_SIZE_CELL_FORMAT);
+    wordAt(words, CHCELL_WIDTH) = width;
+    wordAt(words, CHCELL_MERGE) = mergeFlags;
+    wordAt(words, CHCELL_SHADING + CHSHADING_PATTERN) = shading ? CHSHADING_SOLID : CHSHADING_NONE;
+    wordAt(words, CHCELL_SHADING + CHSHADING_FOREGROUND) = shading.value_or(0);
+    wordAt(words, CHCELL_ALIGN) = verticalAlignment << CHCELL_ALIGN_SHIFT;
+    putBorder(words, CHCELL_LEFT_BORDER, left);
+    putBorder(words, CHCELL_RIGHT_BORDER, right);
+    putBorder(words, CHCELL_TOP_BORDER, top);
+    putBorder(words, CHCELL_BOTTOM_BORDER, bottom);
     return words;
 }
 
@@ -203,13 +178,13 @@ RowFormat RowFormat::ofRow(const librevenge::RVNGPropertyList& properties)
 
 std::vector<uint32_t> RowFormat::record(const TableLayout& table) const
 {
-    std::vector<uint32_t> words(kRowWords);
-    words[kRowFlags] = header ? CHROW_HEADER : 0;
-    words[kRowLeft] = table.left;
-    words[kRowHeight] = height;
-    words[kRowHeightType] = heightType;
-    words[kRowAlignment] = table.alignment;
-    words[kRowCells] = cells;
+    std::vector<uint32_t> words = wordRecord(CHRECORD_SIZE_ROW_FORMAT);
+    wordAt(words, CHROW_FLAGS) = header ? CHROW_HEADER : 0;
+    wordAt(words, CHROW_LEFT) = table.left;
+    wordAt(words, CHROW_HEIGHT) = height;
+    wordAt(words, CHROW_HEIGHT_TYPE) = heightType;
+    wordAt(words, CHROW_ALIGN) = table.alignment;
+    wordAt(words, CHROW_CELLS) = cells;
     return words;
 }
 

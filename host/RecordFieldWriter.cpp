@@ -1,5 +1,6 @@
 #include "host/RecordFieldWriter.h"
 #include "host/ListingText.h"
+#include "trx/changes.h"
 #include "trxhost/ItemList.h"
 
 namespace trxhost {
@@ -55,7 +56,7 @@ std::string formatRecordFields(const RecordForm& form, const uint8_t* record)
             appendFields(out, named, borderFields(), record, side.offset, true);
             continue;
         }
-        for (uint32_t offset = side.offset; offset < side.offset + kBorderSize; offset += 4)
+        for (uint32_t offset = side.offset; offset < side.offset + CHBORDER_RECORD_SIZE; offset += 4)
             named[offset / 4] = UINT32_MAX;
     }
     for (uint32_t word = 0; word < named.size(); ++word) {

@@ -9,16 +9,13 @@ namespace trxhost {
 namespace {
 
 constexpr uint32_t kWholeWord = 0xFFFFFFFF;
-// The line style word of a border record holds the style code and, in bit
-// 0x40, the priority flag.
-constexpr uint32_t kStyleOffset = 8;
-constexpr uint32_t kPriorityFlag = 0x40;
-constexpr uint32_t kNoLineStyle = 1;
-
+constexpr uint32_t kLowHalf = 0xFFFF;
 // Host line style codes (other codes are written as numbers).
 const ValueNames kLineStyles = {
-    {"single", 0},  {"none", kNoLineStyle}, {"double", 2},     {"thick", 8},
-    {"dotted", 32}, {"dashed", 128},        {"dot dash", 256}, {"dot dot dash", 512},
+    {"single", CHLINE_SINGLE},     {"none", CHLINE_NONE},
+    {"double", CHLINE_DOUBLE},     {"thick", CHLINE_THICK},
+    {"dotted", CHLINE_DOTTED},     {"dashed", CHLINE_DASHED},
+    {"dot dash", CHLINE_DOT_DASH}, {"dot dot dash", CHLINE_DOT_DOT_DASH},
 };
 
 // Colours 0x00BBGGRR.
@@ -27,13 +24,20 @@ const ValueNames kColors = {
     {"blue", 0xFF0000},  {"yellow", 0x00FFFF}, {"cyan", 0xFFFF00}, {"magenta", 0xFF00FF},
 };
 
-// Shading pattern indexes: 0 is no shading, 13 solid, 1 to 12 patterns.
-const ValueNames kPatterns = {{"solid", 13}};
-const ValueNames kHeightTypes = {{"at least", 2}, {"exact", 3}};
-const ValueNames kRowAlignments = {{"left", 1}, {"center", 2}, {"right", 3}};
-const ValueNames kVerticalAlignments = {{"top", 1}, {"center", 2}, {"bottom", 3}};
-const ValueNames kNoteLocations = {{"page bottom", 1}, {"below text", 2}, {"section end", 4}, {"document end", 8}};
-const ValueNames kStyleKinds = {{"paragraph", 1}, {"character", 2}, {"list", 3}};
+// Shading pattern indexes: CHSHADING_NONE, CHSHADING_SOLID, and between
+// them patterns.
+const ValueNames kPatterns = {{"solid", CHSHADING_SOLID}};
+const ValueNames kHeightTypes = {{"at least", CHROW_HEIGHT_AT_LEAST}, {"exact", CHROW_HEIGHT_EXACT}};
+const ValueNames kRowAlignments = {
+    {"left", CHROW_ALIGN_LEFT}, {"center", CHROW_ALIGN_CENTER}, {"right", CHROW_ALIGN_RIGHT}};
+const ValueNames kVerticalAlignments = {
+    {"top", CHCELL_ALIGN_TOP}, {"center", CHCELL_ALIGN_CENTER}, {"bottom", CHCELL_ALIGN_BOTTOM}};
+const ValueNames kNoteLocations = {{"page bottom", CHNOTEAREA_PAGE_BOTTOM},
+                                   {"below text", CHNOTEAREA_BELOW_TEXT},
+                                   {"section end", CHNOTEAREA_SECTION_END},
+                                   {"document end", CHNOTEAREA_DOCUMENT_END}};
+const ValueNames kStyleKinds = {
+    {"paragraph", CHSTYLE_PARAGRAPH}, {"character", CHSTYLE_CHARACTER}, {"list", CHSTYLE_LIST}};
 // A counter's number format codes, and how often note numbers restart.
 const ValueNames kNumberFormats = {{"decimal", CHFORMAT_DECIMAL},
                                    {"letters", CHFORMAT_LETTERS},
@@ -49,7 +53,7 @@ const ValueNames kFrameAnchors = {{"character", CHFRAME_ANCHOR_CHARACTER},
                                   {"paragraph", CHFRAME_ANCHOR_PARAGRAPH},
                                   {"container", CHFRAME_ANCHOR_CONTAINER}};
 // A style definition's base style id; none is all ones.
-const ValueNames kNoBaseStyle = {{"none", 0xFFFFFFFF}};
+const ValueNames kNoBaseStyle = {{"none", CHSTYLE_NO_BASE}};
 
 RecordField value(const char* name, uint32_t offset, const ValueRange& range,
                   ArgumentStyle style = ArgumentStyle::Number)
@@ -94,12 +98,12 @@ RecordField color(const char* name, uint32_t offset)
     return {name, offset, kWholeWord, false, ArgumentStyle::Hex, &kColors, false, &kColour};
 }
 
-// The fields of a 20-byte shading record at `base`; the word at 16 is unused.
+// The fields of a shading record at `base`.
 std::vector<RecordField> shadingFields(uint32_t base)
 {
-    return {choice("pattern", base, kPatterns, true, kWholeWord, kPattern),
-            value("transparency", base + 4, kPercent, ArgumentStyle::Signed), color("foreground", base + 8),
-            color("background", base + 12)};
+    return {choice("pattern", base + CHSHADING_PATTERN, kPatterns, true, kWholeWord, kPattern),
+            value("transparency", base + CHSHADING_TRANSPARENCY, kPercent, ArgumentStyle::Signed),
+            color("foreground", base + CHSHADING_FOREGROUND), color("background", base + CHSHADING_BACKGROUND)};
 }
 
 template <typename Item>
@@ -112,10 +116,24 @@ std::vector<Item> joined(std::vector<Item> first, const std::vector<Item>& secon
 std::vector<RecordForm> buildForms()
 {
     return {
-        {"paragraph borders", CHLIST_DATA, 104, {}, {{"top", 4}, {"left", 24}, {"bottom", 44}, {"right", 64}}},
-        {"paragraph shading", CHLIST_DATA, 20, shadingFields(0), {}},
-        {"page borders", CHLIST_DATA, 80, {}, {{"top", 0}, {"left", 20}, {"bottom", 40}, {"right", 60}}},
-        {"binding", CHLIST_DATA, 16, {length("width", 0)}, {}},
+        {"paragraph borders",
+         CHLIST_DATA,
+         CHPARABORDERS_RECORD_SIZE,
+         {},
+         {{"top", CHPARABORDERS_TOP},
+          {"left", CHPARABORDERS_LEFT},
+          {"bottom", CHPARABORDERS_BOTTOM},
+          {"right", CHPARABORDERS_RIGHT}}},
+        {"paragraph shading", CHLIST_DATA, CHSHADING_RECORD_SIZE, shadingFields(0), {}},
+        {"page borders",
+         CHLIST_DATA,
+         CHPAGEBORDERS_RECORD_SIZE,
+         {},
+         {{"top", CHPAGEBORDERS_TOP},
+          {"left", CHPAGEBORDERS_LEFT},
+          {"bottom", CHPAGEBORDERS_BOTTOM},
+          {"right", CHPAGEBORDERS_RIGHT}}},
+        {"binding", CHLIST_DATA, CHBINDING_RECORD_SIZE, {length("width", CHBINDING_WIDTH)}, {}},
         {"columns",
          CHLIST_DATA,
          CHCOLUMNS_RECORD_SIZE,
@@ -130,64 +148,93 @@ std::vector<RecordForm> buildForms()
          {}},
         {"note area",
          CHLIST_DATA,
-         36,
-         {length("hot zone", 0), length("height", 4), choice("location", 16, kNoteLocations)},
+         CHNOTEAREA_RECORD_SIZE,
+         {length("hot zone", CHNOTEAREA_HOT_ZONE), length("height", CHNOTEAREA_HEIGHT),
+          choice("location", CHNOTEAREA_LOCATION, kNoteLocations)},
          {}},
-        {"subdocument format", CHLIST_DATA, 84, {length("header distance", 32), length("footer distance", 64)}, {}},
-        {"toc bookmark", CHLIST_DATA, 8, {value("level", 0, kOutlineLevel), flag("hidden", 4, 0x01)}, {}},
+        {"subdocument format",
+         CHLIST_DATA,
+         CHSLOTFORMAT_RECORD_SIZE,
+         {length("header distance", CHSLOTFORMAT_HEADER_DISTANCE),
+          length("footer distance", CHSLOTFORMAT_FOOTER_DISTANCE)},
+         {}},
+        {"toc bookmark",
+         CHLIST_DATA,
+         CHTOCBOOKMARK_RECORD_SIZE,
+         {value("level", CHTOCBOOKMARK_LEVEL, kOutlineLevel), flag("hidden", CHTOCBOOKMARK_HIDDEN, 0x01)},
+         {}},
         {"style definition",
          CHLIST_DATA,
-         28,
-         {code("style", 4), choice("kind", 8, kStyleKinds, true), value("name", 16, kId),
-          choice("based on", 20, kNoBaseStyle)},
+         CHSTYLE_RECORD_SIZE,
+         {code("style", CHSTYLE_ID), choice("kind", CHSTYLE_KIND, kStyleKinds, true), value("name", CHSTYLE_NAME, kId),
+          choice("based on", CHSTYLE_BASE, kNoBaseStyle)},
          {}},
-        {"summary item", CHLIST_DATA, 4, {code("type", 0)}, {}},
+        {"summary item", CHLIST_DATA, CHSUMMARY_RECORD_SIZE, {code("type", CHSUMMARY_TYPE)}, {}},
         {"counter",
          CHLIST_DATA,
-         36,
-         {choice("restart", 0, kNoteRestarts, false, 0x7), value("start", 4, kNumber),
-          choice("format", 32, kNumberFormats, true)},
+         CHCOUNTER_RECORD_SIZE,
+         {choice("restart", CHCOUNTER_RESTART, kNoteRestarts, false, CHRESTART_MASK),
+          value("start", CHCOUNTER_START, kNumber), choice("format", CHCOUNTER_FORMAT, kNumberFormats, true)},
          {}},
         {"list counter",
          CHLIST_DATA,
-         36,
-         {masked("start at", 4, 0xFFFF), masked("count by", 8, 0xFFFF), code("number text", 24),
-          choice("format", 32, kNumberFormats, true, CHFORMAT_CODE_MASK), flag("lower", 32, CHFORMAT_LOWER_CASE)},
+         CHCOUNTER_RECORD_SIZE,
+         {masked("start at", CHCOUNTER_START, kLowHalf), masked("count by", CHCOUNTER_COUNT_BY, kLowHalf),
+          code("number text", CHCOUNTER_NUMBER_TEXT),
+          choice("format", CHCOUNTER_FORMAT, kNumberFormats, true, CHFORMAT_CODE_MASK),
+          flag("lower", CHCOUNTER_FORMAT, CHFORMAT_LOWER_CASE)},
          {}},
         {"frame",
          CHLIST_DATA,
-         188,
-         {choice("kind", 0, kFrameKinds, true), code("vertical flags", 8, ArgumentStyle::Hex),
-          code("horizontal flags", 12, ArgumentStyle::Hex), signedLength("horizontal offset", 16),
-          signedLength("vertical offset", 20), choice("anchor", 24, kFrameAnchors, false, CHFRAME_ANCHOR_MASK),
-          flag("transparent", 72, CHFRAME_TRANSPARENT), flag("auto width", 72, CHFRAME_AUTO_WIDTH),
-          flag("auto height", 72, CHFRAME_AUTO_HEIGHT), length("width", 76), length("height", 80),
-          flag("no shading", 176, 0x01), color("shading", 180)},
-         {{"top", 92}, {"left", 112}, {"bottom", 132}, {"right", 152}}},
+         CHFRAME_RECORD_SIZE,
+         {choice("kind", CHFRAME_KIND, kFrameKinds, true),
+          code("vertical flags", CHFRAME_VERTICAL_FLAGS, ArgumentStyle::Hex),
+          code("horizontal flags", CHFRAME_HORIZONTAL_FLAGS, ArgumentStyle::Hex),
+          signedLength("horizontal offset", CHFRAME_HORIZONTAL_OFFSET),
+          signedLength("vertical offset", CHFRAME_VERTICAL_OFFSET),
+          choice("anchor", CHFRAME_ANCHOR, kFrameAnchors, false, CHFRAME_ANCHOR_MASK),
+          flag("transparent", CHFRAME_SIZE_FLAGS, CHFRAME_TRANSPARENT),
+          flag("auto width", CHFRAME_SIZE_FLAGS, CHFRAME_AUTO_WIDTH),
+          flag("auto height", CHFRAME_SIZE_FLAGS, CHFRAME_AUTO_HEIGHT), length("width", CHFRAME_WIDTH),
+          length("height", CHFRAME_HEIGHT), flag("no shading", CHFRAME_SHADING_SWITCH, CHFRAME_SHADING_OFF),
+          color("shading", CHFRAME_SHADING_COLOR)},
+         {{"top", CHFRAME_TOP_BORDER},
+          {"left", CHFRAME_LEFT_BORDER},
+          {"bottom", CHFRAME_BOTTOM_BORDER},
+          {"right", CHFRAME_RIGHT_BORDER}}},
         {"embedded object",
          CHLIST_EMBEDDED_OBJECTS,
          CHRECORD_SIZE_EMBEDDED_OBJECT,
-         {flag("included document", 8, CHOBJECT_INCLUDED_DOCUMENT), length("source height", 16),
-          length("source width", 20), signedLength("crop top", 24), signedLength("crop left", 28),
-          signedLength("crop bottom", 32), signedLength("crop right", 36), length("height", 40), length("width", 44),
-          flag("keep aspect ratio", 128, CHOBJECT_KEEP_ASPECT_RATIO), value("properties", 132, kId),
-          value("document properties", 136, kId)},
+         {flag("included document", CHOBJECT_KIND, CHOBJECT_INCLUDED_DOCUMENT),
+          length("source height", CHOBJECT_SOURCE_HEIGHT), length("source width", CHOBJECT_SOURCE_WIDTH),
+          signedLength("crop top", CHOBJECT_CROP_TOP), signedLength("crop left", CHOBJECT_CROP_LEFT),
+          signedLength("crop bottom", CHOBJECT_CROP_BOTTOM), signedLength("crop right", CHOBJECT_CROP_RIGHT),
+          length("height", CHOBJECT_HEIGHT), length("width", CHOBJECT_WIDTH),
+          flag("keep aspect ratio", CHOBJECT_DISPLAY, CHOBJECT_KEEP_ASPECT_RATIO),
+          value("properties", CHOBJECT_PROPERTIES, kId),
+          value("document properties", CHOBJECT_DOCUMENT_PROPERTIES, kId)},
          {}},
         {"row format",
          CHLIST_ROW_FORMATS,
          CHRECORD_SIZE_ROW_FORMAT,
-         {flag("header", 0, 0x01), signedLength("left", 4), length("height", 8),
-          choice("height type", 12, kHeightTypes, true), choice("align", 20, kRowAlignments),
-          value("cells", 24, kCount)},
+         {flag("header", CHROW_FLAGS, CHROW_HEADER), signedLength("left", CHROW_LEFT), length("height", CHROW_HEIGHT),
+          choice("height type", CHROW_HEIGHT_TYPE, kHeightTypes, true), choice("align", CHROW_ALIGN, kRowAlignments),
+          value("cells", CHROW_CELLS, kCount)},
          {}},
         {"cell format",
          CHLIST_CELL_FORMATS,
          CHRECORD_SIZE_CELL_FORMAT,
-         joined({length("left gutter", 8), length("right gutter", 12), length("width", 16),
-                 flag("merge before", 20, 0x01), flag("merge after", 20, 0x02), flag("merge above", 20, 0x04),
-                 flag("merge below", 20, 0x08), choice("vertical align", 44, kVerticalAlignments, false, 0xFFFF0000)},
-                shadingFields(24)),
-         {{"left", 48}, {"right", 68}, {"top", 88}, {"bottom", 108}}},
+         joined({length("left gutter", CHCELL_LEFT_GUTTER), length("right gutter", CHCELL_RIGHT_GUTTER),
+                 length("width", CHCELL_WIDTH), flag("merge before", CHCELL_MERGE, CHCELL_MERGE_BEFORE),
+                 flag("merge after", CHCELL_MERGE, CHCELL_MERGE_AFTER),
+                 flag("merge above", CHCELL_MERGE, CHCELL_MERGE_ABOVE),
+                 flag("merge below", CHCELL_MERGE, CHCELL_MERGE_BELOW),
+                 choice("vertical align", CHCELL_ALIGN, kVerticalAlignments, false, kWholeWord << CHCELL_ALIGN_SHIFT)},
+                shadingFields(CHCELL_SHADING)),
+         {{"left", CHCELL_LEFT_BORDER},
+          {"right", CHCELL_RIGHT_BORDER},
+          {"top", CHCELL_TOP_BORDER},
+          {"bottom", CHCELL_BOTTOM_BORDER}}},
     };
 }
 
@@ -235,12 +282,12 @@ uint32_t shiftOf(const RecordField& field)
 const std::vector<RecordField>& borderFields()
 {
     static const std::vector<RecordField> fields = {
-        choice("style", kStyleOffset, kLineStyles, true, ~kPriorityFlag),
-        length("width", 0),
-        color("color", 4),
-        length("inside", 12),
-        length("outside", 16),
-        flag("priority", kStyleOffset, kPriorityFlag),
+        choice("style", CHBORDER_LINE_STYLE, kLineStyles, true, ~CHBORDER_PRIORITY),
+        length("width", CHBORDER_THICKNESS),
+        color("color", CHBORDER_COLOR),
+        length("inside", CHBORDER_INSIDE),
+        length("outside", CHBORDER_OUTSIDE),
+        flag("priority", CHBORDER_LINE_STYLE, CHBORDER_PRIORITY),
     };
     return fields;
 }
@@ -298,13 +345,13 @@ void orWord(std::vector<uint8_t>& record, uint32_t offset, uint32_t bits)
 
 void markNoLine(std::vector<uint8_t>& record, uint32_t offset)
 {
-    orWord(record, offset + kStyleOffset, kNoLineStyle);
+    orWord(record, offset + CHBORDER_LINE_STYLE, CHLINE_NONE);
 }
 
 bool hasNoLine(const uint8_t* side)
 {
-    for (uint32_t offset = 0; offset < kBorderSize; offset += 4) {
-        const uint32_t expected = offset == kStyleOffset ? kNoLineStyle : 0;
+    for (uint32_t offset = 0; offset < CHBORDER_RECORD_SIZE; offset += 4) {
+        const uint32_t expected = offset == CHBORDER_LINE_STYLE ? CHLINE_NONE : 0;
         if (readWord(side + offset, WordOrder::BigEndian) != expected)
             return false;
     }

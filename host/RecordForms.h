@@ -68,7 +68,6 @@ struct RecordChange {
 
 // The field `at OFFSET VALUE` of every record: bits of any word, by offset.
 constexpr const char* kWordField = "at";
-constexpr uint32_t kBorderSize = 20;
 
 // The fields of a border record, relative to its start.
 TRX_API const std::vector<RecordField>& borderFields();

@@ -239,14 +239,12 @@ std::vector<uint8_t> bigEndianRecord(std::size_t size, std::initializer_list<std
 // formats 0 to 3: the width and gutters at the offsets the reader takes.
 void addTableFormats(Document& document)
 {
-    constexpr std::size_t kRowCellCount = 24;
-    constexpr std::size_t kLeftGutter = 8, kRightGutter = 12, kWidth = 16;
-    document.list(CHLIST_ROW_FORMATS)
-        ->append(bigEndianRecord(CHRECORD_SIZE_ROW_FORMAT, {{kRowCellCount, kCellsPerRow}}));
+    document.list(CHLIST_ROW_FORMATS)->append(bigEndianRecord(CHRECORD_SIZE_ROW_FORMAT, {{CHROW_CELLS, kCellsPerRow}}));
     for (uint32_t cell = 0; cell < kCellsPerRow; ++cell)
         document.list(CHLIST_CELL_FORMATS)
-            ->append(bigEndianRecord(CHRECORD_SIZE_CELL_FORMAT,
-                                     {{kLeftGutter, kCellGutter}, {kRightGutter, kCellGutter}, {kWidth, kCellWidth}}));
+            ->append(bigEndianRecord(
+                CHRECORD_SIZE_CELL_FORMAT,
+                {{CHCELL_LEFT_GUTTER, kCellGutter}, {CHCELL_RIGHT_GUTTER, kCellGutter}, {CHCELL_WIDTH, kCellWidth}}));
 }
 
 void addTagTrack(Document& document, uint32_t changeId, uint32_t tagId, uint32_t tagType)
@@ -260,8 +258,6 @@ void addTagTrack(Document& document, uint32_t changeId, uint32_t tagId, uint32_t
 // The list style and its levels: each level's number is its prefix, the
 // level's count in its format and a full stop ("Part b.").
 constexpr uint32_t kListStyle = 1;
-constexpr uint32_t kListStyleKind = 3;
-constexpr uint32_t kNoBaseStyle = 0xFFFFFFFF;
 constexpr uint32_t kStyleDefinitionTag = 1; // the number texts' tags follow it, one per level
 
 struct ListLevel {
@@ -285,8 +281,6 @@ constexpr Run kListItemRun = {u"A numbered paragraph of a generated list, its nu
 // says where each stretch begins.
 DocumentShape listShape(Document& document)
 {
-    constexpr std::size_t kStyleRecordSize = 28, kStyleId = 4, kStyleKind = 8, kStyleName = 16, kStyleBase = 20;
-    constexpr std::size_t kCounterRecordSize = 36, kStartAt = 4, kCountBy = 8, kNumberTextTag = 24, kFormat = 32;
     DocumentShape shape{{}, {}, {kDocumentEnd}, {std::begin(kLevelCycle), std::end(kLevelCycle)}};
     std::vector<ChangeRecord>& opening = shape.opening.changes;
     ItemList& data = *document.list(CHLIST_DATA);
@@ -294,10 +288,10 @@ DocumentShape listShape(Document& document)
     const std::u16string name = u"Generated list";
     const auto nameChange = static_cast<uint32_t>(opening.size() + 1);
     opening.push_back({CHCHANGE_BEGIN_TAG, CHTAG_STYLE_DEFINITION, kStyleDefinitionTag,
-                       data.append(bigEndianRecord(kStyleRecordSize, {{kStyleId, kListStyle},
-                                                                      {kStyleKind, kListStyleKind},
-                                                                      {kStyleName, nameChange},
-                                                                      {kStyleBase, kNoBaseStyle}}))});
+                       data.append(bigEndianRecord(CHSTYLE_RECORD_SIZE, {{CHSTYLE_ID, kListStyle},
+                                                                         {CHSTYLE_KIND, CHSTYLE_LIST},
+                                                                         {CHSTYLE_NAME, nameChange},
+                                                                         {CHSTYLE_BASE, CHSTYLE_NO_BASE}}))});
     opening.push_back({CHCHANGE_PROPERTY_TEXT, addPropertyText(document, name), 0, static_cast<uint32_t>(name.size())});
     for (uint32_t level = 0; level < std::size(kListLevels); ++level) {
         const uint32_t tag = kStyleDefinitionTag + 1 + level;
@@ -307,9 +301,11 @@ DocumentShape listShape(Document& document)
         opening.push_back({CHCHANGE_COUNTER_REFERENCE, CHCOUNTER_LIST_NUMBER, level, 0});
         shape.opening.addRun({u".", 0});
         opening.push_back({CHCHANGE_END_TAG, CHTAG_NUMBER_TEXT, tag, 0});
-        const uint32_t counter = data.append(bigEndianRecord(
-            kCounterRecordSize,
-            {{kStartAt, 1}, {kCountBy, 1}, {kNumberTextTag, tag}, {kFormat, kListLevels[level].format}}));
+        const uint32_t counter =
+            data.append(bigEndianRecord(CHCOUNTER_RECORD_SIZE, {{CHCOUNTER_START, 1},
+                                                                {CHCOUNTER_COUNT_BY, 1},
+                                                                {CHCOUNTER_NUMBER_TEXT, tag},
+                                                                {CHCOUNTER_FORMAT, kListLevels[level].format}}));
         opening.push_back({CHCHANGE_DEFINE_COUNTER, CHCOUNTER_LIST_NUMBER, level, counter});
     }
     opening.push_back({CHCHANGE_END_TAG, CHTAG_STYLE_DEFINITION, kStyleDefinitionTag, 0});

@@ -52,24 +52,50 @@
 #define CHCHANGE_WIDOW_CONTROL 129    /* value 1: 1 on, value 2: lines kept together */
 #define CHCHANGE_ORPHAN_CONTROL 132   /* value 1: 1 on, value 2: lines kept together */
 
+/* The 104-byte paragraph border record of CHCHANGE_PARAGRAPH_BORDERS: byte
+ * offsets of its four border records (CHBORDER_*); the word before them and
+ * the 20 bytes after them are unused. */
+#define CHPARABORDERS_RECORD_SIZE 104
+#define CHPARABORDERS_TOP 4
+#define CHPARABORDERS_LEFT 24
+#define CHPARABORDERS_BOTTOM 44
+#define CHPARABORDERS_RIGHT 64
+
 /* Tables */
 #define CHCHANGE_BEGIN_TABLE 16
 #define CHCHANGE_END_TABLE 17
 #define CHCHANGE_ROW_FORMAT 18  /* value 1: row format id (CHLIST_ROW_FORMATS) */
 #define CHCHANGE_CELL_FORMAT 19 /* value 1: cell format id (CHLIST_CELL_FORMATS) */
-/* The row format record (CHLIST_ROW_FORMATS), big-endian words: flags
- * (offset 0), left offset (4), height (8), height type (12), alignment (20)
- * and number of cells (24). */
+/* The row format record (CHLIST_ROW_FORMATS, CHRECORD_SIZE_ROW_FORMAT
+ * bytes): byte offsets of its big-endian words, the flag of its first word,
+ * its height types and its alignments. */
+#define CHROW_FLAGS 0
+#define CHROW_LEFT 4
+#define CHROW_HEIGHT 8
+#define CHROW_HEIGHT_TYPE 12
+#define CHROW_ALIGN 20
+#define CHROW_CELLS 24 /* number of cells */
 #define CHROW_HEADER 0x01u
 #define CHROW_HEIGHT_AT_LEAST 2
 #define CHROW_HEIGHT_EXACT 3
 #define CHROW_ALIGN_LEFT 1
 #define CHROW_ALIGN_CENTER 2
 #define CHROW_ALIGN_RIGHT 3
-/* The cell format record (CHLIST_CELL_FORMATS), big-endian words: left and
- * right gutter (offsets 8, 12), width (16), merge flags (20), a shading
- * record (24), the vertical alignment in the upper 16 bits of the word at
- * 44, and border records left, right, top, bottom (48, 68, 88, 108). */
+/* The cell format record (CHLIST_CELL_FORMATS, CHRECORD_SIZE_CELL_FORMAT
+ * bytes): byte offsets of its big-endian words, of its shading record and of
+ * its four border records; its merge flags and its vertical alignments,
+ * which stand in the upper 16 bits of their word. */
+#define CHCELL_LEFT_GUTTER 8
+#define CHCELL_RIGHT_GUTTER 12
+#define CHCELL_WIDTH 16
+#define CHCELL_MERGE 20
+#define CHCELL_SHADING 24
+#define CHCELL_ALIGN 44
+#define CHCELL_ALIGN_SHIFT 16
+#define CHCELL_LEFT_BORDER 48
+#define CHCELL_RIGHT_BORDER 68
+#define CHCELL_TOP_BORDER 88
+#define CHCELL_BOTTOM_BORDER 108
 #define CHCELL_MERGE_BEFORE 0x01u
 #define CHCELL_MERGE_AFTER 0x02u
 #define CHCELL_MERGE_ABOVE 0x04u
@@ -77,15 +103,32 @@
 #define CHCELL_ALIGN_TOP 1
 #define CHCELL_ALIGN_CENTER 2
 #define CHCELL_ALIGN_BOTTOM 3
-/* A border record: thickness, colour 0x00BBGGRR, line style (CHLINE_*,
- * flag 0x40 priority), inside and outside spacing. */
+/* The 20-byte border record of cells, frames, paragraphs and pages: byte
+ * offsets of its big-endian words, the flag of its line style word, and the
+ * line styles (CHLINE_*). */
+#define CHBORDER_RECORD_SIZE 20
+#define CHBORDER_THICKNESS 0
+#define CHBORDER_COLOR 4 /* 0x00BBGGRR */
+#define CHBORDER_LINE_STYLE 8
+#define CHBORDER_INSIDE 12  /* inside spacing */
+#define CHBORDER_OUTSIDE 16 /* outside spacing */
+#define CHBORDER_PRIORITY 0x40u
 #define CHLINE_SINGLE 0
 #define CHLINE_NONE 1
 #define CHLINE_DOUBLE 2
+#define CHLINE_THICK 8
 #define CHLINE_DOTTED 32
 #define CHLINE_DASHED 128
-/* A shading record: pattern index (CHSHADING_*), transparency, foreground
- * and background colour 0x00BBGGRR. */
+#define CHLINE_DOT_DASH 256
+#define CHLINE_DOT_DOT_DASH 512
+/* The 20-byte shading record of cells and paragraphs: byte offsets of its
+ * big-endian words (the word at 16 is unused), and its pattern indexes (1
+ * to 12 are patterns). */
+#define CHSHADING_RECORD_SIZE 20
+#define CHSHADING_PATTERN 0
+#define CHSHADING_TRANSPARENCY 4
+#define CHSHADING_FOREGROUND 8  /* 0x00BBGGRR */
+#define CHSHADING_BACKGROUND 12 /* 0x00BBGGRR */
 #define CHSHADING_NONE 0
 #define CHSHADING_SOLID 13
 
@@ -112,6 +155,36 @@
 #define CHCHANGE_ADD_COLUMN 52    /* value 1: record id of the 16-byte column definition */
 #define CHCHANGE_COLUMNS_DONE 53
 
+/* The 80-byte page border record of CHCHANGE_PAGE_BORDERS: byte offsets of
+ * its four border records (CHBORDER_*). */
+#define CHPAGEBORDERS_RECORD_SIZE 80
+#define CHPAGEBORDERS_TOP 0
+#define CHPAGEBORDERS_LEFT 20
+#define CHPAGEBORDERS_BOTTOM 40
+#define CHPAGEBORDERS_RIGHT 60
+
+/* The 16-byte binding record of CHCHANGE_BINDING_WIDTH: the byte offset of
+ * its width. */
+#define CHBINDING_RECORD_SIZE 16
+#define CHBINDING_WIDTH 0
+
+/* The 84-byte format record of CHCHANGE_SUBDOCUMENT_SLOT: byte offsets of a
+ * header's and a footer's distance from the page edge. */
+#define CHSLOTFORMAT_RECORD_SIZE 84
+#define CHSLOTFORMAT_HEADER_DISTANCE 32
+#define CHSLOTFORMAT_FOOTER_DISTANCE 64
+
+/* The 36-byte area record of CHCHANGE_NOTE_AREA: byte offsets of its
+ * big-endian words, and where the notes are placed (the location word). */
+#define CHNOTEAREA_RECORD_SIZE 36
+#define CHNOTEAREA_HOT_ZONE 0
+#define CHNOTEAREA_HEIGHT 4
+#define CHNOTEAREA_LOCATION 16
+#define CHNOTEAREA_PAGE_BOTTOM 1
+#define CHNOTEAREA_BELOW_TEXT 2
+#define CHNOTEAREA_SECTION_END 4
+#define CHNOTEAREA_DOCUMENT_END 8
+
 /* The 20-byte column record of CHCHANGE_BEGIN_COLUMNS and the 16-byte column
  * definition of CHCHANGE_ADD_COLUMN: byte offsets of their big-endian
  * words, and the flags of the record's first word. A column's width holds
@@ -136,9 +209,19 @@
 #define CHCHANGE_APPLY_STYLE 28    /* value 2: style id */
 #define CHCHANGE_STYLE_RELATION 95 /* value 1: attribute (CHATTR_*), value 3: relation (CHRELATION_*) */
 
-/* Kinds of style: the word at offset 8 of a style definition's data record
- * (CHTAG_STYLE_DEFINITION). Applying a style id that no definition has
- * made creates a list style. */
+/* The 28-byte data record of a style definition (CHTAG_STYLE_DEFINITION):
+ * byte offsets of its big-endian words, the style's id, its kind (CHSTYLE_*
+ * below), the id of the change that names it (0: no name) and the id of
+ * the style it is based on (CHSTYLE_NO_BASE: none). */
+#define CHSTYLE_RECORD_SIZE 28
+#define CHSTYLE_ID 4
+#define CHSTYLE_KIND 8
+#define CHSTYLE_NAME 16
+#define CHSTYLE_BASE 20
+#define CHSTYLE_NO_BASE 0xFFFFFFFFu
+
+/* Kinds of style: the word at CHSTYLE_KIND. Applying a style id that no
+ * definition has made creates a list style. */
 #define CHSTYLE_PARAGRAPH 1
 #define CHSTYLE_CHARACTER 2
 #define CHSTYLE_LIST 3
@@ -149,6 +232,19 @@
 #define CHCHANGE_RESTART_COUNTER 30   /* value 1: kind, value 2: level, value 3: value */
 #define CHCHANGE_COUNTER_REFERENCE 31 /* inside a list number's text: a number of a level */
 #define CHCHANGE_APPLY_COUNTER 93     /* value 1: kind, value 2: level, value 3: value */
+
+/* The 36-byte counter record of CHCHANGE_DEFINE_COUNTER: byte offsets of
+ * its big-endian words. The restart flags (CHRESTART_*) are a note
+ * counter's; the start word's low 16 bits are a list's first number; the
+ * step of a list's numbers is the low 16 bits of CHCOUNTER_COUNT_BY; the
+ * number text is the tag id of the nested paragraph holding a list number's
+ * text (CHTAG_NUMBER_TEXT); the format word is CHFORMAT_*. */
+#define CHCOUNTER_RECORD_SIZE 36
+#define CHCOUNTER_RESTART 0
+#define CHCOUNTER_START 4
+#define CHCOUNTER_COUNT_BY 8
+#define CHCOUNTER_NUMBER_TEXT 24
+#define CHCOUNTER_FORMAT 32
 
 /* Kinds of counter: value 1 of the counter changes and of
  * CHCHANGE_COUNTER_REFERENCE. A list counter's value 2 is the list level
@@ -191,10 +287,50 @@
 #define CHCHANGE_BEGIN_TAG 67       /* value 1: tag type (CHTAG_*), value 2: tag id, value 3: record id */
 #define CHCHANGE_END_TAG 68         /* value 1: tag type, value 2: tag id */
 
-/* The 188-byte frame record of CHCHANGE_FRAME: its kind (offset 0), its
- * anchor kind (the low six bits of the word at offset 24) and its size
- * flags (offset 72). */
+/* The 8-byte data record of a table-of-contents bookmark tag: byte offsets
+ * of its outline level and of the word that, when not 0, hides its text. */
+#define CHTOCBOOKMARK_RECORD_SIZE 8
+#define CHTOCBOOKMARK_LEVEL 0
+#define CHTOCBOOKMARK_HIDDEN 4
+
+/* The 4-byte data record of a summary item tag (CHTAG_SUMMARY_ITEM): the
+ * byte offset of the item's type. */
+#define CHSUMMARY_RECORD_SIZE 4
+#define CHSUMMARY_TYPE 0
+
+/* The 12-byte data record of a hyperlink tag (CHTAG_HYPERLINK); none of
+ * its words is read. */
+#define CHHYPERLINK_RECORD_SIZE 12
+
+/* The 16-byte data record of a date field tag (CHTAG_DATE_FIELD): the byte
+ * offset of its kind word, and the kind of a date. */
+#define CHDATEFIELD_RECORD_SIZE 16
+#define CHDATEFIELD_KIND 8
+#define CHDATEFIELD_DATE 1
+
+/* The 188-byte frame record of CHCHANGE_FRAME: byte offsets of its
+ * big-endian words and of its four border records, and the values of its
+ * words: the kind, the vertical flag that measures a paragraph anchor's
+ * vertical offset from its paragraph, the anchor kind (the low six bits of
+ * its word), the size flags, and the switch that turns the shading off. */
+#define CHFRAME_RECORD_SIZE 188
+#define CHFRAME_KIND 0
+#define CHFRAME_VERTICAL_FLAGS 8
+#define CHFRAME_HORIZONTAL_FLAGS 12
+#define CHFRAME_HORIZONTAL_OFFSET 16
+#define CHFRAME_VERTICAL_OFFSET 20
+#define CHFRAME_ANCHOR 24
+#define CHFRAME_SIZE_FLAGS 72
+#define CHFRAME_WIDTH 76
+#define CHFRAME_HEIGHT 80
+#define CHFRAME_TOP_BORDER 92
+#define CHFRAME_LEFT_BORDER 112
+#define CHFRAME_BOTTOM_BORDER 132
+#define CHFRAME_RIGHT_BORDER 152
+#define CHFRAME_SHADING_SWITCH 176
+#define CHFRAME_SHADING_COLOR 180 /* 0x00BBGGRR */
 #define CHFRAME_KIND_DROP_CAP 2
+#define CHFRAME_FROM_PARAGRAPH 0x02u
 #define CHFRAME_ANCHOR_MASK 0x3Fu
 #define CHFRAME_ANCHOR_CHARACTER 8
 #define CHFRAME_ANCHOR_PARAGRAPH 16
@@ -202,6 +338,7 @@
 #define CHFRAME_TRANSPARENT 0x01u
 #define CHFRAME_AUTO_WIDTH 0x08u
 #define CHFRAME_AUTO_HEIGHT 0x10u
+#define CHFRAME_SHADING_OFF 0x01u
 
 /* Properties of an object, read by the change that announced them */
 #define CHCHANGE_PROPERTY_TEXT 192 /* value 1: first unit id in CHLIST_PROPERTY_TEXT, value 3: unit count */
@@ -214,8 +351,24 @@
 #define CHPROPERTY_URL 0x80
 #define CHPROPERTY_BOOKMARK 0x200
 
-/* Flags of an embedded object record (CHLIST_EMBEDDED_OBJECTS): the word at
- * byte 8 says what the object is, the word at byte 128 how it is shown. */
+/* The embedded object record (CHLIST_EMBEDDED_OBJECTS,
+ * CHRECORD_SIZE_EMBEDDED_OBJECT bytes): byte offsets of its big-endian
+ * words, and their flags. The kind word says what the object is, the
+ * display word how it is shown; the two property words are the ids of the
+ * changes where the property changes of a picture and of an included
+ * document begin. */
+#define CHOBJECT_KIND 8
+#define CHOBJECT_SOURCE_HEIGHT 16 /* the picture's own size */
+#define CHOBJECT_SOURCE_WIDTH 20
+#define CHOBJECT_CROP_TOP 24
+#define CHOBJECT_CROP_LEFT 28
+#define CHOBJECT_CROP_BOTTOM 32
+#define CHOBJECT_CROP_RIGHT 36
+#define CHOBJECT_HEIGHT 40 /* the size it is shown at */
+#define CHOBJECT_WIDTH 44
+#define CHOBJECT_DISPLAY 128
+#define CHOBJECT_PROPERTIES 132
+#define CHOBJECT_DOCUMENT_PROPERTIES 136
 #define CHOBJECT_INCLUDED_DOCUMENT 0x08 /* a document included by its location, else a picture */
 #define CHOBJECT_KEEP_ASPECT_RATIO 0x01
 
