@@ -1,5 +1,6 @@
 #include "frontends/DocumentBuilder.h"
 
+#include "frontends/StyleDefinition.h"
 #include "frontends/Utf16.h"
 #include "trx/changes.h"
 #include "trx/platform.h"
@@ -16,6 +17,12 @@ namespace {
 // the importers' text as UTF-16, so the text and font names are read so.
 constexpr uint32_t kUnicodeCharacterSet = 0x14B00000;
 constexpr uint16_t kSpace = 0x20;
+// Every paragraph is in the body style, a paragraph style that sets
+// nothing, as a word processor's paragraphs are in its default style. So
+// the formatting a paragraph or span has of its own is told apart from its
+// style's: it is switched on where it begins and off where it ends.
+constexpr uint32_t kBodyStyleId = 1;
+constexpr char kBodyStyleName[] = "Normal";
 
 } // namespace
 
@@ -54,6 +61,7 @@ void DocumentBuilder::beginBody()
     if (bodyBegun_)
         return;
     bodyBegun_ = true;
+    endStyleDefinition(output_, beginStyleDefinition(output_, kBodyStyleId, CHSTYLE_PARAGRAPH, kBodyStyleName));
     appendChange(CHCHANGE_BREAK, CHBREAK_DOCUMENT_PROPERTIES_DONE);
     appendChange(CHCHANGE_CHARACTER_SET, kUnicodeCharacterSet);
 }
@@ -119,10 +127,10 @@ bool DocumentBuilder::startParagraph(const librevenge::RVNGPropertyList& propert
         return false;
     beginBody();
     releaseHeldParagraphEnd();
-    const ParagraphState next = ParagraphState::ofParagraph(properties);
-    for (const HostChange& change : paragraphChanges(paragraph_, next))
+    appendChange(CHCHANGE_APPLY_STYLE, 0, kBodyStyleId);
+    current_ = CharacterState();
+    for (const HostChange& change : paragraphChanges(ParagraphState(), ParagraphState::ofParagraph(properties)))
         appendChange(change.type, change.value1, change.value2, change.value3);
-    paragraph_ = next;
     // A break in a header, footer or note has no page or column to start.
     if (subDocuments_.empty())
         sections_.openParagraph(*document_, properties);
@@ -245,7 +253,7 @@ bool DocumentBuilder::pushSubDocument(SubDocumentKind kind, bool placeable)
     for (const OpenSubDocument& subDocument : subDocuments_)
         open.push_back(subDocument.kind);
     const bool carried = takesContent() && placeable && mayOpenInside(kind, open);
-    subDocuments_.push_back({kind, carried, 0, current_, wanted_, paragraph_, paragraphEndHeld_});
+    subDocuments_.push_back({kind, carried, 0, current_, wanted_, paragraphEndHeld_});
     if (!carried) {
         ++omitted_;
         return false;
@@ -256,13 +264,12 @@ bool DocumentBuilder::pushSubDocument(SubDocumentKind kind, bool placeable)
 
 void DocumentBuilder::enterSubDocument(uint32_t type, uint32_t value1, uint32_t value3)
 {
-    const uint32_t tagId = ++lastTagId_;
+    const uint32_t tagId = output_.newTagId();
     subDocuments_.back().tagId = tagId;
     appendChange(CHCHANGE_BEGIN_TAG, CHTAG_SUBDOCUMENT, tagId);
     appendChange(type, value1, 0, value3);
     current_ = CharacterState();
     wanted_ = CharacterState();
-    paragraph_ = ParagraphState();
     paragraphEndHeld_ = false;
 }
 
@@ -319,7 +326,7 @@ void DocumentBuilder::openNote(const librevenge::RVNGPropertyList& properties, u
                      kind == CHNOTE_ENDNOTE ? CHCOUNTER_ENDNOTE_NUMBER : CHCOUNTER_FOOTNOTE_NUMBER);
         return;
     }
-    const uint32_t markId = ++lastTagId_;
+    const uint32_t markId = output_.newTagId();
     appendChange(CHCHANGE_BEGIN_TAG, CHTAG_NOTE_MARK_A, markId);
     std::vector<uint16_t> units;
     appendUtf16(label, units);
@@ -348,7 +355,6 @@ void DocumentBuilder::closeSubDocument()
     appendChange(CHCHANGE_END_TAG, CHTAG_SUBDOCUMENT, closed.tagId);
     current_ = closed.current;
     wanted_ = closed.wanted;
-    paragraph_ = closed.paragraph;
     paragraphEndHeld_ = closed.paragraphEndHeld;
 }
 

@@ -152,7 +152,6 @@ private:
         uint32_t tagId;
         CharacterState current;
         CharacterState wanted;
-        ParagraphState paragraph;
         bool paragraphEndHeld;
     };
     // Records a sub-document opening; whether it is carried: it is when
@@ -183,11 +182,8 @@ private:
     CharacterState current_;
     CharacterState wanted_;
     SectionBuilder sections_;
-    // The formatting of the paragraph the text goes to.
-    ParagraphState paragraph_;
     std::vector<OpenSubDocument> subDocuments_;
     bool paragraphEndHeld_ = false;
-    uint32_t lastTagId_ = 0;
     uint32_t lastSlotId_ = 0;
     int omitted_ = 0;
     bool bodyBegun_ = false;

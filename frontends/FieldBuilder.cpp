@@ -79,9 +79,9 @@ bool FieldBuilder::writeDateField(const librevenge::RVNGPropertyListVector& form
 
     std::vector<uint32_t> field = wordRecord(CHDATEFIELD_RECORD_SIZE);
     wordAt(field, CHDATEFIELD_KIND) = CHDATEFIELD_DATE;
-    const uint32_t fieldTag = nextTagId_++;
+    const uint32_t fieldTag = output_.newTagId();
     output_.change(CHCHANGE_BEGIN_TAG, CHTAG_DATE_FIELD, fieldTag, output_.dataRecord(field));
-    const uint32_t formatTag = nextTagId_++;
+    const uint32_t formatTag = output_.newTagId();
     output_.change(CHCHANGE_BEGIN_TAG, CHTAG_NESTED_PARAGRAPH, formatTag,
                    output_.dataRecord(std::vector<uint32_t>(kFormatRecordWords)));
     for (const DatePart& part : parts) {

@@ -26,7 +26,6 @@ private:
     bool writeDateField(const librevenge::RVNGPropertyListVector& format);
 
     HostOutput& output_;
-    uint32_t nextTagId_ = 1;
 };
 
 } // namespace frontends

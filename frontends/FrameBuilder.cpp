@@ -197,7 +197,7 @@ void FrameBuilder::finish()
 void FrameBuilder::openContent(OpenFrame& frame)
 {
     appendFrame(frame.geometry);
-    frame.contentTag = ++lastContentTag_;
+    frame.contentTag = output_.newTagId();
     output_.change(CHCHANGE_BEGIN_TAG, CHTAG_FRAME_CONTENT, frame.contentTag, 0);
 }
 

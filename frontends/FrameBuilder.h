@@ -95,7 +95,6 @@ private:
     // that is kept: their content is left out.
     uint32_t ignoredFrames_ = 0;
     uint32_t strayTextBoxes_ = 0;
-    uint32_t lastContentTag_ = 0;
 };
 
 } // namespace frontends

@@ -1,4 +1,4 @@
-// Where the builders of lists, links, fields and frames send what they make: the
+// Where the parts of the document builder send what they make: the
 // change list, through the document builder's own way of appending a change
 // (which first sends the text gathered so far), and the side lists that
 // changes point into (text, property text, data records, tag tracks).
@@ -45,10 +45,13 @@ public:
     uint32_t dataRecord(const std::vector<uint32_t>& words);
     // Records that change `changeId` begins the tag of that type and id.
     void tagTrack(uint32_t changeId, uint32_t tagType, uint32_t tagId);
+    // A tag id no other tag of the document has, whatever its type.
+    uint32_t newTagId() { return ++lastTagId_; }
 
 private:
     trxhost::Document& document_;
     AppendChange appendChange_;
+    uint32_t lastTagId_ = 0;
 };
 
 } // namespace frontends

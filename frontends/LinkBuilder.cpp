@@ -20,7 +20,7 @@ void LinkBuilder::open(const librevenge::RVNGPropertyList& properties)
         return;
     const uint32_t address = output_.propertyText(href->getStr().cstr());
     const uint32_t record = output_.dataRecord(wordRecord(CHHYPERLINK_RECORD_SIZE));
-    openTag_ = nextTagId_++;
+    openTag_ = output_.newTagId();
     output_.change(CHCHANGE_BEGIN_TAG, CHTAG_HYPERLINK, openTag_, record);
     output_.change(CHCHANGE_PROPERTY, CHPROPERTY_URL, address);
     output_.change(CHCHANGE_END_PROPERTIES);

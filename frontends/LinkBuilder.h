@@ -24,7 +24,6 @@ private:
     uint32_t depth_ = 0;
     // The tag of the outermost link; 0 when it had no address.
     uint32_t openTag_ = 0;
-    uint32_t nextTagId_ = 1;
 };
 
 } // namespace frontends

@@ -1,6 +1,7 @@
 #include "frontends/ListBuilder.h"
 
 #include "frontends/HostOutput.h"
+#include "frontends/StyleDefinition.h"
 #include "trx/changes.h"
 
 #include <algorithm>
@@ -144,13 +145,8 @@ ListBuilder::ListStyle& ListBuilder::styleOf(const librevenge::RVNGPropertyList&
 // first time the list opens it.
 void ListBuilder::defineLevel(uint32_t level, const librevenge::RVNGPropertyList& properties, bool ordered)
 {
-    std::vector<uint32_t> style = wordRecord(CHSTYLE_RECORD_SIZE);
-    wordAt(style, CHSTYLE_ID) = current_->id;
-    wordAt(style, CHSTYLE_KIND) = CHSTYLE_LIST;
-    wordAt(style, CHSTYLE_BASE) = CHSTYLE_NO_BASE;
-    const uint32_t styleRecord = output_.dataRecord(style);
-
-    const uint32_t numberTextTag = nextTagId_++;
+    const uint32_t numberTextTag = output_.newTagId();
+    const uint32_t definitionTag = beginStyleDefinition(output_, current_->id, CHSTYLE_LIST);
     std::vector<uint32_t> counter = wordRecord(CHCOUNTER_RECORD_SIZE);
     wordAt(counter, CHCOUNTER_START) =
         ordered ? static_cast<uint32_t>(std::clamp(intOf(properties, "text:start-value", 1), 0, kMaxStartAt)) : 1;
@@ -158,15 +154,12 @@ void ListBuilder::defineLevel(uint32_t level, const librevenge::RVNGPropertyList
     wordAt(counter, CHCOUNTER_NUMBER_TEXT) = numberTextTag;
     wordAt(counter, CHCOUNTER_FORMAT) = ordered ? formatOf(properties) : kNoNumber;
     const uint32_t counterRecord = output_.dataRecord(counter);
-
-    const uint32_t definitionTag = nextTagId_++;
-    output_.change(CHCHANGE_BEGIN_TAG, CHTAG_STYLE_DEFINITION, definitionTag, styleRecord);
     output_.change(CHCHANGE_DEFINE_COUNTER, CHCOUNTER_LIST_NUMBER, level, counterRecord);
     const uint32_t numberText = output_.change(CHCHANGE_BEGIN_TAG, CHTAG_NUMBER_TEXT, numberTextTag);
     output_.tagTrack(numberText, CHTAG_NUMBER_TEXT, numberTextTag);
     writeNumberText(level, properties, ordered);
     output_.change(CHCHANGE_END_TAG, CHTAG_NUMBER_TEXT, numberTextTag);
-    output_.change(CHCHANGE_END_TAG, CHTAG_STYLE_DEFINITION, definitionTag);
+    endStyleDefinition(output_, definitionTag);
 }
 
 // An ordered level's text: its prefix, the numbers of the levels above it

@@ -59,7 +59,6 @@ private:
     std::size_t depth_ = 0;
     bool numbered_ = false;
     uint32_t styles_ = 0;
-    uint32_t nextTagId_ = 1;
 };
 
 } // namespace frontends

@@ -1,7 +1,7 @@
 // The formatting of a paragraph, as the importers give it whole when each
 // paragraph opens, and the host's paragraph changes that lead from one
-// paragraph's formatting to the next one's. A host's paragraph carries its
-// formatting over to the next paragraph, so only what differs is sent.
+// formatting to another: from that of the paragraph style each paragraph
+// starts in to the paragraph's own, so only what differs from it is sent.
 #pragma once
 
 #include <librevenge/librevenge.h>
