@@ -173,14 +173,21 @@ void TableBuilder::sendRowFormat(uint32_t cells)
     document_.appendChange(CHCHANGE_ROW_FORMAT, appendWords(document_, CHLIST_ROW_FORMATS, row_.record(layout_)));
 }
 
-void TableBuilder::openCell(const librevenge::RVNGPropertyList& properties)
+bool TableBuilder::readyForCell()
 {
     if (!carried())
-        return;
+        return false;
     if (!rowOpen_)
         openRow({});
     if (cellOpen_)
         closeCell();
+    return true;
+}
+
+void TableBuilder::openCell(const librevenge::RVNGPropertyList& properties)
+{
+    if (!readyForCell())
+        return;
     // Columns before the cell's own are covered from above or left empty;
     // an importer that does not say where the cell is leaves out only
     // those covered from above.
@@ -247,12 +254,8 @@ void TableBuilder::closeCell()
 
 void TableBuilder::insertCoveredCell(const librevenge::RVNGPropertyList& properties)
 {
-    if (!carried())
+    if (!readyForCell())
         return;
-    if (!rowOpen_)
-        openRow({});
-    if (cellOpen_)
-        closeCell();
     if (const auto column = countOf(properties["librevenge:column"]))
         fillTo(std::min(*column + 1, kMaxCellsPerRow));
     else if (coveredCredit_ > 0)

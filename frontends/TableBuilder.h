@@ -55,6 +55,9 @@ private:
     // Whether the events are those of the table the host carries, not of
     // one outside any table or nested in it.
     bool carried() const;
+    // Before a cell of the table carried: the row it goes into is open and
+    // no cell is; false, with nothing done, for a table not carried.
+    bool readyForCell();
     void openImplicitCell();
     void sendRowFormat(uint32_t cells);
     // Adds a host cell to the open row, with its cell format once the row

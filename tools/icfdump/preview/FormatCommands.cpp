@@ -119,14 +119,17 @@ Outcome applyScriptOrCase(const std::string& name, CharacterFormat& format)
     return Outcome::NotMine;
 }
 
-Outcome applyCharacterBox(const CommandView& command, CharacterFormat& format)
+// The shading and borders a command gives its client, a strand or a
+// paragraph, when it is aimed at that client.
+template <typename Format>
+Outcome applyBox(const CommandView& command, Format& format, long shadingClient, long bordersClient)
 {
     const std::optional<long> client = boxClient(command);
-    if (command.name() == "SHD" && client == kStrandShading) {
+    if (command.name() == "SHD" && client == shadingClient) {
         format.shading = readShading(command);
         return command.parameterCount() >= 2 ? Outcome::Applied : Outcome::Malformed;
     }
-    if (command.name() == "PBC" && client == kStrandBorders) {
+    if (command.name() == "PBC" && client == bordersClient) {
         const std::optional<Borders> borders = readBorders(command);
         if (!borders)
             return Outcome::Malformed;
@@ -219,23 +222,6 @@ Outcome applyTabRuler(const CommandView& command, ParagraphFormat& format)
     return Outcome::Applied;
 }
 
-Outcome applyParagraphBox(const CommandView& command, ParagraphFormat& format)
-{
-    const std::optional<long> client = boxClient(command);
-    if (command.name() == "SHD" && client == kParagraphShading) {
-        format.shading = readShading(command);
-        return command.parameterCount() >= 2 ? Outcome::Applied : Outcome::Malformed;
-    }
-    if (command.name() == "PBC" && client == kParagraphBorders) {
-        const std::optional<Borders> borders = readBorders(command);
-        if (!borders)
-            return Outcome::Malformed;
-        format.borders = *borders;
-        return Outcome::Applied;
-    }
-    return Outcome::NotMine;
-}
-
 // The parameter of a page command that holds its length in twips.
 Outcome applyPageLength(const CommandView& command, size_t index, long& length)
 {
@@ -326,7 +312,7 @@ Outcome applyCharacterCommand(const CommandView& command, CharacterFormat& forma
         return applyUnderline(command, format);
     if (const Outcome outcome = applyScriptOrCase(name, format); outcome != Outcome::NotMine)
         return outcome;
-    return applyCharacterBox(command, format);
+    return applyBox(command, format, kStrandShading, kStrandBorders);
 }
 
 Outcome applyParagraphCommand(const CommandView& command, ParagraphFormat& format)
@@ -352,7 +338,7 @@ Outcome applyParagraphCommand(const CommandView& command, ParagraphFormat& forma
     // "RUL" carry all of it.
     if (name == "RMI" || name == "STM" || name == "LMR" || name == "NTB")
         return Outcome::Applied;
-    return applyParagraphBox(command, format);
+    return applyBox(command, format, kParagraphShading, kParagraphBorders);
 }
 
 Outcome applyPageCommand(const CommandView& command, PageLayout& layout)
