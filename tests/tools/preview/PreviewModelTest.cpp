@@ -134,15 +134,39 @@ TEST(PreviewModel, TablesTakeTheirColumnsFromTheLayoutAndCoverCellsBySpans)
 
 TEST(PreviewModel, ALayoutWithoutRowsSetsTheParagraphsAfterItInColumns)
 {
+    // A column break ends the paragraph it stands in; the rest starts the next column.
     const PreviewDocument document =
-        built("Before<HNL><CDS20|2|0|10|0|10|20|0|0|1440|0|1440|2880|0|><BCM>One<HNL>Two<HCB>Three<HNL><ECM>");
+        built("Before<HNL><CDS20|2|0|10|0|10|20|0|0|1440|0|1440|2880|0|><BCM>One<HNL>Two<HCB>Three<HNL><ECM>"
+              "After<HCB><HNL>");
     const std::vector<Block>& blocks = document.pages.at(0).blocks;
-    ASSERT_EQ(blocks.size(), 2u);
+    ASSERT_EQ(blocks.size(), 3u);
     ASSERT_TRUE(blocks[1].columns);
     EXPECT_EQ(blocks[1].columns->widths.size(), 2u);
-    EXPECT_EQ(blocks[1].columns->blocks.size(), 2u);
-    ASSERT_EQ(document.listed.size(), 1u);
+    const std::vector<Block>& inColumns = blocks[1].columns->blocks;
+    ASSERT_EQ(inColumns.size(), 3u);
+    EXPECT_FALSE(inColumns[1].paragraph->columnBreakBefore);
+    EXPECT_TRUE(inColumns[2].paragraph->columnBreakBefore);
+    EXPECT_EQ(inColumns[2].paragraph->inlines.at(0).text, "Three");
+    EXPECT_FALSE(blocks[2].paragraph->columnBreakBefore);
+    ASSERT_EQ(document.listed.size(), 1u); // the break outside columns
     EXPECT_EQ(document.listed[0].command, "HCB");
+}
+
+TEST(PreviewModel, PageNumbersCountFromTheStartTheStreamSetsAndCommentsStandInTheText)
+{
+    const PreviewDocument document = built("<PPN><HNL><HNP><SPN0|0|0|7|0|><PPN><HNL><HNP><PPN><CMTCheck this|>"
+                                           "<SPN0|0|1|44|0|><SPN0|0|0|>");
+    std::vector<std::string> numbers;
+    for (const Page& page : document.pages)
+        numbers.push_back(page.blocks.at(0).paragraph->inlines.at(0).text);
+    EXPECT_EQ(numbers, (std::vector<std::string>{"1", "7", "8"}));
+    const std::vector<Inline>& last = document.pages.back().blocks.at(0).paragraph->inlines;
+    EXPECT_EQ(last.at(1).kind, Inline::Kind::Comment);
+    EXPECT_EQ(last.at(1).text, "Check this");
+    // A start above 255 is listed; one without its low byte is damage.
+    ASSERT_EQ(document.listed.size(), 2u);
+    EXPECT_FALSE(document.listed[0].remark.empty());
+    EXPECT_EQ(last.back().kind, Inline::Kind::Damage);
 }
 
 TEST(PreviewModel, NotesHeadersLinksAndPageBreaksGoWhereTheyBelong)

@@ -21,9 +21,9 @@ constexpr size_t kMaxContainerDepth = 16;
 // handler takes: they are listed without a remark; any other name that no
 // handler takes is listed as unknown. ("KEP" with the parameters of a drop
 // capital, and "PBC" and "SHD" of another client, come here too.)
-const std::set<std::string> kKnownUnrendered = {"DID", "FDT", "SSI", "SYT", "SYP", "SEP", "BKP", "KER", "EKR", "SLG",
-                                                "BHP", "EHP", "RHZ", "KEP", "WON", "WOY", "PND", "SPN", "SPO", "FNI",
-                                                "BMT", "EMT", "BGT", "EGT", "CMT", "FIC", "PBC", "SHD"};
+const std::set<std::string> kKnownUnrendered = {"DID", "FDT", "SSI", "SYT", "SYP", "SEP", "BKP", "KER", "EKR",
+                                                "SLG", "BHP", "EHP", "RHZ", "KEP", "WON", "WOY", "PND", "SPO",
+                                                "FNI", "BMT", "EMT", "BGT", "EGT", "FIC", "PBC", "SHD"};
 
 // Text escapes reach the builder as commands only when the decoder could not
 // read them as text.
@@ -51,6 +51,12 @@ constexpr size_t kFrameHeight = 7;
 constexpr size_t kFrameHorizontalOffset = 8;
 constexpr size_t kFrameVerticalOffset = 9;
 constexpr size_t kFrameBorders = 14;
+
+// "SPN" 0, 0, whether the start is above 255, its low byte, 0: a start
+// above 255 is not all in the stream.
+constexpr size_t kStartAbove255 = 2;
+constexpr size_t kStartLowByte = 3;
+constexpr long kLargestByte = 255;
 
 // "PDS" width and height.
 constexpr size_t kPictureWidth = 1;
@@ -82,8 +88,12 @@ void PreviewBuilder::addHandlers()
     handlers_["SHC"] = [this](const CommandView&) { text("\u00ad"); };
     handlers_["NBR"] = [this](const CommandView&) { text("\u00a0"); };
     handlers_["PPN"] = [this](const CommandView&) {
-        addInline(Inline::Kind::Field, std::to_string(document_.pages.size()), "page number");
+        const size_t page = document_.pages.size() - 1;
+        addInline(Inline::Kind::Field, std::to_string(firstPageNumber_ + static_cast<long>(page - numberedFrom_)),
+                  "page number");
     };
+    handlers_["SPN"] = [this](const CommandView& command) { pageNumberStart(command); };
+    handlers_["CMT"] = [this](const CommandView& command) { addInline(Inline::Kind::Comment, command.text(0)); };
     handlers_["DTF"] = [this](const CommandView& command) {
         addInline(Inline::Kind::Field, "date", command.listingForm());
     };
@@ -174,10 +184,7 @@ void PreviewBuilder::addTableHandlers()
     handlers_["ECM"] = [this](const CommandView& command) { endTable(command); };
     handlers_["BRO"] = [this](const CommandView& command) { beginRow(command); };
     handlers_["BCO"] = [this](const CommandView& command) { beginCell(command); };
-    handlers_["HCB"] = [this](const CommandView& command) {
-        if (!closeContainer(Container::Kind::Cell))
-            list(command, "a column break is not shown");
-    };
+    handlers_["HCB"] = [this](const CommandView& command) { columnBreak(command); };
 }
 
 void PreviewBuilder::addMarkHandlers()
@@ -263,6 +270,8 @@ void PreviewBuilder::endParagraph()
     auto paragraph = std::make_unique<Paragraph>();
     paragraph->format = paragraph_;
     paragraph->number = std::move(container.number);
+    paragraph->columnBreakBefore = columnBreakNext_;
+    columnBreakNext_ = false;
     paragraph->inlines = std::move(container.inlines);
     container.number.clear();
     container.inlines.clear();
@@ -330,6 +339,7 @@ void PreviewBuilder::endTable(const CommandView& command)
         closeContainer(current().kind);
     const OpenTable open = std::move(tables_.back());
     tables_.pop_back();
+    columnBreakNext_ = false;
     if (!open.table->rows.empty())
         return;
     // A layout without rows is a section's columns: the paragraphs after the
@@ -479,6 +489,38 @@ void PreviewBuilder::frame(const CommandView& command)
     Frame* opened = frame.get();
     current().blocks->push_back(Block{nullptr, nullptr, std::move(frame), nullptr});
     openContainer(Container::Kind::Frame, opened->blocks);
+}
+
+void PreviewBuilder::pageNumberStart(const CommandView& command)
+{
+    const auto above255 = command.decimal(kStartAbove255);
+    const auto lowByte = command.decimal(kStartLowByte);
+    if (!above255 || !lowByte || *lowByte < 0 || *lowByte > kLargestByte) {
+        damaged(command, "parameters not as a writer puts them");
+        return;
+    }
+    if (*above255 != 0) {
+        list(command, "a page number start above 255: its high byte is not in the stream");
+        return;
+    }
+    firstPageNumber_ = *lowByte;
+    numberedFrom_ = document_.pages.size() - 1;
+}
+
+void PreviewBuilder::columnBreak(const CommandView& command)
+{
+    if (closeContainer(Container::Kind::Cell))
+        return;
+    // A layout without rows (yet) is a section's columns, and the text
+    // stands directly in them.
+    const bool inColumns =
+        !tables_.empty() && tables_.back().table->rows.empty() && containers_.size() == tables_.back().containerDepth;
+    if (!inColumns) {
+        list(command, "a column break outside a section's columns is not shown");
+        return;
+    }
+    flushParagraph();
+    columnBreakNext_ = true;
 }
 
 void PreviewBuilder::list(const CommandView& command, std::string remark)
