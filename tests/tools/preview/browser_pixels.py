@@ -92,9 +92,10 @@ def find_chromium():
 
 
 def draw(program, arguments, work):
-    """Runs headless Chromium (as root too: no sandbox) on the page; its output."""
-    command = [program, "--headless", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
-               "--force-device-scale-factor=1", "--user-data-dir=" + str(work / "profile"),
+    """Runs headless Chromium on the page; its output. No sandbox, so that it
+    runs as root too; no shared memory, which containers keep small."""
+    command = [program, "--headless", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+               "--hide-scrollbars", "--force-device-scale-factor=1", "--user-data-dir=" + str(work / "profile"),
                "--window-size=%d,%d" % WINDOW] + arguments
     run = subprocess.run(command, capture_output=True, text=True, timeout=120)
     if run.returncode != 0:
