@@ -172,20 +172,21 @@ TEST(PreviewModel, PageNumbersCountFromTheStartTheStreamSetsAndCommentsStandInTh
 TEST(PreviewModel, NotesHeadersLinksAndPageBreaksGoWhereTheyBelong)
 {
     const PreviewDocument document = built("<HF20|0|12|10|0|0|1800|1440|>Head<HNL><HFX0|11|0|3|>"
+                                           "<HF20|0|12|10|0|0|1800|1440|>Again<HNL><HFX0|11|0|3|>"
                                            "See<FNT00|00|00|0|0|0|0|01|ff|0|0|8d|><FNA>Note text<EFN>"
                                            "<XRF04|13|http://example.com|0|>link<XRF05|13|http://example.com|0|>"
                                            "<HNL><HNP>Second<HNL>");
     ASSERT_EQ(document.pages.size(), 2u);
     const Page& page = document.pages[0];
-    ASSERT_EQ(page.headers.size(), 1u);
+    ASSERT_EQ(page.headers.size(), 1u); // a second one of the same kind is listed
     EXPECT_EQ(page.headers[0].at(0).paragraph->inlines.at(0).text, "Head");
     ASSERT_EQ(page.notes.size(), 1u);
     EXPECT_EQ(page.notes[0].mark, "1");
     EXPECT_EQ(page.notes[0].blocks.at(0).paragraph->inlines.at(1).text, "Note text");
     const Paragraph& body = paragraph(document, 0);
-    ASSERT_EQ(body.inlines.size(), 3u);
-    EXPECT_EQ(body.inlines[1].kind, Inline::Kind::NoteMark);
-    EXPECT_EQ(body.inlines[2].link, "http://example.com");
+    ASSERT_EQ(body.inlines.size(), 4u); // after the mark of the listed header
+    EXPECT_EQ(body.inlines[2].kind, Inline::Kind::NoteMark);
+    EXPECT_EQ(body.inlines[3].link, "http://example.com");
     EXPECT_EQ(document.pages[1].blocks.size(), 1u);
 }
 

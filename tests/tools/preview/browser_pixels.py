@@ -153,7 +153,8 @@ class Png:
 
     def pixels(self, box, inset=0):
         left, top, right, bottom = (round(v) for v in box)
-        return [self.pixel(x, y) for y in range(top + inset, bottom - inset) for x in range(left + inset, right - inset)]
+        return [self.pixel(x, y) for y in range(top + inset, bottom - inset)
+                for x in range(left + inset, right - inset)]
 
 
 def dark(rgb):

@@ -126,10 +126,7 @@ void PreviewBuilder::addStructureHandlers()
     };
     handlers_["HF2"] = headerFooter(Container::Kind::Header);
     handlers_["HF1"] = headerFooter(Container::Kind::Footer);
-    handlers_["HFX"] = [this](const CommandView& command) {
-        if (!closeContainer(Container::Kind::Header) && !closeContainer(Container::Kind::Footer))
-            damaged(command, "ends a header or footer that is not open");
-    };
+    handlers_["HFX"] = [this](const CommandView& command) { endHeaderFooter(command); };
     handlers_["FNT"] = [this](const CommandView& command) { beginNote(command); };
     handlers_["FNA"] = [this](const CommandView& command) {
         if (current().kind != Container::Kind::Note)
@@ -310,6 +307,8 @@ void PreviewBuilder::newPage()
     Page page;
     page.layout = document_.pages.back().layout;
     document_.pages.push_back(std::move(page));
+    headerKinds_.clear();
+    footerKinds_.clear();
     containers_.front().blocks = &document_.pages.back().blocks;
 }
 
@@ -521,6 +520,29 @@ void PreviewBuilder::columnBreak(const CommandView& command)
     }
     flushParagraph();
     columnBreakNext_ = true;
+}
+
+void PreviewBuilder::endHeaderFooter(const CommandView& command)
+{
+    const bool header = current().kind == Container::Kind::Header;
+    if (!closeContainer(Container::Kind::Header) && !closeContainer(Container::Kind::Footer)) {
+        damaged(command, "ends a header or footer that is not open");
+        return;
+    }
+    // A section's properties come again where its columns start, on the same
+    // page: the page keeps the first header or footer of each kind ("HFX"
+    // parameter 1 says which pages it is for).
+    const auto kind = command.hexadecimal(1);
+    if (!kind)
+        return;
+    Page& page = document_.pages.back();
+    std::vector<unsigned long>& kinds = header ? headerKinds_ : footerKinds_;
+    if (std::find(kinds.begin(), kinds.end(), *kind) != kinds.end()) {
+        (header ? page.headers : page.footers).pop_back();
+        list(command, "the page has a header or footer of this kind already, which is shown");
+        return;
+    }
+    kinds.push_back(*kind);
 }
 
 void PreviewBuilder::list(const CommandView& command, std::string remark)

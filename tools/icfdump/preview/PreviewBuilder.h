@@ -77,6 +77,7 @@ private:
     void frame(const CommandView& command);
     void pageNumberStart(const CommandView& command);
     void columnBreak(const CommandView& command);
+    void endHeaderFooter(const CommandView& command);
 
     void list(const CommandView& command, std::string remark = {});
     void damaged(const CommandView& command, const std::string& remark);
@@ -95,6 +96,8 @@ private:
     bool columnBreakNext_ = false; // "HCB" among a section's columns: the next paragraph starts a column
     long firstPageNumber_ = 1;     // the number of the page `numberedFrom_`, from the last "SPN"
     size_t numberedFrom_ = 0;
+    std::vector<unsigned long> headerKinds_; // the "HFX" codes of the page's headers
+    std::vector<unsigned long> footerKinds_;
     long pictureWidth_ = 0; // from the last "PDS"
     long pictureHeight_ = 0;
     unsigned footnotes_ = 0;
