@@ -134,34 +134,59 @@ TEST(PreviewModel, TablesTakeTheirColumnsFromTheLayoutAndCoverCellsBySpans)
 
 TEST(PreviewModel, ALayoutWithoutRowsSetsTheParagraphsAfterItInColumns)
 {
+    // A column break ends the paragraph it stands in; the rest starts the next column.
     const PreviewDocument document =
-        built("Before<HNL><CDS20|2|0|10|0|10|20|0|0|1440|0|1440|2880|0|><BCM>One<HNL>Two<HCB>Three<HNL><ECM>");
+        built("Before<HNL><CDS20|2|0|10|0|10|20|0|0|1440|0|1440|2880|0|><BCM>One<HNL>Two<HCB>Three<HNL><ECM>"
+              "After<HCB><HNL>");
     const std::vector<Block>& blocks = document.pages.at(0).blocks;
-    ASSERT_EQ(blocks.size(), 2u);
+    ASSERT_EQ(blocks.size(), 3u);
     ASSERT_TRUE(blocks[1].columns);
     EXPECT_EQ(blocks[1].columns->widths.size(), 2u);
-    EXPECT_EQ(blocks[1].columns->blocks.size(), 2u);
-    ASSERT_EQ(document.listed.size(), 1u);
+    const std::vector<Block>& inColumns = blocks[1].columns->blocks;
+    ASSERT_EQ(inColumns.size(), 3u);
+    EXPECT_FALSE(inColumns[1].paragraph->columnBreakBefore);
+    EXPECT_TRUE(inColumns[2].paragraph->columnBreakBefore);
+    EXPECT_EQ(inColumns[2].paragraph->inlines.at(0).text, "Three");
+    EXPECT_FALSE(blocks[2].paragraph->columnBreakBefore);
+    ASSERT_EQ(document.listed.size(), 1u); // the break outside columns
     EXPECT_EQ(document.listed[0].command, "HCB");
+}
+
+TEST(PreviewModel, PageNumbersCountFromTheStartTheStreamSetsAndCommentsStandInTheText)
+{
+    const PreviewDocument document = built("<PPN><HNL><HNP><SPN0|0|0|7|0|><PPN><HNL><HNP><PPN><CMTCheck this|>"
+                                           "<SPN0|0|1|44|0|><SPN0|0|0|>");
+    std::vector<std::string> numbers;
+    for (const Page& page : document.pages)
+        numbers.push_back(page.blocks.at(0).paragraph->inlines.at(0).text);
+    EXPECT_EQ(numbers, (std::vector<std::string>{"1", "7", "8"}));
+    const std::vector<Inline>& last = document.pages.back().blocks.at(0).paragraph->inlines;
+    EXPECT_EQ(last.at(1).kind, Inline::Kind::Comment);
+    EXPECT_EQ(last.at(1).text, "Check this");
+    // A start above 255 is listed; one without its low byte is damage.
+    ASSERT_EQ(document.listed.size(), 2u);
+    EXPECT_FALSE(document.listed[0].remark.empty());
+    EXPECT_EQ(last.back().kind, Inline::Kind::Damage);
 }
 
 TEST(PreviewModel, NotesHeadersLinksAndPageBreaksGoWhereTheyBelong)
 {
     const PreviewDocument document = built("<HF20|0|12|10|0|0|1800|1440|>Head<HNL><HFX0|11|0|3|>"
+                                           "<HF20|0|12|10|0|0|1800|1440|>Again<HNL><HFX0|11|0|3|>"
                                            "See<FNT00|00|00|0|0|0|0|01|ff|0|0|8d|><FNA>Note text<EFN>"
                                            "<XRF04|13|http://example.com|0|>link<XRF05|13|http://example.com|0|>"
                                            "<HNL><HNP>Second<HNL>");
     ASSERT_EQ(document.pages.size(), 2u);
     const Page& page = document.pages[0];
-    ASSERT_EQ(page.headers.size(), 1u);
+    ASSERT_EQ(page.headers.size(), 1u); // a second one of the same kind is listed
     EXPECT_EQ(page.headers[0].at(0).paragraph->inlines.at(0).text, "Head");
     ASSERT_EQ(page.notes.size(), 1u);
     EXPECT_EQ(page.notes[0].mark, "1");
     EXPECT_EQ(page.notes[0].blocks.at(0).paragraph->inlines.at(1).text, "Note text");
     const Paragraph& body = paragraph(document, 0);
-    ASSERT_EQ(body.inlines.size(), 3u);
-    EXPECT_EQ(body.inlines[1].kind, Inline::Kind::NoteMark);
-    EXPECT_EQ(body.inlines[2].link, "http://example.com");
+    ASSERT_EQ(body.inlines.size(), 4u); // after the mark of the listed header
+    EXPECT_EQ(body.inlines[2].kind, Inline::Kind::NoteMark);
+    EXPECT_EQ(body.inlines[3].link, "http://example.com");
     EXPECT_EQ(document.pages[1].blocks.size(), 1u);
 }
 

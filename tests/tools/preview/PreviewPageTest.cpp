@@ -48,7 +48,7 @@ TEST(PreviewPage, TextTableAndListedCommandOfAFormattedPage)
     EXPECT_EQ(pageOf("page_text_and_table"), readFile(kCases / "page_text_and_table.html"));
 }
 
-TEST(PreviewPage, HeaderNoteLinksAndPicturesOfAPage)
+TEST(PreviewPage, HeaderNoteLinksPicturesAndACommentOfAPage)
 {
     EXPECT_EQ(pageOf("header_note_links_and_pictures"), readFile(kCases / "header_note_links_and_pictures.html"));
 }

@@ -41,6 +41,8 @@ table.grid td { border: 1px dotted #bbb; vertical-align: top; padding: 0 2px; }
 .picture { display: inline-block; border: 1px solid #999; background: #eee; font: 10px sans-serif;
   overflow: hidden; vertical-align: bottom; }
 .field { background: #e0e8ff; }
+.comment { background: #fff3b0; border: 1px solid #d9b300; font: 10px sans-serif; padding: 0 2px; margin: 0 2px; }
+.comment::before { content: "\270e  "; }
 .listed:target::after { content: "\25c6"; color: #c60; }
 .damage { background: #fcc; color: #900; font: bold 11px sans-serif; }
 .banner { background: #fcc; color: #900; padding: 8px; margin-bottom: 16px; font: bold 13px sans-serif; }
@@ -101,6 +103,7 @@ const char kInlineTemplate[] =
     R"({{#isField}}<span class="field" title="{{target}}" style="{{style}}">{{text}}</span>{{/isField}})"
     R"({{#isDamage}}<span class="damage">&#x26a0; {{text}}</span>{{/isDamage}})"
     R"({{#isListed}}<a id="{{text}}" class="listed"></a>{{/isListed}})"
+    R"({{#isComment}}<span class="comment" title="comment">{{text}}</span>{{/isComment}})"
     R"({{#href}}</a>{{/href}})";
 
 data list()
@@ -172,6 +175,7 @@ data inlineData(const Inline& piece)
         {"isField", piece.kind == Inline::Kind::Field},
         {"isDamage", piece.kind == Inline::Kind::Damage},
         {"isListed", piece.kind == Inline::Kind::Listed},
+        {"isComment", piece.kind == Inline::Kind::Comment},
     };
     for (const auto& [key, set] : kinds)
         item.set(key, data(set));
@@ -253,7 +257,8 @@ data paragraphData(const Paragraph& paragraph)
 {
     data item;
     const bool tabbed = !tabTargets(paragraph).empty();
-    item.set("style", paragraphStyle(paragraph.format) + (tabbed ? "position:relative;" : ""));
+    item.set("style", paragraphStyle(paragraph.format) + (tabbed ? "position:relative;" : "") +
+                          (paragraph.columnBreakBefore ? "break-before:column;" : ""));
     item.set("number", paragraph.number.empty() ? data(false) : data(visibleText(paragraph.number)));
     item.set("segments", segmentList(paragraph));
     return item;

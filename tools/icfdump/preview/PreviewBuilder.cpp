@@ -21,9 +21,9 @@ constexpr size_t kMaxContainerDepth = 16;
 // handler takes: they are listed without a remark; any other name that no
 // handler takes is listed as unknown. ("KEP" with the parameters of a drop
 // capital, and "PBC" and "SHD" of another client, come here too.)
-const std::set<std::string> kKnownUnrendered = {"DID", "FDT", "SSI", "SYT", "SYP", "SEP", "BKP", "KER", "EKR", "SLG",
-                                                "BHP", "EHP", "RHZ", "KEP", "WON", "WOY", "PND", "SPN", "SPO", "FNI",
-                                                "BMT", "EMT", "BGT", "EGT", "CMT", "FIC", "PBC", "SHD"};
+const std::set<std::string> kKnownUnrendered = {"DID", "FDT", "SSI", "SYT", "SYP", "SEP", "BKP", "KER", "EKR",
+                                                "SLG", "BHP", "EHP", "RHZ", "KEP", "WON", "WOY", "PND", "SPO",
+                                                "FNI", "BMT", "EMT", "BGT", "EGT", "FIC", "PBC", "SHD"};
 
 // Text escapes reach the builder as commands only when the decoder could not
 // read them as text.
@@ -51,6 +51,12 @@ constexpr size_t kFrameHeight = 7;
 constexpr size_t kFrameHorizontalOffset = 8;
 constexpr size_t kFrameVerticalOffset = 9;
 constexpr size_t kFrameBorders = 14;
+
+// "SPN" 0, 0, whether the start is above 255, its low byte, 0: a start
+// above 255 is not all in the stream.
+constexpr size_t kStartAbove255 = 2;
+constexpr size_t kStartLowByte = 3;
+constexpr long kLargestByte = 255;
 
 // "PDS" width and height.
 constexpr size_t kPictureWidth = 1;
@@ -82,8 +88,12 @@ void PreviewBuilder::addHandlers()
     handlers_["SHC"] = [this](const CommandView&) { text("\u00ad"); };
     handlers_["NBR"] = [this](const CommandView&) { text("\u00a0"); };
     handlers_["PPN"] = [this](const CommandView&) {
-        addInline(Inline::Kind::Field, std::to_string(document_.pages.size()), "page number");
+        const size_t page = document_.pages.size() - 1;
+        addInline(Inline::Kind::Field, std::to_string(firstPageNumber_ + static_cast<long>(page - numberedFrom_)),
+                  "page number");
     };
+    handlers_["SPN"] = [this](const CommandView& command) { pageNumberStart(command); };
+    handlers_["CMT"] = [this](const CommandView& command) { addInline(Inline::Kind::Comment, command.text(0)); };
     handlers_["DTF"] = [this](const CommandView& command) {
         addInline(Inline::Kind::Field, "date", command.listingForm());
     };
@@ -116,10 +126,7 @@ void PreviewBuilder::addStructureHandlers()
     };
     handlers_["HF2"] = headerFooter(Container::Kind::Header);
     handlers_["HF1"] = headerFooter(Container::Kind::Footer);
-    handlers_["HFX"] = [this](const CommandView& command) {
-        if (!closeContainer(Container::Kind::Header) && !closeContainer(Container::Kind::Footer))
-            damaged(command, "ends a header or footer that is not open");
-    };
+    handlers_["HFX"] = [this](const CommandView& command) { endHeaderFooter(command); };
     handlers_["FNT"] = [this](const CommandView& command) { beginNote(command); };
     handlers_["FNA"] = [this](const CommandView& command) {
         if (current().kind != Container::Kind::Note)
@@ -174,10 +181,7 @@ void PreviewBuilder::addTableHandlers()
     handlers_["ECM"] = [this](const CommandView& command) { endTable(command); };
     handlers_["BRO"] = [this](const CommandView& command) { beginRow(command); };
     handlers_["BCO"] = [this](const CommandView& command) { beginCell(command); };
-    handlers_["HCB"] = [this](const CommandView& command) {
-        if (!closeContainer(Container::Kind::Cell))
-            list(command, "a column break is not shown");
-    };
+    handlers_["HCB"] = [this](const CommandView& command) { columnBreak(command); };
 }
 
 void PreviewBuilder::addMarkHandlers()
@@ -263,6 +267,8 @@ void PreviewBuilder::endParagraph()
     auto paragraph = std::make_unique<Paragraph>();
     paragraph->format = paragraph_;
     paragraph->number = std::move(container.number);
+    paragraph->columnBreakBefore = columnBreakNext_;
+    columnBreakNext_ = false;
     paragraph->inlines = std::move(container.inlines);
     container.number.clear();
     container.inlines.clear();
@@ -301,6 +307,8 @@ void PreviewBuilder::newPage()
     Page page;
     page.layout = document_.pages.back().layout;
     document_.pages.push_back(std::move(page));
+    headerKinds_.clear();
+    footerKinds_.clear();
     containers_.front().blocks = &document_.pages.back().blocks;
 }
 
@@ -330,6 +338,7 @@ void PreviewBuilder::endTable(const CommandView& command)
         closeContainer(current().kind);
     const OpenTable open = std::move(tables_.back());
     tables_.pop_back();
+    columnBreakNext_ = false;
     if (!open.table->rows.empty())
         return;
     // A layout without rows is a section's columns: the paragraphs after the
@@ -479,6 +488,61 @@ void PreviewBuilder::frame(const CommandView& command)
     Frame* opened = frame.get();
     current().blocks->push_back(Block{nullptr, nullptr, std::move(frame), nullptr});
     openContainer(Container::Kind::Frame, opened->blocks);
+}
+
+void PreviewBuilder::pageNumberStart(const CommandView& command)
+{
+    const auto above255 = command.decimal(kStartAbove255);
+    const auto lowByte = command.decimal(kStartLowByte);
+    if (!above255 || !lowByte || *lowByte < 0 || *lowByte > kLargestByte) {
+        damaged(command, "parameters not as a writer puts them");
+        return;
+    }
+    if (*above255 != 0) {
+        list(command, "a page number start above 255: its high byte is not in the stream");
+        return;
+    }
+    firstPageNumber_ = *lowByte;
+    numberedFrom_ = document_.pages.size() - 1;
+}
+
+void PreviewBuilder::columnBreak(const CommandView& command)
+{
+    if (closeContainer(Container::Kind::Cell))
+        return;
+    // A layout without rows (yet) is a section's columns, and the text
+    // stands directly in them.
+    const bool inColumns =
+        !tables_.empty() && tables_.back().table->rows.empty() && containers_.size() == tables_.back().containerDepth;
+    if (!inColumns) {
+        list(command, "a column break outside a section's columns is not shown");
+        return;
+    }
+    flushParagraph();
+    columnBreakNext_ = true;
+}
+
+void PreviewBuilder::endHeaderFooter(const CommandView& command)
+{
+    const bool header = current().kind == Container::Kind::Header;
+    if (!closeContainer(Container::Kind::Header) && !closeContainer(Container::Kind::Footer)) {
+        damaged(command, "ends a header or footer that is not open");
+        return;
+    }
+    // A section's properties come again where its columns start, on the same
+    // page: the page keeps the first header or footer of each kind ("HFX"
+    // parameter 1 says which pages it is for).
+    const auto kind = command.hexadecimal(1);
+    if (!kind)
+        return;
+    Page& page = document_.pages.back();
+    std::vector<unsigned long>& kinds = header ? headerKinds_ : footerKinds_;
+    if (std::find(kinds.begin(), kinds.end(), *kind) != kinds.end()) {
+        (header ? page.headers : page.footers).pop_back();
+        list(command, "the page has a header or footer of this kind already, which is shown");
+        return;
+    }
+    kinds.push_back(*kind);
 }
 
 void PreviewBuilder::list(const CommandView& command, std::string remark)

@@ -75,6 +75,9 @@ private:
     void crossReference(const CommandView& command);
     void picture(const CommandView& command);
     void frame(const CommandView& command);
+    void pageNumberStart(const CommandView& command);
+    void columnBreak(const CommandView& command);
+    void endHeaderFooter(const CommandView& command);
 
     void list(const CommandView& command, std::string remark = {});
     void damaged(const CommandView& command, const std::string& remark);
@@ -87,10 +90,15 @@ private:
     std::map<std::string, Handler> handlers_;
     std::optional<ListedCommand> pendingLayout_; // a "CDS" not yet taken by a table
     std::vector<long> pendingColumns_;
-    std::string link_;           // the hyperlink the text stands in
-    bool numberText_ = false;    // between "PGN" and "EPN"
-    bool lineBreakNext_ = false; // "NLN": the next "HNL" breaks the line
-    long pictureWidth_ = 0;      // from the last "PDS"
+    std::string link_;             // the hyperlink the text stands in
+    bool numberText_ = false;      // between "PGN" and "EPN"
+    bool lineBreakNext_ = false;   // "NLN": the next "HNL" breaks the line
+    bool columnBreakNext_ = false; // "HCB" among a section's columns: the next paragraph starts a column
+    long firstPageNumber_ = 1;     // the number of the page `numberedFrom_`, from the last "SPN"
+    size_t numberedFrom_ = 0;
+    std::vector<unsigned long> headerKinds_; // the "HFX" codes of the page's headers
+    std::vector<unsigned long> footerKinds_;
+    long pictureWidth_ = 0; // from the last "PDS"
     long pictureHeight_ = 0;
     unsigned footnotes_ = 0;
     size_t bodyDepth_ = 0; // of deleted-text bodies fed back in

@@ -96,6 +96,7 @@ struct Inline {
         Field,    // `text` says what the field is
         Damage,   // `text` says what is wrong
         Listed,   // where a command listed in the side panel stood: `text` is the mark's id
+        Comment,  // `text` is the comment's text
     };
     Kind kind = Kind::Text;
     std::string text;
@@ -110,7 +111,8 @@ struct Block;
 
 struct Paragraph {
     ParagraphFormat format;
-    std::string number; // the text of a numbered paragraph's number
+    std::string number;             // the text of a numbered paragraph's number
+    bool columnBreakBefore = false; // starts the next of its section's columns
     std::vector<Inline> inlines;
 };
 
