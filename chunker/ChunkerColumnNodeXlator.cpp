@@ -25,7 +25,11 @@ struct GroupWalk {
 };
 
 // The walks in progress on this thread, innermost last; null when none is.
-thread_local std::vector<GroupWalk>* t_groupWalks = nullptr;
+// The filter is loaded with dlopen; the initial-exec model puts this one
+// pointer in the static TLS block that glibc keeps for such libraries, so
+// no dynamic TLS block is made for it: LeakSanitizer fails on those when
+// the host has loaded other libraries with TLS of their own.
+thread_local std::vector<GroupWalk>* t_groupWalks __attribute__((tls_model("initial-exec"))) = nullptr;
 
 // Delivers the events of the innermost walk until every walk has ended. An
 // event may open a group inside, which stacks its own walk: that walk is
