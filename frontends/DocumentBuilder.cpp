@@ -6,7 +6,10 @@
 #include "trx/platform.h"
 #include "trxhost/Document.h"
 
+#include <algorithm>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace frontends {
@@ -23,15 +26,36 @@ constexpr uint16_t kSpace = 0x20;
 // style's: it is switched on where it begins and off where it ends.
 constexpr uint32_t kBodyStyleId = 1;
 constexpr char kBodyStyleName[] = "Normal";
+// The change and text lists are sized ahead from the file's size, so that
+// they do not grow by copying themselves whole, which for a moment holds
+// them twice. A file byte gives at most one unit of text; changes run to
+// about two bytes for each byte of the file in the formats measured, and
+// room no change reaches costs address space only.
+constexpr uint64_t kChangeBytesPerInputByte = 4;
+constexpr uint64_t kTextBytesPerInputByte = 2;
+// Beyond this the lists grow as they go: no file reserves more.
+constexpr uint64_t kMaxReservedBytes = uint64_t{1} << 32;
+
+// Room that cannot be had is not needed: the lists then grow as they go.
+void reserveFor(trxhost::Document& document, uint64_t inputBytes)
+{
+    try {
+        document.list(CHLIST_CHANGES)->reserve(std::min(inputBytes * kChangeBytesPerInputByte, kMaxReservedBytes));
+        document.list(CHLIST_TEXT)->reserve(std::min(inputBytes * kTextBytesPerInputByte, kMaxReservedBytes));
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+}
 
 } // namespace
 
-DocumentBuilder::DocumentBuilder()
+DocumentBuilder::DocumentBuilder(uint64_t inputBytes)
     : document_(std::make_unique<trxhost::Document>()), tables_(*document_),
       output_(*document_, [this](uint32_t type, uint32_t value1, uint32_t value2,
                                  uint32_t value3) { return appendChange(type, value1, value2, value3); }),
       lists_(output_), links_(output_), fields_(output_), frames_(output_)
 {
+    reserveFor(*document_, inputBytes);
 }
 
 DocumentBuilder::~DocumentBuilder() = default;

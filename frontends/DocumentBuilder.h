@@ -42,7 +42,9 @@ namespace frontends {
 
 class DocumentBuilder : public librevenge::RVNGTextInterface {
 public:
-    DocumentBuilder();
+    // `inputBytes`, the size of the file read, sizes the change and text
+    // lists ahead (0: not known).
+    explicit DocumentBuilder(uint64_t inputBytes = 0);
     ~DocumentBuilder() override;
 
     // Whether the importer ended the document (endDocument).

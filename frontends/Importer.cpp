@@ -141,6 +141,15 @@ bool recognises(const Importer& importer, RVNGInputStream& input)
     return recognised;
 }
 
+// The stream's size in bytes; the stream is left at its start.
+uint64_t sizeOf(RVNGInputStream& input)
+{
+    input.seek(0, librevenge::RVNG_SEEK_END);
+    const long end = input.tell();
+    input.seek(0, librevenge::RVNG_SEEK_SET);
+    return end > 0 ? static_cast<uint64_t>(end) : 0;
+}
+
 // The first importer that takes the stream, or null.
 const Importer* recogniser(RVNGInputStream& input)
 {
@@ -194,7 +203,7 @@ std::unique_ptr<trxhost::Document> importDocument(RVNGInputStream& input, const 
     const Importer* importer = recogniser(input);
     if (!importer)
         return nullptr;
-    DocumentBuilder builder;
+    DocumentBuilder builder(sizeOf(input));
     parseWith(*importer, input, builder, name);
     if (!builder.finished())
         throw importFailure(*importer, name, "the document ends before its end");
