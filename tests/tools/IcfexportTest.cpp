@@ -1,6 +1,6 @@
 // End-to-end runs of the icfexport program: its command line, its exit
 // statuses and messages, and which files it leaves behind.
-#include "ProgramRun.h"
+#include "IcfexportFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -19,59 +19,15 @@
 #include <thread>
 
 namespace fs = std::filesystem;
+using icfexport_test::IcfexportTest;
+using icfexport_test::kGoodListing;
 
 namespace {
 
-const std::string kGoodListing = "character set 0x14B00000\ntext \"Hello\"\nparagraph end\ndocument end\n";
 // An absolute path one byte longer than the filter keeps as converter path.
 const std::string kTooLongConverterPath = "/" + std::string(253, 'c');
 // Paragraphs of a document whose export lasts long enough to be interrupted.
 constexpr int kInterruptedParagraphs = 200000;
-
-class IcfexportTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "icfexport-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        scratch_ = pattern;
-    }
-
-    void TearDown() override { fs::remove_all(scratch_); }
-
-    std::string path(const std::string& name) const { return (scratch_ / name).string(); }
-
-    std::string write(const std::string& name, const std::string& text) const
-    {
-        fs::create_directories(fs::path(path(name)).parent_path());
-        std::ofstream(path(name), std::ios::binary) << text;
-        return path(name);
-    }
-
-    std::string read(const std::string& name) const
-    {
-        std::ostringstream text;
-        text << std::ifstream(path(name), std::ios::binary).rdbuf();
-        return text.str();
-    }
-
-    ProgramRun run(const std::vector<std::string>& arguments, const std::string& program = ICFEXPORT_PATH) const
-    {
-        return runProgram(program, arguments, scratch_.string());
-    }
-
-    // Every file under the scratch directory, relative to it.
-    std::set<std::string> files() const
-    {
-        std::set<std::string> names;
-        for (const auto& entry : fs::recursive_directory_iterator(scratch_))
-            if (entry.is_regular_file())
-                names.insert(fs::relative(entry.path(), scratch_).string());
-        return names;
-    }
-
-    fs::path scratch_;
-};
 
 TEST_F(IcfexportTest, HelpAndVersionSucceed)
 {
@@ -160,16 +116,17 @@ TEST_F(IcfexportTest, ConvertsTheSampleNextToItsInputWithEveryOptionFlag)
     EXPECT_EQ(files(), (std::set<std::string>{"sample.lst", "sample.icf"}));
 }
 
-TEST_F(IcfexportTest, BadListingIsReportedWithItsPositionAndNothingIsConverted)
+TEST_F(IcfexportTest, BadListingIsReportedWithItsPositionAndTheOthersConverted)
 {
     write("good.lst", kGoodListing);
     write("bad.lst", "text \"Hello\"\nparagraph end\nbold maybe\n");
+    fs::create_directories(path("out"));
 
-    const ProgramRun result = run({"-d", path("out"), path("good.lst"), path("bad.lst")});
+    const ProgramRun result = run({"-d", path("out"), path("bad.lst"), path("good.lst")});
 
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("bad.lst:3:6: "), std::string::npos) << result.err;
-    EXPECT_EQ(files(), (std::set<std::string>{"good.lst", "bad.lst"}));
+    EXPECT_EQ(files(), (std::set<std::string>{"good.lst", "bad.lst", "out/good.icf"}));
 }
 
 struct InjectedFailure {
