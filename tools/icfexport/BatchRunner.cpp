@@ -125,13 +125,16 @@ std::string reasonOf(const std::string& messages, const std::string& input)
     return reason;
 }
 
-// Why a worker that did not exit ended: "the worker was killed after 30 s
-// (--timeout)", "the worker ended by signal 11 (Segmentation fault)".
+// Why a worker ended without a status of its own: "the worker was killed
+// after 30 s (--timeout)", "the worker ended by signal 11 (Segmentation
+// fault)", "the worker exited with status 70".
 std::string endOfWorker(const WorkerEnd& end, unsigned timeoutSeconds)
 {
     if (end.timedOut)
         return "the worker was killed after " + std::to_string(timeoutSeconds) + " s (--timeout)";
-    return "the worker ended by signal " + std::to_string(end.signal) + " (" + strsignal(end.signal) + ")";
+    if (end.signal)
+        return "the worker ended by signal " + std::to_string(end.signal) + " (" + strsignal(end.signal) + ")";
+    return "the worker exited with status " + std::to_string(end.exitStatus);
 }
 
 // A killed worker could not remove its temporary files: they go now, so
@@ -207,12 +210,11 @@ private:
         DocumentOutcome outcome = outcomeNamed(job);
         outcome.seconds = end.seconds;
         outcome.reason = reasonOf(end.messages, job.input);
-        const bool exited = end.signal == 0 && !end.timedOut;
-        outcome.status = exited && end.exitStatus <= static_cast<int>(ExitStatus::WorkerEnded)
-                             ? static_cast<ExitStatus>(end.exitStatus)
-                             : ExitStatus::WorkerEnded;
+        const bool ownStatus = end.signal == 0 && !end.timedOut && end.exitStatus >= 0 &&
+                               end.exitStatus < static_cast<int>(ExitStatus::WorkerEnded);
+        outcome.status = ownStatus ? static_cast<ExitStatus>(end.exitStatus) : ExitStatus::WorkerEnded;
         outcome.timedOut = end.timedOut;
-        if (!exited)
+        if (!ownStatus)
             outcome.reason += (outcome.reason.empty() ? "" : "; ") + endOfWorker(end, commandLine_.timeoutSeconds);
         for (const std::string& code : resultLines(end.results, kHostCodeLine))
             outcome.hostCode = static_cast<TRXERR>(std::stol(code));

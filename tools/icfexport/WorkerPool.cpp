@@ -28,8 +28,9 @@ constexpr int kEndingMilliseconds = 1;
 // A worker's messages kept at most; what it writes beyond is read and
 // dropped, so that a runaway worker neither blocks nor fills the memory.
 constexpr size_t kMaxKeptOutput = 64 * 1024;
-// The status of a worker whose task threw.
-constexpr int kTaskThrew = 70;
+// The status of a worker whose task let an exception out, or whose parent
+// was gone before it began: EX_SOFTWARE of sysexits.h.
+constexpr int kTaskFailed = 70;
 
 // The signals that stop a run: they are passed on to the workers (which
 // remove their temporary files), and once the workers are gone this
@@ -97,16 +98,35 @@ bool readAvailable(int descriptor, std::string& kept)
     }
 }
 
+// Reads what `descriptor` has now, and closes it once its writers are gone.
+void drain(int& descriptor, std::string& kept)
+{
+    if (descriptor >= 0 && !readAvailable(descriptor, kept)) {
+        close(descriptor);
+        descriptor = -1;
+    }
+}
+
 } // namespace
 
 struct WorkerPool::Worker {
     pid_t pid = -1;
     size_t task = 0;
+    // The read ends of its pipes, -1 once closed.
     int messages = -1;
     int results = -1;
     WorkerEnd end;
     Clock::time_point started;
     bool killed = false;
+
+    void closePipes()
+    {
+        for (int* descriptor : {&messages, &results}) {
+            if (*descriptor >= 0)
+                close(*descriptor);
+            *descriptor = -1;
+        }
+    }
 };
 
 WorkerPool::WorkerPool(unsigned workerCount, unsigned timeoutSeconds)
@@ -121,8 +141,7 @@ WorkerPool::~WorkerPool()
     for (Worker& worker : running_) {
         kill(worker.pid, SIGKILL);
         waitpid(worker.pid, nullptr, 0);
-        close(worker.messages);
-        close(worker.results);
+        worker.closePipes();
     }
 }
 
@@ -149,8 +168,7 @@ void WorkerPool::stop(int signal)
         kill(worker.pid, signal);
     for (Worker& worker : running_) {
         waitpid(worker.pid, nullptr, 0);
-        close(worker.messages);
-        close(worker.results);
+        worker.closePipes();
     }
     running_.clear();
     restoreStoppingSignals();
@@ -192,24 +210,22 @@ void WorkerPool::start(size_t task, const Task& run)
 
 // The worker ends with its parent (SIGTERM removes its temporary files),
 // writes its messages into the pipe, and never returns into the pool.
-void WorkerPool::runInWorker(size_t task, const Task& run, int messages, int results) const
+void WorkerPool::runInWorker(size_t task, const Task& run, int messages, int results)
 {
     const pid_t parent = getppid();
     restoreStoppingSignals();
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (getppid() != parent)
-        _exit(kTaskThrew);
-    for (const Worker& worker : running_) {
-        close(worker.messages);
-        close(worker.results);
-    }
+        _exit(kTaskFailed);
+    for (Worker& worker : running_)
+        worker.closePipes();
     dup2(messages, STDERR_FILENO);
     close(messages);
-    int status = kTaskThrew;
+    // The task reports its own errors; one that escapes it only fails it.
+    int status = kTaskFailed;
     try {
         status = run(task, results);
-    } catch (const std::exception& error) {
-        std::cerr << "icfexport: " << error.what() << '\n';
+    } catch (...) {
     }
     std::cerr.flush();
     std::fflush(nullptr);
@@ -230,14 +246,8 @@ void WorkerPool::waitForOutput()
     }
     poll(watched.data(), watched.size(), wait);
     for (Worker& worker : running_) {
-        if (worker.messages >= 0 && !readAvailable(worker.messages, worker.end.messages)) {
-            close(worker.messages);
-            worker.messages = -1;
-        }
-        if (worker.results >= 0 && !readAvailable(worker.results, worker.end.results)) {
-            close(worker.results);
-            worker.results = -1;
-        }
+        drain(worker.messages, worker.end.messages);
+        drain(worker.results, worker.end.results);
     }
 }
 
@@ -264,12 +274,9 @@ void WorkerPool::reapEnded(const Ended& ended)
             ++worker;
             continue;
         }
-        for (int* descriptor : {&worker->messages, &worker->results}) {
-            if (*descriptor < 0)
-                continue;
-            readAvailable(*descriptor, descriptor == &worker->messages ? worker->end.messages : worker->end.results);
-            close(*descriptor);
-        }
+        drain(worker->messages, worker->end.messages);
+        drain(worker->results, worker->end.results);
+        worker->closePipes();
         WorkerEnd end = std::move(worker->end);
         end.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 0;
         end.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;

@@ -59,7 +59,7 @@ private:
     // Passes `signal` on to the workers, waits for them and ends this
     // process by the signal.
     [[noreturn]] void stop(int signal);
-    [[noreturn]] void runInWorker(size_t task, const Task& run, int messages, int results) const;
+    [[noreturn]] void runInWorker(size_t task, const Task& run, int messages, int results);
     void waitForOutput();
     void killOverdue();
     void reapEnded(const Ended& ended);
