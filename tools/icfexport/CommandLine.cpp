@@ -363,7 +363,7 @@ const std::vector<Flag>& flags()
          "take only a folder's files ending in .EXT\n(repeatable; default: all but .icf)", addExtension},
         {"--manifest", nullptr, "FILE", "take the inputs listed in FILE, one a line\n(- for standard input)",
          setManifest},
-        {"--skip-existing", nullptr, nullptr, "leave an output that is newer than its input", setSkipExisting},
+        {"--skip-existing", nullptr, nullptr, "leave an output not older than its input", setSkipExisting},
         {"--shard", nullptr, "I/N", "convert only the I-th of N slices of the\ninputs sorted by path", setShard},
         {"--quiet", "-q", nullptr, "no progress line and no summary", setQuiet},
         {"--help", "-h", nullptr, "print this help and exit", askForHelp},
@@ -559,10 +559,10 @@ std::string helpText()
             "A document that cannot be read, fails, crashes its worker or runs past\n"
             "--timeout is reported alone; the others are still converted. With more than\n"
             "one input a summary line ends the run; on a terminal a progress line shows\n"
-            "how far it is. An output is written\n"
-            "under a fresh temporary name and renamed into place only when its export\n"
-            "succeeds; a failed or interrupted export leaves no output, and the other\n"
-            "inputs are still converted. An output that is a device or a pipe is written\n"
+            "how far it is.\n"
+            "An output is written under a fresh temporary name and renamed into place\n"
+            "only when its export succeeds; a failed, killed or interrupted export leaves\n"
+            "no output. An output that is a device or a pipe is written\n"
             "straight; standard output gets the ICF once its export succeeded. An output\n"
             "that is an input, under any name, is refused.\n"
             "Each export runs in its output's folder (one written straight or to standard\n"
@@ -584,7 +584,7 @@ std::string helpText()
     writeHelpEntry(text, "--", "end of flags: the rest are inputs");
     text << "\n"
             "Exit status:\n"
-            "  0  every input was converted\n"
+            "  0  every input was converted (or skipped by --skip-existing)\n"
             "  1  the command line is wrong\n"
             "  2  an input could not be read, parsed or imported\n"
             "  3  the filter could not be loaded or started (nothing is converted)\n"

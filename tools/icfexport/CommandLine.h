@@ -35,7 +35,7 @@ struct CommandLine {
     unsigned timeoutSeconds = 0;
     // --report: the JSON lines file, one line per document; empty: none.
     std::string reportPath;
-    // --skip-existing: an output newer than its input is left as it is.
+    // --skip-existing: an output not older than its input is left as it is.
     bool skipExisting = false;
     // --quiet: no progress line and no summary.
     bool quiet = false;
