@@ -131,9 +131,14 @@ TEST_F(IcfexportBatchTest, ShardsCoverEveryInputOnce)
         manifest += input + "\n";
     write("manifest", manifest);
 
+    // The second shard reads the manifest from standard input.
     Statuses all;
     for (const char* shard : {"1/3", "2/3", "3/3"}) {
-        const ProgramRun result = run({"--shard", shard, "--manifest", path("manifest"), "--report", path("report")});
+        const bool fromStandardInput = shard[0] == '2';
+        const ProgramRun result = runProgram(
+            ICFEXPORT_PATH,
+            {"--shard", shard, "--manifest", fromStandardInput ? "-" : path("manifest"), "--report", path("report")},
+            scratch_.string(), {}, fromStandardInput ? path("manifest") : "/dev/null");
         EXPECT_EQ(result.status, 0) << result.err;
         const Statuses slice = reported("report");
         EXPECT_GE(slice.size(), 2U) << shard;

@@ -74,7 +74,14 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, UsageErrorTest,
                                            std::vector<std::string>{"-o", "out.icf", "a.lst", "b.lst"},
                                            std::vector<std::string>{"-o", "out.icf", "-d", ".", "a.lst"},
                                            std::vector<std::string>{"a.lst", "-o", "a.lst"},
-                                           std::vector<std::string>{"a.lst", "a.lst"}, std::vector<std::string>{"-"}));
+                                           std::vector<std::string>{"a.lst", "a.lst"}, std::vector<std::string>{"-"},
+                                           std::vector<std::string>{"--jobs", "0", "a.lst"},
+                                           std::vector<std::string>{"--shard", "0/3", "a.lst"},
+                                           std::vector<std::string>{"--shard", "4/3", "a.lst"},
+                                           std::vector<std::string>{"--shard", "1", "a.lst"},
+                                           std::vector<std::string>{"--extension", ".", "a.lst"},
+                                           std::vector<std::string>{"--manifest", "missing"},
+                                           std::vector<std::string>{"--manifest", "-", "-", "-o", "out.icf"}));
 
 TEST_F(IcfexportTest, NeverConvertListFitsOneOptionBuffer)
 {

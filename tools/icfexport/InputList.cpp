@@ -38,7 +38,7 @@ void addFolderFiles(const fs::path& folder, const InputSources& sources, std::ve
     std::error_code error;
     for (Iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
         if (entry->is_regular_file(error) && takenFromFolder(entry->path(), sources.extensions))
-            found.push_back({entry->path().string(), fs::relative(entry->path(), folder).string()});
+            found.push_back({entry->path().string(), entry->path().lexically_relative(folder).string()});
     }
     if (error)
         throw tools::UsageError(folder.string() + ": cannot list the folder: " + error.message());
