@@ -22,9 +22,6 @@ using Clock = std::chrono::steady_clock;
 // How long the pool sleeps at most between looks at its workers: the
 // timeouts and the progress line need no finer step.
 constexpr int kTickMilliseconds = 100;
-// The wait while a worker that closed its pipes is ending: it is between
-// closing its files and becoming waitable, a matter of microseconds.
-constexpr int kEndingMilliseconds = 1;
 // A worker's messages kept at most; what it writes beyond is read and
 // dropped, so that a runaway worker neither blocks nor fills the memory.
 constexpr size_t kMaxKeptOutput = 64 * 1024;
@@ -43,10 +40,28 @@ extern "C" void noteStopSignal(int signal)
     stopSignal = signal;
 }
 
-// Catches the stopping signals while the pool runs; one the program was
-// started to ignore stays ignored.
-void catchStoppingSignals()
+// The SIGCHLD handler writes a byte into this pipe, so that the pool's
+// poll() wakes the moment a worker ends.
+int childEnded[2] = {-1, -1};
+
+extern "C" void noteChildEnded(int)
 {
+    const int saved = errno;
+    [[maybe_unused]] const ssize_t written = write(childEnded[1], "", 1);
+    errno = saved;
+}
+
+// Catches the stopping signals and SIGCHLD while the pool runs; a stopping
+// signal the program was started to ignore stays ignored.
+void catchSignals()
+{
+    if (pipe2(childEnded, O_CLOEXEC | O_NONBLOCK) != 0)
+        throw std::system_error(errno, std::generic_category(), "cannot make a pipe for the pool");
+    struct sigaction childAction {};
+    childAction.sa_handler = noteChildEnded;
+    sigemptyset(&childAction.sa_mask);
+    childAction.sa_flags = SA_RESTART | SA_NOCLDSTOP;
+    sigaction(SIGCHLD, &childAction, nullptr);
     for (const int signal : kStoppingSignals) {
         struct sigaction previous {};
         if (sigaction(signal, nullptr, &previous) != 0 || previous.sa_handler == SIG_IGN)
@@ -58,9 +73,15 @@ void catchStoppingSignals()
     }
 }
 
-// In a worker, and before this process ends by a stopping signal.
-void restoreStoppingSignals()
+// In a worker, and when the pool is done.
+void restoreSignals()
 {
+    ::signal(SIGCHLD, SIG_DFL);
+    for (int& end : childEnded) {
+        if (end >= 0)
+            close(end);
+        end = -1;
+    }
     for (const int stopping : kStoppingSignals) {
         struct sigaction current {};
         if (sigaction(stopping, nullptr, &current) == 0 && current.sa_handler == noteStopSignal)
@@ -138,6 +159,7 @@ WorkerPool::WorkerPool(unsigned workerCount, unsigned timeoutSeconds)
 // are killed and waited for.
 WorkerPool::~WorkerPool()
 {
+    restoreSignals();
     for (Worker& worker : running_) {
         kill(worker.pid, SIGKILL);
         waitpid(worker.pid, nullptr, 0);
@@ -147,7 +169,7 @@ WorkerPool::~WorkerPool()
 
 void WorkerPool::run(size_t taskCount, const Task& task, const Ended& ended, const Tick& tick)
 {
-    catchStoppingSignals();
+    catchSignals();
     size_t next = 0;
     while (next < taskCount || !running_.empty()) {
         if (stopSignal)
@@ -159,7 +181,7 @@ void WorkerPool::run(size_t taskCount, const Task& task, const Ended& ended, con
         reapEnded(ended);
         tick();
     }
-    restoreStoppingSignals();
+    restoreSignals();
 }
 
 void WorkerPool::stop(int signal)
@@ -171,7 +193,7 @@ void WorkerPool::stop(int signal)
         worker.closePipes();
     }
     running_.clear();
-    restoreStoppingSignals();
+    restoreSignals();
     raise(signal);
     // A signal blocked by whoever started the program lands here.
     _exit(128 + signal);
@@ -213,7 +235,7 @@ void WorkerPool::start(size_t task, const Task& run)
 void WorkerPool::runInWorker(size_t task, const Task& run, int messages, int results)
 {
     const pid_t parent = getppid();
-    restoreStoppingSignals();
+    restoreSignals();
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (getppid() != parent)
         _exit(kTaskFailed);
@@ -235,16 +257,14 @@ void WorkerPool::runInWorker(size_t task, const Task& run, int messages, int res
 // Sleeps until a worker writes or ends, or a tick passes.
 void WorkerPool::waitForOutput()
 {
-    std::vector<pollfd> watched;
-    int wait = kTickMilliseconds;
-    for (const Worker& worker : running_) {
+    std::vector<pollfd> watched{{childEnded[0], POLLIN, 0}};
+    for (const Worker& worker : running_)
         for (const int descriptor : {worker.messages, worker.results})
             if (descriptor >= 0)
                 watched.push_back({descriptor, POLLIN, 0});
-        if (worker.messages < 0 && worker.results < 0)
-            wait = kEndingMilliseconds;
-    }
-    poll(watched.data(), watched.size(), wait);
+    poll(watched.data(), watched.size(), kTickMilliseconds);
+    std::string ends;
+    readAvailable(childEnded[0], ends);
     for (Worker& worker : running_) {
         drain(worker.messages, worker.end.messages);
         drain(worker.results, worker.end.results);
