@@ -174,15 +174,23 @@ public:
         return pending;
     }
 
-    void convert(const std::vector<size_t>& pending, const icfdriver::FilterLibrary& filter)
+    // False, with the reason reported, when a worker could not be started
+    // (the system allows no more processes): the run stops there.
+    bool convert(const std::vector<size_t>& pending, const icfdriver::FilterLibrary& filter)
     {
-        WorkerPool pool(commandLine_.workerCount, commandLine_.timeoutSeconds);
-        pool.run(
-            pending.size(),
-            [&](size_t task, int results) {
-                return convertInWorker(commandLine_.jobs[pending[task]], commandLine_, filter, results);
-            },
-            [&](const WorkerEnd& end) { finish(pending[end.task], end); }, [this] { progress_.update(); });
+        try {
+            WorkerPool pool(commandLine_.workerCount, commandLine_.timeoutSeconds);
+            pool.run(
+                pending.size(),
+                [&](size_t task, int results) {
+                    return convertInWorker(commandLine_.jobs[pending[task]], commandLine_, filter, results);
+                },
+                [&](const WorkerEnd& end) { finish(pending[end.task], end); }, [this] { progress_.update(); });
+            return true;
+        } catch (const std::system_error& error) {
+            progress_.write(std::string(kToolName) + ": " + error.what() + '\n');
+            return false;
+        }
     }
 
     // The summary, then the status of the first failed document.
@@ -267,8 +275,9 @@ ExitStatus runBatch(const CommandLine& commandLine)
         const icfdriver::FilterLibrary filter(commandLine.filterPath.empty() ? icfdriver::defaultFilterPath()
                                                                              : commandLine.filterPath);
         Batch batch(commandLine, report);
-        batch.convert(batch.skipUpToDate(), filter);
-        const ExitStatus status = batch.end();
+        const bool allStarted = batch.convert(batch.skipUpToDate(), filter);
+        const ExitStatus ended = batch.end();
+        const ExitStatus status = allStarted ? ended : ExitStatus::WorkerEnded;
         if (!report.written()) {
             reportError() << commandLine.reportPath << ": cannot write the report\n";
             return status == ExitStatus::Ok ? ExitStatus::Output : status;

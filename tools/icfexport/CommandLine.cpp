@@ -592,7 +592,8 @@ std::string helpText()
             "  5  an output file or standard output could not be written or renamed into\n"
             "     place, or its folder could not be entered\n"
             "  6  --strict: a document has changes of a type that no handler reads\n"
-            "  7  a document's worker crashed, was killed, or ran past --timeout\n"
+            "  7  a document's worker crashed, was killed, or ran past --timeout; or no\n"
+            "     worker could be started (the run stops there)\n"
             "When several inputs fail, the status is that of the first of them in the\n"
             "order of the inputs.\n";
     return text.str();
