@@ -89,6 +89,29 @@ void restoreSignals()
     }
 }
 
+// Holds back the stopping signals while it lives: across a fork, so that a
+// worker never runs the pool's handler, and one meant for it is delivered
+// once its handlers are the default again.
+class StoppingSignalsHeld {
+public:
+    StoppingSignalsHeld()
+    {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int signal : kStoppingSignals)
+            sigaddset(&held, signal);
+        sigprocmask(SIG_BLOCK, &held, &previous_);
+    }
+    ~StoppingSignalsHeld() { release(); }
+    StoppingSignalsHeld(const StoppingSignalsHeld&) = delete;
+    StoppingSignalsHeld& operator=(const StoppingSignalsHeld&) = delete;
+
+    void release() const { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
+
+private:
+    sigset_t previous_;
+};
+
 struct Pipe {
     int read = -1;
     int write = -1;
@@ -205,6 +228,7 @@ void WorkerPool::start(size_t task, const Task& run)
     const Pipe results = makePipe();
     std::cerr.flush();
     std::fflush(nullptr);
+    const StoppingSignalsHeld held;
     const pid_t pid = fork();
     if (pid < 0) {
         const int error = errno;
@@ -215,6 +239,8 @@ void WorkerPool::start(size_t task, const Task& run)
     if (pid == 0) {
         close(messages.read);
         close(results.read);
+        restoreSignals();
+        held.release();
         runInWorker(task, run, messages.write, results.write);
     }
     close(messages.write);
@@ -230,12 +256,12 @@ void WorkerPool::start(size_t task, const Task& run)
     worker.end.task = task;
 }
 
-// The worker ends with its parent (SIGTERM removes its temporary files),
-// writes its messages into the pipe, and never returns into the pool.
+// Runs in the worker, with the signals' default handlers back: it ends
+// with its parent (SIGTERM removes its temporary files), writes its
+// messages into the pipe, and never returns into the pool.
 void WorkerPool::runInWorker(size_t task, const Task& run, int messages, int results)
 {
     const pid_t parent = getppid();
-    restoreSignals();
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (getppid() != parent)
         _exit(kTaskFailed);
