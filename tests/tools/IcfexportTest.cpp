@@ -420,15 +420,17 @@ TEST_F(IcfexportTest, EveryToolFailsWhenItsStandardOutputCannotBeWritten)
     }
 }
 
-// A large document keeps the export busy long enough to be stopped while
-// its temporary output exists. The diagnostics file goes into TMPDIR, here
-// the scratch folder, so both temporary files are seen to go.
+// Large documents keep two workers busy long enough for the program to be
+// stopped while a temporary output exists; the signal is passed on to both.
+// The diagnostics files go into TMPDIR, here the scratch folder, so every
+// temporary file is seen to go.
 TEST_F(IcfexportTest, InterruptedExportLeavesNoTemporaryFiles)
 {
     std::string listing = "character set 0x14B00000\n";
     for (int i = 0; i < kInterruptedParagraphs; ++i)
         listing += "text \"Hello\"\nparagraph end\n";
     write("big.lst", listing + "document end\n");
+    write("big2.lst", listing + "document end\n");
     const auto temporaryOutputExists = [this] {
         for (const auto& entry : fs::directory_iterator(scratch_))
             if (entry.path().filename().string().find(".tmp.") != std::string::npos)
@@ -437,8 +439,8 @@ TEST_F(IcfexportTest, InterruptedExportLeavesNoTemporaryFiles)
     };
 
     for (const int signal : {SIGINT, SIGTERM}) {
-        const pid_t child =
-            startProgram(ICFEXPORT_PATH, {path("big.lst")}, scratch_.string(), {"TMPDIR=" + scratch_.string()});
+        const pid_t child = startProgram(ICFEXPORT_PATH, {"--jobs", "2", path("big.lst"), path("big2.lst")},
+                                         scratch_.string(), {"TMPDIR=" + scratch_.string()});
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!temporaryOutputExists() && std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -446,7 +448,7 @@ TEST_F(IcfexportTest, InterruptedExportLeavesNoTemporaryFiles)
         const ProgramRun result = finishProgram(child, scratch_.string());
 
         EXPECT_EQ(result.status, 128 + signal) << "the export ended before it was stopped: " << result.err;
-        EXPECT_EQ(files(), std::set<std::string>{"big.lst"});
+        EXPECT_EQ(files(), (std::set<std::string>{"big.lst", "big2.lst"}));
     }
 }
 
