@@ -6,6 +6,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <map>
@@ -122,6 +123,22 @@ TEST_F(IcfexportBatchTest, WorkerPastTheTimeoutIsKilled)
 
     EXPECT_EQ(result.status, 7) << result.err;
     EXPECT_EQ(reported("report.jsonl"), (Statuses{{"blocked.lst", "timed-out"}, {"short.lst", "converted"}}));
+}
+
+// A file name is any bytes: the report stays one valid JSON line per
+// document, with the size of the output written.
+TEST_F(IcfexportBatchTest, ReportEscapesNamesAndGivesTheOutputSize)
+{
+    const std::string input = write("say \"hi\"\t\\.lst", kGoodListing);
+
+    EXPECT_EQ(run({"--report", path("report"), input}).status, 0);
+
+    const std::string line = read("report");
+    EXPECT_NE(line.find(R"(say \"hi\"\u0009\\.icf")"), std::string::npos) << line;
+    EXPECT_NE(line.find("\"bytes\":" + std::to_string(fs::file_size(path("say \"hi\"\t\\.icf"))) + ","),
+              std::string::npos)
+        << line;
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
 }
 
 TEST_F(IcfexportBatchTest, ShardsCoverEveryInputOnce)
