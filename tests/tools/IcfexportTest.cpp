@@ -1,6 +1,6 @@
 // End-to-end runs of the icfexport program: its command line, its exit
 // statuses and messages, and which files it leaves behind.
-#include "ProgramRun.h"
+#include "IcfexportFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -19,59 +19,15 @@
 #include <thread>
 
 namespace fs = std::filesystem;
+using icfexport_test::IcfexportTest;
+using icfexport_test::kGoodListing;
 
 namespace {
 
-const std::string kGoodListing = "character set 0x14B00000\ntext \"Hello\"\nparagraph end\ndocument end\n";
 // An absolute path one byte longer than the filter keeps as converter path.
 const std::string kTooLongConverterPath = "/" + std::string(253, 'c');
 // Paragraphs of a document whose export lasts long enough to be interrupted.
 constexpr int kInterruptedParagraphs = 200000;
-
-class IcfexportTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "icfexport-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        scratch_ = pattern;
-    }
-
-    void TearDown() override { fs::remove_all(scratch_); }
-
-    std::string path(const std::string& name) const { return (scratch_ / name).string(); }
-
-    std::string write(const std::string& name, const std::string& text) const
-    {
-        fs::create_directories(fs::path(path(name)).parent_path());
-        std::ofstream(path(name), std::ios::binary) << text;
-        return path(name);
-    }
-
-    std::string read(const std::string& name) const
-    {
-        std::ostringstream text;
-        text << std::ifstream(path(name), std::ios::binary).rdbuf();
-        return text.str();
-    }
-
-    ProgramRun run(const std::vector<std::string>& arguments, const std::string& program = ICFEXPORT_PATH) const
-    {
-        return runProgram(program, arguments, scratch_.string());
-    }
-
-    // Every file under the scratch directory, relative to it.
-    std::set<std::string> files() const
-    {
-        std::set<std::string> names;
-        for (const auto& entry : fs::recursive_directory_iterator(scratch_))
-            if (entry.is_regular_file())
-                names.insert(fs::relative(entry.path(), scratch_).string());
-        return names;
-    }
-
-    fs::path scratch_;
-};
 
 TEST_F(IcfexportTest, HelpAndVersionSucceed)
 {
@@ -118,7 +74,14 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, UsageErrorTest,
                                            std::vector<std::string>{"-o", "out.icf", "a.lst", "b.lst"},
                                            std::vector<std::string>{"-o", "out.icf", "-d", ".", "a.lst"},
                                            std::vector<std::string>{"a.lst", "-o", "a.lst"},
-                                           std::vector<std::string>{"a.lst", "a.lst"}, std::vector<std::string>{"-"}));
+                                           std::vector<std::string>{"a.lst", "a.lst"}, std::vector<std::string>{"-"},
+                                           std::vector<std::string>{"--jobs", "0", "a.lst"},
+                                           std::vector<std::string>{"--shard", "0/3", "a.lst"},
+                                           std::vector<std::string>{"--shard", "4/3", "a.lst"},
+                                           std::vector<std::string>{"--shard", "1", "a.lst"},
+                                           std::vector<std::string>{"--extension", ".", "a.lst"},
+                                           std::vector<std::string>{"--manifest", "missing"},
+                                           std::vector<std::string>{"--manifest", "-", "-", "-o", "out.icf"}));
 
 TEST_F(IcfexportTest, NeverConvertListFitsOneOptionBuffer)
 {
@@ -160,16 +123,17 @@ TEST_F(IcfexportTest, ConvertsTheSampleNextToItsInputWithEveryOptionFlag)
     EXPECT_EQ(files(), (std::set<std::string>{"sample.lst", "sample.icf"}));
 }
 
-TEST_F(IcfexportTest, BadListingIsReportedWithItsPositionAndNothingIsConverted)
+TEST_F(IcfexportTest, BadListingIsReportedWithItsPositionAndTheOthersConverted)
 {
     write("good.lst", kGoodListing);
     write("bad.lst", "text \"Hello\"\nparagraph end\nbold maybe\n");
+    fs::create_directories(path("out"));
 
-    const ProgramRun result = run({"-d", path("out"), path("good.lst"), path("bad.lst")});
+    const ProgramRun result = run({"-d", path("out"), path("bad.lst"), path("good.lst")});
 
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("bad.lst:3:6: "), std::string::npos) << result.err;
-    EXPECT_EQ(files(), (std::set<std::string>{"good.lst", "bad.lst"}));
+    EXPECT_EQ(files(), (std::set<std::string>{"good.lst", "bad.lst", "out/good.icf"}));
 }
 
 struct InjectedFailure {
@@ -456,15 +420,17 @@ TEST_F(IcfexportTest, EveryToolFailsWhenItsStandardOutputCannotBeWritten)
     }
 }
 
-// A large document keeps the export busy long enough to be stopped while
-// its temporary output exists. The diagnostics file goes into TMPDIR, here
-// the scratch folder, so both temporary files are seen to go.
+// Large documents keep two workers busy long enough for the program to be
+// stopped while a temporary output exists; the signal is passed on to both.
+// The diagnostics files go into TMPDIR, here the scratch folder, so every
+// temporary file is seen to go.
 TEST_F(IcfexportTest, InterruptedExportLeavesNoTemporaryFiles)
 {
     std::string listing = "character set 0x14B00000\n";
     for (int i = 0; i < kInterruptedParagraphs; ++i)
         listing += "text \"Hello\"\nparagraph end\n";
     write("big.lst", listing + "document end\n");
+    write("big2.lst", listing + "document end\n");
     const auto temporaryOutputExists = [this] {
         for (const auto& entry : fs::directory_iterator(scratch_))
             if (entry.path().filename().string().find(".tmp.") != std::string::npos)
@@ -473,8 +439,8 @@ TEST_F(IcfexportTest, InterruptedExportLeavesNoTemporaryFiles)
     };
 
     for (const int signal : {SIGINT, SIGTERM}) {
-        const pid_t child =
-            startProgram(ICFEXPORT_PATH, {path("big.lst")}, scratch_.string(), {"TMPDIR=" + scratch_.string()});
+        const pid_t child = startProgram(ICFEXPORT_PATH, {"--jobs", "2", path("big.lst"), path("big2.lst")},
+                                         scratch_.string(), {"TMPDIR=" + scratch_.string()});
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!temporaryOutputExists() && std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -482,7 +448,7 @@ TEST_F(IcfexportTest, InterruptedExportLeavesNoTemporaryFiles)
         const ProgramRun result = finishProgram(child, scratch_.string());
 
         EXPECT_EQ(result.status, 128 + signal) << "the export ended before it was stopped: " << result.err;
-        EXPECT_EQ(files(), std::set<std::string>{"big.lst"});
+        EXPECT_EQ(files(), (std::set<std::string>{"big.lst", "big2.lst"}));
     }
 }
 

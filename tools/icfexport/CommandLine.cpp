@@ -1,16 +1,19 @@
 #include "CommandLine.h"
 
+#include "InputList.h"
 #include "PendingOutput.h"
 #include "trx/platform.h"
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <set>
 #include <sstream>
+#include <thread>
 #include <tuple>
 
 namespace icfexport {
@@ -34,9 +37,15 @@ constexpr uint64_t kMaxCodePage = UINT16_MAX;
 constexpr int64_t kMinReportingLevel = INT16_MIN;
 constexpr int64_t kMaxReportingLevel = INT16_MAX;
 
+// The most workers and the longest timeout a run takes: far beyond any use,
+// and small enough for the counts and clocks that hold them.
+constexpr uint64_t kMaxWorkers = 4096;
+constexpr uint64_t kMaxTimeoutSeconds = 7 * 24 * 3600;
+constexpr uint64_t kMaxShards = 1000000;
+
 struct ParseState {
     CommandLine result;
-    std::vector<std::string> inputs;
+    InputSources sources;
     std::string output;
     std::string outputDirectory;
     std::string listingOutput;
@@ -236,6 +245,67 @@ void setConverterPath(ParseState& state, const std::string& flag, const std::str
     setPathOption(state, flag, value, DAOPT_EXECUTION_PATH, kMaxConverterPathLength);
 }
 
+void setWorkerCount(ParseState& state, const std::string& flag, const std::string& value)
+{
+    state.result.workerCount = static_cast<unsigned>(parseUnsigned(flag, value, kMaxWorkers));
+    if (state.result.workerCount == 0)
+        throw UsageError(flag + ": at least one worker is needed");
+}
+
+void setTimeout(ParseState& state, const std::string& flag, const std::string& value)
+{
+    state.result.timeoutSeconds = static_cast<unsigned>(parseUnsigned(flag, value, kMaxTimeoutSeconds));
+}
+
+void setReport(ParseState& state, const std::string& flag, const std::string& value)
+{
+    if (value.empty())
+        throw UsageError(flag + ": empty file name");
+    state.result.reportPath = value;
+}
+
+void setRecursive(ParseState& state, const std::string&, const std::string&)
+{
+    state.sources.recursive = true;
+}
+
+void addExtension(ParseState& state, const std::string& flag, const std::string& value)
+{
+    const std::string extension = value.rfind('.', 0) == 0 ? value.substr(1) : value;
+    if (extension.empty() || extension.find('/') != std::string::npos)
+        throw UsageError(flag + ": '" + value + "' is not an extension");
+    state.sources.extensions.push_back(extension);
+}
+
+void setManifest(ParseState& state, const std::string& flag, const std::string& value)
+{
+    if (value.empty())
+        throw UsageError(flag + ": empty file name");
+    state.sources.manifest = value;
+}
+
+void setSkipExisting(ParseState& state, const std::string&, const std::string&)
+{
+    state.result.skipExisting = true;
+}
+
+void setShard(ParseState& state, const std::string& flag, const std::string& value)
+{
+    const size_t slash = value.find('/');
+    if (slash == std::string::npos)
+        throw UsageError(flag + ": expected I/N, not '" + value + "'");
+    Shard& shard = state.sources.shard;
+    shard.count = parseUnsigned(flag, value.substr(slash + 1), kMaxShards);
+    shard.index = parseUnsigned(flag, value.substr(0, slash), kMaxShards);
+    if (shard.index == 0 || shard.index > shard.count)
+        throw UsageError(flag + ": '" + value + "' is not a shard from 1/N to N/N");
+}
+
+void setQuiet(ParseState& state, const std::string&, const std::string&)
+{
+    state.result.quiet = true;
+}
+
 void setStrict(ParseState& state, const std::string&, const std::string&)
 {
     state.result.strict = true;
@@ -284,6 +354,18 @@ const std::vector<Flag>& flags()
         {"--reporting-level", nullptr, "N", "reporting level, -32768 to 32767 (option 32)", setReportingLevel},
         {"--strict", nullptr, nullptr,
          "fail an input whose document has changes\nof a type that no handler reads (status 6)", setStrict},
+        {"--jobs", "-j", "N", "convert N documents at once, each in a\nworker process (default: the number of\ncores)",
+         setWorkerCount},
+        {"--timeout", nullptr, "SECONDS", "kill a document's worker after SECONDS\n(default 0: no limit)", setTimeout},
+        {"--report", nullptr, "FILE", "write a JSON line per document to FILE", setReport},
+        {"--recursive", "-r", nullptr, "take the files of folders below a folder\nINPUT too", setRecursive},
+        {"--extension", nullptr, "EXT",
+         "take only a folder's files ending in .EXT\n(repeatable; default: all but .icf)", addExtension},
+        {"--manifest", nullptr, "FILE", "take the inputs listed in FILE, one a line\n(- for standard input)",
+         setManifest},
+        {"--skip-existing", nullptr, nullptr, "leave an output not older than its input", setSkipExisting},
+        {"--shard", nullptr, "I/N", "convert only the I-th of N slices of the\ninputs sorted by path", setShard},
+        {"--quiet", "-q", nullptr, "no progress line and no summary", setQuiet},
         {"--help", "-h", nullptr, "print this help and exit", askForHelp},
         {"--version", nullptr, nullptr, "print the version and exit", askForVersion},
     };
@@ -370,43 +452,52 @@ void checkOutputsDistinct(const std::vector<Job>& jobs)
     }
 }
 
-std::string outputFor(const ParseState& state, const std::string& input)
+// Beside the input, or under -d: a file named directly by its name, a file
+// found in a folder by its path below that folder.
+std::string outputFor(const ParseState& state, const InputFile& input)
 {
     if (!state.output.empty())
         return state.output;
-    if (input == kStandardStream)
+    if (input.path == kStandardStream)
         throw UsageError("standard input (-) needs an output named with -o");
-    const fs::path name = fs::path(input).filename().replace_extension(".icf");
-    const fs::path directory =
-        state.outputDirectory.empty() ? fs::path(input).parent_path() : fs::path(state.outputDirectory);
-    return (directory / name).string();
+    if (state.outputDirectory.empty())
+        return fs::path(input.path).replace_extension(".icf").string();
+    const fs::path name = input.pathInFolder.empty() ? fs::path(input.path).filename() : fs::path(input.pathInFolder);
+    return (fs::path(state.outputDirectory) / name).replace_extension(".icf").string();
 }
 
 // --to-listing writes one input's listing, in place of any ICF output.
 std::vector<Job> planListingJob(const ParseState& state)
 {
-    if (state.inputs.size() != 1)
-        throw UsageError("--to-listing takes exactly one input");
+    if (state.sources.paths.size() != 1 || !state.sources.manifest.empty() ||
+        fs::is_directory(state.sources.paths.front()))
+        throw UsageError("--to-listing takes exactly one input file");
     if (!state.output.empty() || !state.outputDirectory.empty())
         throw UsageError("--to-listing cannot be used with -o or -d");
-    std::vector<Job> jobs{{state.inputs.front(), state.listingOutput}};
+    std::vector<Job> jobs{{state.sources.paths.front(), state.listingOutput}};
     checkOutputsDistinct(jobs);
     return jobs;
 }
 
 std::vector<Job> planJobs(const ParseState& state)
 {
-    if (state.inputs.empty())
+    if (state.sources.paths.empty() && state.sources.manifest.empty())
         throw UsageError("no input given");
+    if (state.sources.manifest == kStandardStream &&
+        std::count(state.sources.paths.begin(), state.sources.paths.end(), kStandardStream))
+        throw UsageError("standard input cannot be both the manifest and an input");
     if (!state.listingOutput.empty())
         return planListingJob(state);
     if (!state.output.empty() && !state.outputDirectory.empty())
         throw UsageError("-o and -d cannot be used together");
-    if (!state.output.empty() && state.inputs.size() > 1)
+    const std::vector<InputFile> inputs = collectInputs(state.sources);
+    if (!state.output.empty() && inputs.size() > 1)
         throw UsageError("-o names one output file; use -d DIR to convert several inputs");
     std::vector<Job> jobs;
-    for (const std::string& input : state.inputs)
-        jobs.push_back({input, outputFor(state, input)});
+    jobs.reserve(inputs.size());
+    for (const InputFile& input : inputs)
+        jobs.push_back(
+            {input.path, outputFor(state, input), !input.pathInFolder.empty() && !state.outputDirectory.empty()});
     checkOutputsDistinct(jobs);
     return jobs;
 }
@@ -433,7 +524,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (flagsEnded || argument.size() < 2 || argument[0] != '-')
-            state.inputs.push_back(argument);
+            state.sources.paths.push_back(argument);
         else if (argument == "--")
             flagsEnded = true;
         else
@@ -443,6 +534,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
     }
     state.result.jobs = planJobs(state);
     state.result.toListing = !state.listingOutput.empty();
+    if (state.result.workerCount == 0)
+        state.result.workerCount = std::max(1U, std::thread::hardware_concurrency());
     return state.result;
 }
 
@@ -452,19 +545,24 @@ std::string helpText()
     text << "Usage: icfexport [FLAGS] INPUT...\n"
             "\n"
             "Converts document listings and word-processing files to ICF with the\n"
-            "export filter, one input after another. Each INPUT becomes INPUT with the\n"
-            "extension .icf, beside it, unless -o or -d says otherwise; the INPUT - is\n"
-            "standard input (a listing) and needs -o. Flags override the export options\n"
-            "of the listings.\n"
+            "export filter, each document in a worker process of its own, --jobs at\n"
+            "once. Each INPUT becomes INPUT with the extension .icf, beside it, unless -o\n"
+            "or -d says otherwise; the INPUT - is standard input and needs -o. An INPUT\n"
+            "that is a folder gives its files (with --recursive those below it too),\n"
+            "whose outputs keep their paths below the folder under -d. Flags override\n"
+            "the export options of the listings.\n"
             "An INPUT is read as a listing when it is one; otherwise the importers are\n"
             "asked, in this order, whether its content is theirs: AbiWord, WordPerfect,\n"
             "Works, classic Mac word processors. A file that none takes is reported with\n"
             "its listing error; one that an importer takes but cannot read, with the\n"
             "importer's reason.\n"
-            "Every input is read before anything is converted. An output is written\n"
-            "under a fresh temporary name and renamed into place only when its export\n"
-            "succeeds; a failed or interrupted export leaves no output, and the other\n"
-            "inputs are still converted. An output that is a device or a pipe is written\n"
+            "A document that cannot be read, fails, crashes its worker or runs past\n"
+            "--timeout is reported alone; the others are still converted. With more than\n"
+            "one input a summary line ends the run; on a terminal a progress line shows\n"
+            "how far it is.\n"
+            "An output is written under a fresh temporary name and renamed into place\n"
+            "only when its export succeeds; a failed, killed or interrupted export leaves\n"
+            "no output. An output that is a device or a pipe is written\n"
             "straight; standard output gets the ICF once its export succeeded. An output\n"
             "that is an input, under any name, is refused.\n"
             "Each export runs in its output's folder (one written straight or to standard\n"
@@ -486,15 +584,18 @@ std::string helpText()
     writeHelpEntry(text, "--", "end of flags: the rest are inputs");
     text << "\n"
             "Exit status:\n"
-            "  0  every input was converted\n"
+            "  0  every input was converted (or skipped by --skip-existing)\n"
             "  1  the command line is wrong\n"
-            "  2  an input could not be read, parsed or imported (nothing is converted)\n"
+            "  2  an input could not be read, parsed or imported\n"
             "  3  the filter could not be loaded or started (nothing is converted)\n"
             "  4  the filter returned a host error code for an input\n"
             "  5  an output file or standard output could not be written or renamed into\n"
             "     place, or its folder could not be entered\n"
             "  6  --strict: a document has changes of a type that no handler reads\n"
-            "When several inputs fail, the status is that of the first failure.\n";
+            "  7  a document's worker crashed, was killed, or ran past --timeout; or no\n"
+            "     worker could be started (the run stops there)\n"
+            "When several inputs fail, the status is that of the first of them in the\n"
+            "order of the inputs.\n";
     return text.str();
 }
 

@@ -18,12 +18,27 @@ using tools::UsageError;
 struct Job {
     std::string input;
     std::string output;
+    // Whether the output's folder mirrors the input's folder under
+    // --output-dir, and is made when missing.
+    bool mirrored = false;
 };
 
 struct CommandLine {
     enum class Action { Convert, Help, Version };
     Action action = Action::Convert;
     std::vector<Job> jobs;
+    // How many documents convert at once, each in a worker process of its
+    // own; 0 before parsing chooses the number of cores.
+    unsigned workerCount = 0;
+    // A document's worker still running after this many seconds is killed;
+    // 0: no limit.
+    unsigned timeoutSeconds = 0;
+    // --report: the JSON lines file, one line per document; empty: none.
+    std::string reportPath;
+    // --skip-existing: an output not older than its input is left as it is.
+    bool skipExisting = false;
+    // --quiet: no progress line and no summary.
+    bool quiet = false;
     // --to-listing: the one job writes the input's document as a listing
     // instead of exporting it, and no filter is loaded.
     bool toListing = false;

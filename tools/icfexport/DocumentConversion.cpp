@@ -75,8 +75,8 @@ ExitStatus reportUnhandledChanges(const Job& job, const Diagnostics& diagnostics
     return strict ? ExitStatus::Unhandled : ExitStatus::Ok;
 }
 
-ExitStatus convert(icfdriver::FilterSession& session, const trxhost::Document& document, const Job& job,
-                   const CommandLine& commandLine)
+ConversionResult convert(icfdriver::FilterSession& session, const trxhost::Document& document, const Job& job,
+                         const CommandLine& commandLine)
 {
     trxhost::Export hostExport(document);
     applyOptions(commandLine, hostExport);
@@ -93,27 +93,27 @@ ExitStatus convert(icfdriver::FilterSession& session, const trxhost::Document& d
     }
     const Diagnostics diagnostics = diagnosticsFile.read();
     if (code != TRXERR_OK)
-        return reportFailure(job, code, diagnostics);
+        return {reportFailure(job, code, diagnostics), code};
     if (const ExitStatus status = reportUnhandledChanges(job, diagnostics, commandLine.strict);
         status != ExitStatus::Ok)
-        return status;
+        return {status};
     if (!commitOutput(output, job.output))
-        return ExitStatus::Output;
+        return {ExitStatus::Output};
     if (referencedFiles && !commitOutput(*referencedFiles, "referenced-file list"))
-        return ExitStatus::Output;
-    return ExitStatus::Ok;
+        return {ExitStatus::Output};
+    return {};
 }
 
 } // namespace
 
-ExitStatus convertDocument(icfdriver::FilterSession& session, const trxhost::Document& document, const Job& job,
-                           const CommandLine& commandLine)
+ConversionResult convertDocument(icfdriver::FilterSession& session, const trxhost::Document& document, const Job& job,
+                                 const CommandLine& commandLine)
 {
     try {
         return convert(session, document, job, commandLine);
     } catch (const std::system_error& error) {
         reportError() << job.input << ": " << error.what() << '\n';
-        return ExitStatus::Output;
+        return {ExitStatus::Output};
     }
 }
 

@@ -14,7 +14,13 @@ class Document;
 
 namespace icfexport {
 
-ExitStatus convertDocument(icfdriver::FilterSession& session, const trxhost::Document& document, const Job& job,
-                           const CommandLine& commandLine);
+// How a conversion ended: its status, and the host code of a failed export.
+struct ConversionResult {
+    ExitStatus status = ExitStatus::Ok;
+    TRXERR hostCode = TRXERR_OK;
+};
+
+ConversionResult convertDocument(icfdriver::FilterSession& session, const trxhost::Document& document, const Job& job,
+                                 const CommandLine& commandLine);
 
 } // namespace icfexport

@@ -1,12 +1,12 @@
 #include "TemporaryFile.h"
 
 #include <fcntl.h>
-#include <limits.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +23,10 @@ char slotPaths[kSlots][PATH_MAX];
 volatile sig_atomic_t slotInUse[kSlots];
 
 constexpr int kRemovingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// Where the paths of new files are announced, or -1.
+int announcements = -1;
+constexpr char kAnnouncement[] = "temporary ";
 
 extern "C" void removeAndResignal(int signal)
 {
@@ -96,6 +100,15 @@ int takeSlot(const std::string& path)
     return -1;
 }
 
+// One write, so that the line arrives whole.
+void announce(const std::string& path)
+{
+    if (announcements < 0)
+        return;
+    const std::string line = kAnnouncement + path + '\n';
+    [[maybe_unused]] const ssize_t written = write(announcements, line.data(), line.size());
+}
+
 } // namespace
 
 TemporaryFile::TemporaryFile(std::string pattern)
@@ -114,6 +127,12 @@ TemporaryFile::TemporaryFile(std::string pattern)
     }
     path_ = std::move(pattern);
     slot_ = takeSlot(path_);
+    announce(path_);
+}
+
+void TemporaryFile::announceTo(int descriptor)
+{
+    announcements = descriptor;
 }
 
 // The handler forgets the file only once it is gone.

@@ -22,6 +22,11 @@ public:
 
     const std::string& path() const { return path_; }
 
+    // From now on the path of each file created is written to `descriptor`
+    // as a line "temporary PATH", so that the process watching this one can
+    // remove the files should this one be killed.
+    static void announceTo(int descriptor);
+
     // Renames the file to `finalPath`. Returns the errno of a failed
     // rename (the file is then still removed later), or 0.
     int renameTo(const std::string& finalPath);
