@@ -1,6 +1,7 @@
 #include "frontends/CharacterState.h"
 
 #include "frontends/Measure.h"
+#include "frontends/Properties.h"
 #include "trx/changes.h"
 
 #include <cstdlib>
@@ -47,13 +48,6 @@ struct SpanProperties {
                     *slot = entry();
     }
 };
-
-// The property's text, or an empty string when it is missing (which costs
-// nothing: most spans lack most properties).
-std::string textOf(const RVNGProperty* property)
-{
-    return property ? std::string(property->getStr().cstr()) : std::string();
-}
 
 // A line (underline or strike-out) is drawn when its type says so or, with
 // no type given, when its style is a line style other than "none".

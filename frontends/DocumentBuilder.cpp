@@ -90,12 +90,18 @@ void DocumentBuilder::beginBody()
     appendChange(CHCHANGE_CHARACTER_SET, kUnicodeCharacterSet);
 }
 
-void DocumentBuilder::endDocument()
+void DocumentBuilder::closeOpenParts()
 {
-    closeAllSubDocuments();
+    while (!subDocuments_.empty())
+        closeSubDocument();
     beginBody();
     flushText();
     tables_.closeAll();
+}
+
+void DocumentBuilder::endDocument()
+{
+    closeOpenParts();
     frames_.finish();
     appendChange(CHCHANGE_BREAK, CHBREAK_DOCUMENT_END);
     finished_ = true;
@@ -103,32 +109,29 @@ void DocumentBuilder::endDocument()
 
 void DocumentBuilder::openPageSpan(const librevenge::RVNGPropertyList& properties)
 {
-    closeAllSubDocuments();
-    beginBody();
-    flushText();
-    tables_.closeAll();
+    closeOpenParts();
     sections_.openPageSpan(*document_, properties);
 }
 
-trxhost::Document* DocumentBuilder::bodyLayout()
+bool DocumentBuilder::takesBodyEvent()
 {
     if (!takesContent())
-        return nullptr;
+        return false;
     beginBody();
     flushText();
-    return document_.get();
+    return true;
 }
 
 void DocumentBuilder::openSection(const librevenge::RVNGPropertyList& properties)
 {
-    if (trxhost::Document* body = bodyLayout())
-        sections_.openSection(*body, properties);
+    if (takesBodyEvent())
+        sections_.openSection(*document_, properties);
 }
 
 void DocumentBuilder::closeSection()
 {
-    if (trxhost::Document* body = bodyLayout())
-        sections_.closeSection(*body);
+    if (takesBodyEvent())
+        sections_.closeSection(*document_);
 }
 
 void DocumentBuilder::openParagraph(const librevenge::RVNGPropertyList& properties)
@@ -173,18 +176,14 @@ void DocumentBuilder::closeListElement()
 
 void DocumentBuilder::openOrderedListLevel(const librevenge::RVNGPropertyList& properties)
 {
-    if (!takesContent())
-        return;
-    beginBody();
-    lists_.openLevel(properties, true);
+    if (takesBodyEvent())
+        lists_.openLevel(properties, true);
 }
 
 void DocumentBuilder::openUnorderedListLevel(const librevenge::RVNGPropertyList& properties)
 {
-    if (!takesContent())
-        return;
-    beginBody();
-    lists_.openLevel(properties, false);
+    if (takesBodyEvent())
+        lists_.openLevel(properties, false);
 }
 
 void DocumentBuilder::closeOrderedListLevel()
@@ -220,54 +219,45 @@ void DocumentBuilder::releaseHeldParagraphEnd()
     appendChange(CHCHANGE_BREAK, CHBREAK_PARAGRAPH_END);
 }
 
-bool DocumentBuilder::takesTableEvent()
-{
-    if (!takesContent())
-        return false;
-    beginBody();
-    flushText();
-    return true;
-}
-
 void DocumentBuilder::openTable(const librevenge::RVNGPropertyList& properties)
 {
-    if (takesTableEvent())
+    if (takesBodyEvent())
         tables_.openTable(properties);
 }
 
 void DocumentBuilder::closeTable()
 {
-    if (takesTableEvent())
+    if (takesBodyEvent())
         tables_.closeTable();
 }
 
 void DocumentBuilder::openTableRow(const librevenge::RVNGPropertyList& properties)
 {
-    if (takesTableEvent())
+    if (takesBodyEvent())
         tables_.openRow(properties);
 }
 
 void DocumentBuilder::closeTableRow()
 {
-    if (takesTableEvent())
+    if (takesBodyEvent())
         tables_.closeRow();
 }
 
 void DocumentBuilder::openTableCell(const librevenge::RVNGPropertyList& properties)
 {
-    if (takesTableEvent())
+    if (takesBodyEvent())
         tables_.openCell(properties);
 }
 
 void DocumentBuilder::closeTableCell()
 {
-    if (takesTableEvent())
+    if (takesBodyEvent())
         tables_.closeCell();
 }
 
 void DocumentBuilder::insertCoveredTableCell(const librevenge::RVNGPropertyList& properties)
 {
-    if (takesTableEvent())
+    if (takesBodyEvent())
         tables_.insertCoveredCell(properties);
 }
 
@@ -337,10 +327,7 @@ void DocumentBuilder::openEndnote(const librevenge::RVNGPropertyList& properties
 // other is numbered by the note counter of its kind.
 void DocumentBuilder::openNote(const librevenge::RVNGPropertyList& properties, uint32_t kind)
 {
-    if (takesContent()) {
-        beginBody();
-        applyCharacterState();
-    }
+    readyForContent();
     if (!pushSubDocument(SubDocumentKind::Note, true))
         return;
     enterSubDocument(CHCHANGE_NOTE, kind);
@@ -382,12 +369,6 @@ void DocumentBuilder::closeSubDocument()
     paragraphEndHeld_ = closed.paragraphEndHeld;
 }
 
-void DocumentBuilder::closeAllSubDocuments()
-{
-    while (!subDocuments_.empty())
-        closeSubDocument();
-}
-
 void DocumentBuilder::openSpan(const librevenge::RVNGPropertyList& properties)
 {
     wanted_ = CharacterState::ofSpan(properties);
@@ -417,24 +398,26 @@ void DocumentBuilder::applyCharacterState()
     }
 }
 
-void DocumentBuilder::appendContent(const std::vector<uint16_t>& units)
+bool DocumentBuilder::readyForContent()
 {
     if (!takesContent())
-        return;
+        return false;
     beginBody();
     releaseHeldParagraphEnd();
     applyCharacterState();
-    pendingText_.insert(pendingText_.end(), units.begin(), units.end());
+    return true;
+}
+
+void DocumentBuilder::appendContent(const std::vector<uint16_t>& units)
+{
+    if (readyForContent())
+        pendingText_.insert(pendingText_.end(), units.begin(), units.end());
 }
 
 void DocumentBuilder::appendSpecial(uint32_t character)
 {
-    if (!takesContent())
-        return;
-    beginBody();
-    releaseHeldParagraphEnd();
-    applyCharacterState();
-    appendChange(CHCHANGE_SPECIAL_CHARACTER, character);
+    if (readyForContent())
+        appendChange(CHCHANGE_SPECIAL_CHARACTER, character);
 }
 
 void DocumentBuilder::insertTab()
@@ -461,10 +444,8 @@ void DocumentBuilder::insertLineBreak()
 
 void DocumentBuilder::openLink(const librevenge::RVNGPropertyList& properties)
 {
-    if (!takesContent())
-        return;
-    beginBody();
-    links_.open(properties);
+    if (takesBodyEvent())
+        links_.open(properties);
 }
 
 void DocumentBuilder::closeLink()
@@ -475,11 +456,8 @@ void DocumentBuilder::closeLink()
 
 void DocumentBuilder::insertField(const librevenge::RVNGPropertyList& properties)
 {
-    if (!takesContent())
-        return;
-    beginBody();
-    applyCharacterState();
-    fields_.insert(properties);
+    if (readyForContent())
+        fields_.insert(properties);
 }
 
 // Importers send the frames anchored to a page ahead of the first page's

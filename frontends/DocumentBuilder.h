@@ -129,15 +129,22 @@ private:
     // Ends the document's properties, once, before the first page setting
     // or content.
     void beginBody();
-    // The document, ready for a change to the body's layout: its properties
-    // ended and the text before sent; null inside text that is left out.
-    trxhost::Document* bodyLayout();
+    // Whether an event of the body is carried (not inside text that is
+    // left out); if it is, the document's properties are ended and the text
+    // before it is sent.
+    bool takesBodyEvent();
+    // Closes the sub-documents and tables still open, before a section
+    // break or the document end, which may not fall inside them.
+    void closeOpenParts();
     // Brings the formatting the text has to that of the open span.
     void applyCharacterState();
     // Content of the body: formatting first, then the text or special.
     bool takesContent() const { return omitted_ == 0 && !frames_.omitsText(); }
     void appendContent(const std::vector<uint16_t>& units);
     void appendSpecial(uint32_t character);
+    // Whether content is carried; if it is, the paragraph is ready for it
+    // and the text has the open span's formatting.
+    bool readyForContent();
     void endParagraph();
     // Sends the paragraph changes that give the paragraph opening the
     // formatting of `properties`; false when its text is left out.
@@ -166,12 +173,6 @@ private:
     void openHeaderFooter(const librevenge::RVNGPropertyList& properties, bool header);
     void openNote(const librevenge::RVNGPropertyList& properties, uint32_t kind);
     void closeSubDocument();
-    // Before a section break or the document end, which may not fall inside
-    // one.
-    void closeAllSubDocuments();
-    // Whether a table event is carried: one in the body; the text before
-    // it is sent first.
-    bool takesTableEvent();
     // The id of a font, added to the font list when first used.
     uint32_t fontId(const std::string& name);
 

@@ -1,6 +1,7 @@
 #include "frontends/FieldBuilder.h"
 
 #include "frontends/HostOutput.h"
+#include "frontends/Properties.h"
 #include "trx/changes.h"
 
 #include <optional>
@@ -19,23 +20,17 @@ constexpr std::size_t kFormatRecordWords = 3;
 // One part of a date's format: a date part character or literal text.
 using DatePart = std::variant<uint32_t, std::string>;
 
-std::string stringOf(const librevenge::RVNGPropertyList& properties, const char* name)
-{
-    const librevenge::RVNGProperty* property = properties[name];
-    return property ? property->getStr().cstr() : std::string();
-}
-
 // The part of the host's date field that an importer's format part is;
 // nothing for a part it has none for (the day of the week, the month's
 // name, the time of day ...).
 std::optional<DatePart> datePartOf(const librevenge::RVNGPropertyList& part)
 {
-    const std::string type = stringOf(part, "librevenge:value-type");
+    const std::string type = textOf(part, "librevenge:value-type");
     if (type == "text")
-        return DatePart(stringOf(part, "librevenge:text"));
+        return DatePart(textOf(part, "librevenge:text"));
     if (type == "day")
         return DatePart(uint32_t{CHSPECIAL_DATE_DAY});
-    if (type == "month" && stringOf(part, "number:textual") != "true")
+    if (type == "month" && textOf(part, "number:textual") != "true")
         return DatePart(uint32_t{CHSPECIAL_DATE_MONTH});
     if (type == "year")
         return DatePart(uint32_t{CHSPECIAL_DATE_YEAR});
@@ -50,7 +45,7 @@ FieldBuilder::FieldBuilder(HostOutput& output) : output_(output)
 
 void FieldBuilder::insert(const librevenge::RVNGPropertyList& properties)
 {
-    const std::string type = stringOf(properties, "librevenge:field-type");
+    const std::string type = textOf(properties, "librevenge:field-type");
     if (type == "text:page-number") {
         output_.change(CHCHANGE_SPECIAL_CHARACTER, CHSPECIAL_PAGE_NUMBER);
     } else if (type == "text:time") {

@@ -1,6 +1,7 @@
 #include "frontends/FrameBuilder.h"
 
 #include "frontends/Measure.h"
+#include "frontends/Properties.h"
 #include "trx/changes.h"
 #include "trx/platform.h"
 #include "trxhost/Document.h"
@@ -51,7 +52,7 @@ int32_t frameOffset(const librevenge::RVNGProperty* property)
 
 Anchor anchorOf(const librevenge::RVNGProperty* property)
 {
-    const std::string type = property ? property->getStr().cstr() : "";
+    const std::string type = textOf(property);
     if (type == "as-char")
         return Anchor::InLine;
     if (type == "char")

@@ -1,6 +1,7 @@
 #include "frontends/ListBuilder.h"
 
 #include "frontends/HostOutput.h"
+#include "frontends/Properties.h"
 #include "frontends/StyleDefinition.h"
 #include "trx/changes.h"
 
@@ -37,12 +38,10 @@ int intOf(const librevenge::RVNGPropertyList& properties, const char* name, int 
     return property ? property->getInt() : otherwise;
 }
 
-std::string textOf(const librevenge::RVNGPropertyList& properties, const char* name)
+// A property's text, cut at kMaxAffixLength.
+std::string affixOf(const librevenge::RVNGPropertyList& properties, const char* name)
 {
-    const librevenge::RVNGProperty* property = properties[name];
-    if (!property)
-        return {};
-    std::string text = property->getStr().cstr();
+    std::string text = textOf(properties, name);
     if (text.size() > kMaxAffixLength)
         text.resize(kMaxAffixLength);
     return text;
@@ -52,8 +51,7 @@ std::string textOf(const librevenge::RVNGPropertyList& properties, const char* n
 // "i", "I"); anything else shows no number.
 uint32_t formatOf(const librevenge::RVNGPropertyList& properties)
 {
-    const librevenge::RVNGProperty* property = properties["style:num-format"];
-    const std::string format = property ? property->getStr().cstr() : "1";
+    const std::string format = textOf(properties, "style:num-format", "1");
     if (format == "1")
         return CHFORMAT_DECIMAL;
     if (format == "a")
@@ -169,11 +167,11 @@ void ListBuilder::defineLevel(uint32_t level, const librevenge::RVNGPropertyList
 void ListBuilder::writeNumberText(uint32_t level, const librevenge::RVNGPropertyList& properties, bool ordered)
 {
     if (!ordered) {
-        const std::string bullet = textOf(properties, "text:bullet-char");
+        const std::string bullet = affixOf(properties, "text:bullet-char");
         output_.text(bullet.empty() ? kDefaultBullet : bullet);
         return;
     }
-    output_.text(textOf(properties, "style:num-prefix"));
+    output_.text(affixOf(properties, "style:num-prefix"));
     const auto shown = static_cast<uint32_t>(
         std::clamp<int>(intOf(properties, "text:display-levels", 1), 1, static_cast<int>(level) + 1));
     for (uint32_t above = level + 1 - shown; above < level; ++above) {
@@ -181,7 +179,7 @@ void ListBuilder::writeNumberText(uint32_t level, const librevenge::RVNGProperty
         output_.text(kLevelSeparator);
     }
     output_.change(CHCHANGE_COUNTER_REFERENCE, CHCOUNTER_LIST_NUMBER, level);
-    output_.text(textOf(properties, "style:num-suffix"));
+    output_.text(affixOf(properties, "style:num-suffix"));
 }
 
 } // namespace frontends

@@ -1,6 +1,7 @@
 #include "frontends/ParagraphState.h"
 
 #include "frontends/Measure.h"
+#include "frontends/Properties.h"
 #include "frontends/Utf16.h"
 #include "trx/changes.h"
 
@@ -19,12 +20,6 @@ constexpr double kSingleSpacingTolerance = 0.005;
 // Lines beyond this are no spacing a document means; the value is dropped.
 constexpr double kMostLines = 100.0;
 constexpr uint16_t kDecimalPoint = '.';
-
-std::string textOf(const librevenge::RVNGPropertyList& properties, const char* name)
-{
-    const librevenge::RVNGProperty* property = properties[name];
-    return property ? std::string(property->getStr().cstr()) : std::string();
-}
 
 // The first UTF-16 unit of a property's text; 0 when there is none.
 uint16_t firstUnitOf(const librevenge::RVNGPropertyList& properties, const char* name)

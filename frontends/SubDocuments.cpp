@@ -1,5 +1,6 @@
 #include "frontends/SubDocuments.h"
 
+#include "frontends/Properties.h"
 #include "trx/changes.h"
 
 #include <algorithm>
@@ -8,8 +9,7 @@ namespace frontends {
 
 std::optional<uint32_t> slotFlagsOf(const librevenge::RVNGPropertyList& properties, bool header)
 {
-    const librevenge::RVNGProperty* occurrence = properties["librevenge:occurrence"];
-    const std::string pages = occurrence ? occurrence->getStr().cstr() : "all";
+    const std::string pages = textOf(properties, "librevenge:occurrence", "all");
     uint32_t flags = header ? CHSLOT_HEADER : CHSLOT_FOOTER;
     if (pages == "odd")
         flags |= CHSLOT_ODD_PAGES;
@@ -24,8 +24,7 @@ std::optional<uint32_t> slotFlagsOf(const librevenge::RVNGPropertyList& properti
 
 std::string noteLabelOf(const librevenge::RVNGPropertyList& properties)
 {
-    const librevenge::RVNGProperty* label = properties["text:label"];
-    return label ? label->getStr().cstr() : std::string();
+    return textOf(properties, "text:label");
 }
 
 bool mayOpenInside(SubDocumentKind kind, const std::vector<SubDocumentKind>& open)
